@@ -1,0 +1,26 @@
+// The program-wide handles and flags of the editor: one instance, owned by the shell.
+#pragma once
+
+#include <windows.h>
+
+namespace tessary {
+
+struct AppState {
+    HINSTANCE instance = nullptr;
+    HWND mainWindow = nullptr;
+    HWND statusBar = nullptr;
+    HWND toolbar = nullptr;
+    HWND tabControl = nullptr;
+    HWND treeControl = nullptr;
+    HWND codeEdit = nullptr;
+    HWND wizardFrame = nullptr;
+    HMENU contextMenu = nullptr;
+    HACCEL accelMain = nullptr;
+    HACCEL accelTree = nullptr;
+    // Accelerator table 221 (Delete, Enter) applies only while the tree has the keys.
+    bool treeKeysActive = true;
+};
+
+extern AppState gApp;
+
+}  // namespace tessary

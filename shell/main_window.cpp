@@ -1,0 +1,126 @@
+#include "shell/main_window.h"
+
+#include <string>
+
+#include "documents/document_title.h"
+#include "resources/resource.h"
+#include "shell/app_state.h"
+
+namespace tessary {
+
+AppState gApp;
+
+namespace {
+
+// Until the document room owns it, the window keeps the title's inputs here.
+std::string gDocumentName;
+bool gModified = false;
+int gMenuKind = 0;
+
+// A move or resize never makes the window smaller than 500 x 450.
+void enforceMinimumSize(WINDOWPOS* pos) {
+    if (pos->flags & SWP_NOSIZE) {
+        return;
+    }
+    if (pos->cx < kMainWindowWidth) {
+        pos->cx = kMainWindowWidth;
+        if (pos->cy < kMainWindowHeight) {
+            pos->cy = kMainWindowHeight;
+        }
+    }
+    if (pos->cy < kMainWindowHeight) {
+        pos->cy = kMainWindowHeight;
+    }
+}
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_WINDOWPOSCHANGING:
+            enforceMinimumSize(reinterpret_cast<WINDOWPOS*>(lParam));
+            return 0;
+        case WM_CLOSE:
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        case WM_USER + 4:
+            SetForegroundWindow(window);
+            BringWindowToTop(window);
+            return 0;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == ID_FILE_EXIT) {
+                PostQuitMessage(0);
+            }
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+bool registerMainWindowClass(HINSTANCE instance) {
+    WNDCLASSEXA existing = {sizeof existing};
+    if (GetClassInfoExA(instance, kMainWindowClass, &existing)) {
+        return true;
+    }
+    WNDCLASSEXA wc = {sizeof wc};
+    wc.style = CS_OWNDC;
+    wc.lpfnWndProc = mainWindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_TESSARY));
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TESSARY), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
+    wc.lpszClassName = kMainWindowClass;
+    return RegisterClassExA(&wc) != 0;
+}
+
+void centerWindow(HWND window, HWND over) {
+    RECT own;
+    RECT other;
+    GetWindowRect(window, &own);
+    if (over) {
+        GetWindowRect(over, &other);
+    } else {
+        GetWindowRect(GetDesktopWindow(), &other);
+    }
+    int width = own.right - own.left;
+    int height = own.bottom - own.top;
+    int x = other.left + ((other.right - other.left) - width) / 2;
+    int y = other.top + ((other.bottom - other.top) - height) / 2;
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void refreshTitle() {
+    if (gApp.mainWindow) {
+        SetWindowTextA(gApp.mainWindow, formatTitle(gDocumentName, gModified, gMenuKind).c_str());
+    }
+}
+
+HWND createMainWindow(HINSTANCE instance, bool show, bool setUntitled) {
+    if (!registerMainWindowClass(instance)) {
+        return nullptr;
+    }
+    HWND window = CreateWindowExA(WS_EX_ACCEPTFILES, kMainWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0,
+                                  kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
+    if (!window) {
+        return nullptr;
+    }
+    gApp.mainWindow = window;
+    centerWindow(window, nullptr);
+    if (setUntitled) {
+        gDocumentName = kUntitledName;
+    }
+    refreshTitle();
+    if (show) {
+        ShowWindow(window, SW_SHOW);
+        SetForegroundWindow(window);
+        BringWindowToTop(window);
+        UpdateWindow(window);
+    }
+    return window;
+}
+
+}  // namespace tessary

@@ -1,0 +1,22 @@
+// Message boxes of the editor: always captioned with the product name and
+// owned by the given window.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace tessary {
+
+constexpr const char* kMessageCaption = "Quorix Tessary";
+
+int showMessage(HWND owner, const char* text, UINT flags);
+// Text from the string table, formatted with one printf-style argument when given.
+int showStringMessage(HWND owner, UINT stringId, UINT flags);
+int showStringMessageInt(HWND owner, UINT stringId, int value, UINT flags);
+int showStringMessageText(HWND owner, UINT stringId, const char* value, UINT flags);
+
+// A string-table text, empty when the id has none.
+std::string loadString(UINT stringId);
+
+}  // namespace tessary

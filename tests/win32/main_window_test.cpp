@@ -1,0 +1,112 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "resources/resource.h"
+#include "shell/app_state.h"
+#include "shell/main_window.h"
+#include "shell/message_box.h"
+#include "support/dialog_driver.h"
+
+namespace tessary {
+namespace {
+
+using test::DialogDriver;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        gApp.instance = GetModuleHandleA(nullptr);
+        window = createMainWindow(gApp.instance, true, true);
+        ASSERT_NE(window, nullptr);
+    }
+    void TearDown() override {
+        if (window) {
+            DestroyWindow(window);
+        }
+        gApp.mainWindow = nullptr;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
+    HWND window = nullptr;
+};
+
+std::string menuText(HMENU menu, UINT position) {
+    char text[256] = {};
+    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+TEST_F(MainWindowTest, HasItsClassTitleAndSize) {
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    EXPECT_STREQ(className, "VarnexMain");
+    EXPECT_EQ(DialogDriver::windowText(window), "Tessary - Untitled Menu Project  (Main Menu)");
+
+    RECT rect;
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.right - rect.left, 500);
+    EXPECT_EQ(rect.bottom - rect.top, 450);
+    EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+}
+
+TEST_F(MainWindowTest, MenuBarHoldsTheFourMenusWithTheirCommands) {
+    HMENU bar = GetMenu(window);
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(GetMenuItemCount(bar), 4);
+    EXPECT_EQ(menuText(bar, 0), "&File");
+    EXPECT_EQ(menuText(bar, 1), "&Edit");
+    EXPECT_EQ(menuText(bar, 2), "&Menu");
+    EXPECT_EQ(menuText(bar, 3), "&Help");
+
+    HMENU file = GetSubMenu(bar, 0);
+    // Open Recent sits at position 4, where the recent-file list goes.
+    EXPECT_EQ(menuText(file, 4), "Open &Recent");
+    EXPECT_EQ(GetMenuItemID(file, 4), static_cast<UINT>(ID_FILE_OPEN_RECENT));
+    EXPECT_TRUE(GetMenuState(file, 4, MF_BYPOSITION) & MF_GRAYED);
+    HMENU newMenu = GetSubMenu(file, 0);
+    ASSERT_NE(newMenu, nullptr);
+    EXPECT_EQ(GetMenuItemID(newMenu, 2), static_cast<UINT>(ID_FILE_NEW_POPUP));
+
+    HMENU menu = GetSubMenu(bar, 2);
+    EXPECT_EQ(menuText(menu, 0), "Add &Menu...\tCtrl+Shift+M");
+    EXPECT_TRUE(GetMenuState(menu, ID_MENU_CHECK_SYNTAX, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_FALSE(GetMenuState(menu, ID_MENU_COPY_CODE, MF_BYCOMMAND) & MF_GRAYED);
+
+    HMENU help = GetSubMenu(bar, 3);
+    EXPECT_EQ(GetMenuItemCount(help), 6);
+    EXPECT_EQ(GetMenuItemID(help, 5), static_cast<UINT>(ID_HELP_ABOUT));
+}
+
+TEST_F(MainWindowTest, CannotBeMadeSmallerThanItsMinimum) {
+    SetWindowPos(window, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+    RECT rect;
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.right - rect.left, 500);
+    EXPECT_EQ(rect.bottom - rect.top, 450);
+
+    SetWindowPos(window, nullptr, 0, 0, 700, 300, SWP_NOMOVE | SWP_NOZORDER);
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.right - rect.left, 700);
+    EXPECT_EQ(rect.bottom - rect.top, 450);
+}
+
+TEST_F(MainWindowTest, MessageBoxIsCaptionedAndDrivenToItsAnswer) {
+    DialogDriver driver;
+    std::string text;
+    std::string caption;
+    driver.answerMessageBox(IDNO, &text, &caption);
+    int answer = showStringMessageText(window, IDS_SAVE_CHANGES, "Orders.tsmn", MB_YESNOCANCEL | MB_ICONEXCLAMATION);
+    EXPECT_EQ(answer, IDNO);
+    EXPECT_EQ(text, "Save changes to Orders.tsmn?");
+    EXPECT_EQ(caption, "Quorix Tessary");
+    EXPECT_EQ(driver.dialogsSeen(), 1);
+    EXPECT_FALSE(driver.watchdogFired());
+}
+
+}  // namespace
+}  // namespace tessary
