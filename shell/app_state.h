@@ -5,6 +5,8 @@
 
 namespace tessary {
 
+class MenuTree;
+
 struct AppState {
     HINSTANCE instance = nullptr;
     HWND mainWindow = nullptr;
@@ -17,6 +19,8 @@ struct AppState {
     HMENU contextMenu = nullptr;
     HACCEL accelMain = nullptr;
     HACCEL accelTree = nullptr;
+    // The document's menu, mirrored into treeControl; owned by the shell.
+    MenuTree* tree = nullptr;
     // Accelerator table 221 (Delete, Enter) applies only while the tree has the keys.
     bool treeKeysActive = true;
 };
