@@ -102,6 +102,7 @@ uint32_t ParseKeyName(std::string_view name, int& keyCode, bool& isFunctionKey);
 // Virtual key of a KeyCode, 0 when it has none; when displayName is given the
 // key's display name is appended to it.
 uint8_t KeyCodeToVirtualKey(int keyCode, std::string* displayName = nullptr);
+// 0 when the KeyCode names no key (0 or outside the tables).
 uint16_t PackShortcut(int keyCode, int mods);
 void VirtualKeyToKeyCode(uint16_t shortcut, int& keyCode, int& mods);
 

@@ -1,0 +1,284 @@
+// Lookups over the lexicon tables and the conversions between the three forms
+// of a shortcut: KeyCode and modifiers (menu code), packed virtual key (the
+// record) and display name (dialogs and menus).
+#include "model/lexicon.h"
+
+#include <cassert>
+
+#include "model/lexicon_tables.h"
+
+namespace tessary {
+
+using lexicon_tables::FmTable;
+
+namespace {
+
+// The first row whose keyword equals the text but for case; keywords are
+// unique in that sense, so a binary search over the sorted index finds it.
+const FmTableRow* FindByKeyword(const FmTable& table, std::string_view keyword) {
+    int low = 0;
+    int high = table.count;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        const FmTableRow& row = table.rows[table.rowsByKeyword[middle]];
+        const int order = lexicon_tables::CompareFolded(row.keyword, keyword);
+        if (order == 0) {
+            return &row;
+        }
+        if (order < 0) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    return nullptr;
+}
+
+const FmTableRow* FindById(const FmTable& table, uint32_t id) {
+    if (id > table.maxId || table.rowOfId[id] == lexicon_tables::kNoRow) {
+        return nullptr;
+    }
+    return &table.rows[table.rowOfId[id]];
+}
+
+bool LookupByKeyword(const FmTable& table, std::string_view keyword, uint32_t& id) {
+    const FmTableRow* row = FindByKeyword(table, keyword);
+    if (row == nullptr) {
+        return false;
+    }
+    id = row->id;
+    return true;
+}
+
+bool LookupKeyword(const FmTable& table, uint32_t id, const char*& keyword) {
+    const FmTableRow* row = FindById(table, id);
+    if (row == nullptr) {
+        return false;
+    }
+    keyword = row->keyword;
+    return true;
+}
+
+bool LookupCaption(const FmTable& table, uint32_t id, const char*& caption) {
+    const FmTableRow* row = FindById(table, id);
+    if (row == nullptr) {
+        return false;
+    }
+    caption = row->caption;
+    return true;
+}
+
+constexpr uint8_t kSpaceKey = 32;
+
+bool IsDigitOrCapital(int c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z');
+}
+
+const lexicon_tables::PunctuationKey* PunctuationByCharacter(int c) {
+    for (const lexicon_tables::PunctuationKey& key : lexicon_tables::kPunctuationKeys) {
+        if (static_cast<unsigned char>(key.character) == c) {
+            return &key;
+        }
+    }
+    return nullptr;
+}
+
+const lexicon_tables::PunctuationKey* PunctuationByVirtualKey(uint8_t virtualKey) {
+    for (const lexicon_tables::PunctuationKey& key : lexicon_tables::kPunctuationKeys) {
+        if (key.virtualKey == virtualKey) {
+            return &key;
+        }
+    }
+    return nullptr;
+}
+
+// The first KeyNameTable entry with the virtual key, so 13 is ENTER.
+const KeyNameEntry* KeyNameByVirtualKey(uint8_t virtualKey) {
+    for (const KeyNameEntry& entry : lexicon_tables::kKeyNameTable) {
+        if (entry.virtualKey == virtualKey) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+const KeywordEntry& KeywordAt(int index) {
+    assert(index >= 0 && index < kKeywordCount);
+    return lexicon_tables::kKeywordTable[index];
+}
+
+const FmTableRow& FmCommandRow(int row) {
+    assert(row >= 0 && row < kFmCommandCount);
+    return lexicon_tables::kFmCommands.rows[row];
+}
+
+const FmTableRow& FmMenuRow(int row) {
+    assert(row >= 0 && row < kFmMenuCount);
+    return lexicon_tables::kFmMenus.rows[row];
+}
+
+bool LookupFmCommandByKeyword(std::string_view keyword, uint32_t& id) {
+    return LookupByKeyword(lexicon_tables::kFmCommands, keyword, id);
+}
+
+bool LookupFmCommandKeyword(uint32_t id, const char*& keyword) {
+    return LookupKeyword(lexicon_tables::kFmCommands, id, keyword);
+}
+
+bool LookupFmCommandCaption(uint32_t id, const char*& caption) {
+    return LookupCaption(lexicon_tables::kFmCommands, id, caption);
+}
+
+bool LookupFmMenuByKeyword(std::string_view keyword, uint32_t& id) {
+    return LookupByKeyword(lexicon_tables::kFmMenus, keyword, id);
+}
+
+bool LookupFmMenuKeyword(uint32_t id, const char*& keyword) {
+    return LookupKeyword(lexicon_tables::kFmMenus, id, keyword);
+}
+
+bool LookupFmMenuCaption(uint32_t id, const char*& caption) {
+    return LookupCaption(lexicon_tables::kFmMenus, id, caption);
+}
+
+const KeyNameEntry& KeyNameAt(int index) {
+    assert(index >= 0 && index < kKeyNameCount);
+    return lexicon_tables::kKeyNameTable[index];
+}
+
+int CharKeyCode(unsigned char c) {
+    return c < lexicon_tables::kCharKeyTable.size() ? lexicon_tables::kCharKeyTable[c] : 0;
+}
+
+uint32_t ParseKeyName(std::string_view name, int& keyCode, bool& isFunctionKey) {
+    keyCode = 0;
+    isFunctionKey = false;
+    if (name.size() == 1) {
+        const unsigned char c = static_cast<unsigned char>(name[0]);
+        if (c >= 127) {
+            return kKeyNameUnknown;
+        }
+        keyCode = CharKeyCode(c);
+        return 0;
+    }
+    for (int i = 0; i < kKeyNameCount; ++i) {
+        if (name == lexicon_tables::kKeyNameTable[i].name) {
+            keyCode = -(i + 1);
+            isFunctionKey = keyCode < -13;
+            return 0;
+        }
+    }
+    return kKeyNameUnknown;
+}
+
+uint8_t KeyCodeToVirtualKey(int keyCode, std::string* displayName) {
+    if (keyCode >= -kKeyNameCount && keyCode <= -1) {
+        const KeyNameEntry& entry = lexicon_tables::kKeyNameTable[-keyCode - 1];
+        if (displayName != nullptr) {
+            displayName->append(entry.displayName);
+        }
+        return entry.virtualKey;
+    }
+    if (keyCode == kSpaceKey) {
+        if (displayName != nullptr) {
+            displayName->append("Space");
+        }
+        return kSpaceKey;
+    }
+    uint8_t virtualKey = 0;
+    if (IsDigitOrCapital(keyCode)) {
+        virtualKey = static_cast<uint8_t>(keyCode);
+    } else if (const lexicon_tables::PunctuationKey* key = PunctuationByCharacter(keyCode)) {
+        virtualKey = key->virtualKey;
+    } else {
+        return 0;
+    }
+    if (displayName != nullptr) {
+        displayName->push_back(static_cast<char>(keyCode));
+    }
+    return virtualKey;
+}
+
+uint16_t PackShortcut(int keyCode, int mods) {
+    // A KeyCode without a virtual key packs to no shortcut at all rather than
+    // to modifiers alone, which no dialog could show or menu code express.
+    const uint8_t virtualKey = KeyCodeToVirtualKey(keyCode);
+    if (virtualKey == 0) {
+        return 0;
+    }
+    uint16_t shortcut = virtualKey;
+    if (mods & kModCtrl) {
+        shortcut |= kShortcutCtrl;
+    }
+    if (mods & kModAlt) {
+        shortcut |= kShortcutAlt;
+    }
+    return shortcut;
+}
+
+void VirtualKeyToKeyCode(uint16_t shortcut, int& keyCode, int& mods) {
+    keyCode = 0;
+    mods = 0;
+    if (shortcut == 0) {
+        return;
+    }
+    if (shortcut & kShortcutCtrl) {
+        mods |= kModCtrl;
+    }
+    if (shortcut & kShortcutAlt) {
+        mods |= kModAlt;
+    }
+    const uint8_t virtualKey = static_cast<uint8_t>(shortcut & 0xFF);
+    if (virtualKey == kSpaceKey || IsDigitOrCapital(virtualKey)) {
+        keyCode = virtualKey;
+    } else if (const lexicon_tables::PunctuationKey* key = PunctuationByVirtualKey(virtualKey)) {
+        keyCode = static_cast<unsigned char>(key->character);
+    } else if (const KeyNameEntry* entry = KeyNameByVirtualKey(virtualKey)) {
+        keyCode = entry->keyCode;
+    }
+}
+
+uint8_t DisplayNameToVirtualKey(std::string_view displayName) {
+    if (displayName == " " || displayName == "Space") {
+        return kSpaceKey;
+    }
+    if (displayName.size() == 1) {
+        const unsigned char c = static_cast<unsigned char>(displayName[0]);
+        if (IsDigitOrCapital(c)) {
+            return c;
+        }
+        // The dialogs offer no apostrophe, so its name is not read back.
+        const lexicon_tables::PunctuationKey* key = PunctuationByCharacter(c);
+        return key != nullptr && key->character != '\'' ? key->virtualKey : 0;
+    }
+    for (const KeyNameEntry& entry : lexicon_tables::kKeyNameTable) {
+        if (displayName == entry.displayName) {
+            return entry.virtualKey;
+        }
+    }
+    return 0;
+}
+
+bool VirtualKeyToDisplayName(uint8_t virtualKey, std::string& displayName) {
+    if (virtualKey == kSpaceKey) {
+        displayName = "Space";
+    } else if (IsDigitOrCapital(virtualKey)) {
+        displayName.assign(1, static_cast<char>(virtualKey));
+    } else if (const lexicon_tables::PunctuationKey* key = PunctuationByVirtualKey(virtualKey)) {
+        displayName.assign(1, key->character);
+    } else if (const KeyNameEntry* entry = KeyNameByVirtualKey(virtualKey)) {
+        displayName = entry->displayName;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+const char* ShortcutKeyListAt(int index) {
+    assert(index >= 0 && index < kShortcutKeyListCount);
+    return lexicon_tables::kShortcutKeyList[index];
+}
+
+}  // namespace tessary
