@@ -8,9 +8,9 @@
 
 // Bitmaps
 #define IDB_TOOLBAR 202
-#define IDB_DRAG_MOVE 226
+#define IDB_DRAG_COPY 226   // mark of a drag that copies
 #define IDB_WIZARD_HEADER 231
-#define IDB_DRAG_COPY 232
+#define IDB_DRAG_REFUSE 232 // mark of a place that refuses the dragged node
 
 // Icons: 211-217 come first so that the program icon and the template icon are
 // the eighth and ninth icon groups of the program file (indexes 7 and 8).

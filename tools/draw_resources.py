@@ -249,18 +249,27 @@ def toolbar_strip():
     return c
 
 
-def drag_mark(copy):
+MASK = (192, 220, 192)  # transparent colour of the drag marks
+
+
+def copy_mark():
+    """A plus sign: the drop copies the node."""
     c = Canvas(16, 16)
-    c.frame(1, 1, 14, 14, INK)
-    c.rect(2, 2, 13, 13, WHITE)
-    if copy:
-        c.rect(7, 4, 8, 11, GREEN)
-        c.rect(4, 7, 11, 8, GREEN)
-    else:
-        for i in range(4, 12):
-            c.put(i, 7, BLUE)
-            c.put(i, 8, BLUE)
-        c.glyph(["  #", " ##", "###", " ##", "  #"], 9, 5, BLUE)
+    c.rect(9, 9, 15, 15, WHITE)
+    c.frame(9, 9, 15, 15, INK)
+    c.rect(12, 10, 12, 14, GREEN)
+    c.rect(10, 12, 14, 12, GREEN)
+    return c
+
+
+def refuse_mark():
+    """A barred circle: the place under the cursor refuses the node."""
+    c = Canvas(18, 16)
+    c.disc(12, 11, 5, RED)
+    c.disc(12, 11, 3, WHITE)
+    for i in range(-3, 4):
+        c.put(12 + i, 11 - i, RED)
+        c.put(12 + i, 10 - i, RED)
     return c
 
 
@@ -295,8 +304,8 @@ def main():
     for name, canvases in icons.items():
         write_ico(os.path.join(OUT, name), canvases)
     write_bmp(os.path.join(OUT, "toolbar.bmp"), toolbar_strip(), (255, 0, 0))
-    write_bmp(os.path.join(OUT, "drag_move.bmp"), drag_mark(False), (255, 255, 255))
-    write_bmp(os.path.join(OUT, "drag_copy.bmp"), drag_mark(True), (255, 255, 255))
+    write_bmp(os.path.join(OUT, "drag_copy.bmp"), copy_mark(), MASK)
+    write_bmp(os.path.join(OUT, "drag_refuse.bmp"), refuse_mark(), MASK)
     write_bmp(os.path.join(OUT, "wizard_header.bmp"), wizard_header(), (255, 255, 255))
     return 0
 
