@@ -1,0 +1,36 @@
+// Rules for the menu code text as the editor shows and copies it.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tessary {
+
+// The text put on the clipboard: trailing carriage returns are dropped.
+std::string_view clipboardText(std::string_view text);
+
+struct TextSpan {
+    size_t start = 0;
+    size_t length = 0;
+};
+
+// Where the line that an error message names stands in the text. Error lines
+// are counted over non-empty lines (a run of CR and LF characters of any length
+// separates two lines), so the span is found the same way; a line past the end
+// gives an empty span at the end of the text.
+TextSpan errorLineSpan(std::string_view text, int line);
+
+// The outcome of leaving the "Menu Code" tab, from the loader's result.
+struct TabLeaveOutcome {
+    bool accepted = false;     // the tree now holds the text
+    unsigned messageId = 0;    // string to show when not accepted
+    int line = 0;              // the failing line for "Syntax incorrect in line %d"
+};
+TabLeaveOutcome tabLeaveOutcome(int loadResult);
+
+// The message of Check Syntax for a loader result: the string number and, for a
+// failing line, the line.
+TabLeaveOutcome checkSyntaxOutcome(int loadResult);
+
+}  // namespace tessary
