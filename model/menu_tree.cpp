@@ -1,0 +1,686 @@
+// The structure of the MenuTree: slots and handles, insertion, copying,
+// removal, the field accessors, selection and expansion. Searches and the
+// operations over whole subtrees are in menu_tree_ops.cpp.
+#include "model/menu_tree.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace tessary {
+
+MenuTree::MenuTree() {
+    slots_.emplace_back();  // the invisible root
+}
+
+MenuTree::~MenuTree() = default;
+
+// ---- Observer and batches ----
+
+void MenuTree::beginBatch() {
+    if (batchDepth_++ == 0 && observer_) {
+        observer_->batchBegin();
+    }
+}
+
+void MenuTree::endBatch() {
+    if (batchDepth_ > 0 && --batchDepth_ == 0 && observer_) {
+        observer_->batchEnd();
+    }
+}
+
+// ---- Handles ----
+
+NodeHandle MenuTree::handleOf(uint32_t index) const {
+    if (index == kNil) {
+        return kNoNode;
+    }
+    if (index == kRootIndex) {
+        return kRootNode;
+    }
+    return (static_cast<uint32_t>(slots_[index].generation) << kIndexBits) | index;
+}
+
+uint32_t MenuTree::liveIndex(NodeHandle node) const {
+    const uint32_t index = node & kIndexMask;
+    const uint32_t generation = node >> kIndexBits;
+    if (index == kRootIndex || index >= slots_.size()) {
+        return kNil;
+    }
+    const Slot& slot = slots_[index];
+    if (!slot.live || slot.generation != generation) {
+        return kNil;
+    }
+    return index;
+}
+
+uint32_t MenuTree::nodeIndex(NodeHandle node) const {
+    return liveIndex(node == kNoNode ? selected_ : node);
+}
+
+uint32_t MenuTree::parentIndex(NodeHandle parent) const {
+    if (parent == kNoNode || parent == kRootNode) {
+        return kRootIndex;
+    }
+    return liveIndex(parent);
+}
+
+bool MenuTree::isValid(NodeHandle node) const {
+    return liveIndex(node) != kNil;
+}
+
+MenuItemRecord* MenuTree::recordOf(NodeHandle node) {
+    const uint32_t index = nodeIndex(node);
+    return index == kNil ? nullptr : slots_[index].record.get();
+}
+
+const MenuItemRecord* MenuTree::recordOf(NodeHandle node) const {
+    const uint32_t index = nodeIndex(node);
+    return index == kNil ? nullptr : slots_[index].record.get();
+}
+
+const MenuItemRecord* MenuTree::getRecord(NodeHandle node) const {
+    return recordOf(node);
+}
+
+// ---- Creating ----
+
+bool MenuTree::resolvePosition(uint32_t parent, NodeHandle after, uint32_t& afterIndex, bool& first) const {
+    first = false;
+    afterIndex = kNil;
+    if (after == kFirstPosition) {
+        first = true;
+        return true;
+    }
+    if (after == kNoNode || after == kLastPosition) {
+        afterIndex = slots_[parent].lastChild;
+        first = afterIndex == kNil;
+        return true;
+    }
+    afterIndex = liveIndex(after);
+    return afterIndex != kNil && slots_[afterIndex].parent == parent;
+}
+
+NodeHandle MenuTree::createNode(uint32_t parent, uint32_t afterIndex, bool first, std::string_view caption,
+                                NodeKind kind, const MenuItemRecord& record, bool expandParent) {
+    std::unique_ptr<MenuItemRecord> ownRecord(new (std::nothrow) MenuItemRecord);
+    if (!ownRecord) {
+        return kNoNode;
+    }
+    copyRecord(*ownRecord, record);
+
+    uint32_t index;
+    if (!freeSlots_.empty()) {
+        index = freeSlots_.back();
+        freeSlots_.pop_back();
+    } else {
+        if (slots_.size() > kIndexMask) {
+            return kNoNode;  // every handle has been given out
+        }
+        try {
+            slots_.emplace_back();
+        } catch (const std::bad_alloc&) {
+            return kNoNode;
+        }
+        index = static_cast<uint32_t>(slots_.size() - 1);
+    }
+    try {
+        slots_[index].caption.assign(caption.substr(0, kMaxTextLength));
+    } catch (const std::bad_alloc&) {
+        freeSlots_.push_back(index);  // never given out: its generation stays unused
+        return kNoNode;
+    }
+
+    Slot& slot = slots_[index];
+    slot.record = std::move(ownRecord);
+    slot.generation++;
+    slot.kind = kind;
+    slot.live = true;
+    slot.expanded = false;
+    slot.firstChild = slot.lastChild = kNil;
+    slot.childCount = 0;
+    slot.parent = parent;
+
+    Slot& parentSlot = slots_[parent];
+    if (first) {
+        slot.prev = kNil;
+        slot.next = parentSlot.firstChild;
+    } else {
+        slot.prev = afterIndex;
+        slot.next = slots_[afterIndex].next;
+    }
+    if (slot.prev != kNil) {
+        slots_[slot.prev].next = index;
+    } else {
+        parentSlot.firstChild = index;
+    }
+    if (slot.next != kNil) {
+        slots_[slot.next].prev = index;
+    } else {
+        parentSlot.lastChild = index;
+    }
+    parentSlot.childCount++;
+    liveCount_++;
+
+    const NodeHandle handle = handleOf(index);
+    if (observer_) {
+        observer_->nodeInserted(handle, handleOf(parent), handleOf(slot.prev));
+    }
+    if (parent != kRootIndex) {
+        if (slots_[parent].childCount == 1 && observer_) {
+            observer_->hasChildrenChanged(handleOf(parent), true);
+        }
+        if (expandParent) {
+            setExpanded(parent, true);
+        }
+    }
+    return handle;
+}
+
+NodeHandle MenuTree::insertNode(NodeHandle parent, NodeHandle after, std::string_view caption, NodeKind kind,
+                                PlatformMask platforms, uint16_t shortcut, uint32_t fmId, uint8_t useLocalCaption,
+                                uint8_t enabled, uint8_t checkOn, std::string_view scriptName,
+                                std::string_view userString) {
+    MenuItemRecord record;
+    clearRecord(record);
+    setRecordText(record.scriptName, scriptName.substr(0, kMaxTextLength));
+    setRecordText(record.userString, userString.substr(0, kMaxTextLength));
+    record.fmId = fmId;
+    record.platforms = platforms;
+    record.shortcut = shortcut;
+    record.enabled = enabled;
+    record.checkOn = checkOn;
+    record.useLocalCaption = useLocalCaption;
+    return insertNode(parent, after, caption, kind, record);
+}
+
+NodeHandle MenuTree::insertNode(NodeHandle parent, NodeHandle after, std::string_view caption, NodeKind kind,
+                                const MenuItemRecord& record) {
+    if (!isValidNodeKind(kind)) {
+        return kNoNode;
+    }
+    const uint32_t parentAt = parentIndex(parent);
+    if (parentAt == kNil) {
+        return kNoNode;
+    }
+    uint32_t afterIndex;
+    bool first;
+    if (!resolvePosition(parentAt, after, afterIndex, first)) {
+        return kNoNode;
+    }
+    return createNode(parentAt, afterIndex, first, caption, kind, record, true);
+}
+
+// ---- Copying ----
+
+NodeHandle MenuTree::copySubtree(NodeHandle source, NodeHandle parent, NodeHandle after) {
+    return copySubtree(*this, source, parent, after);
+}
+
+NodeHandle MenuTree::copySubtree(const MenuTree& sourceTree, NodeHandle source, NodeHandle parent,
+                                 NodeHandle after) {
+    const uint32_t sourceAt = sourceTree.nodeIndex(source);
+    const uint32_t parentAt = parentIndex(parent);
+    if (sourceAt == kNil || parentAt == kNil) {
+        return kNoNode;
+    }
+    if (&sourceTree == this && containsIndex(sourceAt, parentAt)) {
+        return kNoNode;  // the copy would land inside the subtree being copied
+    }
+    uint32_t afterIndex;
+    bool first;
+    if (!resolvePosition(parentAt, after, afterIndex, first)) {
+        return kNoNode;
+    }
+
+    TreeBatch batch(*this);
+    // Slots of either tree may move while nodes are made: hold indices only.
+    auto copyOne = [&](uint32_t from, uint32_t toParent, uint32_t toAfter, bool toFirst, bool expandParent) {
+        const Slot& slot = sourceTree.slots_[from];
+        const std::string caption = slot.caption;
+        const MenuItemRecord record = *slot.record;
+        return createNode(toParent, toAfter, toFirst, caption, slot.kind, record, expandParent);
+    };
+
+    const NodeHandle copy = copyOne(sourceAt, parentAt, afterIndex, first, false);
+    if (copy == kNoNode) {
+        return kNoNode;
+    }
+    // Pre-order: each frame holds the next source child to copy and the copy
+    // that receives it.
+    struct Frame {
+        uint32_t sourceChild;
+        uint32_t target;
+    };
+    std::vector<Frame> stack;
+    stack.push_back({sourceTree.slots_[sourceAt].firstChild, copy & kIndexMask});
+    while (!stack.empty()) {
+        Frame& frame = stack.back();
+        if (frame.sourceChild == kNil) {
+            stack.pop_back();
+            continue;
+        }
+        const uint32_t from = frame.sourceChild;
+        const uint32_t target = frame.target;
+        frame.sourceChild = sourceTree.slots_[from].next;
+        const NodeHandle made = copyOne(from, target, slots_[target].lastChild, slots_[target].lastChild == kNil, true);
+        if (made == kNoNode) {
+            break;
+        }
+        if (sourceTree.slots_[from].firstChild != kNil) {
+            stack.push_back({sourceTree.slots_[from].firstChild, made & kIndexMask});
+        }
+    }
+    return copy;
+}
+
+// ---- Removing ----
+
+void MenuTree::freeSubtree(uint32_t top) {
+    std::vector<uint32_t> pending{top};
+    while (!pending.empty()) {
+        const uint32_t index = pending.back();
+        pending.pop_back();
+        Slot& slot = slots_[index];
+        for (uint32_t child = slot.firstChild; child != kNil; child = slots_[child].next) {
+            pending.push_back(child);
+        }
+        slot.record.reset();
+        slot.caption.clear();
+        slot.caption.shrink_to_fit();
+        slot.live = false;
+        slot.expanded = false;
+        slot.kind = NodeKind::None;
+        slot.parent = slot.firstChild = slot.lastChild = slot.prev = slot.next = kNil;
+        slot.childCount = 0;
+        liveCount_--;
+        // A slot whose generations are used up is retired: its handles stay dead.
+        if (slot.generation < kMaxGeneration) {
+            freeSlots_.push_back(index);
+        }
+    }
+}
+
+bool MenuTree::deleteSubtree(NodeHandle node) {
+    if (node == kRootNode) {
+        clearTree();
+        return true;
+    }
+    const uint32_t index = nodeIndex(node);
+    if (index == kNil) {
+        return false;
+    }
+    const NodeHandle handle = handleOf(index);
+    const Slot& slot = slots_[index];
+    const uint32_t parent = slot.parent;
+
+    if (selected_ != kNoNode && containsIndex(index, liveIndex(selected_))) {
+        uint32_t next = slot.next;
+        if (next == kNil) {
+            next = parent != kRootIndex ? parent : slot.prev;
+        }
+        setSelected(handleOf(next));
+    }
+    if (dropHighlight_ != kNoNode && containsIndex(index, liveIndex(dropHighlight_))) {
+        setDropHighlighted(kNoNode);
+    }
+    if (observer_) {
+        observer_->nodeRemoved(handle);
+    }
+
+    Slot& parentSlot = slots_[parent];
+    if (slot.prev != kNil) {
+        slots_[slot.prev].next = slot.next;
+    } else {
+        parentSlot.firstChild = slot.next;
+    }
+    if (slot.next != kNil) {
+        slots_[slot.next].prev = slot.prev;
+    } else {
+        parentSlot.lastChild = slot.prev;
+    }
+    parentSlot.childCount--;
+    freeSubtree(index);
+
+    if (parent != kRootIndex && slots_[parent].childCount == 0) {
+        if (observer_) {
+            observer_->hasChildrenChanged(handleOf(parent), false);
+        }
+        setExpanded(parent, false);
+    }
+    return true;
+}
+
+void MenuTree::clearTree() {
+    TreeBatch batch(*this);
+    setSelected(kNoNode);
+    setDropHighlighted(kNoNode);
+    while (slots_[kRootIndex].firstChild != kNil) {
+        deleteSubtree(handleOf(slots_[kRootIndex].firstChild));
+    }
+}
+
+// ---- Field access ----
+
+bool MenuTree::getCaption(NodeHandle node, char* buffer, size_t capacity) const {
+    const uint32_t index = nodeIndex(node);
+    if (index == kNil || buffer == nullptr || capacity == 0) {
+        return false;
+    }
+    const std::string& text = slots_[index].caption;
+    const size_t length = std::min(text.size(), capacity - 1);
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+    return true;
+}
+
+std::string MenuTree::caption(NodeHandle node) const {
+    const uint32_t index = nodeIndex(node);
+    return index == kNil ? std::string() : slots_[index].caption;
+}
+
+bool MenuTree::setCaption(NodeHandle node, std::string_view text) {
+    const uint32_t index = nodeIndex(node);
+    if (index == kNil) {
+        return false;
+    }
+    slots_[index].caption.assign(text.substr(0, kMaxTextLength));
+    if (observer_) {
+        observer_->nodeChanged(handleOf(index));
+    }
+    return true;
+}
+
+NodeKind MenuTree::getKind(NodeHandle node) const {
+    const uint32_t index = nodeIndex(node);
+    return index == kNil ? NodeKind::None : slots_[index].kind;
+}
+
+bool MenuTree::setKind(NodeHandle node, NodeKind kind) {
+    const uint32_t index = nodeIndex(node);
+    if (index == kNil || !isValidNodeKind(kind)) {
+        return false;
+    }
+    slots_[index].kind = kind;
+    if (observer_) {
+        observer_->nodeChanged(handleOf(index));
+    }
+    return true;
+}
+
+bool MenuTree::getText(NodeHandle node, bool scriptName, char* buffer, size_t capacity) const {
+    const MenuItemRecord* record = recordOf(node);
+    if (record == nullptr || (buffer == nullptr && capacity > 0)) {
+        return false;
+    }
+    if (capacity == 0) {
+        return true;
+    }
+    const std::string_view text = recordText(scriptName ? record->scriptName : record->userString);
+    const size_t length = std::min(text.size(), capacity);
+    std::memcpy(buffer, text.data(), length);
+    std::memset(buffer + length, 0, capacity - length);
+    return true;
+}
+
+bool MenuTree::getScriptName(NodeHandle node, char* buffer, size_t capacity) const {
+    return getText(node, true, buffer, capacity);
+}
+
+bool MenuTree::getUserString(NodeHandle node, char* buffer, size_t capacity) const {
+    return getText(node, false, buffer, capacity);
+}
+
+bool MenuTree::setScriptName(NodeHandle node, std::string_view text) {
+    MenuItemRecord* record = recordOf(node);
+    return record != nullptr && setRecordText(record->scriptName, text);
+}
+
+bool MenuTree::setUserString(NodeHandle node, std::string_view text) {
+    MenuItemRecord* record = recordOf(node);
+    return record != nullptr && setRecordText(record->userString, text);
+}
+
+uint32_t MenuTree::getFmId(NodeHandle node) const {
+    const MenuItemRecord* record = recordOf(node);
+    return record ? record->fmId : 0;
+}
+
+bool MenuTree::setFmId(NodeHandle node, uint32_t fmId) {
+    MenuItemRecord* record = recordOf(node);
+    if (record) {
+        record->fmId = fmId;
+    }
+    return record != nullptr;
+}
+
+uint8_t MenuTree::getEnabled(NodeHandle node) const {
+    const MenuItemRecord* record = recordOf(node);
+    return record ? record->enabled : 0;
+}
+
+bool MenuTree::setEnabled(NodeHandle node, uint8_t enabled) {
+    MenuItemRecord* record = recordOf(node);
+    if (record) {
+        record->enabled = enabled;
+    }
+    return record != nullptr;
+}
+
+uint8_t MenuTree::getCheckOn(NodeHandle node) const {
+    const MenuItemRecord* record = recordOf(node);
+    return record ? record->checkOn : 0;
+}
+
+bool MenuTree::setCheckOn(NodeHandle node, uint8_t checkOn) {
+    MenuItemRecord* record = recordOf(node);
+    if (record) {
+        record->checkOn = checkOn;
+    }
+    return record != nullptr;
+}
+
+uint8_t MenuTree::getUseLocalCaption(NodeHandle node) const {
+    const MenuItemRecord* record = recordOf(node);
+    return record ? record->useLocalCaption : 0;
+}
+
+bool MenuTree::setUseLocalCaption(NodeHandle node, uint8_t useLocalCaption) {
+    MenuItemRecord* record = recordOf(node);
+    if (record) {
+        record->useLocalCaption = useLocalCaption;
+    }
+    return record != nullptr;
+}
+
+PlatformMask MenuTree::platformsOf(uint32_t index) const {
+    if (index == kRootIndex) {
+        return kPlatformAll;
+    }
+    const Slot& slot = slots_[index];
+    return slot.kind == NodeKind::AppMenu ? kPlatformMac : slot.record->platforms;
+}
+
+PlatformMask MenuTree::getPlatforms(NodeHandle node) const {
+    if ((node == kNoNode && selected_ == kNoNode) || node == kRootNode) {
+        return kPlatformAll;
+    }
+    const uint32_t index = nodeIndex(node);
+    return index == kNil ? 0 : platformsOf(index);
+}
+
+bool MenuTree::setPlatforms(NodeHandle node, PlatformMask set) {
+    const uint32_t index = nodeIndex(node);
+    if (index == kNil || slots_[index].kind == NodeKind::AppMenu) {
+        return false;
+    }
+    slots_[index].record->platforms = set;
+    return true;
+}
+
+static bool takesShortcut(NodeKind kind) {
+    return kind == NodeKind::ScriptItem || kind == NodeKind::FmItem;
+}
+
+uint16_t MenuTree::getShortcut(NodeHandle node) const {
+    const uint32_t index = nodeIndex(node);
+    if (index == kNil || !takesShortcut(slots_[index].kind)) {
+        return 0;
+    }
+    return slots_[index].record->shortcut;
+}
+
+bool MenuTree::setShortcut(NodeHandle node, uint16_t code) {
+    const uint32_t index = nodeIndex(node);
+    if (index == kNil || !takesShortcut(slots_[index].kind)) {
+        return false;
+    }
+    slots_[index].record->shortcut = code;
+    return true;
+}
+
+PlatformMask MenuTree::getParentPlatforms(NodeHandle node) const {
+    const uint32_t index = nodeIndex(node);
+    return index == kNil ? 0 : platformsOf(slots_[index].parent);
+}
+
+bool MenuTree::hasChildren(NodeHandle node) const {
+    const uint32_t index = node == kRootNode ? kRootIndex : nodeIndex(node);
+    return index != kNil && slots_[index].childCount > 0;
+}
+
+bool MenuTree::setHasChildren(NodeHandle node, bool flag) {
+    const uint32_t index = nodeIndex(node);
+    return index != kNil && (slots_[index].childCount > 0) == flag;
+}
+
+// ---- Selection and expansion ----
+
+void MenuTree::setSelected(NodeHandle node) {
+    if (selected_ == node) {
+        return;
+    }
+    selected_ = node;
+    if (observer_) {
+        observer_->selectionChanged(node);
+    }
+}
+
+bool MenuTree::selectNode(NodeHandle node) {
+    if (node != kNoNode && !isValid(node)) {
+        return false;
+    }
+    setSelected(node);
+    return true;
+}
+
+void MenuTree::setDropHighlighted(NodeHandle node) {
+    if (dropHighlight_ == node) {
+        return;
+    }
+    dropHighlight_ = node;
+    if (observer_) {
+        observer_->dropHighlightChanged(node);
+    }
+}
+
+bool MenuTree::setDropHighlight(NodeHandle node) {
+    if (node != kNoNode && !isValid(node)) {
+        return false;
+    }
+    setDropHighlighted(node);
+    return true;
+}
+
+void MenuTree::setExpanded(uint32_t index, bool expanded) {
+    Slot& slot = slots_[index];
+    if (slot.expanded == expanded) {
+        return;
+    }
+    slot.expanded = expanded;
+    if (observer_) {
+        observer_->expandedChanged(handleOf(index), expanded);
+    }
+}
+
+bool MenuTree::expandNode(NodeHandle node, bool expand) {
+    const uint32_t index = nodeIndex(node);
+    if (index == kNil || (expand && slots_[index].childCount == 0)) {
+        return false;
+    }
+    setExpanded(index, expand);
+    return true;
+}
+
+bool MenuTree::isExpanded(NodeHandle node) const {
+    const uint32_t index = nodeIndex(node);
+    return index != kNil && slots_[index].expanded;
+}
+
+NodeHandle MenuTree::nodeAtScreenPoint(int x, int y) const {
+    if (!observer_) {
+        return kNoNode;
+    }
+    const NodeHandle node = observer_->nodeAtScreenPoint(x, y);
+    return isValid(node) ? node : kNoNode;
+}
+
+// ---- Walking ----
+
+NodeHandle MenuTree::firstChild(NodeHandle node) const {
+    const uint32_t index = node == kRootNode ? kRootIndex : liveIndex(node);
+    return index == kNil ? kNoNode : handleOf(slots_[index].firstChild);
+}
+
+NodeHandle MenuTree::lastChild(NodeHandle node) const {
+    const uint32_t index = node == kRootNode ? kRootIndex : liveIndex(node);
+    return index == kNil ? kNoNode : handleOf(slots_[index].lastChild);
+}
+
+NodeHandle MenuTree::nextSibling(NodeHandle node) const {
+    const uint32_t index = liveIndex(node);
+    return index == kNil ? kNoNode : handleOf(slots_[index].next);
+}
+
+NodeHandle MenuTree::previousSibling(NodeHandle node) const {
+    const uint32_t index = liveIndex(node);
+    return index == kNil ? kNoNode : handleOf(slots_[index].prev);
+}
+
+NodeHandle MenuTree::parent(NodeHandle node) const {
+    const uint32_t index = liveIndex(node);
+    return index == kNil ? kNoNode : handleOf(slots_[index].parent);
+}
+
+size_t MenuTree::childCount(NodeHandle node) const {
+    const uint32_t index = node == kRootNode ? kRootIndex : liveIndex(node);
+    return index == kNil ? 0 : slots_[index].childCount;
+}
+
+uint32_t MenuTree::preOrderNext(uint32_t index, uint32_t limit) const {
+    if (slots_[index].firstChild != kNil) {
+        return slots_[index].firstChild;
+    }
+    while (index != limit) {
+        if (slots_[index].next != kNil) {
+            return slots_[index].next;
+        }
+        index = slots_[index].parent;
+    }
+    return kNil;
+}
+
+bool MenuTree::containsIndex(uint32_t ancestor, uint32_t index) const {
+    if (ancestor == kNil) {
+        return false;
+    }
+    while (index != kNil) {
+        if (index == ancestor) {
+            return true;
+        }
+        index = slots_[index].parent;
+    }
+    return false;
+}
+
+}  // namespace tessary
