@@ -1,0 +1,685 @@
+// The grammar rules of menu code. Each rule starts after its keyword, reports
+// what it reads through the callbacks and returns a ParseStatus; the first
+// failure ends the parse, except inside an application menu, whose loop goes
+// on with the next keyword where a failing construct stopped.
+#include <algorithm>
+#include <cstring>
+
+#include "menucode/parser.h"
+#include "menucode/syntax_parser.h"
+
+namespace tessary {
+
+namespace {
+
+using TC = TokenClass;
+
+constexpr TokenSet kDirectives =
+    tokenSet(TC::PlatformMacClassic, TC::PlatformMacX, TC::PlatformEnd, TC::PlatformWindows, TC::PlatformMac);
+
+// Longest keyword of a lexicon table: a longer text cannot name a row, so it
+// is refused without a lookup.
+size_t longestKeyword(FMSyntaxParser::FmTable table) {
+    static const size_t longest[2] = {
+        [] {
+            size_t n = 0;
+            for (int i = 0; i < kFmMenuCount; ++i) {
+                n = std::max(n, std::strlen(FmMenuRow(i).keyword));
+            }
+            return n;
+        }(),
+        [] {
+            size_t n = 0;
+            for (int i = 0; i < kFmCommandCount; ++i) {
+                n = std::max(n, std::strlen(FmCommandRow(i).keyword));
+            }
+            return n;
+        }(),
+    };
+    return longest[table == FMSyntaxParser::FmTable::Menus ? 0 : 1];
+}
+
+}  // namespace
+
+// Counts open menus; past kMaxMenuDepth the rule refuses to go deeper.
+class FMSyntaxParser::DepthGuard {
+public:
+    explicit DepthGuard(FMSyntaxParser& parser) : parser_(parser) {
+        if (parser_.depth_ >= kMaxMenuDepth) {
+            parser_.depthExceeded_ = true;
+            entered_ = false;
+        } else {
+            ++parser_.depth_;
+            entered_ = true;
+        }
+    }
+    ~DepthGuard() {
+        if (entered_) {
+            --parser_.depth_;
+        }
+    }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+    bool refused() const { return !entered_; }
+
+private:
+    FMSyntaxParser& parser_;
+    bool entered_;
+};
+
+FMSyntaxParser::FMSyntaxParser(const ParseCallbacks& callbacks, const char* text, uint32_t length,
+                               uint32_t requestedPlatforms, bool noScriptItems)
+    : FMSyntaxParserBase(text, length),
+      callbacks_(callbacks),
+      requestedPlatforms_(requestedPlatforms),
+      noScriptItems_(noScriptItems) {}
+
+int FMSyntaxParser::TokenCount() const {
+    return kKeywordCount;
+}
+
+const KeywordEntry& FMSyntaxParser::TokenAt(int index) const {
+    return KeywordAt(index);
+}
+
+namespace {
+
+bool hasSlots(const ParseCallbacks& cb, bool menuBar) {
+    if (!cb.BeginMenu || !cb.DiscardMenu || !cb.AddItem || !cb.AttachSubmenu) {
+        return false;
+    }
+    if (menuBar && (!cb.BeginMenuBar || !cb.AbortMenuBar || !cb.AttachMenuToBar)) {
+        return false;
+    }
+    return static_cast<bool>(cb.BeginAppMenu) == static_cast<bool>(cb.NameAppMenu);
+}
+
+}  // namespace
+
+// Which kind of menu code the text holds; the position is restored.
+uint32_t FMSyntaxParser::probeKind(TokenClass wanted) {
+    const uint32_t start = position();
+    SkipWhitespace();
+    int entry = 0;
+    const uint32_t st =
+        MatchToken(tokenSet(TC::MenuBar, TC::ContextMenu, TC::PopupMenu), false, &entry);
+    setPosition(start);
+    if (st != kParseOk) {
+        return kParseMissingToken;
+    }
+    return entryClass(entry) == wanted ? kParseOk : kParseOtherKind;
+}
+
+// code := FM_MENUBAR menubar [directive]
+uint32_t FMSyntaxParser::ParseMenuBarText(MenuHandle* topHandle) {
+    if (!hasSlots(callbacks_, true)) {
+        return kParseMissingCallback;
+    }
+    if (text_ == nullptr || length_ == 0) {
+        return kParseNoText;
+    }
+    if (uint32_t st = probeKind(TC::MenuBar)) {
+        return st;
+    }
+    expectOne(TC::MenuBar);
+    ParentState top;
+    uint32_t st = ReadMenuBar(top);
+    if (st == kParseOk) {
+        st = ProcessDirective();
+    }
+    if (depthExceeded_) {
+        return kParseMisplaced;
+    }
+    if (top.kind != ParentKind::MenuBar) {
+        return kParseMisplaced;
+    }
+    if (inPlatformBlock_) {
+        return kParseUnclosed;
+    }
+    if (st == kParseOk && topHandle) {
+        *topHandle = top.handle;
+    }
+    return st;
+}
+
+// code := (FM_CONTEXTMENU | FM_POPUPMENU) "(" ")" "{" body "}"
+uint32_t FMSyntaxParser::ParseMenuText(bool popup, MenuHandle* topHandle) {
+    popupMode_ = popup;
+    if (!hasSlots(callbacks_, false)) {
+        return kParseMissingCallback;
+    }
+    if (text_ == nullptr || length_ == 0) {
+        return kParseNoText;
+    }
+    const TokenClass keyword = popup ? TC::PopupMenu : TC::ContextMenu;
+    if (uint32_t st = probeKind(keyword)) {
+        return st;
+    }
+    expectOne(keyword);
+    ParentState top;
+    const uint32_t st = ReadMenu(top, true);
+    if (depthExceeded_) {
+        return kParseMisplaced;
+    }
+    if (top.kind != ParentKind::Menu) {
+        return kParseMisplaced;
+    }
+    if (inPlatformBlock_) {
+        return kParseUnclosed;
+    }
+    if (st == kParseOk && topHandle) {
+        *topHandle = top.handle;
+    }
+    return st;
+}
+
+// menubar := "(" [quoted] ")" "{" [directive] [appmenu] { [directive] FM_MENU menu } "}"
+uint32_t FMSyntaxParser::ReadMenuBar(ParentState& parent) {
+    if (uint32_t st = expectOne(TC::OpenArguments)) {
+        return st;
+    }
+    std::string_view ignored;
+    ReadQuoted(ignored);  // the menu bar's own text is not used
+    if (uint32_t st = expectOne(TC::CloseArguments)) {
+        return st;
+    }
+    if (uint32_t st = expectOne(TC::OpenBody)) {
+        return st;
+    }
+    if (uint32_t st = ProcessDirective()) {
+        return st;
+    }
+    const MenuHandle bar = callbacks_.BeginMenuBar();
+    if (bar == 0) {
+        return kParseRefused;
+    }
+    parent = ParentState{ParentKind::MenuBar, bar};
+
+    uint32_t st = kParseOk;
+    if (expect(tokenBit(TC::AppMenu)) == kParseOk) {
+        st = ReadAppMenu(parent);
+        if (st == kParseOk) {
+            st = ProcessDirective();
+        }
+        if (st != kParseOk) {
+            return st;
+        }
+    }
+    for (;;) {
+        if ((st = ProcessDirective()) != kParseOk) {
+            return st;
+        }
+        if (expectOne(TC::Menu) != kParseOk) {
+            break;
+        }
+        st = ReadMenu(parent, false);
+        if (st == kParseOk) {
+            st = ProcessDirective();
+        }
+        if (st == kParseMissingToken) {
+            break;
+        }
+        if (st != kParseOk) {
+            return st;
+        }
+    }
+    if ((st = expectOne(TC::CloseBody)) != kParseOk) {
+        callbacks_.AbortMenuBar(bar);
+        return st;
+    }
+    return kParseOk;
+}
+
+uint32_t FMSyntaxParser::readConstruct(TokenClass keyword, ParentState& parent) {
+    switch (keyword) {
+    case TC::SeparatorItem:
+        return ReadSeparator(parent);
+    case TC::ScriptItem:
+        return ReadScriptItem(parent);
+    case TC::CommandItem:
+        return ReadCommandItem(parent);
+    case TC::Menu:
+        return ReadMenu(parent, false);
+    case TC::MacQuitItem:
+        return ReadMacItem(parent, ItemSpecKind::MacQuit);
+    case TC::MacPreferencesItem:
+        return ReadMacItem(parent, ItemSpecKind::MacPreferences);
+    default:
+        return kParseMissingToken;
+    }
+}
+
+// menu := "(" quoted ["," keyword] | keyword ")" "{" body "}"    (top-level form: "(" ")" "{" body "}")
+// body := [directive] { [directive] (separator | script | command | FM_MENU menu) [directive] }
+uint32_t FMSyntaxParser::ReadMenu(ParentState& parent, bool topLevelForm) {
+    DepthGuard depth(*this);
+    if (depth.refused()) {
+        return kParseMisplaced;
+    }
+    uint32_t st = expectOne(TC::OpenArguments);
+    if (st != kParseOk) {
+        return st;
+    }
+    MenuSpec spec;
+    if (!topLevelForm) {
+        std::string_view caption;
+        st = ReadQuoted(caption);
+        if (st == kParseOk) {
+            spec.caption = caption;
+            if (expectOne(TC::Comma) == kParseOk && (st = ReadTableKeyword(FmTable::Menus, spec.fmMenuId))) {
+                return st;
+            }
+        } else if (st == kParseMissingToken) {
+            if ((st = ReadTableKeyword(FmTable::Menus, spec.fmMenuId)) != kParseOk) {
+                return st;
+            }
+        } else {
+            return st;
+        }
+    }
+    if ((st = expectOne(TC::CloseArguments)) != kParseOk) {
+        return st;
+    }
+    spec.platforms = platforms();
+    if ((st = expectOne(TC::OpenBody)) != kParseOk) {
+        return st;
+    }
+    MenuHandle handle = 0;
+    if (spec.platforms != 0) {
+        handle = callbacks_.BeginMenu(spec);
+        if (handle == 0) {
+            return kParseRefused;
+        }
+    }
+    if ((st = ProcessDirective()) != kParseOk) {
+        return st;
+    }
+
+    static constexpr TokenClass kBody[] = {TC::SeparatorItem, TC::ScriptItem, TC::CommandItem, TC::Menu};
+    ParentState self{ParentKind::Menu, handle};
+    for (bool again = true; again;) {
+        if ((st = ProcessDirective()) != kParseOk) {
+            return st;
+        }
+        again = false;
+        for (TokenClass keyword : kBody) {
+            if (expectOne(keyword) != kParseOk) {
+                continue;
+            }
+            st = readConstruct(keyword, self);
+            if (st == kParseOk) {
+                st = ProcessDirective();
+            }
+            if (st == kParseOk) {
+                again = true;
+                break;
+            }
+            if (st != kParseMissingToken) {
+                return st;
+            }
+        }
+    }
+    if ((st = expectOne(TC::CloseBody)) != kParseOk) {
+        callbacks_.DiscardMenu(handle);
+        return st;
+    }
+
+    if (handle == 0) {
+        return kParseOk;
+    }
+    bool accepted = true;
+    switch (parent.kind) {
+    case ParentKind::None:
+        parent = ParentState{ParentKind::Menu, handle};
+        break;
+    case ParentKind::MenuBar:
+        accepted = callbacks_.AttachMenuToBar(parent.handle, handle, spec);
+        break;
+    case ParentKind::Menu:
+        accepted = callbacks_.AttachSubmenu(parent.handle, handle, spec);
+        break;
+    }
+    if (!accepted) {
+        callbacks_.DiscardMenu(handle);
+        return kParseRefused;
+    }
+    return kParseOk;
+}
+
+// appmenu := "(" [quoted] ")" "{" { separator | script | command | FM_MENU menu | macitem } "}"
+uint32_t FMSyntaxParser::ReadAppMenu(const ParentState& parent) {
+    DepthGuard depth(*this);
+    if (depth.refused()) {
+        return kParseMisplaced;
+    }
+    uint32_t st = expectOne(TC::OpenArguments);
+    if (st != kParseOk) {
+        return st;
+    }
+    std::string_view caption("");
+    st = ReadQuoted(caption);
+    if (st != kParseOk && st != kParseMissingToken) {
+        return st;
+    }
+    if ((st = expectOne(TC::CloseArguments)) != kParseOk || (st = expectOne(TC::OpenBody)) != kParseOk) {
+        return st;
+    }
+    MenuHandle handle = 0;
+    if (callbacks_.BeginAppMenu) {
+        handle = callbacks_.BeginAppMenu();
+        if (handle == 0) {
+            return kParseRefused;
+        }
+    }
+    if ((st = ProcessDirective()) != kParseOk) {
+        return st;
+    }
+
+    // A failing construct does not end the loop: the next keyword is tried
+    // where it stopped. Without an application menu of the callee's (no
+    // BeginAppMenu slot) failures inside do not count at all.
+    static constexpr TokenClass kBody[] = {TC::MacQuitItem, TC::SeparatorItem, TC::ScriptItem,
+                                           TC::CommandItem, TC::Menu,          TC::MacPreferencesItem};
+    ParentState self{ParentKind::Menu, handle};
+    for (bool again = true; again;) {
+        if ((st = ProcessDirective()) != kParseOk) {
+            return st;
+        }
+        again = false;
+        for (TokenClass keyword : kBody) {
+            if (expectOne(keyword) != kParseOk) {
+                continue;
+            }
+            st = readConstruct(keyword, self);
+            if (st == kParseOk) {
+                st = ProcessDirective();
+            }
+            if (depthExceeded_) {
+                return kParseMisplaced;  // too deep is final, wherever it happens
+            }
+            if (st == kParseOk || handle == 0) {
+                again = true;
+                break;
+            }
+        }
+    }
+    if ((st = expectOne(TC::CloseBody)) != kParseOk) {
+        callbacks_.DiscardMenu(handle);
+        return st;
+    }
+    if (parent.kind == ParentKind::MenuBar && callbacks_.NameAppMenu) {
+        if (!callbacks_.NameAppMenu(parent.handle, handle, caption)) {
+            callbacks_.DiscardMenu(handle);
+            return kParseRefused;
+        }
+    }
+    return kParseOk;
+}
+
+uint32_t FMSyntaxParser::report(const ParentState& parent, const ItemSpec& spec) {
+    if (spec.platforms != 0 && !callbacks_.AddItem(parent.handle, spec)) {
+        return kParseRefused;
+    }
+    return kParseOk;
+}
+
+// separator := "(" ")"
+uint32_t FMSyntaxParser::ReadSeparator(const ParentState& parent) {
+    uint32_t st = expectOne(TC::OpenArguments);
+    if (st != kParseOk || (st = expectOne(TC::CloseArguments)) != kParseOk) {
+        return st;
+    }
+    ItemSpec spec;
+    spec.platforms = platforms();
+    spec.kind = ItemSpecKind::Separator;
+    return report(parent, spec);
+}
+
+// options := { "," option }
+uint32_t FMSyntaxParser::readOptionList(ItemOptions& options) {
+    while (expectOne(TC::Comma) == kParseOk) {
+        if (uint32_t st = ReadItemOptions(options)) {
+            return st;
+        }
+    }
+    return kParseOk;
+}
+
+// command := "(" [quoted ","] command-keyword options ")"
+uint32_t FMSyntaxParser::ReadCommandItem(const ParentState& parent) {
+    uint32_t st = expectOne(TC::OpenArguments);
+    if (st != kParseOk) {
+        return st;
+    }
+    ItemSpec spec;
+    spec.kind = ItemSpecKind::FmCommand;
+    std::string_view caption;
+    if (ReadQuoted(caption) == kParseOk) {
+        spec.caption = caption;
+        if ((st = expectOne(TC::Comma)) != kParseOk) {
+            return st;
+        }
+    }
+    if ((st = ReadTableKeyword(FmTable::Commands, spec.commandId)) != kParseOk) {
+        return st;
+    }
+    ItemOptions options;
+    options.seenCheckOn = true;
+    options.seenShortcut = popupMode_;
+    if ((st = readOptionList(options)) != kParseOk || (st = expectOne(TC::CloseArguments)) != kParseOk) {
+        return st;
+    }
+    spec.platforms = platforms();
+    spec.modifiers = options.modifiers;
+    spec.key = options.key;
+    spec.enabled = options.enabled;
+    spec.userString = options.userString;
+    return report(parent, spec);
+}
+
+// script := "(" quoted "," quoted options ")"
+uint32_t FMSyntaxParser::ReadScriptItem(const ParentState& parent) {
+    if (noScriptItems_) {
+        return kParseScriptItemsForbidden;
+    }
+    std::string_view caption;
+    std::string_view script;
+    uint32_t st = expectOne(TC::OpenArguments);
+    if (st != kParseOk || (st = ReadQuoted(caption)) != kParseOk || (st = expectOne(TC::Comma)) != kParseOk ||
+        (st = ReadQuoted(script)) != kParseOk) {
+        return st;
+    }
+    ItemOptions options;
+    options.seenShortcut = popupMode_;
+    if ((st = readOptionList(options)) != kParseOk || (st = expectOne(TC::CloseArguments)) != kParseOk) {
+        return st;
+    }
+    ItemSpec spec;
+    spec.platforms = platforms();
+    spec.kind = ItemSpecKind::Script;
+    spec.caption = caption;
+    spec.modifiers = options.modifiers;
+    spec.key = options.key;
+    spec.enabled = options.enabled;
+    spec.userString = options.userString;
+    spec.scriptName = script;
+    spec.checkOn = options.checkOn;
+    return report(parent, spec);
+}
+
+// macitem := "(" quoted "," quoted { "," enable-word } ")"
+uint32_t FMSyntaxParser::ReadMacItem(const ParentState& parent, ItemSpecKind kind) {
+    std::string_view caption;
+    std::string_view script;
+    uint32_t st = expectOne(TC::OpenArguments);
+    if (st != kParseOk || (st = ReadQuoted(caption)) != kParseOk || (st = expectOne(TC::Comma)) != kParseOk ||
+        (st = ReadQuoted(script)) != kParseOk) {
+        return st;
+    }
+    ItemOptions options;
+    options.seenShortcut = true;
+    options.seenUserString = true;
+    options.seenCheckOn = true;
+    if ((st = readOptionList(options)) != kParseOk || (st = expectOne(TC::CloseArguments)) != kParseOk) {
+        return st;
+    }
+    ItemSpec spec;
+    spec.platforms = platforms();
+    spec.kind = kind;
+    spec.caption = caption;
+    spec.enabled = options.enabled;
+    spec.scriptName = script;
+    return report(parent, spec);
+}
+
+// option := shortcut | enable-word | "STRING:" quoted | "CHECK-ON"      (option words ignore case)
+uint32_t FMSyntaxParser::ReadItemOptions(ItemOptions& options) {
+    uint32_t st = kParseOk;
+    if (!options.seenShortcut) {
+        int modifiers = 0;
+        int key = 0;
+        st = ReadShortcut(modifiers, key);
+        if (st == kParseOk) {
+            options.modifiers = modifiers;
+            options.key = key;
+            options.seenShortcut = true;
+            return kParseOk;
+        }
+    }
+    if (!options.seenEnable) {
+        int entry = 0;
+        st = expect(tokenSet(TC::DisableOption, TC::EnableOption), true, &entry);
+        if (st == kParseOk) {
+            options.enabled = entryClass(entry) == TC::EnableOption ? 1 : 0;
+            options.seenEnable = true;
+            return kParseOk;
+        }
+    }
+    if (!options.seenUserString) {
+        st = expect(tokenBit(TC::UserStringOption), true);
+        std::string_view text;
+        if (st == kParseOk && (st = ReadQuoted(text)) == kParseOk) {
+            options.userString = text;
+            options.seenUserString = true;
+            return kParseOk;
+        }
+    }
+    if (!options.seenCheckOn) {
+        st = expect(tokenBit(TC::CheckOnOption), true);
+        if (st == kParseOk) {
+            options.checkOn = 1;
+            options.seenCheckOn = true;
+        }
+    }
+    return st;
+}
+
+// shortcut := NONE | [modifier "+" [modifier "+"]] quoted-key       modifier := CTRL | ALT
+// The item's shortcut changes only when the whole option reads.
+uint32_t FMSyntaxParser::ReadShortcut(int& modifiers, int& key) {
+    if (expectOne(TC::NoShortcut) == kParseOk) {
+        modifiers = 0;
+        key = 0;
+        return kParseOk;
+    }
+    int mods = 0;
+    for (int i = 0; i < 2; ++i) {
+        int entry = 0;
+        if (expect(tokenSet(TC::NoShortcut, TC::CtrlModifier, TC::AltModifier), false, &entry) != kParseOk) {
+            break;
+        }
+        const TokenClass modifier = entryClass(entry);
+        if (modifier == TC::NoShortcut) {
+            return kParseMisplaced;
+        }
+        mods |= modifier == TC::CtrlModifier ? kModCtrl : kModAlt;
+        if (uint32_t st = expectOne(TC::Plus)) {
+            return st;
+        }
+    }
+    std::string_view name;
+    if (uint32_t st = ReadQuoted(name)) {
+        return st;
+    }
+    int keyCode = 0;
+    bool functionKey = false;
+    if (ParseKeyName(name, keyCode, functionKey) != 0) {
+        return kParseUnknownKeyName;
+    }
+    if (mods == 0 && !functionKey) {
+        mods = kModCtrl;
+    }
+    if (keyCode == 0) {
+        mods = 0;
+    }
+    modifiers = mods;
+    key = keyCode;
+    return kParseOk;
+}
+
+// directive := line-break (#IF_WIN | #IF_MAC | #IF_MACCLASSIC | #IF_MACCARBON | #END_IF) line-break
+// Only the line break before the keyword is consumed here; the one after it is
+// left for the next construct.
+uint32_t FMSyntaxParser::ProcessDirective() {
+    if (ExpectLineBreak(true) != kParseOk) {
+        return kParseOk;
+    }
+    SkipWhitespace();
+    int entry = 0;
+    if (MatchToken(kDirectives, false, &entry) != kParseOk) {
+        return kParseOk;
+    }
+    setPosition(position() + entryLength(entry));
+    const TokenClass directive = entryClass(entry);
+    if (!inPlatformBlock_) {
+        switch (directive) {
+        case TC::PlatformWindows:
+            platformBlock_ = 1;
+            break;
+        case TC::PlatformMac:
+            platformBlock_ = 6;
+            break;
+        case TC::PlatformMacClassic:
+            platformBlock_ = 2;
+            break;
+        case TC::PlatformMacX:
+            platformBlock_ = 4;
+            break;
+        default:
+            return kParseEndIfOutsideBlock;
+        }
+        inPlatformBlock_ = 1;
+    } else if (directive == TC::PlatformEnd) {
+        inPlatformBlock_ = 0;
+        platformBlock_ = 7;
+    } else {
+        return kParseNestedIf;
+    }
+    return ExpectLineBreak(false);
+}
+
+// keyword := the text up to the next "," or ")", less trailing blanks and tabs
+uint32_t FMSyntaxParser::ReadTableKeyword(FmTable table, uint32_t& id) {
+    SkipWhitespace();
+    uint32_t distance = 0;
+    if (distanceToAny(tokenSet(TC::Comma, TC::CloseArguments), distance) != kParseOk) {
+        return kParseMissingToken;
+    }
+    const uint32_t begin = position();
+    const uint32_t end = trimBlanksBefore(begin, begin + distance);
+    const std::string_view keyword(text_ + begin, end - begin);
+    bool found = false;
+    uint32_t foundId = 0;
+    if (keyword.size() <= longestKeyword(table)) {
+        found = table == FmTable::Menus ? LookupFmMenuByKeyword(keyword, foundId)
+                                        : LookupFmCommandByKeyword(keyword, foundId);
+    }
+    if (!found) {
+        return table == FmTable::Menus ? kParseUnknownMenu : kParseUnknownCommand;
+    }
+    id = foundId;
+    setPosition(begin + distance);
+    return kParseOk;
+}
+
+}  // namespace tessary

@@ -1,0 +1,190 @@
+// The recursive-descent reader behind the three entry points of parser.h.
+// There is no token stream: each rule asks whether one of a few KeywordTable
+// entries stands at the current position. Internal to menucode/ and its tests.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "menucode/parse_types.h"
+#include "model/lexicon.h"
+
+namespace tessary {
+
+// A set of TokenClasses, one bit per class.
+using TokenSet = uint32_t;
+
+constexpr TokenSet tokenBit(TokenClass c) {
+    return TokenSet{1} << static_cast<unsigned>(c);
+}
+
+template <typename... Classes>
+constexpr TokenSet tokenSet(Classes... classes) {
+    return (tokenBit(classes) | ...);
+}
+
+// The reading primitives over a text and a keyword table supplied by the
+// derived class. Positions are offsets into the text; nothing reads at or
+// beyond `length`, and the text need not end with a NUL.
+class FMSyntaxParserBase {
+public:
+    FMSyntaxParserBase(const char* text, uint32_t length);
+    virtual ~FMSyntaxParserBase() = default;
+    FMSyntaxParserBase(const FMSyntaxParserBase&) = delete;
+    FMSyntaxParserBase& operator=(const FMSyntaxParserBase&) = delete;
+
+    virtual int TokenCount() const = 0;
+    virtual const KeywordEntry& TokenAt(int index) const = 0;
+    // Index of the non-empty line holding the position; a position at the
+    // very end counts as the line after the last.
+    virtual uint32_t CurrentLineIndex() const;
+
+    // The first entry, in table order, of one of `classes` whose text begins at
+    // the position. Status 0 and its index in `*entry`, or 1. Does not move.
+    uint32_t MatchToken(TokenSet classes, bool caseInsensitive, int* entry = nullptr);
+    uint32_t MatchToken(const TokenClass* classes, int count, bool caseInsensitive, int* entry = nullptr);
+    // Moves past blanks and line breaks.
+    void SkipWhitespace();
+    // SkipWhitespace, then MatchToken and move past the match; 1 when absent.
+    uint32_t expect(TokenSet classes, bool caseInsensitive = false, int* entry = nullptr);
+    // Moves past blanks; 1 unless a line break follows them. With `consumeAll`
+    // also moves past every consecutive line break character.
+    uint32_t ExpectLineBreak(bool consumeAll);
+    // Characters from the position to the next entry of `tokenClass`; status 2
+    // when none follows. Does not move.
+    uint32_t DistanceToToken(TokenClass tokenClass, uint32_t& distance);
+    // A double-quoted text, taken unchanged (no escapes, line breaks allowed).
+    // 1 when no opening quote follows; 2 when the closing quote is missing (the
+    // position then stands after the opening quote).
+    uint32_t ReadQuoted(std::string_view& quoted);
+
+    uint32_t position() const { return pos_; }
+    void setPosition(uint32_t pos) { pos_ = pos < length_ ? pos : length_; }
+    uint32_t length() const { return length_; }
+    const char* text() const { return text_; }
+
+protected:
+    // DistanceToToken for the nearest entry of any of `classes`: one scan,
+    // remembered so that asking again from a later position before the match
+    // costs nothing.
+    uint32_t distanceToAny(TokenSet classes, uint32_t& distance);
+    // Offset of the first of the blanks (space, tab) that end at `end`, not
+    // before `begin`; remembered like the scans.
+    uint32_t trimBlanksBefore(uint32_t begin, uint32_t end);
+    uint8_t entryLength(int entry) const { return entryLength_[entry]; }
+    TokenClass entryClass(int entry) const { return entryClass_[entry]; }
+
+    const char* text_;
+    uint32_t length_;
+    uint32_t pos_ = 0;
+
+private:
+    static constexpr int kIndexedEntries = 64;
+    static constexpr uint32_t kNotFound = UINT32_MAX;
+
+    void buildIndex();
+    uint64_t entriesOf(TokenSet classes) const;
+    bool matchesAt(int entry, uint32_t at, bool caseInsensitive) const;
+    uint32_t scanFor(TokenSet classes) const;
+    uint32_t matchSlow(TokenSet classes, bool caseInsensitive, uint32_t at, int* entry) const;
+
+    // First-character index of the keyword table: for each byte, the entries
+    // (bit i = entry i) whose text begins with it, exactly or ignoring case.
+    bool indexed_ = false;
+    bool slowTable_ = false;  // more entries than the index holds, or an empty one
+    int entryCount_ = 0;
+    uint64_t firstExact_[256] = {};
+    uint64_t firstFolded_[256] = {};
+    uint64_t classEntries_[32] = {};
+    const char* entryText_[kIndexedEntries] = {};
+    uint8_t entryLength_[kIndexedEntries] = {};
+    TokenClass entryClass_[kIndexedEntries] = {};
+
+    struct ScanMemo {
+        TokenSet classes = 0;
+        uint32_t from = 0;
+        uint32_t found = kNotFound;
+    };
+    ScanMemo memo_[2];
+    int nextMemo_ = 0;
+    struct TrimMemo {
+        uint32_t end = kNotFound;
+        uint32_t begin = 0;
+        uint32_t start = 0;
+    };
+    TrimMemo trim_;
+};
+
+// The grammar of menu code over the KeywordTable of the lexicon.
+class FMSyntaxParser : public FMSyntaxParserBase {
+public:
+    enum class ParentKind : uint8_t { None, MenuBar, Menu };
+    // What a rule knows of its container.
+    struct ParentState {
+        ParentKind kind = ParentKind::None;
+        MenuHandle handle = 0;
+    };
+    enum class FmTable : uint8_t { Menus, Commands };
+
+    FMSyntaxParser(const ParseCallbacks& callbacks, const char* text, uint32_t length, uint32_t requestedPlatforms,
+                   bool noScriptItems);
+
+    int TokenCount() const override;
+    const KeywordEntry& TokenAt(int index) const override;
+
+    // The top-level rules of the three entry points; the line is left to the
+    // caller (CurrentLineIndex after the return).
+    uint32_t ParseMenuBarText(MenuHandle* topHandle);
+    uint32_t ParseMenuText(bool popup, MenuHandle* topHandle);
+
+    // The grammar rules; each starts after its keyword.
+    uint32_t ReadMenuBar(ParentState& parent);
+    uint32_t ReadMenu(ParentState& parent, bool topLevelForm);
+    uint32_t ReadAppMenu(const ParentState& parent);
+    uint32_t ReadSeparator(const ParentState& parent);
+    uint32_t ReadCommandItem(const ParentState& parent);
+    uint32_t ReadScriptItem(const ParentState& parent);
+    uint32_t ReadMacItem(const ParentState& parent, ItemSpecKind kind);
+    uint32_t ReadShortcut(int& modifiers, int& key);
+    uint32_t ProcessDirective();
+    uint32_t ReadTableKeyword(FmTable table, uint32_t& id);
+
+    struct ItemOptions {
+        bool seenShortcut = false;
+        bool seenEnable = false;
+        bool seenUserString = false;
+        bool seenCheckOn = false;
+        int modifiers = 0;
+        int key = 0;
+        uint8_t enabled = 1;
+        uint8_t checkOn = 0;
+        std::string_view userString;
+    };
+    // One option per call; options already seen are not tried again.
+    uint32_t ReadItemOptions(ItemOptions& options);
+
+    uint32_t platformBlock() const { return platformBlock_; }
+    bool inPlatformBlock() const { return inPlatformBlock_ != 0; }
+    void setPopupMode(bool popup) { popupMode_ = popup; }
+
+private:
+    class DepthGuard;
+
+    uint32_t platforms() const { return platformBlock_ & requestedPlatforms_; }
+    uint32_t expectOne(TokenClass c) { return expect(tokenBit(c)); }
+    uint32_t readConstruct(TokenClass keyword, ParentState& parent);
+    uint32_t readOptionList(ItemOptions& options);
+    uint32_t report(const ParentState& parent, const ItemSpec& spec);
+    uint32_t probeKind(TokenClass wanted);
+
+    const ParseCallbacks& callbacks_;
+    uint32_t requestedPlatforms_;
+    uint32_t platformBlock_ = 7;
+    uint32_t inPlatformBlock_ = 0;
+    bool noScriptItems_;
+    bool popupMode_ = false;
+    int depth_ = 0;
+    bool depthExceeded_ = false;
+};
+
+}  // namespace tessary
