@@ -6,6 +6,7 @@
 namespace tessary {
 
 class MenuTree;
+class TreeViewMirror;
 
 struct AppState {
     HINSTANCE instance = nullptr;
@@ -15,12 +16,16 @@ struct AppState {
     HWND tabControl = nullptr;
     HWND treeControl = nullptr;
     HWND codeEdit = nullptr;
+    HWND topLine = nullptr;
+    HWND buttonLine = nullptr;
+    HWND sideButtons[9] = {};
     HWND wizardFrame = nullptr;
     HMENU contextMenu = nullptr;
     HACCEL accelMain = nullptr;
     HACCEL accelTree = nullptr;
     // The document's menu, mirrored into treeControl; owned by the shell.
     MenuTree* tree = nullptr;
+    TreeViewMirror* treeMirror = nullptr;
     // Accelerator table 221 (Delete, Enter) applies only while the tree has the keys.
     bool treeKeysActive = true;
 };

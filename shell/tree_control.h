@@ -1,0 +1,59 @@
+// The "Menu Tree" tab's tree-view control and the mirror that keeps it equal
+// to the MenuTree: the model is the source of truth, the control shows it.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <unordered_map>
+
+#include "model/menu_tree.h"
+#include "model/tree_observer.h"
+
+namespace tessary {
+
+// Creates the tree control with its image list (one icon per NodeKind) and its
+// mouse behaviour.
+HWND createTreeControl(HWND mainWindow, HINSTANCE instance);
+
+class TreeViewMirror : public TreeObserver {
+public:
+    TreeViewMirror(HWND treeControl, MenuTree& tree);
+    ~TreeViewMirror() override;
+    TreeViewMirror(const TreeViewMirror&) = delete;
+    TreeViewMirror& operator=(const TreeViewMirror&) = delete;
+
+    MenuTree& tree() { return tree_; }
+    HWND control() const { return control_; }
+
+    HTREEITEM itemOf(NodeHandle node) const;
+    NodeHandle nodeOf(HTREEITEM item) const;
+
+    // Notifications of the control that change the model's view state.
+    void onSelectionChanged(const NMTREEVIEWA& info);
+    void onItemExpanded(const NMTREEVIEWA& info);
+
+    void nodeInserted(NodeHandle node, NodeHandle parent, NodeHandle after) override;
+    void nodeRemoved(NodeHandle node) override;
+    void nodeChanged(NodeHandle node) override;
+    void hasChildrenChanged(NodeHandle node, bool hasChildren) override;
+    void expandedChanged(NodeHandle node, bool expanded) override;
+    void selectionChanged(NodeHandle node) override;
+    void dropHighlightChanged(NodeHandle node) override;
+    void focusRequested() override;
+    void batchBegin() override;
+    void batchEnd() override;
+    NodeHandle nodeAtScreenPoint(int x, int y) const override;
+
+private:
+    void forgetSubtree(NodeHandle node);
+
+    HWND control_;
+    MenuTree& tree_;
+    std::unordered_map<NodeHandle, HTREEITEM> items_;
+    // Set while the mirror changes the control, so the control's own
+    // notifications are not fed back into the model.
+    int applying_ = 0;
+};
+
+}  // namespace tessary
