@@ -1,0 +1,235 @@
+#include "menucode/writer.h"
+
+#include <cstring>
+#include <new>
+#include <utility>
+
+namespace tessary {
+
+namespace {
+
+bool isKnownItemKind(ItemSpecKind kind) {
+    switch (kind) {
+        case ItemSpecKind::FmCommand:
+        case ItemSpecKind::Script:
+        case ItemSpecKind::Separator:
+        case ItemSpecKind::MacQuit:
+        case ItemSpecKind::MacPreferences:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// FM_Builder
+
+FM_Builder::FM_Builder(bool calculationForm) : calculationForm_(calculationForm) {}
+
+FM_Builder::~FM_Builder() = default;
+
+bool FM_Builder::OpenMenu(const MenuSpec& spec) {
+    if (current_ == nullptr) {
+        return false;
+    }
+    try {
+        auto menu = std::make_unique<FM_MenuBuilderMenuObj>(spec, current_, calculationForm_);
+        current_ = current_->AcceptMenu(std::move(menu));
+    } catch (...) {
+        current_ = nullptr;
+    }
+    return noteAnswer(current_ != nullptr);
+}
+
+bool FM_Builder::AddMenuItem(const ItemSpec& spec) {
+    // An item of no known kind would write nothing but its block switch.
+    if (current_ == nullptr) {
+        return false;
+    }
+    bool accepted = false;
+    if (isKnownItemKind(spec.kind)) {
+        try {
+            auto item = std::make_unique<FM_MenuBuilderMenuItemObj>(spec, calculationForm_);
+            accepted = current_->AcceptItem(std::move(item)) != nullptr;
+        } catch (...) {
+            accepted = false;
+        }
+    }
+    return noteAnswer(accepted);
+}
+
+bool FM_Builder::noteAnswer(bool accepted) {
+    if (!accepted) {
+        refusedNode_ = true;
+    }
+    return accepted;
+}
+
+bool FM_Builder::CloseMenu() {
+    if (current_ == nullptr) {
+        return false;
+    }
+    current_ = current_->GetParentNode();
+    return true;
+}
+
+bool FM_Builder::closeMenuOfWriter() {
+    if (current_ == nullptr || (current_->GetParentNode() == nullptr && current_ != root_.get())) {
+        return false;
+    }
+    return FM_Builder::CloseMenu();
+}
+
+void FM_Builder::writeRoot() {
+    root_->WriteHead(output_, 0, kPlatformAll);
+    root_->WriteBody(output_, 0, kPlatformAll);
+    root_->WriteTail(output_, 0, kPlatformAll);
+}
+
+bool FM_Builder::prepareCode() {
+    if (output_.empty()) {
+        if (refusedNode_) {
+            return false;
+        }
+        try {
+            if (!WriteCode()) {
+                output_.clear();
+                return false;
+            }
+        } catch (...) {
+            output_.clear();
+            return false;
+        }
+    }
+    return !output_.empty();
+}
+
+bool FM_Builder::GetCodeLength(size_t& length) {
+    length = 0;
+    if (!prepareCode()) {
+        return false;
+    }
+    length = output_.size();
+    return true;
+}
+
+bool FM_Builder::GetCode(char* buffer, size_t capacity) {
+    if (buffer == nullptr || !prepareCode() || output_.size() > capacity) {
+        return false;
+    }
+    std::memcpy(buffer, output_.data(), output_.size());
+    return true;
+}
+
+bool FM_Builder::GetCode(std::string& code) {
+    if (!prepareCode()) {
+        return false;
+    }
+    try {
+        code = output_;
+    } catch (...) {
+        return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// FM_MenuBarBuilder
+
+FM_MenuBarBuilder::FM_MenuBarBuilder(bool calculationForm) : FM_Builder(calculationForm) {}
+
+FM_MenuBarBuilder::~FM_MenuBarBuilder() = default;
+
+bool FM_MenuBarBuilder::OpenMenuBar() {
+    if (root_) {
+        return false;
+    }
+    try {
+        root_ = std::make_unique<FM_MenuBuilderMBarObj>(calculationForm_);
+    } catch (...) {
+        return false;
+    }
+    current_ = root_.get();
+    return true;
+}
+
+bool FM_MenuBarBuilder::OpenAppMenu(std::string_view name) {
+    if (!root_ || current_ != root_.get()) {
+        return false;
+    }
+    try {
+        auto appMenu = std::make_unique<FM_AppleMenuBuilderMenuObj>(name, root_.get(), calculationForm_);
+        current_ = root_->AcceptAppMenu(std::move(appMenu));
+    } catch (...) {
+        current_ = nullptr;
+    }
+    return noteAnswer(current_ != nullptr);
+}
+
+bool FM_MenuBarBuilder::CloseMenu() {
+    return closeMenuOfWriter();
+}
+
+bool FM_MenuBarBuilder::WriteCode() {
+    if (!root_ || current_ != nullptr) {
+        return false;
+    }
+    writeRoot();
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// FM_MenuBuilder
+
+FM_MenuBuilder::FM_MenuBuilder(bool popupMenu, bool calculationForm)
+    : FM_Builder(calculationForm), popupMenu_(popupMenu) {
+    root_ = std::make_unique<FM_MenuBuilderPopupMenuObj>(!popupMenu, calculationForm);
+    current_ = root_.get();
+}
+
+FM_MenuBuilder::~FM_MenuBuilder() = default;
+
+bool FM_MenuBuilder::AddMenuItem(const ItemSpec& spec) {
+    if (!popupMenu_) {
+        return FM_Builder::AddMenuItem(spec);
+    }
+    ItemSpec withoutShortcut = spec;
+    withoutShortcut.modifiers = 0;
+    withoutShortcut.key = 0;
+    return FM_Builder::AddMenuItem(withoutShortcut);
+}
+
+bool FM_MenuBuilder::CloseMenu() {
+    return closeMenuOfWriter();
+}
+
+bool FM_MenuBuilder::WriteCode() {
+    if (!root_ || current_ != root_.get()) {
+        return false;
+    }
+    writeRoot();
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+
+std::unique_ptr<FM_Builder> CreateMenuCodeBuilder(MenuKind kind, bool calculationForm) noexcept {
+    try {
+        switch (kind) {
+            case MenuKind::MainMenu:
+                return std::make_unique<FM_MenuBarBuilder>(calculationForm);
+            case MenuKind::ContextMenu:
+                return std::make_unique<FM_MenuBuilder>(false, calculationForm);
+            case MenuKind::PopupMenu:
+                return std::make_unique<FM_MenuBuilder>(true, calculationForm);
+            default:
+                return nullptr;
+        }
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+}  // namespace tessary
