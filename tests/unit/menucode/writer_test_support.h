@@ -8,6 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "menucode/parse_trace.h"
 #include "menucode/writer.h"
 
 namespace tessary::writer_test {
@@ -80,14 +83,29 @@ inline bool feed(FM_Builder& writer, const std::vector<Node>& nodes) {
     return true;
 }
 
+// The parse status of a text read back as menu code of the kind.
+inline uint32_t parseBack(MenuKind kind, std::string_view text) {
+    const CodeKind codeKind = kind == MenuKind::MainMenu      ? CodeKind::Main
+                              : kind == MenuKind::ContextMenu ? CodeKind::Context
+                                                              : CodeKind::Popup;
+    return TraceParse(codeKind, text).status;
+}
+
+// Whether a plain text that generate() gets must read back (status 0). Only
+// texts that carry the writer's own error marks, or an item standing directly
+// in a menu bar, are exempt.
+enum class Readable { Yes, No };
+
 struct Generated {
     bool accepted = false;            // every node was taken
     std::optional<std::string> text;  // the writer's text, when it gave one
 };
 
 // Creates the writer for the kind, feeds the nodes (inside the menu bar for a
-// main menu, which is closed afterwards) and asks for the text.
-inline Generated generate(MenuKind kind, const std::vector<Node>& nodes, bool calculationForm = false) {
+// main menu, which is closed afterwards) and asks for the text. A plain text
+// is read back with the parser, which must accept it.
+inline Generated generate(MenuKind kind, const std::vector<Node>& nodes, bool calculationForm = false,
+                          Readable readable = Readable::Yes) {
     Generated result;
     auto writer = CreateMenuCodeBuilder(kind, calculationForm);
     if (!writer) return result;
@@ -96,6 +114,9 @@ inline Generated generate(MenuKind kind, const std::vector<Node>& nodes, bool ca
     if (kind == MenuKind::MainMenu) writer->CloseMenu();
     std::string text;
     if (writer->GetCode(text)) result.text = text;
+    if (result.text && !calculationForm && readable == Readable::Yes) {
+        EXPECT_EQ(parseBack(kind, text), 0u) << "does not read back:\n" << text;
+    }
     return result;
 }
 
