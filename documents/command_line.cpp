@@ -1,0 +1,65 @@
+#include "documents/command_line.h"
+
+#include "documents/document_state.h"
+
+namespace tessary {
+
+namespace {
+
+constexpr std::string_view kSwitchWizard = "-wizard";
+constexpr std::string_view kSwitchMenuBar = "-menubar";
+constexpr std::string_view kSwitchContext = "-context";
+constexpr std::string_view kSwitchPopup = "-popup";
+
+}  // namespace
+
+bool wizardOpensAtStart(std::string_view commandLine, bool wizardSetting) {
+    if (commandLine.empty()) {
+        return wizardSetting;
+    }
+    return commandLine == kSwitchWizard;
+}
+
+CommandLineAction parseCommandLine(std::string_view commandLine) {
+    CommandLineAction action;
+    if (commandLine.size() >= kCommandLineBufferSize) {
+        return action;
+    }
+    std::string_view text = commandLine;
+    if (!text.empty() && text.back() == '"') {
+        text.remove_suffix(1);
+    }
+    if (!text.empty() && text.front() == '"') {
+        text.remove_prefix(1);
+    }
+    if (text.empty()) {
+        return action;
+    }
+    if (text == kSwitchMenuBar || text == kSwitchContext || text == kSwitchPopup) {
+        action.kind = CommandLineAction::Kind::MenuKind;
+        action.menuKind = text == kSwitchMenuBar ? 0 : text == kSwitchContext ? 1 : 2;
+        return action;
+    }
+    action.kind = CommandLineAction::Kind::OpenPath;
+    action.folder = folderOf(text);
+    action.name = fileNameOf(text);
+    return action;
+}
+
+std::string launchParameters(int kind, std::string_view path) {
+    if (!path.empty()) {
+        return std::string(path);
+    }
+    switch (kind) {
+        case kLaunchWizard:
+            return std::string(kSwitchWizard);
+        case 1:
+            return std::string(kSwitchContext);
+        case 2:
+            return std::string(kSwitchPopup);
+        default:
+            return std::string(kSwitchMenuBar);
+    }
+}
+
+}  // namespace tessary

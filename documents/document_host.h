@@ -1,0 +1,87 @@
+// What the document rules need from the editor around them: the MenuTree and
+// its loader and writer, the code edit and the tabs, the dialogs and messages,
+// and the program-level actions (a second copy, the recent-list broadcast,
+// Open Named Document, quitting). The shell implements it over the main
+// window; tests use a scripted fake.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/menu_item_record.h"
+
+namespace tessary {
+
+// A tree that menu code is loaded into: the main window's MenuTree, or a
+// chooser's own tree.
+class TreeLoader {
+public:
+    virtual ~TreeLoader() = default;
+    virtual void clearTree() = 0;
+    // Appends the text's nodes as kind; the loader's result: -1 accepted, -2
+    // menu code of another kind, else the failing line (from 1).
+    virtual int loadText(std::string_view text, MenuKind kind, bool fromEditor) = 0;
+    virtual void collapseAll() = 0;
+};
+
+struct FileDialogRequest {
+    bool save = false;             // a save dialog (prompts before overwriting) or an open dialog
+    std::string title;             // "Open file...", "Pick template...", "Save file as..."
+    std::string filter;            // display / pattern pairs, each part followed by '|'
+    int filterIndex = 1;           // the preselected pair, from 1
+    std::string initialFolder;     // empty: none
+    std::string initialFile;       // save: the proposed path
+    std::string defaultExtension;  // without the dot; empty: none
+};
+
+// Messages the document rules show; the shell words them.
+enum class DocumentMessage {
+    ParseError,         // "Error parsing file content!"
+    RecentFileMissing,  // string 326 with the path
+    FileTooLarge,       // the path
+    SaveFailed,         // the path and the reason
+    CodeNotWritable,    // the tree cannot be written as menu code
+};
+
+enum class SaveAnswer { Yes, No, Cancel };
+
+class DocumentHost {
+public:
+    virtual ~DocumentHost() = default;
+
+    // ---- The document's content ----
+    virtual TreeLoader& documentTree() = 0;
+    // Loads the text into a throwaway tree as kind (loader flag 1) and returns
+    // the loader's result; the document's tree is not touched.
+    virtual int trialLoad(std::string_view text, MenuKind kind) = 0;
+    // The menu code of the document's tree, plain form. False when the writer
+    // refuses a node or the text does not fit the document buffer.
+    virtual bool generateCode(MenuKind kind, std::string& text) = 0;
+    virtual std::string codeText() = 0;
+    virtual void setCodeText(std::string_view text) = 0;
+    // 0 "Menu Tree", 1 "Menu Code".
+    virtual int currentTab() = 0;
+    // The handling of a tab change for the current tab, and its command enabling.
+    virtual void reapplyCurrentTab() = 0;
+    virtual void applyTabEnabling() = 0;
+
+    // ---- Dialogs and messages ----
+    // The "New menu" dialog: 0, 1, 2, or -1 for Cancel.
+    virtual int chooseNewMenuKind() = 0;
+    // False when cancelled.
+    virtual bool chooseFile(const FileDialogRequest& request, std::string& path) = 0;
+    virtual void report(DocumentMessage message, std::string_view path = {}, std::string_view reason = {}) = 0;
+    // "Save changes to %s?"
+    virtual SaveAnswer askSaveChanges(std::string_view documentName) = 0;
+
+    // ---- The program ----
+    virtual void quit() = 0;
+    // A second copy of the program (kind -1: the wizard).
+    virtual void launchInstance(int kind, std::string_view path) = 0;
+    // Every running copy reloads its Open Recent submenu.
+    virtual void broadcastRecentChanged() = 0;
+    // Posts Open Named Document to the main window.
+    virtual void postOpenNamed() = 0;
+};
+
+}  // namespace tessary

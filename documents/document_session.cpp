@@ -1,0 +1,270 @@
+#include "documents/document_session.h"
+
+#include "documents/command_line.h"
+#include "documents/document_title.h"
+#include "documents/recent_files.h"
+#include "documents/standard_files.h"
+
+namespace tessary {
+
+namespace {
+
+constexpr int kLoadAccepted = -1;
+constexpr const char* kUnnamedDocument = "untitled";
+constexpr MenuKind kTrialKinds[] = {MenuKind::MainMenu, MenuKind::ContextMenu, MenuKind::PopupMenu};
+
+FileDialogRequest saveRequest(const std::string& folder, const std::string& name, bool asTemplate,
+                              MenuKind kind) {
+    FileDialogRequest request;
+    request.save = true;
+    request.title = "Save file as...";
+    request.initialFolder = folder;
+    request.initialFile = folder + name;
+    if (asTemplate) {
+        request.filter = kTemplateFilter;
+        request.defaultExtension = "qxtf";
+    } else if (kind == MenuKind::MainMenu) {
+        request.filter = kMenuBarFilter;
+        request.defaultExtension = "tsmb";
+    } else {
+        request.filter = kContextMenuFilter;
+        request.defaultExtension = "tsmn";
+    }
+    return request;
+}
+
+}  // namespace
+
+std::string templateNameFor(std::string_view documentName) {
+    if (documentName.empty()) {
+        return {};
+    }
+    size_t dot = documentName.rfind('.');
+    std::string name(documentName.substr(0, dot));
+    return name + ".qxtf";
+}
+
+void DocumentSession::newDocument(std::optional<MenuKind> kind) {
+    if (!kind) {
+        int chosen = host_.chooseNewMenuKind();
+        if (chosen < 0 || chosen > 2) {
+            return;
+        }
+        kind = static_cast<MenuKind>(chosen);
+    }
+    if (state_.modified) {
+        host_.launchInstance(static_cast<int>(*kind), {});
+        return;
+    }
+    // The kind comes first: re-applying the "Menu Code" tab writes the empty
+    // tree's code for it.
+    state_.menuKind = *kind;
+    host_.documentTree().clearTree();
+    host_.setCodeText({});
+    host_.reapplyCurrentTab();
+    host_.applyTabEnabling();
+    state_.setModified(false);
+    state_.documentName = kUntitledName;
+    state_.updateTitle();
+}
+
+void DocumentSession::newFromTemplate() {
+    FileDialogRequest request;
+    request.title = "Pick template...";
+    request.filter = kTemplateFilter;
+    request.initialFolder = templateFolder(files_.programFolder(), true);
+    std::string path;
+    if (!host_.chooseFile(request, path)) {
+        return;
+    }
+    if (state_.modified) {
+        host_.launchInstance(0, path);
+        return;
+    }
+    std::string text;
+    if (!readDocument(path, text)) {
+        state_.updateTitle();
+        return;
+    }
+    TreeLoader& tree = host_.documentTree();
+    tree.clearTree();
+    host_.setCodeText(text);
+    tree.loadText(text, MenuKind::MainMenu, true);
+    state_.menuKind = MenuKind::MainMenu;
+    state_.documentName = kUntitledName;
+    state_.documentFolder.clear();
+    state_.updateTitle();
+}
+
+void DocumentSession::requestOpenNamed(std::string_view folder, std::string_view name) {
+    requestedFolder_ = folder;
+    requestedName_ = name;
+    host_.postOpenNamed();
+}
+
+void DocumentSession::openDocument(bool fromState) {
+    std::string path;
+    if (fromState) {
+        if (!requestedFolder_.empty() && !requestedName_.empty()) {
+            path = requestedFolder_ + requestedName_;
+        }
+        requestedFolder_.clear();
+        requestedName_.clear();
+    } else {
+        FileDialogRequest request;
+        request.title = "Open file...";
+        request.filter = kOpenFilter;
+        request.filterIndex = 4;
+        request.initialFolder = state_.documentFolder;
+        request.defaultExtension = "tsmb";
+        if (!host_.chooseFile(request, path)) {
+            return;
+        }
+    }
+    if (path.empty()) {
+        state_.updateTitle();
+        return;
+    }
+    if (state_.modified) {
+        host_.launchInstance(0, path);
+        return;
+    }
+    std::string text;
+    if (!readDocument(path, text)) {
+        state_.updateTitle();
+        return;
+    }
+    addRecentFile(path);
+    // The kind comes from the content: the first kind whose load accepts the
+    // whole text. The trials run on a throwaway tree, so a file that is no menu
+    // code leaves the document in the window exactly as it was.
+    for (MenuKind kind : kTrialKinds) {
+        if (host_.trialLoad(text, kind) != kLoadAccepted) {
+            continue;
+        }
+        TreeLoader& tree = host_.documentTree();
+        tree.clearTree();
+        tree.loadText(text, kind, true);
+        state_.menuKind = kind;
+        state_.setPath(path);
+        host_.setCodeText(text);
+        state_.updateTitle();
+        return;
+    }
+    host_.report(DocumentMessage::ParseError, path);
+}
+
+bool DocumentSession::saveDocument(bool forceDialog, bool asTemplate) {
+    std::string folder = state_.documentFolder;
+    std::string name = state_.documentName;
+    if (asTemplate) {
+        folder = templateFolder(files_.programFolder(), true);
+        name = templateNameFor(name);
+    }
+
+    std::string text;
+    if (host_.currentTab() == kCodeTab) {
+        text = host_.codeText();
+    } else if (!host_.generateCode(state_.menuKind, text)) {
+        // Never replace the file with an empty or partial text.
+        host_.report(DocumentMessage::CodeNotWritable, state_.fullPath());
+        return false;
+    }
+
+    if (forceDialog || folder.empty() || name.empty() || name == kUntitledName) {
+        std::string chosen;
+        if (!host_.chooseFile(saveRequest(folder, name, asTemplate, state_.menuKind), chosen)) {
+            return false;
+        }
+        state_.setPath(chosen);
+        folder = state_.documentFolder;
+        name = state_.documentName;
+    }
+
+    std::string path = folder + name;
+    std::string reason = files_.writeFile(path, text);
+    if (!reason.empty()) {
+        host_.report(DocumentMessage::SaveFailed, path, reason);
+        state_.updateTitle();
+        return false;
+    }
+    addRecentFile(path);
+    state_.setModified(false);
+    state_.updateTitle();
+    return true;
+}
+
+void DocumentSession::confirmExit() {
+    if (state_.modified) {
+        const std::string& name = state_.documentName;
+        switch (host_.askSaveChanges(name.empty() ? kUnnamedDocument : name)) {
+            case SaveAnswer::Cancel:
+                return;
+            case SaveAnswer::Yes:
+                // Quitting after a save that did not happen would lose the changes.
+                if (!saveDocument(false, false)) {
+                    return;
+                }
+                break;
+            case SaveAnswer::No:
+                break;
+        }
+    }
+    host_.quit();
+}
+
+void DocumentSession::openRecent(std::string_view path) {
+    if (path.empty() || path.size() > kMaxPathLength) {
+        return;
+    }
+    std::string file(path);
+    if (files_.fileExists(file)) {
+        requestOpenNamed(folderOf(file), fileNameOf(file));
+        return;
+    }
+    host_.report(DocumentMessage::RecentFileMissing, file);
+    removeRecentFile(settings_, file);
+    host_.broadcastRecentChanged();
+}
+
+void DocumentSession::addRecentFile(std::string_view path) {
+    tessary::addRecentFile(settings_, path);
+    host_.broadcastRecentChanged();
+}
+
+void DocumentSession::applyCommandLine(std::string_view commandLine) {
+    CommandLineAction action = parseCommandLine(commandLine);
+    switch (action.kind) {
+        case CommandLineAction::Kind::MenuKind:
+            state_.menuKind = static_cast<MenuKind>(action.menuKind);
+            if (state_.menuKind != MenuKind::MainMenu) {
+                host_.reapplyCurrentTab();
+                host_.applyTabEnabling();
+            }
+            break;
+        case CommandLineAction::Kind::OpenPath:
+            requestOpenNamed(action.folder, action.name);
+            break;
+        case CommandLineAction::Kind::Nothing:
+            break;
+    }
+    state_.updateTitle();
+}
+
+bool DocumentSession::readDocument(const std::string& path, std::string& text) {
+    std::string bytes;
+    std::string reason;
+    switch (files_.readFile(path, kDocumentBufferSize, bytes, reason)) {
+        case ReadStatus::Ok:
+            text = documentText(bytes);
+            return true;
+        case ReadStatus::TooLarge:
+            host_.report(DocumentMessage::FileTooLarge, path);
+            return false;
+        case ReadStatus::CannotOpen:
+            break;
+    }
+    return false;
+}
+
+}  // namespace tessary

@@ -1,0 +1,99 @@
+#include "documents/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include "documents/file_association.h"
+
+namespace tessary {
+namespace {
+
+TEST(CommandLine, WizardOpensForAnEmptyLineByTheSettingAndForExactlyWizard) {
+    struct Case {
+        const char* line;
+        bool setting;
+        bool wizard;
+    } cases[] = {
+        {"", true, true},          {"", false, false},          {"-wizard", false, true},
+        {"-wizard", true, true},   {"-Wizard", true, false},    {"-wizard x", true, false},
+        {"C:\\a.tsmb", true, false}, {"-menubar", true, false}, {"\"-wizard\"", true, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(wizardOpensAtStart(c.line, c.setting), c.wizard) << c.line << " " << c.setting;
+    }
+}
+
+TEST(CommandLine, SwitchesAreExactAndEverythingElseIsAPath) {
+    using Kind = CommandLineAction::Kind;
+    struct Case {
+        std::string line;
+        Kind kind;
+        int menuKind;
+        const char* folder;
+        const char* name;
+    } cases[] = {
+        {"", Kind::Nothing, 0, "", ""},
+        {"\"\"", Kind::Nothing, 0, "", ""},
+        {"\"", Kind::Nothing, 0, "", ""},
+        {"-menubar", Kind::MenuKind, 0, "", ""},
+        {"-context", Kind::MenuKind, 1, "", ""},
+        {"-popup", Kind::MenuKind, 2, "", ""},
+        {"\"-context\"", Kind::MenuKind, 1, "", ""},
+        {"-Menubar", Kind::OpenPath, 0, "", "-Menubar"},
+        {"-menubar x", Kind::OpenPath, 0, "", "-menubar x"},
+        {"-popup ", Kind::OpenPath, 0, "", "-popup "},
+        {"\"C:\\My Menus\\Orders.tsmn\"", Kind::OpenPath, 0, "C:\\My Menus\\", "Orders.tsmn"},
+        {"C:\\Menus\\Orders.tsmn", Kind::OpenPath, 0, "C:\\Menus\\", "Orders.tsmn"},
+        {"C:\\Menus\\Orders.tsmn\"", Kind::OpenPath, 0, "C:\\Menus\\", "Orders.tsmn"},
+        {"Orders.tsmn", Kind::OpenPath, 0, "", "Orders.tsmn"},
+        {"C:\\Menus\\", Kind::OpenPath, 0, "C:\\Menus\\", ""},
+        {std::string(1023, 'a'), Kind::OpenPath, 0, "", nullptr},
+        {std::string(1024, 'a'), Kind::Nothing, 0, "", ""},
+        {"C:\\" + std::string(5000, 'b'), Kind::Nothing, 0, "", ""},
+    };
+    for (const Case& c : cases) {
+        CommandLineAction action = parseCommandLine(c.line);
+        std::string label = c.line.substr(0, 40);
+        EXPECT_EQ(action.kind, c.kind) << label;
+        EXPECT_EQ(action.menuKind, c.menuKind) << label;
+        EXPECT_EQ(action.folder, c.folder) << label;
+        EXPECT_EQ(action.name, c.name ? std::string(c.name) : c.line) << label;
+    }
+}
+
+TEST(CommandLine, SecondCopyParameters) {
+    struct Case {
+        int kind;
+        const char* path;
+        const char* parameters;
+    } cases[] = {
+        {0, "", "-menubar"},
+        {1, "", "-context"},
+        {2, "", "-popup"},
+        {kLaunchWizard, "", "-wizard"},
+        {0, "C:\\My Menus\\A.tsmb", "C:\\My Menus\\A.tsmb"},
+        {2, "C:\\A.tsmn", "C:\\A.tsmn"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(launchParameters(c.kind, c.path), c.parameters) << c.kind << c.path;
+    }
+}
+
+TEST(FileAssociation, RowsAndValues) {
+    const auto& rows = fileTypeRows();
+    ASSERT_EQ(rows.size(), 3u);
+    std::string listed;
+    for (const FileTypeRow& row : rows) {
+        listed += std::string(row.extension) + "=" + row.progId + "|" + row.description + "|" +
+                  std::to_string(row.iconIndex) + ";";
+    }
+    EXPECT_EQ(listed,
+              ".tsmb=Quorix.Tessary.2.tsmb|Quorix Tessary Document|7;"
+              ".tsmn=Quorix.Tessary.2.tsmn|Quorix Tessary Document|7;"
+              ".qxtf=Quorix.Tessary.2.qxtf|Quorix Tessary Template|8;");
+    EXPECT_EQ(openCommandValue("C:\\Program Files\\Tessary\\Tessary.exe"),
+              "\"C:\\Program Files\\Tessary\\Tessary.exe\" \"%1\"");
+    EXPECT_EQ(defaultIconValue("C:\\T\\Tessary.exe", 8), "C:\\T\\Tessary.exe,8");
+}
+
+}  // namespace
+}  // namespace tessary
