@@ -238,7 +238,8 @@ NodeHandle MenuTree::copySubtree(const MenuTree& sourceTree, NodeHandle source, 
     auto copyOne = [&](uint32_t from, uint32_t toParent, uint32_t toAfter, bool toFirst, bool expandParent) {
         const Slot& slot = sourceTree.slots_[from];
         const std::string caption = slot.caption;
-        const MenuItemRecord record = *slot.record;
+        MenuItemRecord record;
+        copyRecord(record, *slot.record);  // padding included
         return createNode(toParent, toAfter, toFirst, caption, slot.kind, record, expandParent);
     };
 

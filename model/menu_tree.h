@@ -47,9 +47,9 @@ public:
     TreeObserver* observer() const { return observer_; }
 
     // Brackets a run of changes for the observer (batchBegin / batchEnd). Runs
-    // nest; only the outermost pair is reported. Large operations of the tree
-    // (copySubtree, clearTree, the subtree-wide changes, moves, expandAll and
-    // collapseAll) bracket themselves.
+    // nest; only the outermost pair is reported. The tree's own large operations
+    // (copySubtree, clearTree, removePlatformsFromSubtree, the moves, expandAll
+    // and collapseAll) bracket themselves.
     void beginBatch();
     void endBatch();
 
