@@ -46,6 +46,10 @@ struct TraceCase {
     bool noScriptItems = false;
 };
 
+inline void PrintTo(const TraceCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 inline void runTraceCase(const TraceCase& c) {
     SCOPED_TRACE(c.name);
     const std::string code = crlf(c.code);

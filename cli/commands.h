@@ -1,0 +1,39 @@
+// The commands of tessary-cli. A command gets the arguments after its name
+// and the two output streams, and returns the exit code. To add one, declare
+// its function here and give it a row in the table in commands.cpp.
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessary::cli {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;  // the input does not load (or lint warnings)
+constexpr int kExitUsage = 2;   // usage or I/O error
+
+using Args = std::vector<std::string>;
+using CommandFunction = int (*)(const Args& args, std::ostream& out, std::ostream& err);
+
+struct Command {
+    std::string_view name;
+    CommandFunction run;
+    std::string_view usage;  // the options and operands after the name
+};
+
+std::span<const Command> Commands();
+const Command* FindCommand(std::string_view name);
+
+// The whole program: `args` is argv without the program name.
+int RunCli(const Args& args, std::ostream& out, std::ostream& err);
+
+// Writes "usage: tessary-cli NAME USAGE" to `err` and returns kExitUsage.
+int UsageError(std::string_view name, std::ostream& err, std::string_view problem = {});
+
+// trace [--kind main|context|popup] [--platforms N] FILE
+int TraceCommand(const Args& args, std::ostream& out, std::ostream& err);
+
+}  // namespace tessary::cli
