@@ -20,7 +20,7 @@ enum class NodeKind : int {
     AppMenu = 0,  // the Mac OS X application menu / Mac Classic Apple menu
     Menu = 1,     // a menu of the menu bar, or a submenu
     ScriptItem = 2,
-    FmItem = 3,   // stands for a FileMaker menu command
+    FmItem = 3,  // stands for a FileMaker menu command
     Separator = 4,
     MacQuitItem = 5,
     MacPreferencesItem = 6,
@@ -35,14 +35,22 @@ constexpr bool isValidNodeKind(NodeKind kind) {
 // for a value outside the kinds.
 constexpr const char* nodeKindName(NodeKind kind) {
     switch (kind) {
-        case NodeKind::AppMenu: return "AppMenu";
-        case NodeKind::Menu: return "Menu";
-        case NodeKind::ScriptItem: return "ScriptItem";
-        case NodeKind::FmItem: return "FmItem";
-        case NodeKind::Separator: return "Separator";
-        case NodeKind::MacQuitItem: return "MacQuitItem";
-        case NodeKind::MacPreferencesItem: return "MacPreferencesItem";
-        default: return "None";
+        case NodeKind::AppMenu:
+            return "AppMenu";
+        case NodeKind::Menu:
+            return "Menu";
+        case NodeKind::ScriptItem:
+            return "ScriptItem";
+        case NodeKind::FmItem:
+            return "FmItem";
+        case NodeKind::Separator:
+            return "Separator";
+        case NodeKind::MacQuitItem:
+            return "MacQuitItem";
+        case NodeKind::MacPreferencesItem:
+            return "MacPreferencesItem";
+        default:
+            return "None";
     }
 }
 

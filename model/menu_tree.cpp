@@ -1,10 +1,9 @@
 // The structure of the MenuTree: slots and handles, insertion, copying,
-// removal, the field accessors, selection and expansion. Searches and the
-// operations over whole subtrees are in menu_tree_ops.cpp.
+// removal, selection, expansion and walking. Field access is in
+// menu_tree_fields.cpp; searches and the operations over whole subtrees are in
+// menu_tree_ops.cpp.
 #include "model/menu_tree.h"
 
-#include <algorithm>
-#include <cstring>
 #include <new>
 
 namespace tessary {
@@ -101,8 +100,13 @@ bool MenuTree::resolvePosition(uint32_t parent, NodeHandle after, uint32_t& afte
     return afterIndex != kNil && slots_[afterIndex].parent == parent;
 }
 
-NodeHandle MenuTree::createNode(uint32_t parent, uint32_t afterIndex, bool first, std::string_view caption,
-                                NodeKind kind, const MenuItemRecord& record, bool expandParent) {
+NodeHandle MenuTree::createNode(uint32_t parent,
+                                uint32_t afterIndex,
+                                bool first,
+                                std::string_view caption,
+                                NodeKind kind,
+                                const MenuItemRecord& record,
+                                bool expandParent) {
     std::unique_ptr<MenuItemRecord> ownRecord(new (std::nothrow) MenuItemRecord);
     if (!ownRecord) {
         return kNoNode;
@@ -177,9 +181,17 @@ NodeHandle MenuTree::createNode(uint32_t parent, uint32_t afterIndex, bool first
     return handle;
 }
 
-NodeHandle MenuTree::insertNode(NodeHandle parent, NodeHandle after, std::string_view caption, NodeKind kind,
-                                PlatformMask platforms, uint16_t shortcut, uint32_t fmId, uint8_t useLocalCaption,
-                                uint8_t enabled, uint8_t checkOn, std::string_view scriptName,
+NodeHandle MenuTree::insertNode(NodeHandle parent,
+                                NodeHandle after,
+                                std::string_view caption,
+                                NodeKind kind,
+                                PlatformMask platforms,
+                                uint16_t shortcut,
+                                uint32_t fmId,
+                                uint8_t useLocalCaption,
+                                uint8_t enabled,
+                                uint8_t checkOn,
+                                std::string_view scriptName,
                                 std::string_view userString) {
     MenuItemRecord record;
     clearRecord(record);
@@ -194,7 +206,10 @@ NodeHandle MenuTree::insertNode(NodeHandle parent, NodeHandle after, std::string
     return insertNode(parent, after, caption, kind, record);
 }
 
-NodeHandle MenuTree::insertNode(NodeHandle parent, NodeHandle after, std::string_view caption, NodeKind kind,
+NodeHandle MenuTree::insertNode(NodeHandle parent,
+                                NodeHandle after,
+                                std::string_view caption,
+                                NodeKind kind,
                                 const MenuItemRecord& record) {
     if (!isValidNodeKind(kind)) {
         return kNoNode;
@@ -217,8 +232,7 @@ NodeHandle MenuTree::copySubtree(NodeHandle source, NodeHandle parent, NodeHandl
     return copySubtree(*this, source, parent, after);
 }
 
-NodeHandle MenuTree::copySubtree(const MenuTree& sourceTree, NodeHandle source, NodeHandle parent,
-                                 NodeHandle after) {
+NodeHandle MenuTree::copySubtree(const MenuTree& sourceTree, NodeHandle source, NodeHandle parent, NodeHandle after) {
     const uint32_t sourceAt = sourceTree.nodeIndex(source);
     const uint32_t parentAt = parentIndex(parent);
     if (sourceAt == kNil || parentAt == kNil) {
@@ -359,200 +373,6 @@ void MenuTree::clearTree() {
     while (slots_[kRootIndex].firstChild != kNil) {
         deleteSubtree(handleOf(slots_[kRootIndex].firstChild));
     }
-}
-
-// ---- Field access ----
-
-bool MenuTree::getCaption(NodeHandle node, char* buffer, size_t capacity) const {
-    const uint32_t index = nodeIndex(node);
-    if (index == kNil || buffer == nullptr || capacity == 0) {
-        return false;
-    }
-    const std::string& text = slots_[index].caption;
-    const size_t length = std::min(text.size(), capacity - 1);
-    std::memcpy(buffer, text.data(), length);
-    buffer[length] = '\0';
-    return true;
-}
-
-std::string MenuTree::caption(NodeHandle node) const {
-    const uint32_t index = nodeIndex(node);
-    return index == kNil ? std::string() : slots_[index].caption;
-}
-
-bool MenuTree::setCaption(NodeHandle node, std::string_view text) {
-    const uint32_t index = nodeIndex(node);
-    if (index == kNil) {
-        return false;
-    }
-    slots_[index].caption.assign(text.substr(0, kMaxTextLength));
-    if (observer_) {
-        observer_->nodeChanged(handleOf(index));
-    }
-    return true;
-}
-
-NodeKind MenuTree::getKind(NodeHandle node) const {
-    const uint32_t index = nodeIndex(node);
-    return index == kNil ? NodeKind::None : slots_[index].kind;
-}
-
-bool MenuTree::setKind(NodeHandle node, NodeKind kind) {
-    const uint32_t index = nodeIndex(node);
-    if (index == kNil || !isValidNodeKind(kind)) {
-        return false;
-    }
-    slots_[index].kind = kind;
-    if (observer_) {
-        observer_->nodeChanged(handleOf(index));
-    }
-    return true;
-}
-
-bool MenuTree::getText(NodeHandle node, bool scriptName, char* buffer, size_t capacity) const {
-    const MenuItemRecord* record = recordOf(node);
-    if (record == nullptr || (buffer == nullptr && capacity > 0)) {
-        return false;
-    }
-    if (capacity == 0) {
-        return true;
-    }
-    const std::string_view text = recordText(scriptName ? record->scriptName : record->userString);
-    const size_t length = std::min(text.size(), capacity);
-    std::memcpy(buffer, text.data(), length);
-    std::memset(buffer + length, 0, capacity - length);
-    return true;
-}
-
-bool MenuTree::getScriptName(NodeHandle node, char* buffer, size_t capacity) const {
-    return getText(node, true, buffer, capacity);
-}
-
-bool MenuTree::getUserString(NodeHandle node, char* buffer, size_t capacity) const {
-    return getText(node, false, buffer, capacity);
-}
-
-bool MenuTree::setScriptName(NodeHandle node, std::string_view text) {
-    MenuItemRecord* record = recordOf(node);
-    return record != nullptr && setRecordText(record->scriptName, text);
-}
-
-bool MenuTree::setUserString(NodeHandle node, std::string_view text) {
-    MenuItemRecord* record = recordOf(node);
-    return record != nullptr && setRecordText(record->userString, text);
-}
-
-uint32_t MenuTree::getFmId(NodeHandle node) const {
-    const MenuItemRecord* record = recordOf(node);
-    return record ? record->fmId : 0;
-}
-
-bool MenuTree::setFmId(NodeHandle node, uint32_t fmId) {
-    MenuItemRecord* record = recordOf(node);
-    if (record) {
-        record->fmId = fmId;
-    }
-    return record != nullptr;
-}
-
-uint8_t MenuTree::getEnabled(NodeHandle node) const {
-    const MenuItemRecord* record = recordOf(node);
-    return record ? record->enabled : 0;
-}
-
-bool MenuTree::setEnabled(NodeHandle node, uint8_t enabled) {
-    MenuItemRecord* record = recordOf(node);
-    if (record) {
-        record->enabled = enabled;
-    }
-    return record != nullptr;
-}
-
-uint8_t MenuTree::getCheckOn(NodeHandle node) const {
-    const MenuItemRecord* record = recordOf(node);
-    return record ? record->checkOn : 0;
-}
-
-bool MenuTree::setCheckOn(NodeHandle node, uint8_t checkOn) {
-    MenuItemRecord* record = recordOf(node);
-    if (record) {
-        record->checkOn = checkOn;
-    }
-    return record != nullptr;
-}
-
-uint8_t MenuTree::getUseLocalCaption(NodeHandle node) const {
-    const MenuItemRecord* record = recordOf(node);
-    return record ? record->useLocalCaption : 0;
-}
-
-bool MenuTree::setUseLocalCaption(NodeHandle node, uint8_t useLocalCaption) {
-    MenuItemRecord* record = recordOf(node);
-    if (record) {
-        record->useLocalCaption = useLocalCaption;
-    }
-    return record != nullptr;
-}
-
-PlatformMask MenuTree::platformsOf(uint32_t index) const {
-    if (index == kRootIndex) {
-        return kPlatformAll;
-    }
-    const Slot& slot = slots_[index];
-    return slot.kind == NodeKind::AppMenu ? kPlatformMac : slot.record->platforms;
-}
-
-PlatformMask MenuTree::getPlatforms(NodeHandle node) const {
-    if ((node == kNoNode && selected_ == kNoNode) || node == kRootNode) {
-        return kPlatformAll;
-    }
-    const uint32_t index = nodeIndex(node);
-    return index == kNil ? 0 : platformsOf(index);
-}
-
-bool MenuTree::setPlatforms(NodeHandle node, PlatformMask set) {
-    const uint32_t index = nodeIndex(node);
-    if (index == kNil || slots_[index].kind == NodeKind::AppMenu) {
-        return false;
-    }
-    slots_[index].record->platforms = set;
-    return true;
-}
-
-static bool takesShortcut(NodeKind kind) {
-    return kind == NodeKind::ScriptItem || kind == NodeKind::FmItem;
-}
-
-uint16_t MenuTree::getShortcut(NodeHandle node) const {
-    const uint32_t index = nodeIndex(node);
-    if (index == kNil || !takesShortcut(slots_[index].kind)) {
-        return 0;
-    }
-    return slots_[index].record->shortcut;
-}
-
-bool MenuTree::setShortcut(NodeHandle node, uint16_t code) {
-    const uint32_t index = nodeIndex(node);
-    if (index == kNil || !takesShortcut(slots_[index].kind)) {
-        return false;
-    }
-    slots_[index].record->shortcut = code;
-    return true;
-}
-
-PlatformMask MenuTree::getParentPlatforms(NodeHandle node) const {
-    const uint32_t index = nodeIndex(node);
-    return index == kNil ? 0 : platformsOf(slots_[index].parent);
-}
-
-bool MenuTree::hasChildren(NodeHandle node) const {
-    const uint32_t index = node == kRootNode ? kRootIndex : nodeIndex(node);
-    return index != kNil && slots_[index].childCount > 0;
-}
-
-bool MenuTree::setHasChildren(NodeHandle node, bool flag) {
-    const uint32_t index = nodeIndex(node);
-    return index != kNil && (slots_[index].childCount > 0) == flag;
 }
 
 // ---- Selection and expansion ----

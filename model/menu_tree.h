@@ -62,13 +62,24 @@ public:
     // expanded. Returns the new node, or kNoNode when the parent or `after` is not
     // a node of this tree (or `after` is not a child of parent), the kind is not
     // one of the seven, or the node cannot be allocated; nothing changes then.
-    NodeHandle insertNode(NodeHandle parent, NodeHandle after, std::string_view caption, NodeKind kind,
-                          PlatformMask platforms, uint16_t shortcut, uint32_t fmId, uint8_t useLocalCaption,
-                          uint8_t enabled, uint8_t checkOn, std::string_view scriptName = {},
+    NodeHandle insertNode(NodeHandle parent,
+                          NodeHandle after,
+                          std::string_view caption,
+                          NodeKind kind,
+                          PlatformMask platforms,
+                          uint16_t shortcut,
+                          uint32_t fmId,
+                          uint8_t useLocalCaption,
+                          uint8_t enabled,
+                          uint8_t checkOn,
+                          std::string_view scriptName = {},
                           std::string_view userString = {});
 
     // The same with a whole record, copied byte for byte.
-    NodeHandle insertNode(NodeHandle parent, NodeHandle after, std::string_view caption, NodeKind kind,
+    NodeHandle insertNode(NodeHandle parent,
+                          NodeHandle after,
+                          std::string_view caption,
+                          NodeKind kind,
                           const MenuItemRecord& record);
 
     // Copies source (kNoNode: the source tree's selected node) with its whole
@@ -244,9 +255,9 @@ private:
     };
 
     NodeHandle handleOf(uint32_t index) const;
-    uint32_t liveIndex(NodeHandle node) const;        // kNil unless a live node
-    uint32_t nodeIndex(NodeHandle node) const;        // as liveIndex, kNoNode = the selected node
-    uint32_t parentIndex(NodeHandle parent) const;    // kRootIndex for kNoNode / kRootNode, kNil if invalid
+    uint32_t liveIndex(NodeHandle node) const;      // kNil unless a live node
+    uint32_t nodeIndex(NodeHandle node) const;      // as liveIndex, kNoNode = the selected node
+    uint32_t parentIndex(NodeHandle parent) const;  // kRootIndex for kNoNode / kRootNode, kNil if invalid
     uint32_t preOrderNext(uint32_t index, uint32_t limit) const;
     bool containsIndex(uint32_t ancestor, uint32_t index) const;
     NodeHandle findKindFromAppMenu(NodeKind kind) const;
@@ -257,16 +268,21 @@ private:
 
     // Makes a node from caption, kind and record under parentIndex after the
     // resolved position; expandParent marks a non-root parent expanded.
-    NodeHandle createNode(uint32_t parentIndex, uint32_t afterIndex, bool first, std::string_view caption,
-                          NodeKind kind, const MenuItemRecord& record, bool expandParent);
+    NodeHandle createNode(uint32_t parentIndex,
+                          uint32_t afterIndex,
+                          bool first,
+                          std::string_view caption,
+                          NodeKind kind,
+                          const MenuItemRecord& record,
+                          bool expandParent);
     bool resolvePosition(uint32_t parentIndex, NodeHandle after, uint32_t& afterIndex, bool& first) const;
     void freeSubtree(uint32_t index);
     void setExpanded(uint32_t index, bool expanded);
     void setSelected(NodeHandle node);
     void setDropHighlighted(NodeHandle node);
 
-    std::vector<Slot> slots_;           // slot 0 is the invisible root
-    std::vector<uint32_t> freeSlots_;   // reusable slots, most recently freed last
+    std::vector<Slot> slots_;          // slot 0 is the invisible root
+    std::vector<uint32_t> freeSlots_;  // reusable slots, most recently freed last
     size_t liveCount_ = 0;
     NodeHandle selected_ = kNoNode;
     NodeHandle dropHighlight_ = kNoNode;

@@ -172,8 +172,8 @@ NodeHandle MenuTree::moveNodeUp(NodeHandle node) {
     const NodeHandle source = handleOf(index);
 
     TreeBatch batch(*this);
-    const NodeHandle copy = copySubtree(source, handleOf(slots_[index].parent),
-                                        anchor == kNil ? kFirstPosition : handleOf(anchor));
+    const NodeHandle copy =
+        copySubtree(source, handleOf(slots_[index].parent), anchor == kNil ? kFirstPosition : handleOf(anchor));
     if (copy == kNoNode) {
         return kNoNode;
     }
@@ -198,8 +198,8 @@ NodeHandle MenuTree::moveNodeDown(NodeHandle node) {
     const NodeHandle source = handleOf(index);
 
     TreeBatch batch(*this);
-    const NodeHandle copy = copySubtree(source, handleOf(slots_[index].parent),
-                                        next == kNil ? kLastPosition : handleOf(next));
+    const NodeHandle copy =
+        copySubtree(source, handleOf(slots_[index].parent), next == kNil ? kLastPosition : handleOf(next));
     if (copy == kNoNode) {
         return kNoNode;
     }

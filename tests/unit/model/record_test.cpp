@@ -31,9 +31,9 @@ TEST(RecordTest, NewRecordIsZeroExceptTheGivenValues) {
     // Leave freed records with every byte set behind, so that a record that is
     // not cleared on creation shows garbage.
     for (int i = 0; i < 64; ++i) {
-        const NodeHandle n = tree.insertNode(kRootNode, kLastPosition, "dirty", NodeKind::ScriptItem, 0xFFFF, 0xFFFF,
-                                             0xFFFFFFFF, 0xFF, 0xFF, 0xFF, std::string(249, 'x'),
-                                             std::string(249, 'y'));
+        const NodeHandle n =
+            tree.insertNode(kRootNode, kLastPosition, "dirty", NodeKind::ScriptItem, 0xFFFF, 0xFFFF, 0xFFFFFFFF, 0xFF,
+                            0xFF, 0xFF, std::string(249, 'x'), std::string(249, 'y'));
         ASSERT_NE(n, kNoNode);
     }
     tree.clearTree();

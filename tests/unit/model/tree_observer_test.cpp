@@ -30,9 +30,7 @@ public:
     void hasChildrenChanged(NodeHandle node, bool flag) override {
         log("children " + name(node) + (flag ? " 1" : " 0"));
     }
-    void expandedChanged(NodeHandle node, bool flag) override {
-        log("expanded " + name(node) + (flag ? " 1" : " 0"));
-    }
+    void expandedChanged(NodeHandle node, bool flag) override { log("expanded " + name(node) + (flag ? " 1" : " 0")); }
     void selectionChanged(NodeHandle node) override { log("select " + name(node)); }
     void dropHighlightChanged(NodeHandle node) override { log("drop " + name(node)); }
     void focusRequested() override { log("focus"); }
@@ -227,7 +225,8 @@ TEST(TreeObserverTest, MirrorFollowsLoadsMovesAndPlatformRemoval) {
     MenuTree tree;
     MirrorView mirror(tree);
     tree.setObserver(&mirror);
-    buildTree(tree, "Apple{AppMenu}[About,Q{MacQuitItem}],File[Open,Recent[A{ScriptItem 1},B]],Edit[Undo{ScriptItem 1}]");
+    buildTree(tree,
+              "Apple{AppMenu}[About,Q{MacQuitItem}],File[Open,Recent[A{ScriptItem 1},B]],Edit[Undo{ScriptItem 1}]");
     tree.selectNode(findCaption(tree, "Recent"));
     tree.moveNodeUp(kNoNode);
     tree.moveNodeDown(findCaption(tree, "File"));

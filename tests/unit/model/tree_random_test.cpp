@@ -252,9 +252,16 @@ private:
     }
 
     NodeKind randomKind() {
-        static const NodeKind kinds[] = {NodeKind::Menu, NodeKind::Menu, NodeKind::Menu, NodeKind::ScriptItem,
-                                         NodeKind::ScriptItem, NodeKind::ScriptItem, NodeKind::FmItem,
-                                         NodeKind::Separator, NodeKind::AppMenu, NodeKind::MacQuitItem,
+        static const NodeKind kinds[] = {NodeKind::Menu,
+                                         NodeKind::Menu,
+                                         NodeKind::Menu,
+                                         NodeKind::ScriptItem,
+                                         NodeKind::ScriptItem,
+                                         NodeKind::ScriptItem,
+                                         NodeKind::FmItem,
+                                         NodeKind::Separator,
+                                         NodeKind::AppMenu,
+                                         NodeKind::MacQuitItem,
                                          NodeKind::MacPreferencesItem};
         return kinds[pick(static_cast<int>(std::size(kinds)))];
     }
@@ -374,8 +381,7 @@ private:
                     !(i > 0 && parent->children[i - 1]->kind == NodeKind::AppMenu);
             target = i == 0 ? 0 : i - 1;
         } else {
-            moves = !isMacSystemItem(node->kind) &&
-                    !(i + 1 < count && isMacSystemItem(parent->children[i + 1]->kind));
+            moves = !isMacSystemItem(node->kind) && !(i + 1 < count && isMacSystemItem(parent->children[i + 1]->kind));
             target = i + 1 < count ? i + 2 : i + 1;
         }
         EXPECT_EQ(copy != kNoNode, moves) << (up ? "up " : "down ") << node->caption;

@@ -30,31 +30,33 @@ std::string checked(const MenuTree& tree) {
 // ---- Inserting ----
 
 TEST(TreeTest, InsertPositions) {
-    MenuTree tree;
-    buildTree(tree, "File[Open,Close],Edit");
-    const NodeHandle file = node(tree, "File");
-    const NodeHandle open = node(tree, "Open");
-    const NodeHandle edit = node(tree, "Edit");
     struct Case {
-        NodeHandle parent, after;
+        const char* parent;  // nullptr: the marker in parentMarker
+        NodeHandle parentMarker;
+        const char* after;  // nullptr: the marker in afterMarker
+        NodeHandle afterMarker;
         const char* expected;
     };
+    // clang-format off
     const Case cases[] = {
-        {file, kNoNode, "File[Open,Close,X],Edit"},
-        {file, kLastPosition, "File[Open,Close,X],Edit"},
-        {file, kFirstPosition, "File[X,Open,Close],Edit"},
-        {file, open, "File[Open,X,Close],Edit"},
-        {kNoNode, kNoNode, "File[Open,Close],Edit,X"},
-        {kRootNode, kFirstPosition, "X,File[Open,Close],Edit"},
-        {kRootNode, file, "File[Open,Close],X,Edit"},
-        {edit, kFirstPosition, "File[Open,Close],Edit[X]"},
+        {"File", 0, nullptr, kNoNode, "File[Open,Close,X],Edit"},
+        {"File", 0, nullptr, kLastPosition, "File[Open,Close,X],Edit"},
+        {"File", 0, nullptr, kFirstPosition, "File[X,Open,Close],Edit"},
+        {"File", 0, "Open", 0, "File[Open,X,Close],Edit"},
+        {nullptr, kNoNode, nullptr, kNoNode, "File[Open,Close],Edit,X"},
+        {nullptr, kRootNode, nullptr, kFirstPosition, "X,File[Open,Close],Edit"},
+        {nullptr, kRootNode, "File", 0, "File[Open,Close],X,Edit"},
+        {"Edit", 0, nullptr, kFirstPosition, "File[Open,Close],Edit[X]"},
     };
+    // clang-format on
     for (const Case& c : cases) {
-        MenuTree t;
-        buildTree(t, "File[Open,Close],Edit");
-        const NodeHandle x = t.insertNode(c.parent, c.after, "X", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0);
+        MenuTree tree;
+        buildTree(tree, "File[Open,Close],Edit");
+        const NodeHandle parent = c.parent ? node(tree, c.parent) : c.parentMarker;
+        const NodeHandle after = c.after ? node(tree, c.after) : c.afterMarker;
+        const NodeHandle x = tree.insertNode(parent, after, "X", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0);
         EXPECT_NE(x, kNoNode) << c.expected;
-        EXPECT_EQ(checked(t), c.expected);
+        EXPECT_EQ(checked(tree), c.expected);
     }
 }
 
@@ -69,8 +71,7 @@ TEST(TreeTest, InsertRefusesBadArgumentsAndChangesNothing) {
 
     EXPECT_EQ(tree.insertNode(edit, open, "X", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0), kNoNode)
         << "after must be a child of the parent";
-    EXPECT_EQ(tree.insertNode(gone, kNoNode, "X", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0), kNoNode)
-        << "removed parent";
+    EXPECT_EQ(tree.insertNode(gone, kNoNode, "X", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0), kNoNode) << "removed parent";
     EXPECT_EQ(tree.insertNode(edit, gone, "X", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0), kNoNode) << "removed after";
     EXPECT_EQ(tree.insertNode(edit, kNoNode, "X", static_cast<NodeKind>(7), 7, 0, 0, 0, 1, 0), kNoNode);
     EXPECT_EQ(tree.insertNode(edit, kNoNode, "X", NodeKind::None, 7, 0, 0, 0, 1, 0), kNoNode);
@@ -133,11 +134,11 @@ TEST(TreeTest, SelectionMovesOutOfARemovedSubtree) {
         const char* expectedSelection;  // nullptr: nothing selected
     };
     const Case cases[] = {
-        {"Open", "Open", "Close"},    // next sibling first
-        {"Close", "Close", "File"},   // else the parent
-        {"Edit", "Edit", "File"},     // else, at the top level, the previous sibling
-        {"File", "Recent", "Edit"},   // selection inside the removed subtree
-        {"Open", "Edit", "Edit"},     // selection elsewhere stays
+        {"Open", "Open", "Close"},   // next sibling first
+        {"Close", "Close", "File"},  // else the parent
+        {"Edit", "Edit", "File"},    // else, at the top level, the previous sibling
+        {"File", "Recent", "Edit"},  // selection inside the removed subtree
+        {"Open", "Edit", "Edit"},    // selection elsewhere stays
     };
     for (const Case& c : cases) {
         MenuTree tree;
@@ -342,7 +343,7 @@ TEST(TreeTest, HasChildrenCannotBeSetAgainstTheStructure) {
 TEST(TreeTest, MacItemSearchesStartAtTheFirstAppMenu) {
     struct Case {
         const char* tree;
-        const char* quit;   // nullptr: none found
+        const char* quit;  // nullptr: none found
         const char* prefs;
     };
     const Case cases[] = {

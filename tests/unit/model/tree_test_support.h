@@ -89,8 +89,8 @@ private:
         if (platforms < 0) {
             platforms = kind == NodeKind::AppMenu ? kPlatformMac : kPlatformAll;
         }
-        const NodeHandle node = tree_.insertNode(parent, kLastPosition, caption, kind,
-                                                 static_cast<PlatformMask>(platforms), 0, 0, 0, 1, 0);
+        const NodeHandle node =
+            tree_.insertNode(parent, kLastPosition, caption, kind, static_cast<PlatformMask>(platforms), 0, 0, 0, 1, 0);
         if (node == kNoNode) {
             ok_ = false;
             return;
