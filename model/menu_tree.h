@@ -7,7 +7,7 @@
 // advances whenever the slot is freed, and a slot whose generations are used up
 // is retired for good, so no handle ever names a second node. Lookups by handle,
 // insertion and unlinking are O(1); copies and removals are linear in the size
-// of the subtree.
+// of the subtree. At most 1,048,575 nodes live at once.
 //
 // "The selected node". Every operation that acts on one node takes kNoNode as
 // the selected node (and then does nothing when nothing is selected). The
