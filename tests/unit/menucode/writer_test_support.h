@@ -1,6 +1,9 @@
-// Helpers for the writer tests: a menu described as a small tree of specs,
-// fed to a writer in tree order, and expected texts built from lines.
+// Helpers for the writer tests: a menu described as a small tree of specs, fed
+// to a writer in tree order, every plain text read back by the parser, and
+// expected texts built from lines.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <optional>
@@ -8,10 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "menucode/parse_trace.h"
 #include "menucode/writer.h"
+#include "model/lexicon.h"
 
 namespace tessary::writer_test {
 
@@ -26,74 +28,46 @@ struct Node {
 
 inline Node menu(uint32_t platforms, std::optional<std::string_view> caption, uint32_t fmMenuId = 0,
                  std::vector<Node> children = {}) {
-    Node node;
-    node.type = Node::Type::Menu;
-    node.menu = MenuSpec{platforms, caption, fmMenuId};
-    node.children = std::move(children);
-    return node;
+    return Node{Node::Type::Menu, MenuSpec{platforms, caption, fmMenuId}, {}, {}, std::move(children)};
 }
 
 inline Node appMenu(std::string name, std::vector<Node> children = {}) {
-    Node node;
-    node.type = Node::Type::AppMenu;
-    node.appMenuName = std::move(name);
-    node.children = std::move(children);
-    return node;
+    return Node{Node::Type::AppMenu, {}, std::move(name), {}, std::move(children)};
 }
 
-inline Node item(const ItemSpec& spec) {
-    Node node;
-    node.item = spec;
-    return node;
-}
+inline Node item(const ItemSpec& spec) { return Node{Node::Type::Item, {}, {}, spec, {}}; }
 
-// A script item whose caption and script name are both `name`.
+// A script item whose caption and script name are both `name`, and its line.
 inline Node script(uint32_t platforms, std::string_view name) {
     return item(ItemSpec{.platforms = platforms, .kind = ItemSpecKind::Script, .caption = name, .scriptName = name});
 }
-
-// The line that script() writes, indented by `level` tabs.
 inline std::string scriptLine(std::string_view name, int level = 1) {
-    std::string line(static_cast<size_t>(level), '\t');
-    line += "FM_MENUSCRIPTITEM ( \"";
-    line += name;
-    line += "\", \"";
-    line += name;
-    line += "\" )";
-    return line;
+    return std::string(static_cast<size_t>(level), '\t') + "FM_MENUSCRIPTITEM ( \"" + std::string(name) + "\", \"" +
+           std::string(name) + "\" )";
 }
 
 // Feeds the nodes as the tree walk does; false at the first refusal, leaving
 // the menus above it open.
 inline bool feed(FM_Builder& writer, const std::vector<Node>& nodes) {
     for (const Node& node : nodes) {
-        switch (node.type) {
-            case Node::Type::Item:
-                if (!writer.AddMenuItem(node.item)) return false;
-                break;
-            case Node::Type::Menu:
-            case Node::Type::AppMenu: {
-                const bool opened = node.type == Node::Type::Menu ? writer.OpenMenu(node.menu)
-                                                                  : writer.OpenAppMenu(node.appMenuName);
-                if (!opened || !feed(writer, node.children) || !writer.CloseMenu()) return false;
-                break;
-            }
+        if (node.type == Node::Type::Item) {
+            if (!writer.AddMenuItem(node.item)) return false;
+            continue;
         }
+        const bool opened =
+            node.type == Node::Type::Menu ? writer.OpenMenu(node.menu) : writer.OpenAppMenu(node.appMenuName);
+        if (!opened || !feed(writer, node.children) || !writer.CloseMenu()) return false;
     }
     return true;
 }
 
-// The parse status of a text read back as menu code of the kind.
-inline uint32_t parseBack(MenuKind kind, std::string_view text) {
-    const CodeKind codeKind = kind == MenuKind::MainMenu      ? CodeKind::Main
-                              : kind == MenuKind::ContextMenu ? CodeKind::Context
-                                                              : CodeKind::Popup;
-    return TraceParse(codeKind, text).status;
+inline CodeKind codeKind(MenuKind kind) {
+    return kind == MenuKind::MainMenu ? CodeKind::Main
+                                      : kind == MenuKind::ContextMenu ? CodeKind::Context : CodeKind::Popup;
 }
 
-// Whether a plain text that generate() gets must read back (status 0). Only
-// texts that carry the writer's own error marks, or an item standing directly
-// in a menu bar, are exempt.
+// Whether a plain text must read back (status 0). Only texts carrying the
+// writer's error marks, or an item standing directly in a menu bar, are exempt.
 enum class Readable { Yes, No };
 
 struct Generated {
@@ -113,9 +87,10 @@ inline Generated generate(MenuKind kind, const std::vector<Node>& nodes, bool ca
     result.accepted = feed(*writer, nodes);
     if (kind == MenuKind::MainMenu) writer->CloseMenu();
     std::string text;
-    if (writer->GetCode(text)) result.text = text;
-    if (result.text && !calculationForm && readable == Readable::Yes) {
-        EXPECT_EQ(parseBack(kind, text), 0u) << "does not read back:\n" << text;
+    if (!writer->GetCode(text)) return result;
+    result.text = text;
+    if (!calculationForm && readable == Readable::Yes) {
+        EXPECT_EQ(TraceParse(codeKind(kind), text).status, 0u) << "does not read back:\n" << text;
     }
     return result;
 }
@@ -130,7 +105,6 @@ inline std::string lines(std::initializer_list<std::string_view> list) {
     return text;
 }
 
-// A context menu whose body holds the given lines.
 inline std::string contextMenu(std::initializer_list<std::string_view> body) {
     return lines({"FM_CONTEXTMENU ( )", "{"}) + lines(body) + lines({"}"});
 }
