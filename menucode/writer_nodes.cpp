@@ -54,7 +54,9 @@ uint32_t WrittenPlatforms(uint32_t platforms) {
 // ---------------------------------------------------------------------------
 // FM_MenuBuilderBaseObj
 
-FM_MenuBuilderBaseObj::FM_MenuBuilderBaseObj(std::string name, FM_MenuBuilderBaseObj* parent, uint32_t platforms,
+FM_MenuBuilderBaseObj::FM_MenuBuilderBaseObj(std::string name,
+                                             FM_MenuBuilderBaseObj* parent,
+                                             uint32_t platforms,
                                              bool calculationForm)
     : name_(std::move(name)), parent_(parent), platforms_(platforms), calculationForm_(calculationForm) {}
 
@@ -133,7 +135,9 @@ void FM_MenuBuilderBaseObj::writePlatformSwitch(std::string& text, uint32_t open
 // FM_MenuBuilderMenuItemObj
 
 FM_MenuBuilderMenuItemObj::FM_MenuBuilderMenuItemObj(const ItemSpec& spec, bool calculationForm)
-    : FM_MenuBuilderBaseObj(std::string(spec.caption.value_or(std::string_view())), nullptr, spec.platforms,
+    : FM_MenuBuilderBaseObj(std::string(spec.caption.value_or(std::string_view())),
+                            nullptr,
+                            spec.platforms,
                             calculationForm),
       kind_(spec.kind),
       modifiers_(spec.modifiers),
@@ -256,8 +260,11 @@ uint32_t FM_MenuBuilderMenuItemObj::WriteTail(std::string&, int, uint32_t) {
 // ---------------------------------------------------------------------------
 // FM_MenuBuilderComplexObj
 
-FM_MenuBuilderComplexObj::FM_MenuBuilderComplexObj(std::string name, FM_MenuBuilderBaseObj* parent,
-                                                   uint32_t platforms, bool calculationForm, uint32_t extraValue)
+FM_MenuBuilderComplexObj::FM_MenuBuilderComplexObj(std::string name,
+                                                   FM_MenuBuilderBaseObj* parent,
+                                                   uint32_t platforms,
+                                                   bool calculationForm,
+                                                   uint32_t extraValue)
     : FM_MenuBuilderBaseObj(std::move(name), parent, platforms, calculationForm), extraValue_(extraValue) {}
 
 FM_MenuBuilderComplexObj::~FM_MenuBuilderComplexObj() = default;
@@ -351,12 +358,16 @@ void FM_MenuBuilderMBarObj::WriteHead(std::string& text, int level, uint32_t ope
 // ---------------------------------------------------------------------------
 // FM_MenuBuilderMenuObj
 
-FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(const MenuSpec& spec, FM_MenuBuilderBaseObj* parent,
-                                             bool calculationForm)
-    : FM_MenuBuilderComplexObj(std::string(spec.caption.value_or(std::string_view())), parent, spec.platforms,
-                               calculationForm, spec.fmMenuId) {}
+FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(const MenuSpec& spec, FM_MenuBuilderBaseObj* parent, bool calculationForm)
+    : FM_MenuBuilderComplexObj(std::string(spec.caption.value_or(std::string_view())),
+                               parent,
+                               spec.platforms,
+                               calculationForm,
+                               spec.fmMenuId) {}
 
-FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(std::string name, FM_MenuBuilderBaseObj* parent, uint32_t platforms,
+FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(std::string name,
+                                             FM_MenuBuilderBaseObj* parent,
+                                             uint32_t platforms,
                                              bool calculationForm)
     : FM_MenuBuilderComplexObj(std::move(name), parent, platforms, calculationForm, 0) {}
 
@@ -410,7 +421,8 @@ void FM_MenuBuilderPopupMenuObj::WriteHead(std::string& text, int level, uint32_
 // ---------------------------------------------------------------------------
 // FM_AppleMenuBuilderMenuObj
 
-FM_AppleMenuBuilderMenuObj::FM_AppleMenuBuilderMenuObj(std::string_view name, FM_MenuBuilderBaseObj* parent,
+FM_AppleMenuBuilderMenuObj::FM_AppleMenuBuilderMenuObj(std::string_view name,
+                                                       FM_MenuBuilderBaseObj* parent,
                                                        bool calculationForm)
     : FM_MenuBuilderMenuObj(std::string(name), parent, kPlatformMac, calculationForm) {}
 

@@ -52,7 +52,9 @@ public:
     // treats a construct whose platforms are empty (it reports nothing for
     // it). Written as it stands, the empty set would put "ERROR: internal
     // error" before the node's line and unbalance the blocks after it, and the
-    // document could no longer be read back.
+    // document could no longer be read back. Writing it for all platforms
+    // instead would put a node the user took off every platform into every
+    // menu; the language has no way to keep it in the text for none.
     virtual bool isWritten() const { return platforms_ != 0; }
 
     const std::string& name() const { return name_; }
@@ -120,8 +122,11 @@ private:
 // A node with an ordered list of children, which it owns.
 class FM_MenuBuilderComplexObj : public FM_MenuBuilderBaseObj {
 public:
-    FM_MenuBuilderComplexObj(std::string name, FM_MenuBuilderBaseObj* parent, uint32_t platforms,
-                             bool calculationForm, uint32_t extraValue);
+    FM_MenuBuilderComplexObj(std::string name,
+                             FM_MenuBuilderBaseObj* parent,
+                             uint32_t platforms,
+                             bool calculationForm,
+                             uint32_t extraValue);
     ~FM_MenuBuilderComplexObj() override;
 
     FM_MenuBuilderBaseObj* AcceptItem(std::unique_ptr<FM_MenuBuilderMenuItemObj> item) override;
@@ -168,8 +173,7 @@ public:
 
 protected:
     // For the application menu, which shares this class's layout.
-    FM_MenuBuilderMenuObj(std::string name, FM_MenuBuilderBaseObj* parent, uint32_t platforms,
-                          bool calculationForm);
+    FM_MenuBuilderMenuObj(std::string name, FM_MenuBuilderBaseObj* parent, uint32_t platforms, bool calculationForm);
 };
 
 // The root of a context menu or a pop-up menu.

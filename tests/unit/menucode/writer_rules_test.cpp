@@ -50,8 +50,8 @@ TEST(WriterRules, PlatformBlocks) {
         {"back to both Mac platforms inside the application menu",
          MenuKind::MainMenu,
          {appMenu("App", {script(2, "a"), menu(4, "m", 0, {script(4, "b")}), script(6, "c"), quit}), menu(1, "W")},
-         mainMenu({app, "\t{", "#IF_MACCLASSIC", scriptLine("a", 2), "#END_IF", "#IF_MACCARBON", "\t\tFM_MENU ( \"m\" )",
-                   "\t\t{", scriptLine("b", 3), "\t\t}", "#END_IF", scriptLine("c", 2),
+         mainMenu({app, "\t{", "#IF_MACCLASSIC", scriptLine("a", 2), "#END_IF", "#IF_MACCARBON",
+                   "\t\tFM_MENU ( \"m\" )", "\t\t{", scriptLine("b", 3), "\t\t}", "#END_IF", scriptLine("c", 2),
                    "\t\tFM_MACQUITITEM ( \"Q\", \"q\" )", "\t}", "#IF_WIN", "\tFM_MENU ( \"W\" )", "\t{", "\t}",
                    "#END_IF"})},
         // Windows with one Mac platform has no block: written for all platforms.
@@ -86,11 +86,10 @@ TEST(WriterRules, Acceptance) {
         uint32_t platforms;  // set of the offered node
         bool accepted;
     } cases[] = {
-        {7, false, 1, true},  {7, false, 0, true},  {7, true, 5, true},   {1, false, 1, true},
-        {1, false, 7, false}, {1, true, 6, false},  {1, false, 0, false}, {6, false, 2, false},
-        {6, true, 4, false},  {6, true, 6, true},   {3, false, 3, true},  {3, false, 1, false},
-        {0, false, 2, true},  {0, false, 4, true},  {0, true, 6, true},   {0, false, 7, false},
-        {0, true, 1, false},  {0, false, 0, false}, {0, true, 3, false},
+        {7, false, 1, true},  {7, false, 0, true},  {7, true, 5, true},   {1, false, 1, true}, {1, false, 7, false},
+        {1, true, 6, false},  {1, false, 0, false}, {6, false, 2, false}, {6, true, 4, false}, {6, true, 6, true},
+        {3, false, 3, true},  {3, false, 1, false}, {0, false, 2, true},  {0, false, 4, true}, {0, true, 6, true},
+        {0, false, 7, false}, {0, true, 1, false},  {0, false, 0, false}, {0, true, 3, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "container " << c.container << " offered " << (c.offerMenu ? "menu" : "item")
@@ -98,11 +97,14 @@ TEST(WriterRules, Acceptance) {
         FM_MenuBarBuilder writer(false);
         ASSERT_TRUE(writer.OpenMenuBar());
         ASSERT_TRUE(c.container == 0 ? writer.OpenAppMenu("App") : writer.OpenMenu({c.container, "Box", 0}));
-        const bool accepted = c.offerMenu ? writer.OpenMenu({c.platforms, "Offered", 0})
-                                          : writer.AddMenuItem({.platforms = c.platforms, .kind = ItemSpecKind::Script,
-                                                                .caption = "i", .scriptName = "s"});
+        const bool accepted =
+            c.offerMenu
+                ? writer.OpenMenu({c.platforms, "Offered", 0})
+                : writer.AddMenuItem(
+                      {.platforms = c.platforms, .kind = ItemSpecKind::Script, .caption = "i", .scriptName = "s"});
         EXPECT_EQ(accepted, c.accepted);
-        if (accepted && c.offerMenu) writer.CloseMenu();
+        if (accepted && c.offerMenu)
+            writer.CloseMenu();
         writer.CloseMenu();
         writer.CloseMenu();
         size_t length = 0;
@@ -222,10 +224,22 @@ TEST(WriterRules, FactoryMakesTheWriterOfEachKind) {
 // Every option the writer puts down reads back into the same item.
 TEST(WriterRules, ItemOptionsReadBack) {
     const ItemSpec specs[] = {
-        {.platforms = 7, .kind = ItemSpecKind::FmCommand, .caption = "Shut", .modifiers = kModAlt, .key = -25,
-         .enabled = 0, .userString = "u", .commandId = 4},
-        {.platforms = 7, .kind = ItemSpecKind::Script, .caption = "s", .modifiers = kModCtrl | kModAlt, .key = '\'',
-         .userString = "v w", .scriptName = "run", .checkOn = 1},
+        {.platforms = 7,
+         .kind = ItemSpecKind::FmCommand,
+         .caption = "Shut",
+         .modifiers = kModAlt,
+         .key = -25,
+         .enabled = 0,
+         .userString = "u",
+         .commandId = 4},
+        {.platforms = 7,
+         .kind = ItemSpecKind::Script,
+         .caption = "s",
+         .modifiers = kModCtrl | kModAlt,
+         .key = '\'',
+         .userString = "v w",
+         .scriptName = "run",
+         .checkOn = 1},
     };
     for (const ItemSpec& spec : specs) {
         const std::optional<std::string> text = generate(MenuKind::ContextMenu, {item(spec)}).text;

@@ -26,7 +26,9 @@ struct Node {
     std::vector<Node> children;
 };
 
-inline Node menu(uint32_t platforms, std::optional<std::string_view> caption, uint32_t fmMenuId = 0,
+inline Node menu(uint32_t platforms,
+                 std::optional<std::string_view> caption,
+                 uint32_t fmMenuId = 0,
                  std::vector<Node> children = {}) {
     return Node{Node::Type::Menu, MenuSpec{platforms, caption, fmMenuId}, {}, {}, std::move(children)};
 }
@@ -35,7 +37,9 @@ inline Node appMenu(std::string name, std::vector<Node> children = {}) {
     return Node{Node::Type::AppMenu, {}, std::move(name), {}, std::move(children)};
 }
 
-inline Node item(const ItemSpec& spec) { return Node{Node::Type::Item, {}, {}, spec, {}}; }
+inline Node item(const ItemSpec& spec) {
+    return Node{Node::Type::Item, {}, {}, spec, {}};
+}
 
 // A script item whose caption and script name are both `name`, and its line.
 inline Node script(uint32_t platforms, std::string_view name) {
@@ -51,19 +55,22 @@ inline std::string scriptLine(std::string_view name, int level = 1) {
 inline bool feed(FM_Builder& writer, const std::vector<Node>& nodes) {
     for (const Node& node : nodes) {
         if (node.type == Node::Type::Item) {
-            if (!writer.AddMenuItem(node.item)) return false;
+            if (!writer.AddMenuItem(node.item))
+                return false;
             continue;
         }
         const bool opened =
             node.type == Node::Type::Menu ? writer.OpenMenu(node.menu) : writer.OpenAppMenu(node.appMenuName);
-        if (!opened || !feed(writer, node.children) || !writer.CloseMenu()) return false;
+        if (!opened || !feed(writer, node.children) || !writer.CloseMenu())
+            return false;
     }
     return true;
 }
 
 inline CodeKind codeKind(MenuKind kind) {
-    return kind == MenuKind::MainMenu ? CodeKind::Main
-                                      : kind == MenuKind::ContextMenu ? CodeKind::Context : CodeKind::Popup;
+    return kind == MenuKind::MainMenu      ? CodeKind::Main
+           : kind == MenuKind::ContextMenu ? CodeKind::Context
+                                           : CodeKind::Popup;
 }
 
 // Whether a plain text must read back (status 0). Only texts carrying the
@@ -78,16 +85,22 @@ struct Generated {
 // Creates the writer for the kind, feeds the nodes (inside the menu bar for a
 // main menu, which is closed afterwards) and asks for the text. A plain text
 // is read back with the parser, which must accept it.
-inline Generated generate(MenuKind kind, const std::vector<Node>& nodes, bool calculationForm = false,
+inline Generated generate(MenuKind kind,
+                          const std::vector<Node>& nodes,
+                          bool calculationForm = false,
                           Readable readable = Readable::Yes) {
     Generated result;
     auto writer = CreateMenuCodeBuilder(kind, calculationForm);
-    if (!writer) return result;
-    if (kind == MenuKind::MainMenu) writer->OpenMenuBar();
+    if (!writer)
+        return result;
+    if (kind == MenuKind::MainMenu)
+        writer->OpenMenuBar();
     result.accepted = feed(*writer, nodes);
-    if (kind == MenuKind::MainMenu) writer->CloseMenu();
+    if (kind == MenuKind::MainMenu)
+        writer->CloseMenu();
     std::string text;
-    if (!writer->GetCode(text)) return result;
+    if (!writer->GetCode(text))
+        return result;
     result.text = text;
     if (!calculationForm && readable == Readable::Yes) {
         EXPECT_EQ(TraceParse(codeKind(kind), text).status, 0u) << "does not read back:\n" << text;

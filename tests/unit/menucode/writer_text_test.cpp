@@ -17,13 +17,21 @@ constexpr ItemSpecKind kScript = ItemSpecKind::Script;
 // and a Windows-only menu with one disabled script item.
 std::vector<Node> smallMainMenu() {
     return {
-        appMenu("FileMaker Pro", {item({.platforms = 4, .kind = ItemSpecKind::MacPreferences,
-                                        .caption = "Preferences...", .scriptName = "Preferences"})}),
+        appMenu("FileMaker Pro", {item({.platforms = 4,
+                                        .kind = ItemSpecKind::MacPreferences,
+                                        .caption = "Preferences...",
+                                        .scriptName = "Preferences"})}),
         menu(7, "File", 1,
              {item({.platforms = 7, .kind = kCommand, .commandId = 2}),
               item({.platforms = 7, .kind = ItemSpecKind::Separator}),
-              item({.platforms = 7, .kind = kScript, .caption = "Print One", .modifiers = kModCtrl, .key = 'P',
-                    .userString = "Print", .scriptName = "Print", .checkOn = 1})}),
+              item({.platforms = 7,
+                    .kind = kScript,
+                    .caption = "Print One",
+                    .modifiers = kModCtrl,
+                    .key = 'P',
+                    .userString = "Print",
+                    .scriptName = "Print",
+                    .checkOn = 1})}),
         menu(1, "Tools", 0,
              {item({.platforms = 1, .kind = kScript, .caption = "Sharing...", .enabled = 0, .scriptName = "Sharing"})}),
     };
@@ -96,19 +104,40 @@ TEST(WriterText, ItemLines) {
         {{.platforms = 7, .kind = kCommand, .caption = "Open File", .commandId = 2},
          "FM_MENUITEM ( \"Open File\", FM_OPEN )"},
         {{.platforms = 7, .kind = kCommand, .commandId = 198}, "FM_MENUITEM ( FM_????? )", Readable::No},
-        {{.platforms = 7, .kind = kCommand, .caption = "Shut", .modifiers = kModCtrl, .key = 'W', .enabled = 0,
-          .userString = "u 1", .commandId = 4, .checkOn = 1},
+        {{.platforms = 7,
+          .kind = kCommand,
+          .caption = "Shut",
+          .modifiers = kModCtrl,
+          .key = 'W',
+          .enabled = 0,
+          .userString = "u 1",
+          .commandId = 4,
+          .checkOn = 1},
          "FM_MENUITEM ( \"Shut\", FM_CLOSE, CTRL + \"W\", String:\"u 1\", Disabled )"},
-        {{.platforms = 7, .kind = kScript, .userString = "", .scriptName = "Run"}, "FM_MENUSCRIPTITEM ( \"\", \"Run\" )"},
+        {{.platforms = 7, .kind = kScript, .userString = "", .scriptName = "Run"},
+         "FM_MENUSCRIPTITEM ( \"\", \"Run\" )"},
         {{.platforms = 7, .kind = kScript, .caption = "Run"}, "FM_MENUSCRIPTITEM ( \"Run\", \"\" )"},
-        {{.platforms = 7, .kind = kScript, .caption = "Go", .modifiers = kModCtrl | kModAlt, .key = -18, .enabled = 0,
-          .userString = "x", .scriptName = "Go there", .checkOn = 1},
+        {{.platforms = 7,
+          .kind = kScript,
+          .caption = "Go",
+          .modifiers = kModCtrl | kModAlt,
+          .key = -18,
+          .enabled = 0,
+          .userString = "x",
+          .scriptName = "Go there",
+          .checkOn = 1},
          "FM_MENUSCRIPTITEM ( \"Go\", \"Go there\", CTRL + ALT + \"F5\", String:\"x\", Check-On, Disabled )"},
         // Texts are written as they stand.
         {{.platforms = 7, .kind = kScript, .caption = "Caf\xE9 ( , )", .userString = "a,b\tc", .scriptName = "{x}"},
          "FM_MENUSCRIPTITEM ( \"Caf\xE9 ( , )\", \"{x}\", String:\"a,b\tc\" )"},
-        {{.platforms = 7, .kind = ItemSpecKind::Separator, .caption = "-Separator-", .modifiers = kModCtrl, .key = 'A',
-          .enabled = 0, .userString = "u", .checkOn = 1},
+        {{.platforms = 7,
+          .kind = ItemSpecKind::Separator,
+          .caption = "-Separator-",
+          .modifiers = kModCtrl,
+          .key = 'A',
+          .enabled = 0,
+          .userString = "u",
+          .checkOn = 1},
          "FM_MENUITEMSEPARATOR ()"},
     };
     for (const ItemCase& c : cases) {
@@ -119,8 +148,15 @@ TEST(WriterText, ItemLines) {
 }
 
 TEST(WriterText, ApplicationMenuAndMacItems) {
-    const ItemSpec quit{.platforms = 4, .kind = ItemSpecKind::MacQuit, .caption = "Quit", .modifiers = kModCtrl,
-                        .key = 'Q', .enabled = 0, .userString = "u", .scriptName = "Leave", .checkOn = 1};
+    const ItemSpec quit{.platforms = 4,
+                        .kind = ItemSpecKind::MacQuit,
+                        .caption = "Quit",
+                        .modifiers = kModCtrl,
+                        .key = 'Q',
+                        .enabled = 0,
+                        .userString = "u",
+                        .scriptName = "Leave",
+                        .checkOn = 1};
     const ItemSpec preferences{.platforms = 4, .kind = ItemSpecKind::MacPreferences, .caption = "", .scriptName = "P"};
     EXPECT_EQ(generate(MenuKind::MainMenu, {appMenu("", {item(preferences), item(quit)})}).text,
               mainMenu({"\tFM_APPMENU ( \"\" )", "\t{", "\t\tFM_MACPREFERENCES ( \"\", \"P\" )",
@@ -177,14 +213,14 @@ TEST(WriterText, Shortcuts) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "modifiers " << c.modifiers << " key " << c.key);
-        const ItemSpec spec{.platforms = 7, .kind = kScript, .caption = "a", .modifiers = c.modifiers, .key = c.key,
-                            .scriptName = "b"};
+        const ItemSpec spec{
+            .platforms = 7, .kind = kScript, .caption = "a", .modifiers = c.modifiers, .key = c.key, .scriptName = "b"};
         EXPECT_EQ(generate(MenuKind::ContextMenu, {item(spec)}).text,
                   contextMenu({std::string("\tFM_MENUSCRIPTITEM ( \"a\", \"b\"") + c.option + " )"}));
         // Pop-up menus never carry shortcuts.
         EXPECT_EQ(generate(MenuKind::PopupMenu, {menu(7, "m", 0, {item(spec)})}).text,
-                  lines({"FM_POPUPMENU ( )", "{", "\tFM_MENU ( \"m\" )", "\t{", "\t\tFM_MENUSCRIPTITEM ( \"a\", \"b\" )",
-                         "\t}", "}"}));
+                  lines({"FM_POPUPMENU ( )", "{", "\tFM_MENU ( \"m\" )", "\t{",
+                         "\t\tFM_MENUSCRIPTITEM ( \"a\", \"b\" )", "\t}", "}"}));
     }
 }
 
@@ -201,8 +237,10 @@ TEST(WriterText, CalculationFormDoublesQuotesAndMarksLineEnds) {
         ASSERT_TRUE(plain.has_value());
         std::string converted;
         for (char c : *plain) {
-            if (c == '"') converted += '"';
-            if (c == '\r') converted += '\xB6';
+            if (c == '"')
+                converted += '"';
+            if (c == '\r')
+                converted += '\xB6';
             converted += c;
         }
         EXPECT_EQ(generate(kind, nodes, true).text, converted);
