@@ -1,0 +1,181 @@
+#include "menucode/code_generator.h"
+
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "menucode/conversion_hooks.h"
+#include "menucode/parser.h"
+#include "menucode/writer.h"
+#include "model/lexicon.h"
+#include "model/menu_tree.h"
+
+namespace tessary {
+
+namespace {
+
+// The item of a ScriptItem, FmItem, Separator or Mac system item node.
+ItemSpec itemSpecOf(NodeKind kind, const MenuItemRecord& record, std::string_view caption) {
+    ItemSpec spec;
+    spec.platforms = record.platforms;
+    spec.enabled = record.enabled;
+    switch (kind) {
+        case NodeKind::ScriptItem:
+            spec.kind = ItemSpecKind::Script;
+            spec.caption = caption;
+            VirtualKeyToKeyCode(record.shortcut, spec.key, spec.modifiers);
+            spec.userString = recordText(record.userString);
+            spec.scriptName = recordText(record.scriptName);
+            spec.checkOn = record.checkOn;
+            break;
+        case NodeKind::FmItem:
+            spec.kind = ItemSpecKind::FmCommand;
+            if (record.useLocalCaption == 0) {
+                spec.caption = caption;
+            }
+            VirtualKeyToKeyCode(record.shortcut, spec.key, spec.modifiers);
+            spec.userString = recordText(record.userString);
+            spec.commandId = record.fmId;
+            break;
+        case NodeKind::Separator:
+            spec.kind = ItemSpecKind::Separator;
+            spec.enabled = 1;
+            break;
+        case NodeKind::MacQuitItem:
+        case NodeKind::MacPreferencesItem:
+            // The Mac system items are MacOS X items, whatever the record says.
+            spec.kind = kind == NodeKind::MacQuitItem ? ItemSpecKind::MacQuit : ItemSpecKind::MacPreferences;
+            spec.platforms = kPlatformMacX;
+            spec.caption = caption;
+            spec.userString = recordText(record.userString);
+            spec.scriptName = recordText(record.scriptName);
+            break;
+        default:
+            break;
+    }
+    return spec;
+}
+
+// Opens the writer, walks the tree into it and closes it again. nullptr when
+// the writer cannot be made or refused a node.
+std::unique_ptr<FM_Builder> writeTree(const MenuTree& tree, MenuKind kind, bool calculationForm,
+                                      ConversionHooks* hooks) {
+    std::unique_ptr<FM_Builder> writer = CreateMenuCodeBuilder(kind, calculationForm);
+    if (!writer) {
+        return nullptr;
+    }
+    const bool mainMenu = kind == MenuKind::MainMenu;
+    if (mainMenu) {
+        writer->OpenMenuBar();
+    }
+    if (hooks) {
+        hooks->conversionBegin();
+    }
+    const bool walked = WalkNodes(tree, tree.firstTopLevel(), *writer, menuLevelsOf(kind));
+    if (hooks) {
+        hooks->conversionEnd(kNoNode);
+    }
+    if (mainMenu) {
+        // Closes the menu-bar root when the walk ended at the top level.
+        writer->CloseMenu();
+    }
+    // A refused node, even at the top level where the text before it could be
+    // written, means the text would lack that node and all that follows it.
+    if (!walked) {
+        return nullptr;
+    }
+    return writer;
+}
+
+}  // namespace
+
+int menuLevelsOf(MenuKind kind) {
+    // The menu bar is not a level of its own; a context or pop-up menu is.
+    return kind == MenuKind::MainMenu ? kMaxMenuDepth : kMaxMenuDepth - 1;
+}
+
+bool WalkNodes(const MenuTree& tree, NodeHandle first, FM_Builder& writer, int menuLevels) {
+    for (NodeHandle node = first; node != kNoNode; node = tree.nextSibling(node)) {
+        const MenuItemRecord* record = tree.getRecord(node);
+        if (record == nullptr) {
+            continue;
+        }
+        char caption[kRecordTextSize] = {};
+        tree.getCaption(node, caption, sizeof caption);
+        const NodeKind kind = tree.getKind(node);
+        switch (kind) {
+            case NodeKind::Menu:
+            case NodeKind::AppMenu: {
+                if (menuLevels <= 0) {
+                    return false;
+                }
+                bool opened;
+                if (kind == NodeKind::Menu) {
+                    MenuSpec spec;
+                    spec.platforms = record->platforms;
+                    if (record->useLocalCaption == 0) {
+                        spec.caption = std::string_view(caption);
+                    }
+                    spec.fmMenuId = record->fmId;
+                    opened = writer.OpenMenu(spec);
+                } else {
+                    opened = writer.OpenAppMenu(caption);
+                }
+                if (!opened) {
+                    return false;
+                }
+                if (tree.hasChildren(node) && !WalkNodes(tree, tree.firstChild(node), writer, menuLevels - 1)) {
+                    return false;
+                }
+                if (!writer.CloseMenu()) {
+                    return false;
+                }
+                break;
+            }
+            case NodeKind::ScriptItem:
+            case NodeKind::FmItem:
+            case NodeKind::Separator:
+            case NodeKind::MacQuitItem:
+            case NodeKind::MacPreferencesItem:
+                if (!writer.AddMenuItem(itemSpecOf(kind, *record, caption))) {
+                    return false;
+                }
+                break;
+            default:
+                break;  // no such kind in a well-formed tree: skipped
+        }
+    }
+    return true;
+}
+
+bool generateMenuCodeText(const MenuTree& tree, MenuKind kind, bool calculationForm, std::string& text,
+                          ConversionHooks* hooks) {
+    text.clear();
+    std::unique_ptr<FM_Builder> writer = writeTree(tree, kind, calculationForm, hooks);
+    if (!writer || !writer->GetCode(text)) {
+        text.clear();
+        return false;
+    }
+    return true;
+}
+
+bool GenerateMenuCode(const MenuTree& tree, MenuKind kind, char* buffer, size_t capacity, bool calculationForm,
+                      ConversionHooks* hooks) {
+    std::unique_ptr<FM_Builder> writer = writeTree(tree, kind, calculationForm, hooks);
+    size_t length = 0;
+    if (!writer || !writer->GetCodeLength(length)) {
+        return false;
+    }
+    // The text and its NUL must fit; otherwise nothing is delivered.
+    if (buffer == nullptr || length >= capacity || !writer->GetCode(buffer, capacity)) {
+        return false;
+    }
+    buffer[length] = '\0';
+    return true;
+}
+
+bool GenerateMenuCode(const MenuTree& tree, MenuKind kind, char* buffer, size_t capacity, bool calculationForm) {
+    return GenerateMenuCode(tree, kind, buffer, capacity, calculationForm, nullptr);
+}
+
+}  // namespace tessary

@@ -1,0 +1,253 @@
+#include "menucode/code_loader.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+#include "menucode/conversion_hooks.h"
+#include "menucode/parser.h"
+#include "model/lexicon.h"
+#include "model/menu_tree.h"
+
+namespace tessary {
+
+namespace {
+
+constexpr std::string_view kSeparatorCaption = "-Separator-";
+constexpr std::string_view kUnnamedCaption = "-unnamed-";
+constexpr std::string_view kAppMenuCaption = "FileMaker Pro";
+
+MenuItemRecord blankRecord() {
+    MenuItemRecord record;
+    clearRecord(record);
+    return record;
+}
+
+void storeText(char (&field)[kRecordTextSize], std::optional<std::string_view> text) {
+    setRecordText(field, text.value_or(std::string_view()).substr(0, kMaxTextLength));
+}
+
+// The line reported for a failure: the parser's line, or 1 when it has none
+// (an exception left the parse before the line was known).
+int failingLine(uint32_t line) {
+    if (line == 0) {
+        return 1;
+    }
+    return line > static_cast<uint32_t>(std::numeric_limits<int>::max()) ? std::numeric_limits<int>::max()
+                                                                          : static_cast<int>(line);
+}
+
+}  // namespace
+
+CodeLoader::CodeLoader(MenuTree& tree, ConversionHooks* hooks) : tree_(tree), hooks_(hooks) {}
+
+int CodeLoader::load(std::string_view text, MenuKind kind) {
+    text = text.substr(0, text.find('\0'));
+    TreeBatch batch(tree_);
+    if (hooks_) {
+        hooks_->conversionBegin();
+    }
+    pending_.clear();
+
+    const ParseCallbacks table = callbacks();
+    // Documents are at most 0x80000 bytes; a longer view is read up to what the
+    // parser's length can hold and fails there.
+    const uint32_t length = static_cast<uint32_t>(std::min<size_t>(text.size(), std::numeric_limits<uint32_t>::max()));
+    MenuHandle top = 0;
+    uint32_t line = 0;
+    uint32_t status = kParseMissingToken;
+    switch (kind) {
+        case MenuKind::MainMenu:
+            status = ParseMenuBarCode(table, text.data(), length, kPlatformAll, false, &top, &line);
+            break;
+        case MenuKind::ContextMenu:
+            status = ParseContextMenuCode(table, text.data(), length, kPlatformAll, &top, &line);
+            break;
+        case MenuKind::PopupMenu:
+            status = ParsePopupMenuCode(table, text.data(), length, kPlatformAll, &top, &line);
+            break;
+        default:
+            // No kind to read the text as: nothing is accepted.
+            line = 1;
+            break;
+    }
+    lastStatus_ = status;
+
+    // Whatever was read stays, also when the text failed.
+    const bool complete = pending_.materialize(tree_);
+    pending_.clear();
+
+    int result;
+    if (status == kParseOk) {
+        result = complete ? kLoadAccepted : failingLine(line);
+    } else if (status == kParseOtherKind) {
+        result = kLoadOtherKind;
+    } else {
+        result = failingLine(line);
+    }
+    if (hooks_) {
+        hooks_->conversionEnd(tree_.firstTopLevel());
+    }
+    return result;
+}
+
+ParseCallbacks CodeLoader::callbacks() {
+    ParseCallbacks table;
+    table.BeginMenuBar = [this] { return beginMenuBar(); };
+    table.AbortMenuBar = [this](MenuHandle bar) { abortMenuBar(bar); };
+    table.AttachMenuToBar = [this](MenuHandle bar, MenuHandle menu, const MenuSpec&) { return attach(bar, menu); };
+    table.BeginMenu = [this](const MenuSpec& spec) { return beginMenu(spec); };
+    table.DiscardMenu = [this](MenuHandle menu) { discardMenu(menu); };
+    table.AddItem = [this](MenuHandle parent, const ItemSpec& spec) { return addItem(parent, spec); };
+    table.AttachSubmenu = [this](MenuHandle parent, MenuHandle menu, const MenuSpec&) {
+        return attach(parent, menu);
+    };
+    table.BeginAppMenu = [this] { return beginAppMenu(); };
+    table.NameAppMenu = [this](MenuHandle, MenuHandle appMenu, std::string_view caption) {
+        return nameAppMenu(appMenu, caption);
+    };
+    return table;
+}
+
+bool CodeLoader::isContainer(MenuHandle handle) const {
+    if (handle == PendingTree::kTop) {
+        return true;
+    }
+    const NodeKind kind = pending_.kind(handle);
+    return kind == NodeKind::Menu || kind == NodeKind::AppMenu;
+}
+
+// The menu bar has no node: its menus go to the top level.
+MenuHandle CodeLoader::beginMenuBar() {
+    return PendingTree::kTop;
+}
+
+// Removes the first top-level node: one the tree held before the load, when
+// there is one, else the first one of this load.
+void CodeLoader::abortMenuBar(MenuHandle) {
+    const NodeHandle first = tree_.firstTopLevel();
+    if (first != kNoNode) {
+        tree_.deleteSubtree(first);
+        return;
+    }
+    pending_.remove(pending_.firstTopLevel());
+}
+
+// The closing brace of a menu: the menu moves under its parent and loses every
+// platform the parent lacks. Refused when there is nothing to move or nowhere to
+// move it, so that nothing is lost without the parse knowing.
+bool CodeLoader::attach(MenuHandle parent, MenuHandle menu) {
+    if (menu == 0 || !pending_.isLive(menu) || !isContainer(parent)) {
+        return false;
+    }
+    if (!pending_.move(menu, parent)) {
+        return false;
+    }
+    pending_.clearPlatforms(menu, static_cast<PlatformMask>(~pending_.platformsOf(parent)));
+    return true;
+}
+
+MenuHandle CodeLoader::beginMenu(const MenuSpec& spec) {
+    std::string_view caption;
+    uint8_t useLocalCaption = 0;
+    if (spec.caption) {
+        caption = *spec.caption;
+    } else if (spec.fmMenuId != 0) {
+        const char* english = nullptr;
+        if (LookupFmMenuCaption(spec.fmMenuId, english) && english != nullptr) {
+            caption = english;
+        }
+        useLocalCaption = 1;
+    } else {
+        // The context or pop-up menu itself: its items become top-level nodes.
+        return PendingTree::kTop;
+    }
+    MenuItemRecord record = blankRecord();
+    record.platforms = static_cast<PlatformMask>(spec.platforms);
+    record.fmId = spec.fmMenuId;
+    record.useLocalCaption = useLocalCaption;
+    record.enabled = 1;
+    return pending_.add(PendingTree::kTop, caption, NodeKind::Menu, record);
+}
+
+// The root marker stands for a whole context or pop-up menu: the tree is emptied.
+void CodeLoader::discardMenu(MenuHandle menu) {
+    if (menu == 0) {
+        return;
+    }
+    if (menu == PendingTree::kTop) {
+        tree_.clearTree();
+        pending_.clear();
+        return;
+    }
+    pending_.remove(menu);
+}
+
+bool CodeLoader::addItem(MenuHandle parent, const ItemSpec& spec) {
+    if (!isContainer(parent)) {
+        return false;
+    }
+    NodeKind kind;
+    switch (spec.kind) {
+        case ItemSpecKind::FmCommand: kind = NodeKind::FmItem; break;
+        case ItemSpecKind::Script: kind = NodeKind::ScriptItem; break;
+        case ItemSpecKind::Separator: kind = NodeKind::Separator; break;
+        case ItemSpecKind::MacQuit: kind = NodeKind::MacQuitItem; break;
+        case ItemSpecKind::MacPreferences: kind = NodeKind::MacPreferencesItem; break;
+        default: return false;
+    }
+    const bool macItem = kind == NodeKind::MacQuitItem || kind == NodeKind::MacPreferencesItem;
+
+    MenuItemRecord record = blankRecord();
+    const PlatformMask own = macItem ? kPlatformMacX : static_cast<PlatformMask>(spec.platforms);
+    record.platforms = own & pending_.platformsOf(parent);
+    record.shortcut = PackShortcut(spec.key, spec.modifiers);
+    record.enabled = spec.enabled;
+    if (kind == NodeKind::FmItem) {
+        record.fmId = spec.commandId;
+    }
+    if (kind == NodeKind::ScriptItem) {
+        record.checkOn = spec.checkOn;
+    }
+    if (kind == NodeKind::ScriptItem || macItem) {
+        storeText(record.scriptName, spec.scriptName);
+    }
+    if (kind == NodeKind::ScriptItem || kind == NodeKind::FmItem) {
+        storeText(record.userString, spec.userString);
+    }
+
+    std::string_view caption;
+    if (kind == NodeKind::Separator) {
+        caption = kSeparatorCaption;
+    } else if (spec.caption) {
+        caption = *spec.caption;
+    } else if (kind == NodeKind::FmItem) {
+        const char* english = nullptr;
+        if (LookupFmCommandCaption(spec.commandId, english) && english != nullptr) {
+            caption = english;
+        }
+        record.useLocalCaption = 1;
+    }
+    if (caption.empty()) {
+        caption = kUnnamedCaption;
+    }
+    return pending_.add(parent, caption, kind, record) != PendingTree::kNone;
+}
+
+MenuHandle CodeLoader::beginAppMenu() {
+    MenuItemRecord record = blankRecord();
+    record.platforms = kPlatformMac;
+    record.enabled = 1;
+    return pending_.add(PendingTree::kTop, kAppMenuCaption, NodeKind::AppMenu, record);
+}
+
+bool CodeLoader::nameAppMenu(MenuHandle appMenu, std::string_view caption) {
+    return pending_.setCaption(appMenu, caption);
+}
+
+int LoadCodeIntoTree(MenuTree& tree, std::string_view text, MenuKind kind, bool /*fromEditor*/) {
+    CodeLoader loader(tree);
+    return loader.load(text, kind);
+}
+
+}  // namespace tessary
