@@ -71,8 +71,8 @@ protected:
     // Offset of the first of the blanks (space, tab) that end at `end`, not
     // before `begin`; remembered like the scans.
     uint32_t trimBlanksBefore(uint32_t begin, uint32_t end);
-    uint8_t entryLength(int entry) const { return entryLength_[entry]; }
-    TokenClass entryClass(int entry) const { return entryClass_[entry]; }
+    uint8_t entryLength(int entry) const { return TokenAt(entry).length; }
+    TokenClass entryClass(int entry) const { return TokenAt(entry).tokenClass; }
 
     const char* text_;
     uint32_t length_;
@@ -98,7 +98,6 @@ private:
     uint64_t classEntries_[32] = {};
     const char* entryText_[kIndexedEntries] = {};
     uint8_t entryLength_[kIndexedEntries] = {};
-    TokenClass entryClass_[kIndexedEntries] = {};
 
     struct ScanMemo {
         TokenSet classes = 0;

@@ -39,7 +39,6 @@ void FMSyntaxParserBase::buildIndex() {
         }
         entryText_[i] = entry.text;
         entryLength_[i] = entry.length;
-        entryClass_[i] = entry.tokenClass;
         const uint64_t bit = uint64_t{1} << i;
         const unsigned char first = static_cast<unsigned char>(entry.text[0]);
         firstExact_[first] |= bit;
