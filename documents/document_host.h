@@ -59,8 +59,8 @@ public:
     virtual bool generateCode(MenuKind kind, std::string& text) = 0;
     virtual std::string codeText() = 0;
     virtual void setCodeText(std::string_view text) = 0;
-    // 0 "Menu Tree", 1 "Menu Code".
-    virtual int currentTab() = 0;
+    // Whether the "Menu Code" tab is shown (else the "Menu Tree" tab is).
+    virtual bool codeTabShown() = 0;
     // The handling of a tab change for the current tab, and its command enabling.
     virtual void reapplyCurrentTab() = 0;
     virtual void applyTabEnabling() = 0;

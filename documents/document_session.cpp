@@ -163,7 +163,7 @@ bool DocumentSession::saveDocument(bool forceDialog, bool asTemplate) {
     }
 
     std::string text;
-    if (host_.currentTab() == kCodeTab) {
+    if (host_.codeTabShown()) {
         text = host_.codeText();
     } else if (!host_.generateCode(state_.menuKind, text)) {
         // Never replace the file with an empty or partial text.

@@ -29,9 +29,6 @@ constexpr const char* kTemplateFilter = "Template files (*.qxtf)|*.qxtf|";
 constexpr const char* kMenuBarFilter = "Menu bar files (*.tsmb)|*.tsmb|";
 constexpr const char* kContextMenuFilter = "Context/PopUp Menu files (*.tsmn)|*.tsmn|";
 
-// The "Menu Code" tab.
-constexpr int kCodeTab = 1;
-
 // The name a document is proposed under as a template: its extension replaced
 // by "qxtf" (Orders.tsmn -> Orders.qxtf), ".qxtf" added to a name without one.
 std::string templateNameFor(std::string_view documentName);

@@ -62,7 +62,9 @@ bool removeRecentFile(SettingsStore& store, std::string_view path) {
 }
 
 std::string recentMenuText(int index, std::string_view path) {
-    std::string text = "&" + std::to_string(index + 1) + " ";
+    std::string text = "&";
+    text += std::to_string(index + 1);
+    text += ' ';
     text += fileNameOf(path);
     return text;
 }

@@ -2,20 +2,19 @@
 
 #include <string>
 
+#include "documents/document_session.h"
 #include "documents/document_title.h"
 #include "resources/resource.h"
 #include "shell/app_state.h"
+#include "shell/document_commands.h"
+#include "shell/document_host.h"
+#include "shell/recent_menu.h"
 
 namespace tessary {
 
 AppState gApp;
 
 namespace {
-
-// Until the document room owns it, the window keeps the title's inputs here.
-std::string gDocumentName;
-bool gModified = false;
-int gMenuKind = 0;
 
 // A move or resize never makes the window smaller than 500 x 450.
 void enforceMinimumSize(WINDOWPOS* pos) {
@@ -38,18 +37,23 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_WINDOWPOSCHANGING:
             enforceMinimumSize(reinterpret_cast<WINDOWPOS*>(lParam));
             return 0;
+        case WM_CREATE:
+        case WM_USER + 2:
+            loadRecentMenu(GetMenu(window));
+            return 0;
         case WM_CLOSE:
+            documentSession().confirmExit();
+            return 0;
         case WM_DESTROY:
-            PostQuitMessage(0);
+            releaseRecentMenu(GetMenu(window));
+            documentSession().confirmExit();
             return 0;
         case WM_USER + 4:
             SetForegroundWindow(window);
             BringWindowToTop(window);
             return 0;
         case WM_COMMAND:
-            if (LOWORD(wParam) == ID_FILE_EXIT) {
-                PostQuitMessage(0);
-            }
+            handleDocumentCommand(window, LOWORD(wParam));
             return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);
@@ -94,9 +98,7 @@ void centerWindow(HWND window, HWND over) {
 }
 
 void refreshTitle() {
-    if (gApp.mainWindow) {
-        SetWindowTextA(gApp.mainWindow, formatTitle(gDocumentName, gModified, gMenuKind).c_str());
-    }
+    documentState().updateTitle();
 }
 
 HWND createMainWindow(HINSTANCE instance, bool show, bool setUntitled) {
@@ -111,7 +113,7 @@ HWND createMainWindow(HINSTANCE instance, bool show, bool setUntitled) {
     gApp.mainWindow = window;
     centerWindow(window, nullptr);
     if (setUntitled) {
-        gDocumentName = kUntitledName;
+        documentState().documentName = kUntitledName;
     }
     refreshTitle();
     if (show) {

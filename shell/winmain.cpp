@@ -6,10 +6,13 @@
 #include "shell/app_state.h"
 #include "shell/main_window.h"
 #include "shell/message_loop.h"
+#include "shell/startup.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     using namespace tessary;
     gApp.instance = instance;
+    bool wizard = wizardOpensOnStart(commandLine);
+    registerProgramFileTypes();
 
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
@@ -17,8 +20,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     gApp.accelMain = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCEL_MAIN));
     gApp.accelTree = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCEL_TREE));
 
+    // Until the wizard exists, the main window opens in its place.
     if (!createMainWindow(instance, true, true)) {
         return 0;
+    }
+    if (!wizard) {
+        applyStartupCommandLine(commandLine);
     }
     return runMessageLoop();
 }

@@ -66,7 +66,13 @@ TEST_F(MainWindowTest, MenuBarHoldsTheFourMenusWithTheirCommands) {
     HMENU file = GetSubMenu(bar, 0);
     // Open Recent sits at position 4, where the recent-file list goes.
     EXPECT_EQ(menuText(file, 4), "Open &Recent");
-    EXPECT_EQ(GetMenuItemID(file, 4), static_cast<UINT>(ID_FILE_OPEN_RECENT));
+    MENUITEMINFOA recent = {sizeof recent};
+    recent.fMask = MIIM_ID | MIIM_SUBMENU;
+    ASSERT_TRUE(GetMenuItemInfoA(file, 4, TRUE, &recent));
+    EXPECT_EQ(recent.wID, static_cast<UINT>(ID_FILE_OPEN_RECENT));
+    // It carries the recent-file submenu from the start, empty and grayed while the list is.
+    ASSERT_NE(recent.hSubMenu, nullptr);
+    EXPECT_EQ(GetMenuItemCount(recent.hSubMenu), 0);
     EXPECT_TRUE(GetMenuState(file, 4, MF_BYPOSITION) & MF_GRAYED);
     HMENU newMenu = GetSubMenu(file, 0);
     ASSERT_NE(newMenu, nullptr);

@@ -64,7 +64,7 @@ public:
     }
     std::string codeText() override { return code; }
     void setCodeText(std::string_view text) override { code = text; }
-    int currentTab() override { return tab; }
+    bool codeTabShown() override { return codeTab; }
     void reapplyCurrentTab() override { calls.push_back("reapplyTab"); }
     void applyTabEnabling() override { calls.push_back("enabling"); }
 
@@ -103,7 +103,7 @@ public:
 
     FakeTree tree;
     std::string code;
-    int tab = 0;
+    bool codeTab = false;
     bool refuseCode = false;
     int newMenuAnswer = -1;
     std::vector<std::string> dialogAnswers;  // an empty answer cancels

@@ -329,11 +329,11 @@ TEST_F(DocumentSessionTest, SaveTakesTheTextOfTheShownTab) {
     host.tree.content = "context from tree";
     host.code = "context typed {";
     struct Case {
-        int tab;
+        bool codeTab;
         const char* written;
-    } cases[] = {{0, "context from tree"}, {1, "context typed {"}};
+    } cases[] = {{false, "context from tree"}, {true, "context typed {"}};
     for (const Case& c : cases) {
-        host.tab = c.tab;
+        host.codeTab = c.codeTab;
         ASSERT_TRUE(session.saveDocument(false, false));
         EXPECT_EQ(files.files["C:\\Menus\\Orders.tsmn"], c.written);
     }
@@ -378,7 +378,7 @@ TEST_F(DocumentSessionTest, TreeThatCannotBeWrittenIsNeverSavedOverTheFile) {
     EXPECT_EQ(files.files["C:\\Menus\\Orders.tsmn"], "context Orders");
     EXPECT_TRUE(state.modified);
     // The code tab's text is saved as typed.
-    host.tab = 1;
+    host.codeTab = true;
     host.code = "context typed";
     EXPECT_TRUE(session.saveDocument(false, false));
     EXPECT_EQ(files.files["C:\\Menus\\Orders.tsmn"], "context typed");

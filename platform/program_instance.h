@@ -1,0 +1,33 @@
+// The running program as other programs see it: its file and folder, a second
+// copy started through the shell, and the message every running copy's main
+// window receives when the recent-file list changed.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace tessary {
+
+// Every main window reloads its Open Recent submenu on this message.
+constexpr UINT kRecentListChangedMessage = WM_USER + 2;
+constexpr const char* kMainWindowClassName = "VarnexMain";
+
+// The full path of the program file; empty when it does not fit a path.
+std::string ownProgramPath();
+// Its folder, ending in a backslash; empty when unknown.
+std::string programFolder();
+
+// Starts a program through the shell ("open", no working folder, normal
+// window). Returns an empty string, or the reason it could not be started.
+std::string launchProgram(const std::string& program, const std::string& parameters);
+// A second copy of this program: with the path (unquoted) as its command line,
+// or "-menubar", "-context", "-popup" for kinds 0 to 2 and "-wizard" for -1.
+std::string launchInstance(int kind, std::string_view path);
+
+// Posts kRecentListChangedMessage to every top-level window whose class is
+// exactly "VarnexMain", this program's included. Returns how many there were.
+int broadcastRecentListChanged();
+
+}  // namespace tessary

@@ -1,0 +1,18 @@
+// The document side of the editor's start: whether the wizard opens, the file
+// association, and the command line once the main window exists.
+#pragma once
+
+namespace tessary {
+
+// The wizard opens for an empty command line when the "Wizard" setting is on
+// (or missing), always for exactly "-wizard", never otherwise.
+bool wizardOpensOnStart(const char* commandLine);
+
+// Writes the file association for this program file; silent on failure.
+void registerProgramFileTypes();
+
+// Applies the command line (switches or a document path) to the main window's
+// document and refreshes its title.
+void applyStartupCommandLine(const char* commandLine);
+
+}  // namespace tessary

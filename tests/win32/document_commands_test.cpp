@@ -1,0 +1,258 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "documents/document_session.h"
+#include "documents/document_state.h"
+#include "documents/recent_files.h"
+#include "model/menu_tree.h"
+#include "resources/resource.h"
+#include "shell/app_state.h"
+#include "shell/document_host.h"
+#include "shell/main_window.h"
+#include "shell/startup.h"
+#include "support/dialog_driver.h"
+#include "win32_test_files.h"
+
+namespace tessary {
+namespace {
+
+using test::DialogDriver;
+using test::pumpUntil;
+using test::ScratchFolder;
+
+const std::string kContextCode = "FM_CONTEXTMENU ( )\r\n{\r\nFM_MENUITEM ( FM_COPY )\r\n}\r\n";
+
+// The main window with the program's document objects over the real registry
+// and files. The registry's company key is removed before and after.
+class DocumentCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Quorix");
+        gApp.instance = GetModuleHandleA(nullptr);
+        if (!gApp.tree) {
+            gApp.tree = &tree;
+        }
+        DocumentState& state = documentState();
+        state.documentFolder.clear();
+        state.modified = false;
+        state.menuKind = MenuKind::MainMenu;
+        window = createMainWindow(gApp.instance, true, true);
+        ASSERT_NE(window, nullptr);
+    }
+
+    void TearDown() override {
+        documentState().modified = false;
+        for (HWND w : {other, window}) {
+            if (w) {
+                DestroyWindow(w);
+            }
+        }
+        gApp.mainWindow = nullptr;
+        if (gApp.tree == &tree) {
+            gApp.tree = nullptr;
+        }
+        RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Quorix");
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
+
+    std::string title() const { return DialogDriver::windowText(window); }
+
+    void command(UINT id, HWND target = nullptr) {
+        SendMessageA(target ? target : window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    }
+
+    // Opens a file the way the command line does, through Open Named Document.
+    void openThroughCommandLine(const std::string& path) {
+        applyStartupCommandLine(("\"" + path + "\"").c_str());
+        test::pumpPending();
+    }
+
+    static HMENU recentSubmenu(HWND w) { return GetSubMenu(GetSubMenu(GetMenu(w), 0), 4); }
+
+    static std::string recentItems(HWND w) {
+        HMENU file = GetSubMenu(GetMenu(w), 0);
+        std::string text = (GetMenuState(file, 4, MF_BYPOSITION) & MF_GRAYED) ? "grayed:" : "enabled:";
+        HMENU submenu = GetSubMenu(file, 4);
+        for (int i = 0; submenu && i < GetMenuItemCount(submenu); ++i) {
+            char item[300] = {};
+            GetMenuStringA(submenu, i, item, sizeof item, MF_BYPOSITION);
+            text += std::string(item) + "=" + std::to_string(GetMenuItemID(submenu, i)) + ";";
+        }
+        return text;
+    }
+
+    static bool hasQuit() {
+        MSG msg;
+        return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
+    }
+
+    MenuTree tree;
+    HWND window = nullptr;
+    HWND other = nullptr;
+};
+
+TEST_F(DocumentCommandsTest, ContextMenuInATsmbFileOpensAsAContextMenu) {
+    ScratchFolder folder;
+    std::string path = folder.file("Ctx.tsmb");
+    ASSERT_TRUE(ScratchFolder::write(path, kContextCode));
+
+    openThroughCommandLine(path);
+
+    EXPECT_EQ(title(), "Tessary - Ctx.tsmb  (Context Menu)");
+    EXPECT_EQ(documentState().documentFolder, folder.path());
+    EXPECT_EQ(gApp.tree->nodeCount(), 1u);
+    EXPECT_EQ(readRecentFiles(settingsStore()), std::vector<std::string>{path});
+    ASSERT_TRUE(pumpUntil([&] { return recentItems(window) == "enabled:&1 Ctx.tsmb=32817;"; }))
+        << recentItems(window);
+}
+
+TEST_F(DocumentCommandsTest, FilesThatCannotBeOpenedAreReportedAndChangeNothing) {
+    ScratchFolder folder;
+    std::string good = folder.file("Good.tsmn");
+    ASSERT_TRUE(ScratchFolder::write(good, kContextCode));
+    ASSERT_TRUE(ScratchFolder::write(folder.file("Text.tsmb"), "just some text"));
+    ASSERT_TRUE(ScratchFolder::write(folder.file("Huge.tsmb"), std::string(0x80000, ' ')));
+    openThroughCommandLine(good);
+    ASSERT_EQ(title(), "Tessary - Good.tsmn  (Context Menu)");
+
+    struct Case {
+        const char* name;
+        std::string message;
+    } cases[] = {
+        {"Text.tsmb", "Error parsing file content!"},
+        {"Huge.tsmb", "Can not open file \"" + folder.file("Huge.tsmb") +
+                          "\" - file is too large! Menu files must be smaller than 512 KB."},
+        {"Missing.tsmb", ""},
+    };
+    for (const Case& c : cases) {
+        DialogDriver driver;
+        std::string text;
+        std::string caption;
+        if (!c.message.empty()) {
+            driver.answerMessageBox(IDOK, &text, &caption);
+        }
+        openThroughCommandLine(folder.file(c.name));
+        EXPECT_EQ(driver.dialogsSeen(), c.message.empty() ? 0 : 1) << c.name;
+        EXPECT_EQ(text, c.message);
+        if (!c.message.empty()) {
+            EXPECT_EQ(caption, "Quorix Tessary");
+        }
+        EXPECT_EQ(title(), "Tessary - Good.tsmn  (Context Menu)") << c.name;
+        EXPECT_EQ(gApp.tree->nodeCount(), 1u) << c.name;
+    }
+}
+
+TEST_F(DocumentCommandsTest, SavingToAReadOnlyFileIsReportedAndKeepsTheChanges) {
+    ScratchFolder folder;
+    std::string path = folder.file("Orders.tsmn");
+    ASSERT_TRUE(ScratchFolder::write(path, kContextCode));
+    openThroughCommandLine(path);
+    gApp.tree->deleteSubtree(gApp.tree->firstTopLevel());
+    documentState().setModified(true);
+    ASSERT_EQ(title(), "Tessary - Orders.tsmn* (Context Menu)");
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+
+    {
+        DialogDriver driver;
+        std::string text;
+        driver.answerMessageBox(IDOK, &text);
+        command(ID_FILE_SAVE);
+        EXPECT_EQ(driver.dialogsSeen(), 1);
+        EXPECT_EQ(text.find("Can not save file \"" + path + "\" - "), 0u) << text;
+        EXPECT_NE(text.find("The file was not changed."), std::string::npos) << text;
+    }
+    EXPECT_TRUE(documentState().modified);
+    EXPECT_EQ(title(), "Tessary - Orders.tsmn* (Context Menu)");
+    EXPECT_EQ(ScratchFolder::read(path), kContextCode);
+
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    command(ID_FILE_SAVE);
+    EXPECT_FALSE(documentState().modified);
+    EXPECT_EQ(title(), "Tessary - Orders.tsmn  (Context Menu)");
+    EXPECT_EQ(ScratchFolder::read(path), "FM_CONTEXTMENU ( )\r\n{\r\n}\r\n");
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"Orders.tsmn"});
+}
+
+TEST_F(DocumentCommandsTest, RecentListIsSharedByEveryMainWindow) {
+    other = createMainWindow(gApp.instance, false, true);
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(recentItems(window), "grayed:");
+    EXPECT_EQ(recentItems(other), "grayed:");
+
+    ScratchFolder folder;
+    for (const char* name : {"A.tsmn", "B.tsmn", "C.tsmn", "D.tsmn", "E.tsmn"}) {
+        documentSession().addRecentFile(folder.file(name));
+    }
+    const std::string full = "enabled:&1 E.tsmn=32817;&2 D.tsmn=32818;&3 C.tsmn=32819;&4 B.tsmn=32820;";
+    EXPECT_TRUE(pumpUntil([&] { return recentItems(window) == full && recentItems(other) == full; }))
+        << recentItems(window) << " / " << recentItems(other);
+
+    // D's file does not exist: choosing it in one window reports it and drops it everywhere.
+    DialogDriver driver;
+    std::string text;
+    driver.answerMessageBox(IDOK, &text);
+    command(ID_FILE_RECENT_FIRST + 1, other);
+    EXPECT_EQ(text, "Can not open file \"" + folder.file("D.tsmn") + "\" - file does not exist!");
+    const std::string three = "enabled:&1 E.tsmn=32817;&2 C.tsmn=32818;&3 B.tsmn=32819;";
+    EXPECT_TRUE(pumpUntil([&] { return recentItems(window) == three && recentItems(other) == three; }))
+        << recentItems(window) << " / " << recentItems(other);
+
+    // An entry whose file exists opens in this copy's main window (the last one made).
+    ASSERT_EQ(gApp.mainWindow, other);
+    ASSERT_TRUE(ScratchFolder::write(folder.file("C.tsmn"), kContextCode));
+    command(ID_FILE_RECENT_FIRST + 1, other);
+    EXPECT_TRUE(pumpUntil([&] { return DialogDriver::windowText(other) == "Tessary - C.tsmn  (Context Menu)"; }))
+        << DialogDriver::windowText(other);
+    const std::string moved = "enabled:&1 C.tsmn=32817;&2 E.tsmn=32818;&3 B.tsmn=32819;";
+    EXPECT_TRUE(pumpUntil([&] { return recentItems(window) == moved && recentItems(other) == moved; }));
+}
+
+TEST_F(DocumentCommandsTest, ExitAsksToSaveUnsavedChanges) {
+    EXPECT_FALSE(hasQuit());
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(hasQuit());
+
+    documentState().setModified(true);
+    struct Case {
+        int button;
+        bool quits;
+    } cases[] = {{IDCANCEL, false}, {IDNO, true}};
+    for (const Case& c : cases) {
+        DialogDriver driver;
+        std::string text;
+        driver.answerMessageBox(c.button, &text);
+        command(ID_FILE_EXIT);
+        EXPECT_EQ(text, "Save changes to Untitled Menu Project?");
+        EXPECT_EQ(hasQuit(), c.quits) << c.button;
+        EXPECT_TRUE(IsWindow(window));
+    }
+}
+
+TEST_F(DocumentCommandsTest, NewCommandsSetTheKindAndKeepTheFolder) {
+    ScratchFolder folder;
+    std::string path = folder.file("Orders.tsmn");
+    ASSERT_TRUE(ScratchFolder::write(path, kContextCode));
+    openThroughCommandLine(path);
+    struct Case {
+        UINT command;
+        const char* title;
+    } cases[] = {
+        {ID_FILE_NEW_POPUP, "Tessary - Untitled Menu Project  (Pop-Up Menu)"},
+        {ID_FILE_NEW_MAIN, "Tessary - Untitled Menu Project  (Main Menu)"},
+        {ID_FILE_NEW_CONTEXT, "Tessary - Untitled Menu Project  (Context Menu)"},
+    };
+    for (const Case& c : cases) {
+        command(c.command);
+        EXPECT_EQ(title(), c.title);
+        EXPECT_EQ(gApp.tree->nodeCount(), 0u);
+        EXPECT_EQ(documentState().documentFolder, folder.path());
+    }
+}
+
+}  // namespace
+}  // namespace tessary
