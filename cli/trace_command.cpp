@@ -86,8 +86,7 @@ int TraceCommand(const Args& args, std::ostream& out, std::ostream& err) {
         return kExitUsage;
     }
     ParseTracer tracer;
-    const TraceResult result =
-        TraceParse(kind, text.data(), static_cast<uint32_t>(text.size()), platforms, tracer);
+    const TraceResult result = TraceParse(kind, text.data(), static_cast<uint32_t>(text.size()), platforms, tracer);
     for (const std::string& line : result.lines) {
         out << line << '\n';
     }

@@ -39,14 +39,14 @@ std::string FormatItemSpec(const ItemSpec& spec) {
     appendText(out, spec.userString);
     out += " target=";
     switch (spec.kind) {
-    case ItemSpecKind::Script:
-    case ItemSpecKind::MacQuit:
-    case ItemSpecKind::MacPreferences:
-        appendText(out, spec.scriptName);
-        break;
-    default:
-        out += std::to_string(spec.commandId);
-        break;
+        case ItemSpecKind::Script:
+        case ItemSpecKind::MacQuit:
+        case ItemSpecKind::MacPreferences:
+            appendText(out, spec.scriptName);
+            break;
+        default:
+            out += std::to_string(spec.commandId);
+            break;
     }
     out += " checkOn=" + std::to_string(spec.checkOn);
     return out;
@@ -118,21 +118,25 @@ MenuHandle ParseTracer::nextHandle(std::string_view name) {
     return refuses(name) ? 0 : ++lastHandle_;
 }
 
-TraceResult TraceParse(CodeKind kind, const char* text, uint32_t length, uint32_t requestedPlatforms,
-                       ParseTracer& tracer, bool noScriptItems) {
+TraceResult TraceParse(CodeKind kind,
+                       const char* text,
+                       uint32_t length,
+                       uint32_t requestedPlatforms,
+                       ParseTracer& tracer,
+                       bool noScriptItems) {
     TraceResult out;
     MenuHandle top = 0;
     switch (kind) {
-    case CodeKind::Main:
-        out.status = ParseMenuBarCode(tracer.callbacks(), text, length, requestedPlatforms, noScriptItems, &top,
-                                      &out.line);
-        break;
-    case CodeKind::Context:
-        out.status = ParseContextMenuCode(tracer.callbacks(), text, length, requestedPlatforms, &top, &out.line);
-        break;
-    case CodeKind::Popup:
-        out.status = ParsePopupMenuCode(tracer.callbacks(), text, length, requestedPlatforms, &top, &out.line);
-        break;
+        case CodeKind::Main:
+            out.status =
+                ParseMenuBarCode(tracer.callbacks(), text, length, requestedPlatforms, noScriptItems, &top, &out.line);
+            break;
+        case CodeKind::Context:
+            out.status = ParseContextMenuCode(tracer.callbacks(), text, length, requestedPlatforms, &top, &out.line);
+            break;
+        case CodeKind::Popup:
+            out.status = ParsePopupMenuCode(tracer.callbacks(), text, length, requestedPlatforms, &top, &out.line);
+            break;
     }
     out.lines = tracer.lines();
     out.lines.push_back("status " + std::to_string(out.status) + " line " + std::to_string(out.line));

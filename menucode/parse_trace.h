@@ -63,8 +63,12 @@ struct TraceResult {
 };
 
 // Runs the entry point of `kind` over the text with the tracer's callbacks.
-TraceResult TraceParse(CodeKind kind, const char* text, uint32_t length, uint32_t requestedPlatforms,
-                       ParseTracer& tracer, bool noScriptItems = false);
+TraceResult TraceParse(CodeKind kind,
+                       const char* text,
+                       uint32_t length,
+                       uint32_t requestedPlatforms,
+                       ParseTracer& tracer,
+                       bool noScriptItems = false);
 // The same with a tracer that accepts everything.
 TraceResult TraceParse(CodeKind kind, std::string_view text, uint32_t requestedPlatforms = 7);
 

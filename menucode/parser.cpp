@@ -10,8 +10,14 @@ namespace {
 
 enum class Kind { MenuBar, Context, Popup };
 
-uint32_t runParse(Kind kind, const ParseCallbacks& callbacks, const char* text, uint32_t length,
-                  uint32_t requestedPlatforms, bool noScriptItems, MenuHandle* topHandle, uint32_t* line) {
+uint32_t runParse(Kind kind,
+                  const ParseCallbacks& callbacks,
+                  const char* text,
+                  uint32_t length,
+                  uint32_t requestedPlatforms,
+                  bool noScriptItems,
+                  MenuHandle* topHandle,
+                  uint32_t* line) {
     if (line) {
         *line = 0;
     }
@@ -30,18 +36,31 @@ uint32_t runParse(Kind kind, const ParseCallbacks& callbacks, const char* text, 
 
 }  // namespace
 
-uint32_t ParseMenuBarCode(const ParseCallbacks& callbacks, const char* text, uint32_t length,
-                          uint32_t requestedPlatforms, bool noScriptItems, MenuHandle* topHandle, uint32_t* line) {
+uint32_t ParseMenuBarCode(const ParseCallbacks& callbacks,
+                          const char* text,
+                          uint32_t length,
+                          uint32_t requestedPlatforms,
+                          bool noScriptItems,
+                          MenuHandle* topHandle,
+                          uint32_t* line) {
     return runParse(Kind::MenuBar, callbacks, text, length, requestedPlatforms, noScriptItems, topHandle, line);
 }
 
-uint32_t ParseContextMenuCode(const ParseCallbacks& callbacks, const char* text, uint32_t length,
-                              uint32_t requestedPlatforms, MenuHandle* topHandle, uint32_t* line) {
+uint32_t ParseContextMenuCode(const ParseCallbacks& callbacks,
+                              const char* text,
+                              uint32_t length,
+                              uint32_t requestedPlatforms,
+                              MenuHandle* topHandle,
+                              uint32_t* line) {
     return runParse(Kind::Context, callbacks, text, length, requestedPlatforms, false, topHandle, line);
 }
 
-uint32_t ParsePopupMenuCode(const ParseCallbacks& callbacks, const char* text, uint32_t length,
-                            uint32_t requestedPlatforms, MenuHandle* topHandle, uint32_t* line) {
+uint32_t ParsePopupMenuCode(const ParseCallbacks& callbacks,
+                            const char* text,
+                            uint32_t length,
+                            uint32_t requestedPlatforms,
+                            MenuHandle* topHandle,
+                            uint32_t* line) {
     return runParse(Kind::Popup, callbacks, text, length, requestedPlatforms, false, topHandle, line);
 }
 

@@ -21,11 +21,24 @@ constexpr int kMaxMenuDepth = 100;
 // kParseOk only. If an exception leaves the parse the result is kParseRefused
 // and the line stays 0. Slots 1-7 are needed for a main menu, slots 4-7 for
 // the other kinds; slots 8 and 9 are optional but go together.
-uint32_t ParseMenuBarCode(const ParseCallbacks& callbacks, const char* text, uint32_t length,
-                          uint32_t requestedPlatforms, bool noScriptItems, MenuHandle* topHandle, uint32_t* line);
-uint32_t ParseContextMenuCode(const ParseCallbacks& callbacks, const char* text, uint32_t length,
-                              uint32_t requestedPlatforms, MenuHandle* topHandle, uint32_t* line);
-uint32_t ParsePopupMenuCode(const ParseCallbacks& callbacks, const char* text, uint32_t length,
-                            uint32_t requestedPlatforms, MenuHandle* topHandle, uint32_t* line);
+uint32_t ParseMenuBarCode(const ParseCallbacks& callbacks,
+                          const char* text,
+                          uint32_t length,
+                          uint32_t requestedPlatforms,
+                          bool noScriptItems,
+                          MenuHandle* topHandle,
+                          uint32_t* line);
+uint32_t ParseContextMenuCode(const ParseCallbacks& callbacks,
+                              const char* text,
+                              uint32_t length,
+                              uint32_t requestedPlatforms,
+                              MenuHandle* topHandle,
+                              uint32_t* line);
+uint32_t ParsePopupMenuCode(const ParseCallbacks& callbacks,
+                            const char* text,
+                            uint32_t length,
+                            uint32_t requestedPlatforms,
+                            MenuHandle* topHandle,
+                            uint32_t* line);
 
 }  // namespace tessary

@@ -2,8 +2,8 @@
 // what it reads through the callbacks and returns a ParseStatus; the first
 // failure ends the parse, except inside an application menu, whose loop goes
 // on with the next keyword where a failing construct stopped.
-#include "menucode/parser.h"
 #include "menucode/syntax_parser.h"
+#include "menucode/parser.h"
 
 namespace tessary {
 
@@ -42,8 +42,11 @@ private:
     bool entered_;
 };
 
-FMSyntaxParser::FMSyntaxParser(const ParseCallbacks& callbacks, const char* text, uint32_t length,
-                               uint32_t requestedPlatforms, bool noScriptItems)
+FMSyntaxParser::FMSyntaxParser(const ParseCallbacks& callbacks,
+                               const char* text,
+                               uint32_t length,
+                               uint32_t requestedPlatforms,
+                               bool noScriptItems)
     : FMSyntaxParserBase(text, length),
       callbacks_(callbacks),
       requestedPlatforms_(requestedPlatforms),
@@ -76,8 +79,7 @@ uint32_t FMSyntaxParser::probeKind(TokenClass wanted) {
     const uint32_t start = position();
     SkipWhitespace();
     int entry = 0;
-    const uint32_t st =
-        MatchToken(tokenSet(TC::MenuBar, TC::ContextMenu, TC::PopupMenu), false, &entry);
+    const uint32_t st = MatchToken(tokenSet(TC::MenuBar, TC::ContextMenu, TC::PopupMenu), false, &entry);
     setPosition(start);
     if (st != kParseOk) {
         return kParseMissingToken;
@@ -207,20 +209,20 @@ uint32_t FMSyntaxParser::ReadMenuBar(ParentState& parent) {
 
 uint32_t FMSyntaxParser::readConstruct(TokenClass keyword, ParentState& parent) {
     switch (keyword) {
-    case TC::SeparatorItem:
-        return ReadSeparator(parent);
-    case TC::ScriptItem:
-        return ReadScriptItem(parent);
-    case TC::CommandItem:
-        return ReadCommandItem(parent);
-    case TC::Menu:
-        return ReadMenu(parent, false);
-    case TC::MacQuitItem:
-        return ReadMacItem(parent, ItemSpecKind::MacQuit);
-    case TC::MacPreferencesItem:
-        return ReadMacItem(parent, ItemSpecKind::MacPreferences);
-    default:
-        return kParseMissingToken;
+        case TC::SeparatorItem:
+            return ReadSeparator(parent);
+        case TC::ScriptItem:
+            return ReadScriptItem(parent);
+        case TC::CommandItem:
+            return ReadCommandItem(parent);
+        case TC::Menu:
+            return ReadMenu(parent, false);
+        case TC::MacQuitItem:
+            return ReadMacItem(parent, ItemSpecKind::MacQuit);
+        case TC::MacPreferencesItem:
+            return ReadMacItem(parent, ItemSpecKind::MacPreferences);
+        default:
+            return kParseMissingToken;
     }
 }
 
@@ -304,15 +306,15 @@ uint32_t FMSyntaxParser::ReadMenu(ParentState& parent, bool topLevelForm) {
     }
     bool accepted = true;
     switch (parent.kind) {
-    case ParentKind::None:
-        parent = ParentState{ParentKind::Menu, handle};
-        break;
-    case ParentKind::MenuBar:
-        accepted = callbacks_.AttachMenuToBar(parent.handle, handle, spec);
-        break;
-    case ParentKind::Menu:
-        accepted = callbacks_.AttachSubmenu(parent.handle, handle, spec);
-        break;
+        case ParentKind::None:
+            parent = ParentState{ParentKind::Menu, handle};
+            break;
+        case ParentKind::MenuBar:
+            accepted = callbacks_.AttachMenuToBar(parent.handle, handle, spec);
+            break;
+        case ParentKind::Menu:
+            accepted = callbacks_.AttachSubmenu(parent.handle, handle, spec);
+            break;
     }
     if (!accepted) {
         callbacks_.DiscardMenu(handle);
@@ -407,20 +409,20 @@ uint32_t FMSyntaxParser::ProcessDirective() {
     const TokenClass directive = entryClass(entry);
     if (!inPlatformBlock_) {
         switch (directive) {
-        case TC::PlatformWindows:
-            platformBlock_ = 1;
-            break;
-        case TC::PlatformMac:
-            platformBlock_ = 6;
-            break;
-        case TC::PlatformMacClassic:
-            platformBlock_ = 2;
-            break;
-        case TC::PlatformMacX:
-            platformBlock_ = 4;
-            break;
-        default:
-            return kParseEndIfOutsideBlock;
+            case TC::PlatformWindows:
+                platformBlock_ = 1;
+                break;
+            case TC::PlatformMac:
+                platformBlock_ = 6;
+                break;
+            case TC::PlatformMacClassic:
+                platformBlock_ = 2;
+                break;
+            case TC::PlatformMacX:
+                platformBlock_ = 4;
+                break;
+            default:
+                return kParseEndIfOutsideBlock;
         }
         inPlatformBlock_ = 1;
     } else if (directive == TC::PlatformEnd) {

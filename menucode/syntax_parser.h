@@ -125,7 +125,10 @@ public:
     };
     enum class FmTable : uint8_t { Menus, Commands };
 
-    FMSyntaxParser(const ParseCallbacks& callbacks, const char* text, uint32_t length, uint32_t requestedPlatforms,
+    FMSyntaxParser(const ParseCallbacks& callbacks,
+                   const char* text,
+                   uint32_t length,
+                   uint32_t requestedPlatforms,
                    bool noScriptItems);
 
     int TokenCount() const override;

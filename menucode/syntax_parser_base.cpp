@@ -21,8 +21,7 @@ constexpr bool isLineBreakByte(char c) {
 
 }  // namespace
 
-FMSyntaxParserBase::FMSyntaxParserBase(const char* text, uint32_t length)
-    : text_(text), length_(text ? length : 0) {}
+FMSyntaxParserBase::FMSyntaxParserBase(const char* text, uint32_t length) : text_(text), length_(text ? length : 0) {}
 
 void FMSyntaxParserBase::buildIndex() {
     indexed_ = true;

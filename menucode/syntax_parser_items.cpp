@@ -34,7 +34,6 @@ size_t longestKeyword(FMSyntaxParser::FmTable table) {
     return longest[table == FMSyntaxParser::FmTable::Menus ? 0 : 1];
 }
 
-
 }  // namespace
 
 uint32_t FMSyntaxParser::report(const ParentState& parent, const ItemSpec& spec) {

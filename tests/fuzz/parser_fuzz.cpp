@@ -34,20 +34,16 @@ struct Checker {
     std::set<int> refused;
     MenuHandle last = 0;
     std::set<MenuHandle> bars;
-    std::set<MenuHandle> menus;     // begun, neither attached nor discarded
+    std::set<MenuHandle> menus;  // begun, neither attached nor discarded
     std::set<MenuHandle> appMenus;
 
-    bool refuses(int slot) {
-        return slot == refuse && refused.insert(slot).second;
-    }
+    bool refuses(int slot) { return slot == refuse && refused.insert(slot).second; }
     void checkText(const std::optional<std::string_view>& t) const {
         if (t) {
             check(t->empty() || (t->data() >= text && t->data() + t->size() <= text + length));
         }
     }
-    bool isContainer(MenuHandle h) const {
-        return h == 0 || menus.count(h) || appMenus.count(h);
-    }
+    bool isContainer(MenuHandle h) const { return h == 0 || menus.count(h) || appMenus.count(h); }
     void checkMenuSpec(const MenuSpec& spec) const {
         check(spec.platforms <= 7 && spec.platforms != 0);
         check(spec.fmMenuId <= 33);

@@ -51,7 +51,8 @@ TEST_F(TraceCommandTest, PrintsOneLinePerCallbackAndTheStatus) {
     EXPECT_EQ(
         "BeginMenuBar -> 1\n"
         "BeginMenu platforms=1 caption=\"File\" fmMenuId=1 -> 2\n"
-        "AddItem 2 platforms=1 kind=1 caption=none modifiers=1 key=79 enabled=1 userString=\"\" target=2 checkOn=0 -> 1\n"
+        "AddItem 2 platforms=1 kind=1 caption=none modifiers=1 key=79 enabled=1 userString=\"\" target=2 checkOn=0 -> "
+        "1\n"
         "AddItem 2 platforms=1 kind=2 caption=\"Run\" modifiers=0 key=0 enabled=1 userString=\"\" target=\"Run it\" "
         "checkOn=1 -> 1\n"
         "AttachMenuToBar 1 2 platforms=1 caption=\"File\" fmMenuId=1 -> 1\n"
@@ -74,7 +75,8 @@ TEST_F(TraceCommandTest, PlatformsAndKindOptions) {
     EXPECT_EQ(kExitOk, run({"trace", popup, "--kind", "popup"}));
     EXPECT_EQ(
         "BeginMenu platforms=7 caption=none fmMenuId=0 -> 1\n"
-        "AddItem 1 platforms=7 kind=1 caption=none modifiers=0 key=0 enabled=0 userString=\"\" target=4 checkOn=0 -> 1\n"
+        "AddItem 1 platforms=7 kind=1 caption=none modifiers=0 key=0 enabled=0 userString=\"\" target=4 checkOn=0 -> "
+        "1\n"
         "status 0 line 5\n",
         out_.str());
 }

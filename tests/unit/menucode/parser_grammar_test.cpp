@@ -11,6 +11,8 @@ constexpr CodeKind kMain = CodeKind::Main;
 constexpr CodeKind kContext = CodeKind::Context;
 constexpr CodeKind kPopup = CodeKind::Popup;
 
+// Tables keep one case per row group; the formatter would put every field on its own line.
+// clang-format off
 // The top level: which kind the text is, what may stand before it, the menu bar's own text.
 const TraceCase kTopLevelCases[] = {
     {"empty context menu", kContext, 7, "FM_CONTEXTMENU ( )|{|}",
@@ -270,6 +272,8 @@ const TraceCase kRefusalCases[] = {
      "FM_MENUBAR ()|{|\tFM_MENU ( \"A\" )|\t{|\t\tFM_MENUSCRIPTITEM ( \"P\", \"S\" )|\t}|}|",
      {"BeginMenuBar -> 1", "BeginMenu platforms=7 caption='A' fmMenuId=0 -> 2", "status 15 line 5"}, {}, true},
 };
+
+// clang-format on
 
 class ParserTraceTest : public ::testing::TestWithParam<TraceCase> {};
 

@@ -62,7 +62,8 @@ const ItemCase kAcceptedItems[] = {
 TEST(ParserItems, AcceptedItemsInAContextMenu) {
     for (const ItemCase& c : kAcceptedItems) {
         SCOPED_TRACE(c.item);
-        const TraceResult r = TraceParse(CodeKind::Context, crlf(std::string("FM_CONTEXTMENU ( )|{|\t") + c.item + "|}"));
+        const TraceResult r =
+            TraceParse(CodeKind::Context, crlf(std::string("FM_CONTEXTMENU ( )|{|\t") + c.item + "|}"));
         EXPECT_EQ(quoted({"BeginMenu platforms=7 caption=none fmMenuId=0 -> 1",
                           std::string("AddItem 1 ") + c.spec + " -> 1", "status 0 line 5"}),
                   r.lines);
@@ -100,9 +101,8 @@ const RefusedItem kRefusedItems[] = {
 TEST(ParserItems, RefusedItemsInAMainMenu) {
     for (const RefusedItem& c : kRefusedItems) {
         SCOPED_TRACE(c.item);
-        const TraceResult r =
-            TraceParse(CodeKind::Main, crlf(std::string("FM_MENUBAR ()|{|\tFM_MENU ( \"M\" )|\t{|\t\t") + c.item +
-                                            "|\t}|}|"));
+        const TraceResult r = TraceParse(
+            CodeKind::Main, crlf(std::string("FM_MENUBAR ()|{|\tFM_MENU ( \"M\" )|\t{|\t\t") + c.item + "|\t}|}|"));
         std::vector<std::string> expected = {"BeginMenuBar -> 1", "BeginMenu platforms=7 caption='M' fmMenuId=0 -> 2"};
         if (c.status == kParseMissingToken) {
             // The menu's and the menu bar's closing braces are then missing where reading stopped.

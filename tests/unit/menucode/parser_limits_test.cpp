@@ -12,15 +12,20 @@ namespace {
 
 using parser_test::crlf;
 
-uint32_t parseKind(CodeKind kind, const ParseCallbacks& cb, const char* text, uint32_t length, uint32_t* line,
-                   MenuHandle* top = nullptr, uint32_t platforms = 7) {
+uint32_t parseKind(CodeKind kind,
+                   const ParseCallbacks& cb,
+                   const char* text,
+                   uint32_t length,
+                   uint32_t* line,
+                   MenuHandle* top = nullptr,
+                   uint32_t platforms = 7) {
     switch (kind) {
-    case CodeKind::Main:
-        return ParseMenuBarCode(cb, text, length, platforms, false, top, line);
-    case CodeKind::Context:
-        return ParseContextMenuCode(cb, text, length, platforms, top, line);
-    case CodeKind::Popup:
-        break;
+        case CodeKind::Main:
+            return ParseMenuBarCode(cb, text, length, platforms, false, top, line);
+        case CodeKind::Context:
+            return ParseContextMenuCode(cb, text, length, platforms, top, line);
+        case CodeKind::Popup:
+            break;
     }
     return ParsePopupMenuCode(cb, text, length, platforms, top, line);
 }
@@ -41,26 +46,26 @@ TEST(ParserLimits, MissingCallbackSlots) {
         ParseTracer tracer;
         ParseCallbacks cb = tracer.callbacks();
         std::function<void()> clear[] = {
-            [&] { cb.BeginMenuBar = nullptr; },  [&] { cb.AbortMenuBar = nullptr; },
+            [&] { cb.BeginMenuBar = nullptr; },    [&] { cb.AbortMenuBar = nullptr; },
             [&] { cb.AttachMenuToBar = nullptr; }, [&] { cb.BeginMenu = nullptr; },
-            [&] { cb.DiscardMenu = nullptr; },   [&] { cb.AddItem = nullptr; },
-            [&] { cb.AttachSubmenu = nullptr; }, [&] { cb.BeginAppMenu = nullptr; },  // 8 without 9
-            [&] { cb.NameAppMenu = nullptr; },   // 9 without 8
+            [&] { cb.DiscardMenu = nullptr; },     [&] { cb.AddItem = nullptr; },
+            [&] { cb.AttachSubmenu = nullptr; },   [&] { cb.BeginAppMenu = nullptr; },  // 8 without 9
+            [&] { cb.NameAppMenu = nullptr; },             // 9 without 8
         };
         clear[slot.index]();
         uint32_t line = 99;
-        EXPECT_EQ(slot.neededByMain ? kParseMissingCallback : kParseOk,
-                  ParseMenuBarCode(cb, mainText.data(), static_cast<uint32_t>(mainText.size()), 7, false, nullptr,
-                                   &line));
+        EXPECT_EQ(
+            slot.neededByMain ? kParseMissingCallback : kParseOk,
+            ParseMenuBarCode(cb, mainText.data(), static_cast<uint32_t>(mainText.size()), 7, false, nullptr, &line));
         EXPECT_EQ(slot.neededByMain ? 1u : 4u, line);
-        EXPECT_EQ(slot.neededByContext ? kParseMissingCallback : kParseOk,
-                  ParseContextMenuCode(cb, contextText.data(), static_cast<uint32_t>(contextText.size()), 7, nullptr,
-                                       &line));
+        EXPECT_EQ(
+            slot.neededByContext ? kParseMissingCallback : kParseOk,
+            ParseContextMenuCode(cb, contextText.data(), static_cast<uint32_t>(contextText.size()), 7, nullptr, &line));
     }
     // Neither 8 nor 9 is fine.
     ParseTracer tracer(ParseTracer::Options{.appMenuSlots = false});
-    EXPECT_EQ(kParseOk, ParseMenuBarCode(tracer.callbacks(), mainText.data(), static_cast<uint32_t>(mainText.size()),
-                                         7, false, nullptr, nullptr));
+    EXPECT_EQ(kParseOk, ParseMenuBarCode(tracer.callbacks(), mainText.data(), static_cast<uint32_t>(mainText.size()), 7,
+                                         false, nullptr, nullptr));
 }
 
 TEST(ParserLimits, NoText) {
@@ -103,23 +108,24 @@ TEST(ParserLimits, ExceptionFromACallbackGivesRefusedAndLineZero) {
     const std::string contextText = "FM_CONTEXTMENU ( )\r\n{\r\nFM_MENUITEMSEPARATOR ()\r\n}\r\n";
     uint32_t line = 99;
     MenuHandle top = 5;
-    EXPECT_EQ(kParseRefused, ParseMenuBarCode(cb, mainText.data(), static_cast<uint32_t>(mainText.size()), 7, false,
-                                              &top, &line));
+    EXPECT_EQ(kParseRefused,
+              ParseMenuBarCode(cb, mainText.data(), static_cast<uint32_t>(mainText.size()), 7, false, &top, &line));
     EXPECT_EQ(0u, line);
     line = 99;
-    EXPECT_EQ(kParseRefused, ParseContextMenuCode(cb, contextText.data(), static_cast<uint32_t>(contextText.size()), 7,
-                                                  &top, &line));
+    EXPECT_EQ(kParseRefused,
+              ParseContextMenuCode(cb, contextText.data(), static_cast<uint32_t>(contextText.size()), 7, &top, &line));
     EXPECT_EQ(0u, line);
     EXPECT_EQ(5u, top);
 }
 
 TEST(ParserLimits, ScriptItemsForbiddenOnRequest) {
     ParseTracer tracer;
-    const std::string text = crlf("FM_MENUBAR ()|{|\tFM_MENU ( \"A\" )|\t{|\t\tFM_MENUSCRIPTITEM ( \"P\", \"S\" )|\t}|}|");
+    const std::string text =
+        crlf("FM_MENUBAR ()|{|\tFM_MENU ( \"A\" )|\t{|\t\tFM_MENUSCRIPTITEM ( \"P\", \"S\" )|\t}|}|");
     uint32_t line = 0;
-    EXPECT_EQ(kParseScriptItemsForbidden,
-              ParseMenuBarCode(tracer.callbacks(), text.data(), static_cast<uint32_t>(text.size()), 7, true, nullptr,
-                               &line));
+    EXPECT_EQ(
+        kParseScriptItemsForbidden,
+        ParseMenuBarCode(tracer.callbacks(), text.data(), static_cast<uint32_t>(text.size()), 7, true, nullptr, &line));
     EXPECT_EQ(5u, line);
     EXPECT_EQ(kParseOk, ParseMenuBarCode(tracer.callbacks(), text.data(), static_cast<uint32_t>(text.size()), 7, false,
                                          nullptr, &line));
@@ -139,8 +145,8 @@ TEST(ParserLimits, NeverReadsPastTheLength) {
         {CodeKind::Main, "FM_MENUBAR ()|{|\tFM_MENU ( FM_MENU_FILE", " )|\t{|\t}|}|", kParseMissingToken, kParseOk},
         {CodeKind::Main, "FM_MENUBAR ()|{|#IF_WIN|}|#END_IF", "|", kParseMissingToken, kParseOk},
         {CodeKind::Main, "FM_MENUBAR ()|{|\tFM_MENU", "BAR", kParseMissingToken, kParseMissingToken},
-        {CodeKind::Context, "FM_CONTEXTMENU ( )|{|\tFM_MENUITEM ( FM_OPEN, CTRL + \"", "O\" )|}",
-         kParseMisplaced, kParseOk},
+        {CodeKind::Context, "FM_CONTEXTMENU ( )|{|\tFM_MENUITEM ( FM_OPEN, CTRL + \"", "O\" )|}", kParseMisplaced,
+         kParseOk},
         {CodeKind::Popup, "FM_POPUPMENU", " ( ) { }", kParseMisplaced, kParseOk},
         {CodeKind::Context, "FM_CONTEXTMEN", "U ( ) { }", kParseMissingToken, kParseOk},
     };
@@ -150,10 +156,10 @@ TEST(ParserLimits, NeverReadsPastTheLength) {
         SCOPED_TRACE(whole);
         ParseTracer tracer;
         uint32_t line = 0;
-        EXPECT_EQ(c.status, parseKind(c.kind, tracer.callbacks(), whole.data(), static_cast<uint32_t>(text.size()),
-                                      &line));
-        EXPECT_EQ(c.statusWithAfter, parseKind(c.kind, tracer.callbacks(), whole.data(),
-                                               static_cast<uint32_t>(whole.size()), &line));
+        EXPECT_EQ(c.status,
+                  parseKind(c.kind, tracer.callbacks(), whole.data(), static_cast<uint32_t>(text.size()), &line));
+        EXPECT_EQ(c.statusWithAfter,
+                  parseKind(c.kind, tracer.callbacks(), whole.data(), static_cast<uint32_t>(whole.size()), &line));
     }
 }
 

@@ -12,8 +12,8 @@ namespace {
 using TC = TokenClass;
 
 struct Reader {
-    explicit Reader(std::string t, uint32_t requested = 7) : text(std::move(t)), parser(callbacks, text.data(),
-        static_cast<uint32_t>(text.size()), requested, false) {}
+    explicit Reader(std::string t, uint32_t requested = 7)
+        : text(std::move(t)), parser(callbacks, text.data(), static_cast<uint32_t>(text.size()), requested, false) {}
     std::string text;
     ParseCallbacks callbacks;
     FMSyntaxParser parser;
@@ -89,7 +89,7 @@ TEST(ParserPrimitives, ExpectLineBreak) {
         uint32_t position;
     };
     const Case cases[] = {
-        {" \t\r\n\r\n\tX", true, kParseOk, 6},  {" \t\r\n\r\n\tX", false, kParseOk, 2},
+        {" \t\r\n\r\n\tX", true, kParseOk, 6},    {" \t\r\n\r\n\tX", false, kParseOk, 2},
         {"  X\r\n", true, kParseMissingToken, 2}, {"\n", true, kParseOk, 1},
         {"   ", false, kParseMissingToken, 3},    {"", true, kParseMissingToken, 0},
     };

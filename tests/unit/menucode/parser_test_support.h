@@ -40,7 +40,7 @@ struct TraceCase {
     const char* name;
     CodeKind kind;
     uint32_t platforms;
-    std::string code;  // '|' stands for CR LF
+    std::string code;                // '|' stands for CR LF
     std::vector<std::string> trace;  // ' stands for ", last line "status S line L"
     ParseTracer::Options options = {};
     bool noScriptItems = false;
@@ -54,8 +54,8 @@ inline void runTraceCase(const TraceCase& c) {
     SCOPED_TRACE(c.name);
     const std::string code = crlf(c.code);
     ParseTracer tracer(c.options);
-    const TraceResult result = TraceParse(c.kind, code.data(), static_cast<uint32_t>(code.size()), c.platforms,
-                                          tracer, c.noScriptItems);
+    const TraceResult result =
+        TraceParse(c.kind, code.data(), static_cast<uint32_t>(code.size()), c.platforms, tracer, c.noScriptItems);
     EXPECT_EQ(quoted(c.trace), result.lines);
 }
 
