@@ -73,7 +73,12 @@ public:
 
     void setCodeText(std::string_view text) override {
         if (gApp.codeEdit) {
+            // Text set by a command is no change of the user's, whatever the
+            // edit control reports while it takes it.
+            DocumentState& state = documentState();
+            bool modified = state.modified;
             SetWindowTextA(gApp.codeEdit, std::string(text).c_str());
+            state.setModified(modified);
         }
     }
 

@@ -233,25 +233,29 @@ TEST_F(DocumentCommandsTest, ExitAsksToSaveUnsavedChanges) {
     }
 }
 
-TEST_F(DocumentCommandsTest, NewCommandsSetTheKindAndKeepTheFolder) {
+TEST_F(DocumentCommandsTest, SaveOfANewDocumentAsksForTheFileInTheCommonDialog) {
     ScratchFolder folder;
-    std::string path = folder.file("Orders.tsmn");
-    ASSERT_TRUE(ScratchFolder::write(path, kContextCode));
-    openThroughCommandLine(path);
-    struct Case {
-        UINT command;
-        const char* title;
-    } cases[] = {
-        {ID_FILE_NEW_POPUP, "Tessary - Untitled Menu Project  (Pop-Up Menu)"},
-        {ID_FILE_NEW_MAIN, "Tessary - Untitled Menu Project  (Main Menu)"},
-        {ID_FILE_NEW_CONTEXT, "Tessary - Untitled Menu Project  (Context Menu)"},
-    };
-    for (const Case& c : cases) {
-        command(c.command);
-        EXPECT_EQ(title(), c.title);
-        EXPECT_EQ(gApp.tree->nodeCount(), 0u);
-        EXPECT_EQ(documentState().documentFolder, folder.path());
-    }
+    command(ID_FILE_NEW_CONTEXT);
+    documentState().setModified(true);
+    DialogDriver driver;
+    std::string dialogTitle;
+    std::string proposed;
+    driver.next([&](HWND dialog) {
+        dialogTitle = DialogDriver::windowText(dialog);
+        // The file name box: a combo box in the Explorer-style dialog.
+        HWND name = GetDlgItem(dialog, 0x47C);
+        proposed = DialogDriver::windowText(name);
+        SetWindowTextA(name, folder.file("Picked").c_str());
+        DialogDriver::press(dialog, IDOK);
+    });
+    command(ID_FILE_SAVE);
+    EXPECT_EQ(driver.dialogsSeen(), 1);
+    EXPECT_EQ(dialogTitle, "Save file as...");
+    EXPECT_EQ(proposed, "Untitled Menu Project");
+    // The default extension follows the kind.
+    EXPECT_EQ(ScratchFolder::read(folder.file("Picked.tsmn")), "FM_CONTEXTMENU ( )\r\n{\r\n}\r\n");
+    EXPECT_EQ(title(), "Tessary - Picked.tsmn  (Context Menu)");
+    EXPECT_EQ(documentState().documentFolder, folder.path());
 }
 
 }  // namespace

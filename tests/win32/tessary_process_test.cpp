@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "documents/command_line.h"
 #include "platform/program_instance.h"
 #include "support/dialog_driver.h"
 #include "win32_test_files.h"
@@ -30,7 +31,9 @@ protected:
                 TerminateProcess(process.hProcess, 1);
             }
             CloseHandle(process.hProcess);
-            CloseHandle(process.hThread);
+            if (process.hThread) {
+                CloseHandle(process.hThread);
+            }
         }
         RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Quorix");
     }
@@ -53,14 +56,16 @@ protected:
         GetWindowThreadProcessId(window, &owner);
         char name[32] = {};
         GetClassNameA(window, name, sizeof name);
-        if (owner == search->processId && std::string(name) == "VarnexMain") {
+        bool wanted = search->processId ? owner == search->processId : owner != GetCurrentProcessId();
+        if (wanted && std::string(name) == "VarnexMain") {
             search->found = window;
             return FALSE;
         }
         return TRUE;
     }
 
-    // The child's main window once its title contains the text.
+    // The child's main window once its title contains the text. A child started
+    // through the shell is found by its window and adopted for closing.
     HWND waitForTitle(const std::string& part) {
         HWND found = nullptr;
         test::pumpUntil(
@@ -71,6 +76,11 @@ protected:
                 return found && test::DialogDriver::windowText(found).find(part) != std::string::npos;
             },
             30000);
+        if (found && !process.hProcess) {
+            GetWindowThreadProcessId(found, &process.dwProcessId);
+            process.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE,
+                                           process.dwProcessId);
+        }
         return found;
     }
 
@@ -127,22 +137,22 @@ TEST_F(TessaryProcessTest, OpensAContextMenuFileFromItsCommandLineAndRegistersTh
     closeAndWait(window);
 }
 
-TEST_F(TessaryProcessTest, SwitchesStartAnEmptyDocumentOfTheirKind) {
+TEST_F(TessaryProcessTest, SecondCopiesStartThroughTheShellWithTheirSwitch) {
     struct Case {
-        const char* arguments;
+        int kind;
         const char* title;
     } cases[] = {
-        {"-popup", "Tessary - Untitled Menu Project  (Pop-Up Menu)"},
-        {"-context", "Tessary - Untitled Menu Project  (Context Menu)"},
+        {2, "Tessary - Untitled Menu Project  (Pop-Up Menu)"},
+        {1, "Tessary - Untitled Menu Project  (Context Menu)"},
     };
     for (const Case& c : cases) {
-        start(c.arguments);
+        ASSERT_EQ(launchProgram(program, launchParameters(c.kind, "")), "");
         HWND window = waitForTitle(c.title);
-        ASSERT_NE(window, nullptr) << c.arguments;
+        ASSERT_NE(window, nullptr) << c.kind;
+        ASSERT_NE(process.hProcess, nullptr);
         EXPECT_EQ(test::DialogDriver::windowText(window), c.title);
         closeAndWait(window);
         CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
         process = {};
     }
 }

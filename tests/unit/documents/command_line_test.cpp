@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "documents/file_association.h"
-
 namespace tessary {
 namespace {
 
@@ -76,23 +74,6 @@ TEST(CommandLine, SecondCopyParameters) {
     for (const Case& c : cases) {
         EXPECT_EQ(launchParameters(c.kind, c.path), c.parameters) << c.kind << c.path;
     }
-}
-
-TEST(FileAssociation, RowsAndValues) {
-    const auto& rows = fileTypeRows();
-    ASSERT_EQ(rows.size(), 3u);
-    std::string listed;
-    for (const FileTypeRow& row : rows) {
-        listed += std::string(row.extension) + "=" + row.progId + "|" + row.description + "|" +
-                  std::to_string(row.iconIndex) + ";";
-    }
-    EXPECT_EQ(listed,
-              ".tsmb=Quorix.Tessary.2.tsmb|Quorix Tessary Document|7;"
-              ".tsmn=Quorix.Tessary.2.tsmn|Quorix Tessary Document|7;"
-              ".qxtf=Quorix.Tessary.2.qxtf|Quorix Tessary Template|8;");
-    EXPECT_EQ(openCommandValue("C:\\Program Files\\Tessary\\Tessary.exe"),
-              "\"C:\\Program Files\\Tessary\\Tessary.exe\" \"%1\"");
-    EXPECT_EQ(defaultIconValue("C:\\T\\Tessary.exe", 8), "C:\\T\\Tessary.exe,8");
 }
 
 }  // namespace

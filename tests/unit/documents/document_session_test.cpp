@@ -157,21 +157,6 @@ TEST_F(DocumentSessionTest, OpenNamedDocumentNeedsBothFolderAndName) {
     EXPECT_EQ(host.tree.loads.size(), 1u);
 }
 
-TEST_F(DocumentSessionTest, OpenDialogOffersTheMenuFilesFromTheDocumentFolder) {
-    openOrders();
-    host.dialogAnswers = {""};
-    session.openDocument(false);
-    ASSERT_EQ(host.requests.size(), 1u);
-    const FileDialogRequest& request = host.requests[0];
-    EXPECT_FALSE(request.save);
-    EXPECT_EQ(request.title, "Open file...");
-    EXPECT_EQ(request.filter, kOpenFilter);
-    EXPECT_EQ(request.filterIndex, 4);
-    EXPECT_EQ(request.initialFolder, "C:\\Menus\\");
-    EXPECT_EQ(request.defaultExtension, "tsmb");
-    EXPECT_EQ(state.documentName, "Orders.tsmn");  // cancelled: nothing changed
-}
-
 TEST_F(DocumentSessionTest, UnsavedChangesAreNeverReplacedInTheWindow) {
     openOrders();
     state.setModified(true);
