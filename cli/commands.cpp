@@ -6,6 +6,9 @@ namespace {
 
 constexpr Command kCommands[] = {
     {"trace", TraceCommand, "[--kind main|context|popup] [--platforms N] FILE"},
+    {"check", CheckCommand, "[--kind main|context|popup|auto] FILE..."},
+    {"format", FormatCommand, "[--kind main|context|popup|auto] [--string] FILE"},
+    {"tree", TreeCommand, "[--kind main|context|popup|auto] FILE"},
 };
 
 void writeCommandList(std::ostream& err) {

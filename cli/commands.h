@@ -36,4 +36,11 @@ int UsageError(std::string_view name, std::ostream& err, std::string_view proble
 // trace [--kind main|context|popup] [--platforms N] FILE
 int TraceCommand(const Args& args, std::ostream& out, std::ostream& err);
 
+// check [--kind main|context|popup|auto] FILE...
+int CheckCommand(const Args& args, std::ostream& out, std::ostream& err);
+// format [--kind main|context|popup|auto] [--string] FILE
+int FormatCommand(const Args& args, std::ostream& out, std::ostream& err);
+// tree [--kind main|context|popup|auto] FILE
+int TreeCommand(const Args& args, std::ostream& out, std::ostream& err);
+
 }  // namespace tessary::cli

@@ -1,0 +1,52 @@
+// format: loads a file into a tree and writes the tree's menu code to standard
+// output, byte for byte as the editor saves it (or, with --string, as Copy
+// String Code puts it on the clipboard).
+#include "cli/cli_file.h"
+#include "cli/commands.h"
+#include "cli/menu_loading.h"
+#include "menucode/code_generator.h"
+#include "menucode/code_tree.h"
+#include "model/menu_tree.h"
+
+namespace tessary::cli {
+
+int FormatCommand(const Args& args, std::ostream& out, std::ostream& err) {
+    constexpr std::string_view kName = "format";
+    LoadOptions options;
+    int exitCode = kExitOk;
+    if (!ParseLoadOptions(kName, args, true, options, err, exitCode)) {
+        return exitCode;
+    }
+    if (options.files.size() != 1) {
+        return UsageError(kName, err, "one FILE only");
+    }
+    const std::string& file = options.files.front();
+    std::string text;
+    std::string error;
+    if (!ReadDocumentFile(file, text, error)) {
+        err << file << ": error: " << error << '\n';
+        return kExitUsage;
+    }
+    MenuTree tree;
+    MenuKind kind = MenuKind::MainMenu;
+    const int result = LoadAsDocument(tree, text, options.kind, kind);
+    if (result != kLoadAccepted) {
+        err << LoadFailureMessage(file, result, kind) << '\n';
+        return kExitFailed;
+    }
+    std::string code;
+    if (!generateMenuCodeText(tree, kind, options.calculationForm, code)) {
+        err << file << ": error: the menu cannot be written as menu code: a node does not fit where it stands\n";
+        return kExitFailed;
+    }
+    // The editor hands every text through a buffer of this size, its NUL included.
+    if (code.size() >= kMenuCodeBufferSize) {
+        err << file << ": error: the menu code would be " << code.size() << " bytes, more than the "
+            << kMenuCodeBufferSize - 1 << " bytes a document holds\n";
+        return kExitFailed;
+    }
+    out.write(code.data(), static_cast<std::streamsize>(code.size()));
+    return kExitOk;
+}
+
+}  // namespace tessary::cli
