@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "model/node_handle.h"
+
 namespace tessary {
 
 class MenuTree;
@@ -26,6 +28,8 @@ struct AppState {
     // The document's menu, mirrored into treeControl; owned by the shell.
     MenuTree* tree = nullptr;
     TreeViewMirror* treeMirror = nullptr;
+    // The node that the tree's Cut or Copy remembered; a stale handle means none.
+    NodeHandle clipNode = kNoNode;
     // Accelerator table 221 (Delete, Enter) applies only while the tree has the keys.
     bool treeKeysActive = true;
 };

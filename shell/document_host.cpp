@@ -26,6 +26,9 @@ namespace {
 int (*gNewMenuChooser)(HWND owner) = nullptr;
 void (*gCommandEnabling)() = nullptr;
 
+void launchThroughShell(int kind, std::string_view path) { tessary::launchInstance(kind, path); }
+void (*gInstanceLauncher)(int kind, std::string_view path) = launchThroughShell;
+
 std::string windowText(HWND window) {
     int length = GetWindowTextLengthA(window);
     if (length <= 0) {
@@ -148,7 +151,7 @@ public:
 
     void quit() override { PostQuitMessage(0); }
 
-    void launchInstance(int kind, std::string_view path) override { tessary::launchInstance(kind, path); }
+    void launchInstance(int kind, std::string_view path) override { launchCopy(kind, path); }
 
     void broadcastRecentChanged() override { broadcastRecentListChanged(); }
 
@@ -215,6 +218,14 @@ void setNewMenuChooser(int (*chooser)(HWND owner)) {
 
 void setCommandEnabling(void (*apply)()) {
     gCommandEnabling = apply;
+}
+
+void launchCopy(int kind, std::string_view path) {
+    gInstanceLauncher(kind, path);
+}
+
+void setInstanceLauncher(void (*launcher)(int kind, std::string_view path)) {
+    gInstanceLauncher = launcher ? launcher : launchThroughShell;
 }
 
 }  // namespace tessary

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 #include "documents/document_host.h"
 
 namespace tessary {
@@ -40,5 +42,10 @@ DocumentFiles& documentFiles();
 // makes a main menu) and the command enabling of the current tab.
 void setNewMenuChooser(int (*chooser)(HWND owner));
 void setCommandEnabling(void (*apply)());
+
+// Starts a second copy of the program (launchInstance's kinds). Tests replace
+// the launcher so that no program starts; null restores the shell's.
+void launchCopy(int kind, std::string_view path);
+void setInstanceLauncher(void (*launcher)(int kind, std::string_view path));
 
 }  // namespace tessary

@@ -5,7 +5,13 @@
 #include "documents/document_session.h"
 #include "documents/document_title.h"
 #include "resources/resource.h"
+#include "model/menu_tree.h"
 #include "shell/app_state.h"
+#include "shell/code_view.h"
+#include "shell/command_dispatch.h"
+#include "shell/main_window_controls.h"
+#include "shell/status_hints.h"
+#include "shell/tree_control.h"
 #include "shell/document_commands.h"
 #include "shell/document_host.h"
 #include "shell/recent_menu.h"
@@ -52,11 +58,42 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             SetForegroundWindow(window);
             BringWindowToTop(window);
             return 0;
+        case WM_SIZE:
+            layoutMainWindow(window);
+            return 0;
+        case WM_NOTIFY:
+            return onMainWindowNotify(window, reinterpret_cast<NMHDR*>(lParam));
         case WM_COMMAND:
-            handleDocumentCommand(window, LOWORD(wParam));
+            dispatchCommand(window, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_MENUSELECT:
+            showCommandHint(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_MOUSEMOVE:
+        case WM_NCMOUSEMOVE:
+            clearStatusHint();
+            return 0;
+        case WM_DROPFILES:
+            onDroppedFiles(window, reinterpret_cast<HDROP>(wParam));
+            return 0;
+        case WM_NCMOUSELEAVE:
+        case WM_MOUSELEAVE:
             return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+// The document's MenuTree lives as long as the program; each main window's tree
+// control mirrors it.
+void attachDocumentTree() {
+    static MenuTree documentTree;
+    gApp.tree = &documentTree;
+    delete gApp.treeMirror;
+    gApp.treeMirror = nullptr;
+    documentTree.clearTree();
+    if (gApp.treeControl) {
+        gApp.treeMirror = new TreeViewMirror(gApp.treeControl, documentTree);
     }
 }
 
@@ -112,6 +149,13 @@ HWND createMainWindow(HINSTANCE instance, bool show, bool setUntitled) {
     }
     gApp.mainWindow = window;
     centerWindow(window, nullptr);
+    createMainWindowControls(window, instance);
+    attachDocumentTree();
+    layoutMainWindow(window);
+    HMENU contextMenus = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_TREE_CONTEXT_MENU));
+    gApp.contextMenu = contextMenus ? GetSubMenu(contextMenus, 0) : nullptr;
+    setCommandEnabling(applyCommandEnabling);
+    applyCommandEnabling();
     if (setUntitled) {
         documentState().documentName = kUntitledName;
     }
