@@ -201,28 +201,12 @@ void localCaptionMenu(MenuTree& tree) {
     add(tree, edit, "Kept", NodeKind::ScriptItem, 7, 0, 0, 1, 1, 0, "s");
 }
 
-void topLevelBlocks(MenuTree& tree) {
-    add(tree, kRootNode, "Win", NodeKind::ScriptItem, 1, 0, 0, 0, 1, 0, "w");
-    add(tree, kRootNode, "Mac", NodeKind::ScriptItem, 6, 0, 0, 0, 1, 0, "m");
-    add(tree, kRootNode, "All", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, "a");
-}
-
-void macQuitWhateverItsSet(MenuTree& tree) {
-    const NodeHandle app = add(tree, kRootNode, "App", NodeKind::AppMenu, 6);
-    add(tree, app, "Quit", NodeKind::MacQuitItem, 1, 0, 0, 0, 1, 0, "q");
-}
-
-void popupWithShortcut(MenuTree& tree) {
-    add(tree, kRootNode, "Go", NodeKind::ScriptItem, 7, 0x0241, 0, 0, 1, 0, "g");
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Texts, GeneratedText,
     ::testing::Values(
         TextCase{"EmptyMainMenu", MenuKind::MainMenu, false, emptyTree, codeLines({"FM_MENUBAR ()", "{", "}"})},
         TextCase{"EmptyContextMenu", MenuKind::ContextMenu, false, emptyTree,
                  codeLines({"FM_CONTEXTMENU ( )", "{", "}"})},
-        TextCase{"EmptyPopupMenu", MenuKind::PopupMenu, false, emptyTree, codeLines({"FM_POPUPMENU ( )", "{", "}"})},
         TextCase{"SmallMainMenu", MenuKind::MainMenu, false, smallMainMenu, kSmallMainMenu},
         TextCase{"SmallMainMenuCalculationForm", MenuKind::MainMenu, true, smallMainMenu,
                  [] {
@@ -240,18 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
                  }()},
         TextCase{"LocalCaptionMenu", MenuKind::MainMenu, false, localCaptionMenu,
                  codeLines({"FM_MENUBAR ()", "{", "\tFM_MENU ( FM_MENU_EDIT )", "\t{",
-                            "\t\tFM_MENUSCRIPTITEM ( \"Kept\", \"s\" )", "\t}", "}"})},
-        TextCase{"TopLevelBlocks", MenuKind::ContextMenu, false, topLevelBlocks,
-                 codeLines({"FM_CONTEXTMENU ( )", "{", "#IF_WIN", "\tFM_MENUSCRIPTITEM ( \"Win\", \"w\" )", "#END_IF",
-                            "#IF_MAC", "\tFM_MENUSCRIPTITEM ( \"Mac\", \"m\" )", "#END_IF",
-                            "\tFM_MENUSCRIPTITEM ( \"All\", \"a\" )", "}"})},
-        TextCase{"MacQuitItemWithoutBlock", MenuKind::MainMenu, false, macQuitWhateverItsSet,
-                 codeLines({"FM_MENUBAR ()", "{", "\tFM_APPMENU ( \"App\" )", "\t{",
-                            "\t\tFM_MACQUITITEM ( \"Quit\", \"q\" )", "\t}", "}"})},
-        TextCase{"PopupMenuDropsShortcuts", MenuKind::PopupMenu, false, popupWithShortcut,
-                 codeLines({"FM_POPUPMENU ( )", "{", "\tFM_MENUSCRIPTITEM ( \"Go\", \"g\" )", "}"})},
-        TextCase{"ContextMenuKeepsShortcuts", MenuKind::ContextMenu, false, popupWithShortcut,
-                 codeLines({"FM_CONTEXTMENU ( )", "{", "\tFM_MENUSCRIPTITEM ( \"Go\", \"g\", CTRL + \"A\" )", "}"})}));
+                            "\t\tFM_MENUSCRIPTITEM ( \"Kept\", \"s\" )", "\t}", "}"})}));
 
 // The text and its NUL must fit; when they do not, the buffer is not touched.
 TEST(GenerateMenuCode, CapacityRule) {
