@@ -151,6 +151,18 @@ INSTANTIATE_TEST_SUITE_P(
                  codeLines({"FM_MENUBAR ()", "{", "FM_APPMENU ( \"App\" )", "{", "FM_MENUITEM ( FM_ABOUT )",
                             "FM_MENUITEM ( FM_NOPE )", "}", "}"}),
                  6, ""},
+        // The application menu reads on after a failing construct. A menu
+        // that failed inside it is left where menus are begun, at the top
+        // level, and is not cut to the application menu's platforms.
+        LoadCase{"MenuLeftOpenInsideAppMenu", kMain,
+                 codeLines({"FM_MENUBAR ()", "{", "FM_APPMENU ( )", "{", "FM_MENU ( \"m\" )", "{",
+                            "FM_MENUITEM ( FM_OPEN )", "#END_IF", "FM_MACPREFERENCES ( \"a\", \"b\" )", "}",
+                            "FM_MENU ( \"n\" )", "{", "}", "}"}),
+                 kLoadAccepted, "{AppMenu 6}[a{MacPreferencesItem 4}],m{Menu 7}[Open...{FmItem 7}],n{Menu 7}"},
+        LoadCase{"MenuDiscardedInsideAppMenu", kMain,
+                 codeLines({"FM_MENUBAR ()", "{", "FM_APPMENU ( )", "{", "FM_MENU ( \"m\" )", "{",
+                            "FM_MENUITEM ( FM_OPEN )", "FM_MACPREFERENCES ( \"a\", \"b\" )", "}", "}"}),
+                 kLoadAccepted, "{AppMenu 6}[a{MacPreferencesItem 4}]"},
         LoadCase{"BlockOpenAtTheEnd", kContext,
                  codeLines({"FM_CONTEXTMENU ( )", "{", "#IF_WIN", "FM_MENUITEM ( FM_COPY )", "}"}), 5,
                  "Copy{FmItem 1}"}));
