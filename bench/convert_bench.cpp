@@ -73,8 +73,7 @@ int registerConversions() {
     for (Shape shape : kConvertShapes) {
         for (size_t size : kConvertSizes) {
             const std::string suffix = std::string(shapeName(shape)) + "/" + std::to_string(size / 1024) + "K";
-            benchmark::RegisterBenchmark(("Load/" + suffix).c_str(), load, shape, size)
-                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("Load/" + suffix).c_str(), load, shape, size)->Unit(benchmark::kMillisecond);
             benchmark::RegisterBenchmark(("Generate/" + suffix).c_str(), generate, shape, size)
                 ->Unit(benchmark::kMillisecond);
         }

@@ -92,14 +92,29 @@ void AppendJsonString(std::string& out, std::string_view text) {
     for (unsigned char byte : text) {
         const uint32_t codePoint = codePointOf(byte);
         switch (codePoint) {
-            case '"': out += "\\\""; continue;
-            case '\\': out += "\\\\"; continue;
-            case '\b': out += "\\b"; continue;
-            case '\f': out += "\\f"; continue;
-            case '\n': out += "\\n"; continue;
-            case '\r': out += "\\r"; continue;
-            case '\t': out += "\\t"; continue;
-            default: break;
+            case '"':
+                out += "\\\"";
+                continue;
+            case '\\':
+                out += "\\\\";
+                continue;
+            case '\b':
+                out += "\\b";
+                continue;
+            case '\f':
+                out += "\\f";
+                continue;
+            case '\n':
+                out += "\\n";
+                continue;
+            case '\r':
+                out += "\\r";
+                continue;
+            case '\t':
+                out += "\\t";
+                continue;
+            default:
+                break;
         }
         // Control characters, DEL and the C1 controls are written as escapes.
         if (codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0)) {

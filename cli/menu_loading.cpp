@@ -13,8 +13,12 @@ constexpr MenuKind kOpenOrder[] = {MenuKind::MainMenu, MenuKind::ContextMenu, Me
 
 }  // namespace
 
-bool ParseLoadOptions(std::string_view command, const Args& args, bool takesString, LoadOptions& options,
-                      std::ostream& err, int& exitCode) {
+bool ParseLoadOptions(std::string_view command,
+                      const Args& args,
+                      bool takesString,
+                      LoadOptions& options,
+                      std::ostream& err,
+                      int& exitCode) {
     auto usage = [&](const std::string& problem) {
         exitCode = UsageError(command, err, problem);
         return false;
@@ -75,18 +79,24 @@ int LoadAsDocument(MenuTree& tree, std::string_view text, std::optional<MenuKind
 
 std::string_view MenuKindTitle(MenuKind kind) {
     switch (kind) {
-        case MenuKind::MainMenu: return "Main Menu";
-        case MenuKind::ContextMenu: return "Context Menu";
-        case MenuKind::PopupMenu: return "Pop-Up Menu";
+        case MenuKind::MainMenu:
+            return "Main Menu";
+        case MenuKind::ContextMenu:
+            return "Context Menu";
+        case MenuKind::PopupMenu:
+            return "Pop-Up Menu";
     }
     return "Menu";
 }
 
 std::string_view MenuKindWord(MenuKind kind) {
     switch (kind) {
-        case MenuKind::MainMenu: return "main";
-        case MenuKind::ContextMenu: return "context";
-        case MenuKind::PopupMenu: return "popup";
+        case MenuKind::MainMenu:
+            return "main";
+        case MenuKind::ContextMenu:
+            return "context";
+        case MenuKind::PopupMenu:
+            return "popup";
     }
     return "main";
 }

@@ -26,8 +26,12 @@ struct LoadOptions {
 // Reads `--kind K` / `--kind=K` (main, context, popup, auto), `--string` when
 // takesString, and the files. On a mistake writes the usage to err and returns
 // false with `exitCode` set.
-bool ParseLoadOptions(std::string_view command, const Args& args, bool takesString, LoadOptions& options,
-                      std::ostream& err, int& exitCode);
+bool ParseLoadOptions(std::string_view command,
+                      const Args& args,
+                      bool takesString,
+                      LoadOptions& options,
+                      std::ostream& err,
+                      int& exitCode);
 
 // Empties the tree and loads the text as the kind, or, with no kind, as the
 // first of main, context and pop-up menu whose load does not report another

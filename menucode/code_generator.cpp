@@ -58,7 +58,9 @@ ItemSpec itemSpecOf(NodeKind kind, const MenuItemRecord& record, std::string_vie
 
 // Opens the writer, walks the tree into it and closes it again. nullptr when
 // the writer cannot be made or refused a node.
-std::unique_ptr<FM_Builder> writeTree(const MenuTree& tree, MenuKind kind, bool calculationForm,
+std::unique_ptr<FM_Builder> writeTree(const MenuTree& tree,
+                                      MenuKind kind,
+                                      bool calculationForm,
                                       ConversionHooks* hooks) {
     std::unique_ptr<FM_Builder> writer = CreateMenuCodeBuilder(kind, calculationForm);
     if (!writer) {
@@ -148,7 +150,10 @@ bool WalkNodes(const MenuTree& tree, NodeHandle first, FM_Builder& writer, int m
     return true;
 }
 
-bool generateMenuCodeText(const MenuTree& tree, MenuKind kind, bool calculationForm, std::string& text,
+bool generateMenuCodeText(const MenuTree& tree,
+                          MenuKind kind,
+                          bool calculationForm,
+                          std::string& text,
                           ConversionHooks* hooks) {
     text.clear();
     std::unique_ptr<FM_Builder> writer = writeTree(tree, kind, calculationForm, hooks);
@@ -159,7 +164,11 @@ bool generateMenuCodeText(const MenuTree& tree, MenuKind kind, bool calculationF
     return true;
 }
 
-bool GenerateMenuCode(const MenuTree& tree, MenuKind kind, char* buffer, size_t capacity, bool calculationForm,
+bool GenerateMenuCode(const MenuTree& tree,
+                      MenuKind kind,
+                      char* buffer,
+                      size_t capacity,
+                      bool calculationForm,
                       ConversionHooks* hooks) {
     std::unique_ptr<FM_Builder> writer = writeTree(tree, kind, calculationForm, hooks);
     size_t length = 0;

@@ -34,7 +34,7 @@ int failingLine(uint32_t line) {
         return 1;
     }
     return line > static_cast<uint32_t>(std::numeric_limits<int>::max()) ? std::numeric_limits<int>::max()
-                                                                          : static_cast<int>(line);
+                                                                         : static_cast<int>(line);
 }
 
 }  // namespace
@@ -99,9 +99,7 @@ ParseCallbacks CodeLoader::callbacks() {
     table.BeginMenu = [this](const MenuSpec& spec) { return beginMenu(spec); };
     table.DiscardMenu = [this](MenuHandle menu) { discardMenu(menu); };
     table.AddItem = [this](MenuHandle parent, const ItemSpec& spec) { return addItem(parent, spec); };
-    table.AttachSubmenu = [this](MenuHandle parent, MenuHandle menu, const MenuSpec&) {
-        return attach(parent, menu);
-    };
+    table.AttachSubmenu = [this](MenuHandle parent, MenuHandle menu, const MenuSpec&) { return attach(parent, menu); };
     table.BeginAppMenu = [this] { return beginAppMenu(); };
     table.NameAppMenu = [this](MenuHandle, MenuHandle appMenu, std::string_view caption) {
         return nameAppMenu(appMenu, caption);
@@ -189,12 +187,23 @@ bool CodeLoader::addItem(MenuHandle parent, const ItemSpec& spec) {
     }
     NodeKind kind;
     switch (spec.kind) {
-        case ItemSpecKind::FmCommand: kind = NodeKind::FmItem; break;
-        case ItemSpecKind::Script: kind = NodeKind::ScriptItem; break;
-        case ItemSpecKind::Separator: kind = NodeKind::Separator; break;
-        case ItemSpecKind::MacQuit: kind = NodeKind::MacQuitItem; break;
-        case ItemSpecKind::MacPreferences: kind = NodeKind::MacPreferencesItem; break;
-        default: return false;
+        case ItemSpecKind::FmCommand:
+            kind = NodeKind::FmItem;
+            break;
+        case ItemSpecKind::Script:
+            kind = NodeKind::ScriptItem;
+            break;
+        case ItemSpecKind::Separator:
+            kind = NodeKind::Separator;
+            break;
+        case ItemSpecKind::MacQuit:
+            kind = NodeKind::MacQuitItem;
+            break;
+        case ItemSpecKind::MacPreferences:
+            kind = NodeKind::MacPreferencesItem;
+            break;
+        default:
+            return false;
     }
     const bool macItem = kind == NodeKind::MacQuitItem || kind == NodeKind::MacPreferencesItem;
 

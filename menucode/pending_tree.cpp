@@ -117,8 +117,8 @@ void PendingTree::clearPlatforms(Id node, PlatformMask bits) {
 
 bool PendingTree::materialize(MenuTree& tree) const {
     struct Frame {
-        Id next;             // the next pending node to insert at this level
-        NodeHandle parent;   // where it goes
+        Id next;            // the next pending node to insert at this level
+        NodeHandle parent;  // where it goes
     };
     std::vector<NodeHandle> toCollapse;
     std::vector<Frame> stack{{topFirst_, kRootNode}};

@@ -90,8 +90,8 @@ private:
         uint32_t next = kNil;
         NodeKind kind = NodeKind::None;
         bool live = false;
-        bool moved = false;          // a copy, in the terms of the copying load
-        bool receivedItem = false;   // an item was inserted into it directly
+        bool moved = false;         // a copy, in the terms of the copying load
+        bool receivedItem = false;  // an item was inserted into it directly
     };
 
     Node& at(Id id) { return nodes_[id - 1]; }

@@ -52,8 +52,8 @@ protected:
     std::ostringstream err_;
 };
 
-const std::string kMain = crlf({"FM_MENUBAR ()", "{", "FM_MENU ( FM_MENU_FILE )", "{", "FM_MENUITEM ( FM_OPEN )", "}",
-                                "}"});
+const std::string kMain =
+    crlf({"FM_MENUBAR ()", "{", "FM_MENU ( FM_MENU_FILE )", "{", "FM_MENUITEM ( FM_OPEN )", "}", "}"});
 const std::string kContext = crlf({"FM_CONTEXTMENU ( )", "{", "FM_MENUITEM ( FM_COPY )", "}"});
 const std::string kPopup = crlf({"FM_POPUPMENU ( )", "{", "}"});
 const std::string kBroken = crlf({"FM_MENUBAR ()", "{", "FM_MENU ( \"A\" )", "{", "FM_MENUITEM ( FM_NOPE )", "}", "}"});
@@ -109,12 +109,14 @@ TEST_F(LoadCommandsTest, CheckExitCodes) {
 TEST_F(LoadCommandsTest, FormatWritesTheEditorsBytes) {
     const std::string messy = write(
         "messy.tsmn", crlf({"FM_CONTEXTMENU()", "{", "#IF_WIN", "FM_MENUSCRIPTITEM(\"Go\",\"go\",\"RETURN\",disable)",
-                            "#END_IF", "FM_MENU(\"\xC9tat\",fm_menu_edit){FM_MENUITEMSEPARATOR()", "FM_MENUITEM(FM_UNDO ,"
-                            " string:\"u\")}", "}"}));
-    const std::string expected =
-        crlf({"FM_CONTEXTMENU ( )", "{", "#IF_WIN", "\tFM_MENUSCRIPTITEM ( \"Go\", \"go\", CTRL + \"ENTER\", Disabled )",
-              "#END_IF", "\tFM_MENU ( \"\xC9tat\" , FM_MENU_EDIT )", "\t{", "\t\tFM_MENUITEMSEPARATOR ()",
-              "\t\tFM_MENUITEM ( FM_UNDO, String:\"u\" )", "\t}", "}"});
+                            "#END_IF", "FM_MENU(\"\xC9tat\",fm_menu_edit){FM_MENUITEMSEPARATOR()",
+                            "FM_MENUITEM(FM_UNDO ,"
+                            " string:\"u\")}",
+                            "}"}));
+    const std::string expected = crlf({"FM_CONTEXTMENU ( )", "{", "#IF_WIN",
+                                       "\tFM_MENUSCRIPTITEM ( \"Go\", \"go\", CTRL + \"ENTER\", Disabled )", "#END_IF",
+                                       "\tFM_MENU ( \"\xC9tat\" , FM_MENU_EDIT )", "\t{", "\t\tFM_MENUITEMSEPARATOR ()",
+                                       "\t\tFM_MENUITEM ( FM_UNDO, String:\"u\" )", "\t}", "}"});
     EXPECT_EQ(run({"format", messy}), kExitOk) << err_.str();
     EXPECT_EQ(out_.str(), expected);
 
@@ -134,9 +136,10 @@ TEST_F(LoadCommandsTest, FormatRefusals) {
     const std::string broken = write("broken.tsmb", kBroken);
     // Loads, but a Classic item below a menu for both Mac platforms has no
     // place in the language.
-    const std::string unwritable = write(
-        "unwritable.tsmb", crlf({"FM_MENUBAR ()", "{", "#IF_MAC", "FM_MENU ( \"Mac\" )", "{", "#END_IF",
-                                 "#IF_MACCLASSIC", "FM_MENUITEM ( FM_OPEN )", "#END_IF", "#IF_MAC", "}", "#END_IF", "}"}));
+    const std::string unwritable =
+        write("unwritable.tsmb",
+              crlf({"FM_MENUBAR ()", "{", "#IF_MAC", "FM_MENU ( \"Mac\" )", "{", "#END_IF", "#IF_MACCLASSIC",
+                    "FM_MENUITEM ( FM_OPEN )", "#END_IF", "#IF_MAC", "}", "#END_IF", "}"}));
     const std::string main = write("main.tsmb", kMain);
     struct Case {
         Args args;
@@ -148,11 +151,14 @@ TEST_F(LoadCommandsTest, FormatRefusals) {
         {{"format", unwritable},
          kExitFailed,
          unwritable + ": error: the menu cannot be written as menu code: a node does not fit where it stands\n"},
-        {{"format", "--kind", "popup", main}, kExitFailed,
+        {{"format", "--kind", "popup", main},
+         kExitFailed,
          main + ":1: error: the code is of another menu kind, not a Pop-Up Menu\n"},
-        {{"format", main, main}, kExitUsage, "tessary-cli format: one FILE only\n"
-                                             "usage: tessary-cli format [--kind main|context|popup|auto] [--string] "
-                                             "FILE\n"},
+        {{"format", main, main},
+         kExitUsage,
+         "tessary-cli format: one FILE only\n"
+         "usage: tessary-cli format [--kind main|context|popup|auto] [--string] "
+         "FILE\n"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(run(c.args), c.exitCode) << c.error;
@@ -214,11 +220,12 @@ TEST_F(LoadCommandsTest, FormatOfFormatIsFormat) {
 }
 
 TEST_F(LoadCommandsTest, TreeJsonOfAFile) {
-    const std::string file = write(
-        "app.tsmb", crlf({"FM_MENUBAR ()", "{", "FM_APPMENU ( \"Orders\" )", "{", "FM_MACQUITITEM ( \"Quit\", \"Bye\" )",
-                          "}", "FM_MENU ( \"File\" , FM_MENU_FILE )", "{",
-                          "FM_MENUSCRIPTITEM ( \"Print\", \"Print It\", CTRL + \"P\", String:\"u\", Check-On, Disabled )",
-                          "}", "}"}));
+    const std::string file =
+        write("app.tsmb",
+              crlf({"FM_MENUBAR ()", "{", "FM_APPMENU ( \"Orders\" )", "{", "FM_MACQUITITEM ( \"Quit\", \"Bye\" )", "}",
+                    "FM_MENU ( \"File\" , FM_MENU_FILE )", "{",
+                    "FM_MENUSCRIPTITEM ( \"Print\", \"Print It\", CTRL + \"P\", String:\"u\", Check-On, Disabled )",
+                    "}", "}"}));
     EXPECT_EQ(run({"tree", file}), kExitOk);
     EXPECT_EQ(out_.str(),
               "{\"kind\":\"main\",\"nodes\":["
@@ -259,9 +266,9 @@ TEST(JsonOut, StringsAreUtf8AndEscaped) {
         {"a\"b\\c/d", "\"a\\\"b\\\\c/d\""},
         {"\r\n\t\b\f", "\"\\r\\n\\t\\b\\f\""},
         {std::string("\x01\x1F\x7F", 3), "\"\\u0001\\u001f\\u007f\""},
-        {"\xE9t\xE9", "\"\xC3\xA9t\xC3\xA9\""},                        // é
-        {"\x80", "\"\xE2\x82\xAC\""},                                  // euro sign
-        {"\x85\x99\x9F", "\"\xE2\x80\xA6\xE2\x84\xA2\xC5\xB8\""},      // … ™ Ÿ
+        {"\xE9t\xE9", "\"\xC3\xA9t\xC3\xA9\""},                    // é
+        {"\x80", "\"\xE2\x82\xAC\""},                              // euro sign
+        {"\x85\x99\x9F", "\"\xE2\x80\xA6\xE2\x84\xA2\xC5\xB8\""},  // … ™ Ÿ
         {"\x81\x8D\x8F\x90\x9D", "\"\\u0081\\u008d\\u008f\\u0090\\u009d\""},
         {"\xA0\xFF", "\"\xC2\xA0\xC3\xBF\""},
     };

@@ -65,12 +65,20 @@ private:
     int refuseAt_;
 };
 
-NodeHandle add(MenuTree& tree, NodeHandle parent, std::string_view caption, NodeKind kind, PlatformMask platforms,
-               uint16_t shortcut = 0, uint32_t fmId = 0, uint8_t local = 0, uint8_t enabled = 1, uint8_t checkOn = 0,
-               std::string_view script = {}, std::string_view user = {}) {
-    const NodeHandle node =
-        tree.insertNode(parent, kLastPosition, caption, kind, platforms, shortcut, fmId, local, enabled, checkOn,
-                        script, user);
+NodeHandle add(MenuTree& tree,
+               NodeHandle parent,
+               std::string_view caption,
+               NodeKind kind,
+               PlatformMask platforms,
+               uint16_t shortcut = 0,
+               uint32_t fmId = 0,
+               uint8_t local = 0,
+               uint8_t enabled = 1,
+               uint8_t checkOn = 0,
+               std::string_view script = {},
+               std::string_view user = {}) {
+    const NodeHandle node = tree.insertNode(parent, kLastPosition, caption, kind, platforms, shortcut, fmId, local,
+                                            enabled, checkOn, script, user);
     EXPECT_NE(node, kNoNode) << caption;
     return node;
 }
@@ -202,29 +210,30 @@ void localCaptionMenu(MenuTree& tree) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, GeneratedText,
-    ::testing::Values(
-        TextCase{"EmptyMainMenu", MenuKind::MainMenu, false, emptyTree, codeLines({"FM_MENUBAR ()", "{", "}"})},
-        TextCase{"EmptyContextMenu", MenuKind::ContextMenu, false, emptyTree,
-                 codeLines({"FM_CONTEXTMENU ( )", "{", "}"})},
-        TextCase{"SmallMainMenu", MenuKind::MainMenu, false, smallMainMenu, kSmallMainMenu},
-        TextCase{"SmallMainMenuCalculationForm", MenuKind::MainMenu, true, smallMainMenu,
-                 [] {
-                     std::string text;
-                     for (char c : kSmallMainMenu) {
-                         if (c == '"') {
-                             text += "\"\"";
-                         } else if (c == '\r') {
-                             text += "\xB6\r";
-                         } else {
-                             text += c;
-                         }
-                     }
-                     return text;
-                 }()},
-        TextCase{"LocalCaptionMenu", MenuKind::MainMenu, false, localCaptionMenu,
-                 codeLines({"FM_MENUBAR ()", "{", "\tFM_MENU ( FM_MENU_EDIT )", "\t{",
-                            "\t\tFM_MENUSCRIPTITEM ( \"Kept\", \"s\" )", "\t}", "}"})}));
+    Texts,
+    GeneratedText,
+    ::testing::Values(TextCase{"EmptyMainMenu", MenuKind::MainMenu, false, emptyTree,
+                               codeLines({"FM_MENUBAR ()", "{", "}"})},
+                      TextCase{"EmptyContextMenu", MenuKind::ContextMenu, false, emptyTree,
+                               codeLines({"FM_CONTEXTMENU ( )", "{", "}"})},
+                      TextCase{"SmallMainMenu", MenuKind::MainMenu, false, smallMainMenu, kSmallMainMenu},
+                      TextCase{"SmallMainMenuCalculationForm", MenuKind::MainMenu, true, smallMainMenu,
+                               [] {
+                                   std::string text;
+                                   for (char c : kSmallMainMenu) {
+                                       if (c == '"') {
+                                           text += "\"\"";
+                                       } else if (c == '\r') {
+                                           text += "\xB6\r";
+                                       } else {
+                                           text += c;
+                                       }
+                                   }
+                                   return text;
+                               }()},
+                      TextCase{"LocalCaptionMenu", MenuKind::MainMenu, false, localCaptionMenu,
+                               codeLines({"FM_MENUBAR ()", "{", "\tFM_MENU ( FM_MENU_EDIT )", "\t{",
+                                          "\t\tFM_MENUSCRIPTITEM ( \"Kept\", \"s\" )", "\t}", "}"})}));
 
 // The text and its NUL must fit; when they do not, the buffer is not touched.
 TEST(GenerateMenuCode, CapacityRule) {

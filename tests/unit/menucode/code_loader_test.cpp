@@ -55,21 +55,20 @@ const MenuKind kContext = MenuKind::ContextMenu;
 const MenuKind kPopup = MenuKind::PopupMenu;
 
 INSTANTIATE_TEST_SUITE_P(
-    Structure, LoadTable,
+    Structure,
+    LoadTable,
     ::testing::Values(
         LoadCase{"TwoMenusAndASubmenu", kMain,
                  codeLines({"FM_MENUBAR ()", "{", "FM_MENU ( \"File\" )", "{", "FM_MENUITEM ( FM_OPEN )",
                             "FM_MENU ( \"Recent\" )", "{", "FM_MENUITEM ( FM_RECENT_FILES )", "}", "}",
                             "FM_MENU ( \"Edit\" )", "{", "}", "}"}),
-                 kLoadAccepted,
-                 "File{Menu 7}[Open...{FmItem 7},Recent{Menu 7}[Recent Files{FmItem 7}]],Edit{Menu 7}"},
+                 kLoadAccepted, "File{Menu 7}[Open...{FmItem 7},Recent{Menu 7}[Recent Files{FmItem 7}]],Edit{Menu 7}"},
         LoadCase{"ContextMenuItemsAreTopLevel", kContext,
                  codeLines({"FM_CONTEXTMENU ( )", "{", "FM_MENUITEM ( FM_COPY )", "FM_MENUITEMSEPARATOR ()",
                             "FM_MENU ( \"More\" )", "{", "FM_MENUITEM ( FM_PASTE )", "}", "}"}),
                  kLoadAccepted, "Copy{FmItem 7},-Separator-{Separator 7},More{Menu 7}[Paste{FmItem 7}]"},
-        LoadCase{"PopupMenu", kPopup,
-                 codeLines({"FM_POPUPMENU ( )", "{", "FM_MENUSCRIPTITEM ( \"Go\", \"Go\" )", "}"}), kLoadAccepted,
-                 "Go{ScriptItem 7}"},
+        LoadCase{"PopupMenu", kPopup, codeLines({"FM_POPUPMENU ( )", "{", "FM_MENUSCRIPTITEM ( \"Go\", \"Go\" )", "}"}),
+                 kLoadAccepted, "Go{ScriptItem 7}"},
         LoadCase{"AppMenuFirstThenMenus", kMain,
                  codeLines({"FM_MENUBAR ()", "{", "FM_APPMENU ( \"Orders\" )", "{",
                             "FM_MACPREFERENCES ( \"Preferences...\", \"Prefs\" )", "FM_MACQUITITEM ( \"Quit\", \"Q\" )",
@@ -83,22 +82,23 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"EmptyContextMenu", kContext, codeLines({"FM_CONTEXTMENU ( )", "{", "}"}), kLoadAccepted, ""}));
 
 INSTANTIATE_TEST_SUITE_P(
-    OtherKindAndNoText, LoadTable,
+    OtherKindAndNoText,
+    LoadTable,
     ::testing::Values(
-        LoadCase{"ContextCodeAsMainMenu", kMain,
-                 codeLines({"FM_CONTEXTMENU ( )", "{", "FM_MENUITEM ( FM_COPY )", "}"}), kLoadOtherKind, ""},
+        LoadCase{"ContextCodeAsMainMenu", kMain, codeLines({"FM_CONTEXTMENU ( )", "{", "FM_MENUITEM ( FM_COPY )", "}"}),
+                 kLoadOtherKind, ""},
         LoadCase{"MainCodeAsPopupMenu", kPopup, codeLines({"FM_MENUBAR ()", "{", "}"}), kLoadOtherKind, ""},
         LoadCase{"PopupCodeAsContextMenu", kContext, codeLines({"FM_POPUPMENU ( )", "{", "}"}), kLoadOtherKind, ""},
         LoadCase{"EmptyText", kMain, "", 1, ""},
         LoadCase{"OnlyBlankLines", kContext, "\r\n\r\n  \r\n", 1, ""},
         // The text ends at its first NUL, here inside a quoted caption.
         LoadCase{"NulEndsTheText", kContext,
-                 std::string("FM_CONTEXTMENU ( )\r\n{\r\nFM_MENUSCRIPTITEM ( \"a") + '\0' +
-                     "b\", \"s\" )\r\n}\r\n",
-                 3, ""}));
+                 std::string("FM_CONTEXTMENU ( )\r\n{\r\nFM_MENUSCRIPTITEM ( \"a") + '\0' + "b\", \"s\" )\r\n}\r\n", 3,
+                 ""}));
 
 INSTANTIATE_TEST_SUITE_P(
-    Platforms, LoadTable,
+    Platforms,
+    LoadTable,
     ::testing::Values(
         // An item of another block inside a Mac-only menu keeps no platform.
         LoadCase{"WindowsItemInsideMacMenu", kMain,
@@ -113,8 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
                             "FM_MENUITEM ( FM_CLOSE )", "#END_IF", "}", "#IF_MAC", "}", "#END_IF", "}"}),
                  kLoadAccepted, "Mac{Menu 6}[Sub{Menu 6}[Open...{FmItem 6},Close{FmItem 2}]]"},
         LoadCase{"BlocksAtTheTopLevel", kContext,
-                 codeLines({"FM_CONTEXTMENU ( )", "{", "#IF_WIN", "FM_MENUITEM ( FM_COPY )", "#END_IF",
-                            "#IF_MACCARBON", "FM_MENUITEM ( FM_CUT )", "#END_IF", "FM_MENUITEM ( FM_PASTE )", "}"}),
+                 codeLines({"FM_CONTEXTMENU ( )", "{", "#IF_WIN", "FM_MENUITEM ( FM_COPY )", "#END_IF", "#IF_MACCARBON",
+                            "FM_MENUITEM ( FM_CUT )", "#END_IF", "FM_MENUITEM ( FM_PASTE )", "}"}),
                  kLoadAccepted, "Copy{FmItem 1},Cut{FmItem 4},Paste{FmItem 7}"},
         // The Mac system items are MacOS X items, whatever block they stand in.
         LoadCase{"MacItemsForcedToMacOsX", kMain,
@@ -125,10 +125,12 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"AppMenuChildrenCutToMac", kMain,
                  codeLines({"FM_MENUBAR ()", "{", "FM_APPMENU ( \"App\" )", "{", "FM_MENUITEM ( FM_ABOUT )",
                             "FM_MENU ( \"Help\" )", "{", "FM_MENUITEM ( FM_HELP )", "}", "}", "}"}),
-                 kLoadAccepted, "App{AppMenu 6}[About FileMaker Pro{FmItem 6},Help{Menu 6}[FileMaker Pro Help{FmItem 6}]]"}));
+                 kLoadAccepted,
+                 "App{AppMenu 6}[About FileMaker Pro{FmItem 6},Help{Menu 6}[FileMaker Pro Help{FmItem 6}]]"}));
 
 INSTANTIATE_TEST_SUITE_P(
-    Failures, LoadTable,
+    Failures,
+    LoadTable,
     ::testing::Values(
         // Menus attached before stay; only the first top-level node goes.
         LoadCase{"MenuBarWithoutClosingBrace", kMain,
@@ -154,11 +156,11 @@ INSTANTIATE_TEST_SUITE_P(
         // The application menu reads on after a failing construct. A menu
         // that failed inside it is left where menus are begun, at the top
         // level, and is not cut to the application menu's platforms.
-        LoadCase{"MenuLeftOpenInsideAppMenu", kMain,
-                 codeLines({"FM_MENUBAR ()", "{", "FM_APPMENU ( )", "{", "FM_MENU ( \"m\" )", "{",
-                            "FM_MENUITEM ( FM_OPEN )", "#END_IF", "FM_MACPREFERENCES ( \"a\", \"b\" )", "}",
-                            "FM_MENU ( \"n\" )", "{", "}", "}"}),
-                 kLoadAccepted, "{AppMenu 6}[a{MacPreferencesItem 4}],m{Menu 7}[Open...{FmItem 7}],n{Menu 7}"},
+        LoadCase{
+            "MenuLeftOpenInsideAppMenu", kMain,
+            codeLines({"FM_MENUBAR ()", "{", "FM_APPMENU ( )", "{", "FM_MENU ( \"m\" )", "{", "FM_MENUITEM ( FM_OPEN )",
+                       "#END_IF", "FM_MACPREFERENCES ( \"a\", \"b\" )", "}", "FM_MENU ( \"n\" )", "{", "}", "}"}),
+            kLoadAccepted, "{AppMenu 6}[a{MacPreferencesItem 4}],m{Menu 7}[Open...{FmItem 7}],n{Menu 7}"},
         LoadCase{"MenuDiscardedInsideAppMenu", kMain,
                  codeLines({"FM_MENUBAR ()", "{", "FM_APPMENU ( )", "{", "FM_MENU ( \"m\" )", "{",
                             "FM_MENUITEM ( FM_OPEN )", "FM_MACPREFERENCES ( \"a\", \"b\" )", "}", "}"}),
@@ -169,20 +171,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LoadCodeIntoTree, DefaultCaptionsAndLocalCaptions) {
     MenuTree tree;
-    ASSERT_EQ(LoadCodeIntoTree(tree,
-                               codeLines({"FM_MENUBAR ()", "{", "FM_MENU ( FM_MENU_FILE )", "{",
-                                          "FM_MENUITEM ( FM_CLOSE )", "FM_MENUITEM ( \"\", FM_CLOSE )",
-                                          "FM_MENUITEM ( \"Shut\", FM_CLOSE )", "FM_MENUSCRIPTITEM ( \"\", \"s\" )",
-                                          "FM_MENUITEMSEPARATOR ()", "}", "FM_MENU ( \"Mine\" , fm_menu_file )", "{",
-                                          "}", "FM_MENU ( \"\" )", "{", "}", "}"}),
-                               MenuKind::MainMenu),
+    ASSERT_EQ(LoadCodeIntoTree(
+                  tree,
+                  codeLines({"FM_MENUBAR ()", "{", "FM_MENU ( FM_MENU_FILE )", "{", "FM_MENUITEM ( FM_CLOSE )",
+                             "FM_MENUITEM ( \"\", FM_CLOSE )", "FM_MENUITEM ( \"Shut\", FM_CLOSE )",
+                             "FM_MENUSCRIPTITEM ( \"\", \"s\" )", "FM_MENUITEMSEPARATOR ()", "}",
+                             "FM_MENU ( \"Mine\" , fm_menu_file )", "{", "}", "FM_MENU ( \"\" )", "{", "}", "}"}),
+                  MenuKind::MainMenu),
               kLoadAccepted);
     // caption, kind, fmId, useLocalCaption, in pre-order
     const std::vector<std::tuple<std::string, NodeKind, uint32_t, uint8_t>> expected = {
-        {"File", NodeKind::Menu, 1, 1},          {"Close", NodeKind::FmItem, 4, 1},
-        {"-unnamed-", NodeKind::FmItem, 4, 0},   {"Shut", NodeKind::FmItem, 4, 0},
-        {"-unnamed-", NodeKind::ScriptItem, 0, 0}, {"-Separator-", NodeKind::Separator, 0, 0},
-        {"Mine", NodeKind::Menu, 1, 0},          {"", NodeKind::Menu, 0, 0},
+        {"File", NodeKind::Menu, 1, 1},
+        {"Close", NodeKind::FmItem, 4, 1},
+        {"-unnamed-", NodeKind::FmItem, 4, 0},
+        {"Shut", NodeKind::FmItem, 4, 0},
+        {"-unnamed-", NodeKind::ScriptItem, 0, 0},
+        {"-Separator-", NodeKind::Separator, 0, 0},
+        {"Mine", NodeKind::Menu, 1, 0},
+        {"", NodeKind::Menu, 0, 0},
     };
     std::vector<std::tuple<std::string, NodeKind, uint32_t, uint8_t>> actual;
     for (NodeHandle top = tree.firstTopLevel(); top != kNoNode; top = tree.nextSibling(top)) {
@@ -222,7 +228,7 @@ TEST(LoadCodeIntoTree, ItemOptionsReachTheRecord) {
         {"Close", 0x020D, 1, 0, "", ""},            // RETURN is virtual key 13
         {"Copy", 0x04DE, 1, 0, "", ""},             // apostrophe, virtual key 222
         {"Cut", 0, 1, 0, "", ""},
-        {"Paste", 0x007B, 1, 0, "", ""},            // a function key alone stays alone
+        {"Paste", 0x007B, 1, 0, "", ""},  // a function key alone stays alone
     };
     NodeHandle node = tree.firstTopLevel();
     for (const Expected& e : expected) {
@@ -246,8 +252,8 @@ TEST(LoadCodeIntoTree, TextsAreCutToTheRecordFields) {
     ASSERT_EQ(LoadCodeIntoTree(tree,
                                codeLines({"FM_MENUBAR ()", "{", "FM_APPMENU ( \"" + longText + "\" )", "{", "}",
                                           "FM_MENU ( \"" + longText + "\" )", "{",
-                                          "FM_MENUSCRIPTITEM ( \"" + longText + "\", \"" + longText +
-                                              "\", String:\"" + longText + "\" )",
+                                          "FM_MENUSCRIPTITEM ( \"" + longText + "\", \"" + longText + "\", String:\"" +
+                                              longText + "\" )",
                                           "}", "}"}),
                                MenuKind::MainMenu),
               kLoadAccepted);
@@ -267,10 +273,26 @@ TEST(LoadCodeIntoTree, TextsAreCutToTheRecordFields) {
 TEST(LoadCodeIntoTree, ExpandedState) {
     MenuTree tree;
     ASSERT_EQ(LoadCodeIntoTree(tree,
-                               codeLines({"FM_MENUBAR ()", "{", "FM_APPMENU ( \"App\" )", "{", "FM_MENU ( \"Sub\" )",
-                                          "{", "FM_MENUITEM ( FM_ABOUT )", "}", "}", "FM_MENU ( \"File\" )", "{",
-                                          "FM_MENU ( \"Inner\" )", "{", "FM_MENU ( \"Deepest\" )", "{",
-                                          "FM_MENUITEM ( FM_OPEN )", "}", "}", "}", "}"}),
+                               codeLines({"FM_MENUBAR ()",
+                                          "{",
+                                          "FM_APPMENU ( \"App\" )",
+                                          "{",
+                                          "FM_MENU ( \"Sub\" )",
+                                          "{",
+                                          "FM_MENUITEM ( FM_ABOUT )",
+                                          "}",
+                                          "}",
+                                          "FM_MENU ( \"File\" )",
+                                          "{",
+                                          "FM_MENU ( \"Inner\" )",
+                                          "{",
+                                          "FM_MENU ( \"Deepest\" )",
+                                          "{",
+                                          "FM_MENUITEM ( FM_OPEN )",
+                                          "}",
+                                          "}",
+                                          "}",
+                                          "}"}),
                                MenuKind::MainMenu),
               kLoadAccepted);
     EXPECT_FALSE(tree.isExpanded(findByCaption(tree, "App")));

@@ -80,8 +80,9 @@ private:
     // that mean something to the reader mixed in.
     std::string text(bool mayBeEmpty) {
         static const char* const kPieces[] = {
-            "File", "Open", " ", "\t", ",", "(", ")", "{", "}", "+", "#IF_WIN", "#END_IF", "\r\n", "FM_MENU",
-            "String:", "Disabled", "CTRL", "\\", "'", "\xE9", "\x80", "\xFF", "\x01", "-Separator-", "-unnamed-",
+            "File", "Open",    " ",       "\t",   ",",       "(",           ")",         "{",    "}",
+            "+",    "#IF_WIN", "#END_IF", "\r\n", "FM_MENU", "String:",     "Disabled",  "CTRL", "\\",
+            "'",    "\xE9",    "\x80",    "\xFF", "\x01",    "-Separator-", "-unnamed-",
         };
         if (chance(3)) {
             std::string longText;
@@ -111,9 +112,9 @@ private:
         if (chance(40) || (kind_ == MenuKind::PopupMenu && !wild_)) {
             return 0;
         }
-        static constexpr uint8_t kOtherKeys[] = {'A', 'Z', 'Q', '0', '9', 32,  186, 187, 188, 189, 190, 191, 192,
-                                                 219, 220, 221, 222, 37,  38,  39,  40,  33,  34,  36,  35,  27,
-                                                 13,  46,  8};
+        static constexpr uint8_t kOtherKeys[] = {'A', 'Z', 'Q', '0', '9', 32,  186, 187, 188, 189,
+                                                 190, 191, 192, 219, 220, 221, 222, 37,  38,  39,
+                                                 40,  33,  34,  36,  35,  27,  13,  46,  8};
         const bool functionKey = chance(30);
         const uint8_t key = functionKey ? static_cast<uint8_t>(112 + pick(12))
                                         : kOtherKeys[pick(static_cast<int>(std::size(kOtherKeys)))];
@@ -128,8 +129,8 @@ private:
 
     void addAppMenu(MenuTree& tree) {
         --nodesLeft_;
-        const NodeHandle app = tree.insertNode(kRootNode, kLastPosition, text(true), NodeKind::AppMenu, kPlatformMac,
-                                               0, 0, 0, 1, 0);
+        const NodeHandle app =
+            tree.insertNode(kRootNode, kLastPosition, text(true), NodeKind::AppMenu, kPlatformMac, 0, 0, 0, 1, 0);
         const int children = pick(6);
         for (int i = 0; i < children && nodesLeft_ > 0; ++i) {
             addChild(tree, app, kPlatformMac, true, levelsLeft_ - 1);

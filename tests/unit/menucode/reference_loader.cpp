@@ -122,8 +122,8 @@ int referenceLoad(MenuTree& tree, std::string_view text, MenuKind kind) {
         return self.attach(parent, menu);
     };
     table.BeginAppMenu = [&] {
-        return tree.insertNode(kRootNode, kLastPosition, "FileMaker Pro", NodeKind::AppMenu, kPlatformMac, 0, 0, 0,
-                               1, 0);
+        return tree.insertNode(kRootNode, kLastPosition, "FileMaker Pro", NodeKind::AppMenu, kPlatformMac, 0, 0, 0, 1,
+                               0);
     };
     table.NameAppMenu = [&](MenuHandle, MenuHandle appMenu, std::string_view caption) {
         tree.setCaption(appMenu, caption);

@@ -104,8 +104,8 @@ TEST(RoundTrip, EveryCommandAndEveryMenu) {
             const NodeHandle local =
                 tree.insertNode(kRootNode, kLastPosition, menu.caption, NodeKind::Menu, 7, 0, menu.id, 1, 1, 0);
             tree.insertNode(local, kLastPosition, "-Separator-", NodeKind::Separator, 7, 0, 0, 0, 1, 0);
-            tree.insertNode(kRootNode, kLastPosition, std::string("My ") + menu.caption, NodeKind::Menu, 7, 0,
-                            menu.id, 0, 1, 0);
+            tree.insertNode(kRootNode, kLastPosition, std::string("My ") + menu.caption, NodeKind::Menu, 7, 0, menu.id,
+                            0, 1, 0);
         }
         const std::string text = generated(tree, kind);
         for (int row = 0; row < kFmCommandCount; ++row) {
