@@ -1,14 +1,11 @@
-// Loading menu code into a MenuTree and generating it back, for the shapes a
-// document takes and the deep nesting that makes loading move menus again
-// and again.
-#include <benchmark/benchmark.h>
-
-#include <map>
+// Loading menu code into a MenuTree and generating it back: the conversions a
+// tab change, a save or a copy runs.
+#include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "menu_inputs.h"
+#include "bench_cases.h"
+#include "heap_counter.h"
 #include "menucode/code_generator.h"
 #include "menucode/code_tree.h"
 #include "model/menu_tree.h"
@@ -16,72 +13,111 @@
 namespace tessary::bench {
 namespace {
 
-constexpr size_t kConvertSizes[] = {64 * 1024, 511 * 1024};
-constexpr Shape kConvertShapes[] = {Shape::MainMenu, Shape::ContextMenu, Shape::DeepNesting};
+// Deep menus are written with a tab per level and outgrow a document's buffer;
+// the writer's speed is measured all the same.
+constexpr size_t kOutputCapacity = 16 * kMenuCodeBufferSize;
 
-const std::string& convertInput(Shape shape, size_t size) {
-    static std::map<std::pair<int, size_t>, std::string> cache;
-    std::string& text = cache[{static_cast<int>(shape), size}];
-    if (text.empty()) {
-        text = makeMenuCode(shape, size);
+// The code of a loaded tree, or an empty text when it is not written.
+std::string codeOf(const MenuTree& tree, MenuKind kind) {
+    std::vector<char> buffer(kOutputCapacity);
+    if (!GenerateMenuCode(tree, kind, buffer.data(), buffer.size(), false)) {
+        return std::string();
     }
-    return text;
+    return std::string(buffer.data());
 }
 
-MenuKind kindOf(Shape shape) {
-    return shapeMenuKind(shape) == 0 ? MenuKind::MainMenu : MenuKind::ContextMenu;
-}
+}  // namespace
 
-// Emptying the tree and loading the text, as opening a document does.
 void load(benchmark::State& state, Shape shape, size_t size) {
-    const std::string& text = convertInput(shape, size);
-    MenuTree tree;
-    for (auto _ : state) {
-        tree.clearTree();
-        if (LoadCodeIntoTree(tree, text, kindOf(shape)) != kLoadAccepted) {
+    const std::string& text = benchInput(shape, size);
+    const MenuKind kind = shapeMenuKind(shape);
+    size_t peak = 0;
+    size_t nodes = 0;
+    {
+        HeapCount count;
+        auto tree = std::make_unique<MenuTree>();
+        if (LoadCodeIntoTree(*tree, text, kind) != kLoadAccepted) {
             state.SkipWithError("input does not load");
             return;
         }
+        peak = count.peakBytes();
+        nodes = tree->nodeCount();
     }
-    state.counters["nodes"] = static_cast<double>(tree.nodeCount());
+    for (auto _ : state) {
+        MenuTree tree;
+        benchmark::DoNotOptimize(LoadCodeIntoTree(tree, text, kind));
+    }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+    state.counters["in_bytes"] = static_cast<double>(text.size());
+    state.counters["nodes"] = static_cast<double>(nodes);
+    state.counters["peak_MB"] = static_cast<double>(peak) / (1024.0 * 1024.0);
 }
 
-// Generating the code of the loaded tree into a document's buffer.
 void generate(benchmark::State& state, Shape shape, size_t size) {
-    const std::string& text = convertInput(shape, size);
+    const std::string& text = benchInput(shape, size);
+    const MenuKind kind = shapeMenuKind(shape);
     MenuTree tree;
-    if (LoadCodeIntoTree(tree, text, kindOf(shape)) != kLoadAccepted) {
+    if (LoadCodeIntoTree(tree, text, kind) != kLoadAccepted) {
         state.SkipWithError("input does not load");
         return;
     }
-    // Deep menus are written with a tab per level and can outgrow a document.
-    std::vector<char> buffer(16 * kMenuCodeBufferSize);
-    size_t written = 0;
+    std::vector<char> buffer(kOutputCapacity);
+    if (!GenerateMenuCode(tree, kind, buffer.data(), buffer.size(), false)) {
+        state.SkipWithError("the tree is not written");
+        return;
+    }
+    const size_t written = std::char_traits<char>::length(buffer.data());
     for (auto _ : state) {
-        if (!GenerateMenuCode(tree, kindOf(shape), buffer.data(), buffer.size(), false)) {
-            state.SkipWithError("the tree is not written");
+        benchmark::DoNotOptimize(GenerateMenuCode(tree, kind, buffer.data(), buffer.size(), false));
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * written));
+    state.counters["in_bytes"] = static_cast<double>(text.size());
+    state.counters["out_bytes"] = static_cast<double>(written);
+}
+
+void roundTrip(benchmark::State& state, Shape shape, size_t size) {
+    const std::string& text = benchInput(shape, size);
+    const MenuKind kind = shapeMenuKind(shape);
+    std::vector<char> buffer(kOutputCapacity);
+    for (auto _ : state) {
+        MenuTree tree;
+        if (LoadCodeIntoTree(tree, text, kind) != kLoadAccepted ||
+            !GenerateMenuCode(tree, kind, buffer.data(), buffer.size(), false)) {
+            state.SkipWithError("the input does not come back");
             return;
         }
-        written = std::char_traits<char>::length(buffer.data());
     }
-    state.counters["bytes_out"] = static_cast<double>(written);
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * written));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+    state.counters["in_bytes"] = static_cast<double>(text.size());
 }
 
-int registerConversions() {
-    for (Shape shape : kConvertShapes) {
-        for (size_t size : kConvertSizes) {
-            const std::string suffix = std::string(shapeName(shape)) + "/" + std::to_string(size / 1024) + "K";
-            benchmark::RegisterBenchmark(("Load/" + suffix).c_str(), load, shape, size)->Unit(benchmark::kMillisecond);
-            benchmark::RegisterBenchmark(("Generate/" + suffix).c_str(), generate, shape, size)
-                ->Unit(benchmark::kMillisecond);
+std::string checkInputs() {
+    std::string problems;
+    for (Shape shape : kShapes) {
+        for (size_t size : kSizes) {
+            const std::string& text = benchInput(shape, size);
+            std::string problem;
+            if (text.size() > size || text.size() < size - size / 16) {
+                problem = "size " + std::to_string(text.size());
+            } else if (problem = checkParse(shape, text); problem.empty()) {
+                MenuTree tree;
+                if (LoadCodeIntoTree(tree, text, shapeMenuKind(shape)) != kLoadAccepted) {
+                    problem = "does not load";
+                } else {
+                    const std::string code = codeOf(tree, shapeMenuKind(shape));
+                    if (code.empty()) {
+                        problem = "its tree is not written";
+                    } else if (shapeIsWriterLayout(shape) && code != text) {
+                        problem = "generated code differs from the input";
+                    }
+                }
+            }
+            if (!problem.empty()) {
+                problems += std::string(shapeName(shape)) + "/" + std::to_string(size / 1024) + "K: " + problem + "\n";
+            }
         }
     }
-    return 0;
+    return problems;
 }
 
-const int kConversionsRegistered = registerConversions();
-
-}  // namespace
 }  // namespace tessary::bench
