@@ -30,6 +30,8 @@ BOOL CALLBACK closeDialogs(HWND window, LPARAM) {
 }  // namespace
 
 DialogDriver::DialogDriver(UINT watchdogMs) {
+    // Drivers nest: an inner one takes the dialogs until it goes.
+    previous_ = tCurrent;
     tCurrent = this;
     hook_ = SetWindowsHookExA(WH_CBT, hookProc, nullptr, GetCurrentThreadId());
     timer_ = SetTimer(nullptr, 0, watchdogMs, watchdogProc);
@@ -43,7 +45,7 @@ DialogDriver::~DialogDriver() {
         UnhookWindowsHookEx(hook_);
     }
     if (tCurrent == this) {
-        tCurrent = nullptr;
+        tCurrent = previous_;
     }
 }
 

@@ -41,6 +41,7 @@ private:
     static void CALLBACK watchdogProc(HWND, UINT, UINT_PTR, DWORD);
     void onActivate(HWND window);
 
+    DialogDriver* previous_ = nullptr;
     HHOOK hook_ = nullptr;
     UINT_PTR timer_ = 0;
     std::deque<Action> actions_;

@@ -1,0 +1,431 @@
+// The main window as a user meets it: its controls and layout, the two views
+// and the conversions between them, the copy commands, accelerators and
+// dropped files.
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "documents/document_state.h"
+#include "menucode/code_tree.h"
+#include "model/menu_tree.h"
+#include "model/tree_flatten.h"
+#include "platform/clipboard.h"
+#include "resources/resource.h"
+#include "shell/app_state.h"
+#include "shell/code_view.h"
+#include "shell/document_host.h"
+#include "shell/main_window.h"
+#include "shell/main_window_controls.h"
+#include "shell/message_loop.h"
+#include "support/dialog_driver.h"
+
+namespace tessary {
+namespace {
+
+using test::DialogDriver;
+using test::pumpUntil;
+
+const std::string kExample =
+    "FM_MENUBAR ()\r\n{\r\n\tFM_APPMENU ( \"FileMaker Pro\" )\r\n\t{\r\n"
+    "\t\tFM_MACPREFERENCES ( \"Preferences...\", \"Preferences\" )\r\n\t}\r\n"
+    "\tFM_MENU ( \"File\" , FM_MENU_FILE )\r\n\t{\r\n\t\tFM_MENUITEM ( FM_OPEN )\r\n"
+    "\t\tFM_MENUITEMSEPARATOR ()\r\n"
+    "\t\tFM_MENUSCRIPTITEM ( \"Print One\", \"Print\", CTRL + \"P\", String:\"Print\", Check-On )\r\n\t}\r\n"
+    "#IF_WIN\r\n\tFM_MENU ( \"Tools\" )\r\n\t{\r\n\t\tFM_MENUSCRIPTITEM ( \"Sharing...\", \"Sharing\", Disabled )\r\n"
+    "\t}\r\n#END_IF\r\n}\r\n";
+
+std::vector<std::string> gLaunched;
+void recordLaunch(int kind, std::string_view path) {
+    gLaunched.push_back(std::to_string(kind) + ":" + std::string(path));
+}
+
+std::string textOf(HWND window) { return DialogDriver::windowText(window); }
+
+RECT childRect(HWND parent, HWND child) {
+    RECT rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+class MainWindowViewsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Quorix");
+        gApp.instance = GetModuleHandleA(nullptr);
+        DocumentState& state = documentState();
+        state.modified = false;
+        state.menuKind = MenuKind::MainMenu;
+        state.documentFolder.clear();
+        gLaunched.clear();
+        setInstanceLauncher(recordLaunch);
+        window = createMainWindow(gApp.instance, true, true);
+        ASSERT_NE(window, nullptr);
+        ASSERT_NE(gApp.tree, nullptr);
+    }
+
+    void TearDown() override {
+        documentState().modified = false;
+        setInstanceLauncher(nullptr);
+        DestroyWindow(window);
+        gApp.mainWindow = nullptr;
+        RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Quorix");
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
+
+    void loadExample() {
+        gApp.tree->clearTree();
+        ASSERT_EQ(LoadCodeIntoTree(*gApp.tree, kExample, MenuKind::MainMenu), kLoadAccepted);
+    }
+
+    // What a click on a tab does: select it and tell the main window.
+    void clickTab(int tab) {
+        SendMessageA(gApp.tabControl, TCM_SETCURSEL, tab, 0);
+        NMHDR header = {gApp.tabControl, 0, static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+    }
+
+    void command(UINT id) { SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+    HWND window = nullptr;
+    // Any dialog no test expects is closed by the watchdog and fails the test.
+    DialogDriver unexpected{5000};
+};
+
+TEST_F(MainWindowViewsTest, ChildControlsCarryTheirTextsAndStyles) {
+    ASSERT_NE(gApp.statusBar, nullptr);
+    ASSERT_NE(gApp.toolbar, nullptr);
+    EXPECT_EQ(GetDlgCtrlID(gApp.toolbar), 1);
+    EXPECT_EQ(SendMessageA(gApp.toolbar, TB_BUTTONCOUNT, 0, 0), 5);
+    TBBUTTON button = {};
+    const int toolbarIds[] = {ID_FILE_NEW, 0, ID_FILE_OPEN, 0, ID_FILE_SAVE};
+    for (int i = 0; i < 5; ++i) {
+        SendMessageA(gApp.toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        EXPECT_EQ(button.idCommand, toolbarIds[i]) << i;
+    }
+
+    ASSERT_EQ(SendMessageA(gApp.tabControl, TCM_GETITEMCOUNT, 0, 0), 2);
+    char tabText[32] = {};
+    TCITEMA tab = {};
+    tab.mask = TCIF_TEXT;
+    tab.pszText = tabText;
+    tab.cchTextMax = sizeof tabText;
+    SendMessageA(gApp.tabControl, TCM_GETITEMA, 1, reinterpret_cast<LPARAM>(&tab));
+    EXPECT_STREQ(tabText, "Menu Code");
+
+    EXPECT_EQ(textOf(gApp.treeControl), "Tree");
+    EXPECT_TRUE(GetWindowLongA(gApp.treeControl, GWL_STYLE) & TVS_EDITLABELS);
+    HIMAGELIST images = TreeView_GetImageList(gApp.treeControl, TVSIL_NORMAL);
+    ASSERT_NE(images, nullptr);
+    EXPECT_EQ(ImageList_GetImageCount(images), 7);
+
+    EXPECT_FALSE(IsWindowVisible(gApp.codeEdit));
+    EXPECT_EQ(GetDlgCtrlID(gApp.codeEdit), 0);
+    EXPECT_GE(SendMessageA(gApp.codeEdit, EM_GETLIMITTEXT, 0, 0), 0x80000 - 1);
+    LOGFONTA font = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(gApp.codeEdit, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_STREQ(font.lfFaceName, "Courier New");
+
+    const char* texts[] = {" Add Menu", " Add Script", " Add FM Item", " Add Separator", " Properties",
+                           " Delete Item", "Preview", "Copy String Code", "Copy Code"};
+    for (int i = 0; i < 9; ++i) {
+        HWND side = sideButton(kSideButtons[i].commandId);
+        ASSERT_NE(side, nullptr) << i;
+        EXPECT_EQ(textOf(side), texts[i]);
+        EXPECT_EQ(static_cast<UINT>(GetDlgCtrlID(side)), kSideButtons[i].commandId);
+    }
+}
+
+TEST_F(MainWindowViewsTest, LayoutFollowsTheClientSize) {
+    for (int round = 0; round < 2; ++round) {
+        if (round == 1) {
+            SetWindowPos(window, nullptr, 0, 0, 760, 600, SWP_NOMOVE | SWP_NOZORDER);
+        }
+        RECT client;
+        GetClientRect(window, &client);
+        const int w = client.right;
+        const int h = client.bottom;
+        RECT tabRect = childRect(window, gApp.tabControl);
+        EXPECT_EQ(tabRect.left, 5);
+        EXPECT_EQ(tabRect.top, 15);
+        EXPECT_EQ(tabRect.right - tabRect.left, w - 118);
+        EXPECT_EQ(tabRect.bottom - tabRect.top, h - 41);
+        RECT treeRect = childRect(window, gApp.treeControl);
+        EXPECT_EQ(treeRect.left, 10);
+        EXPECT_EQ(treeRect.top, 40);
+        EXPECT_EQ(treeRect.right - treeRect.left, w - 128);
+        EXPECT_EQ(treeRect.bottom - treeRect.top, h - 71);
+        RECT toolbarRect = childRect(window, gApp.toolbar);
+        EXPECT_EQ(toolbarRect.left, w - 108);
+        EXPECT_EQ(toolbarRect.top, 35);
+        RECT addMenu = childRect(window, sideButton(ID_MENU_ADD_MENU));
+        EXPECT_EQ(addMenu.left, w - 106);
+        EXPECT_EQ(addMenu.top, 75);
+        EXPECT_EQ(addMenu.right - addMenu.left, 100);
+        EXPECT_EQ(addMenu.bottom - addMenu.top, 23);
+        EXPECT_EQ(childRect(window, sideButton(ID_MENU_DELETE)).top, 230);
+        EXPECT_EQ(childRect(window, sideButton(ID_MENU_COPY_CODE)).top, h - 50);
+        EXPECT_EQ(childRect(window, sideButton(ID_MENU_PREVIEW)).top, h - 110);
+        RECT status = childRect(window, gApp.statusBar);
+        EXPECT_EQ(status.bottom, h);
+        EXPECT_EQ(status.right - status.left, w);
+    }
+}
+
+TEST_F(MainWindowViewsTest, TabChangeConvertsBetweenTreeAndCode) {
+    loadExample();
+    clickTab(kCodeTab);
+    EXPECT_TRUE(IsWindowVisible(gApp.codeEdit));
+    EXPECT_FALSE(IsWindowVisible(gApp.treeControl));
+    EXPECT_FALSE(gApp.treeKeysActive);
+    EXPECT_EQ(codeEditText(), kExample);
+    // Code mode: Check Syntax on, the tree's add commands off.
+    EXPECT_FALSE(GetMenuState(GetMenu(window), ID_MENU_CHECK_SYNTAX, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_FALSE(IsWindowEnabled(sideButton(ID_MENU_ADD_MENU)));
+
+    std::string edited = kExample;
+    edited.replace(edited.find("Tools"), 5, "Extras");
+    SetWindowTextA(gApp.codeEdit, edited.c_str());
+    clickTab(kTreeTab);
+    EXPECT_TRUE(IsWindowVisible(gApp.treeControl));
+    EXPECT_FALSE(IsWindowVisible(gApp.codeEdit));
+    EXPECT_TRUE(gApp.treeKeysActive);
+    EXPECT_EQ(flattenTree(*gApp.tree),
+              "FileMaker Pro[Preferences...],File[Open...,-Separator-,Print One],Extras[Sharing...]");
+    EXPECT_TRUE(IsWindowEnabled(sideButton(ID_MENU_ADD_MENU)));
+}
+
+TEST_F(MainWindowViewsTest, LeavingTheCodeWithAnErrorStaysAndSelectsTheLine) {
+    loadExample();
+    clickTab(kCodeTab);
+    // Line 7 of the non-empty lines is broken; blank lines before it do not count.
+    std::string broken = "\r\n\r\n" + kExample;
+    size_t open = broken.find("FM_MENUITEM ( FM_OPEN )");
+    broken.replace(open, std::strlen("FM_MENUITEM ( FM_OPEN )"), "FM_MENUITEM ( FM_NO_SUCH_COMMAND )");
+    SetWindowTextA(gApp.codeEdit, broken.c_str());
+
+    DialogDriver driver;
+    std::string message;
+    std::string caption;
+    driver.answerMessageBox(IDOK, &message, &caption);
+    clickTab(kTreeTab);
+    EXPECT_EQ(driver.dialogsSeen(), 1);
+    EXPECT_EQ(message, "Syntax incorrect in line 9");
+    EXPECT_EQ(caption, "Quorix Tessary");
+    EXPECT_EQ(SendMessageA(gApp.tabControl, TCM_GETCURSEL, 0, 0), kCodeTab);
+    EXPECT_TRUE(IsWindowVisible(gApp.codeEdit));
+    EXPECT_FALSE(gApp.treeKeysActive);
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(gApp.codeEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(codeEditText().substr(start, end - start), "\t\tFM_MENUITEM ( FM_NO_SUCH_COMMAND )");
+    // The user's text stays as typed.
+    EXPECT_EQ(codeEditText(), broken);
+}
+
+TEST_F(MainWindowViewsTest, AnEmptyCodeTextKeepsTheTree) {
+    loadExample();
+    clickTab(kCodeTab);
+    SetWindowTextA(gApp.codeEdit, "");
+    clickTab(kTreeTab);
+    EXPECT_EQ(gApp.tree->nodeCount(), 8u);
+    EXPECT_TRUE(IsWindowVisible(gApp.treeControl));
+}
+
+TEST_F(MainWindowViewsTest, CheckSyntaxReportsEachOutcome) {
+    struct Case {
+        MenuKind kind;
+        std::string code;
+        std::string message;
+    } cases[] = {
+        {MenuKind::MainMenu, kExample, "Syntax is correct"},
+        {MenuKind::MainMenu, "FM_MENUBAR ()\r\n{\r\n\tFM_MENU ( \"A\" )\r\n\t{\r\n", "Syntax incorrect in line 5"},
+        {MenuKind::ContextMenu, kExample,
+         "Menu type can not be changed. Create a new menu of a different type to change the menu type."},
+    };
+    clickTab(kCodeTab);
+    for (const Case& c : cases) {
+        documentState().menuKind = c.kind;
+        SetWindowTextA(gApp.codeEdit, c.code.c_str());
+        DialogDriver driver;
+        std::string message;
+        driver.answerMessageBox(IDOK, &message);
+        command(ID_MENU_CHECK_SYNTAX);
+        EXPECT_EQ(message, c.message);
+    }
+}
+
+TEST_F(MainWindowViewsTest, CopyCommandsPutTheCodeOnTheClipboard) {
+    loadExample();
+    std::vector<char> plain(0x80000);
+    std::vector<char> calculation(0x80000);
+    ASSERT_TRUE(GenerateMenuCode(*gApp.tree, MenuKind::MainMenu, plain.data(), plain.size(), false));
+    ASSERT_TRUE(GenerateMenuCode(*gApp.tree, MenuKind::MainMenu, calculation.data(), calculation.size(), true));
+    EXPECT_EQ(std::string(plain.data()), kExample);
+
+    DialogDriver driver;
+    std::string hint;
+    driver.answerMessageBox(IDOK, &hint);
+    command(ID_MENU_COPY_CODE);
+    EXPECT_EQ(clipboardTextContent(), kExample);
+    EXPECT_EQ(hint, "The menu code can now be pasted into a FileMaker field.");
+
+    driver.answerMessageBox(IDOK, &hint);
+    command(ID_MENU_COPY_STRING_CODE);
+    std::string copied = clipboardTextContent();
+    EXPECT_EQ(copied, std::string(calculation.data()));
+    EXPECT_NE(copied.find("\xB6\r\n"), std::string::npos);
+    EXPECT_NE(copied.find("FM_MENU ( \"\"File\"\" , FM_MENU_FILE )"), std::string::npos);
+    EXPECT_EQ(hint, "The menu code can now be pasted into a FileMaker calculation.");
+
+    // In the code tab both commands copy the typed text as it stands, less trailing CRs.
+    clickTab(kCodeTab);
+    SetWindowTextA(gApp.codeEdit, "typed \"text\"\r\r");
+    driver.answerMessageBox(IDOK);
+    command(ID_MENU_COPY_STRING_CODE);
+    EXPECT_EQ(clipboardTextContent(), "typed \"text\"");
+    EXPECT_EQ(driver.pending(), 0);
+}
+
+TEST_F(MainWindowViewsTest, CopyOfATreeThatCannotBeWrittenSaysSoAndKeepsTheClipboard) {
+    gApp.tree->clearTree();
+    NodeHandle menu = gApp.tree->insertNode(kNoNode, kNoNode, "Mac", NodeKind::Menu, 6, 0, 0, 0, 1, 0);
+    ASSERT_NE(gApp.tree->insertNode(menu, kNoNode, "Classic", NodeKind::ScriptItem, 2, 0, 0, 0, 1, 0, "S"), kNoNode);
+    ASSERT_TRUE(setClipboardText("before"));
+
+    DialogDriver driver;
+    std::string message;
+    driver.answerMessageBox(IDOK, &message);
+    command(ID_MENU_COPY_CODE);
+    EXPECT_EQ(driver.dialogsSeen(), 1);
+    EXPECT_NE(message.find("can not be written as menu code"), std::string::npos) << message;
+    EXPECT_EQ(clipboardTextContent(), "before");
+
+    // Entering the code tab does not show stale text that would overwrite the tree.
+    SetWindowTextA(gApp.codeEdit, "FM_MENUBAR ()\r\n{\r\n}\r\n");
+    driver.answerMessageBox(IDOK, &message);
+    clickTab(kCodeTab);
+    EXPECT_EQ(SendMessageA(gApp.tabControl, TCM_GETCURSEL, 0, 0), kTreeTab);
+    EXPECT_TRUE(IsWindowVisible(gApp.treeControl));
+    EXPECT_EQ(flattenTree(*gApp.tree), "Mac[Classic]");
+}
+
+TEST_F(MainWindowViewsTest, TreeKeysAreRoutedOnlyWhileTheTreeIsShown) {
+    MSG msg = {gApp.treeControl, WM_KEYDOWN, VK_DELETE, 0x00530001, 0, {}};
+    gApp.accelMain = LoadAcceleratorsA(gApp.instance, MAKEINTRESOURCEA(IDR_ACCEL_MAIN));
+    gApp.accelTree = LoadAcceleratorsA(gApp.instance, MAKEINTRESOURCEA(IDR_ACCEL_TREE));
+    clickTab(kTreeTab);
+    EXPECT_TRUE(translateEditorAccelerators(msg));
+    clickTab(kCodeTab);
+    msg.hwnd = gApp.codeEdit;
+    EXPECT_FALSE(translateEditorAccelerators(msg));
+    // Table 220 applies in both tabs: Ctrl+D is Check Syntax.
+    MSG ctrlD = {gApp.codeEdit, WM_KEYDOWN, 'D', 0x00200001, 0, {}};
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    DialogDriver driver;
+    driver.answerMessageBox(IDOK);
+    EXPECT_TRUE(translateEditorAccelerators(ctrlD));
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+}
+
+TEST_F(MainWindowViewsTest, TabTypesATabCharacterOnlyInTheCode) {
+    clickTab(kCodeTab);
+    SetWindowTextA(gApp.codeEdit, "ab");
+    SendMessageA(gApp.codeEdit, EM_SETSEL, 1, 1);
+    command(ID_CODE_TAB);
+    EXPECT_EQ(codeEditText(), "a\tb");
+    SetWindowTextA(gApp.codeEdit, "");  // an empty text leaves the code tab without a load
+    documentState().modified = false;
+
+    clickTab(kTreeTab);
+    std::string before = codeEditText();
+    command(ID_CODE_TAB);
+    EXPECT_EQ(codeEditText(), before);
+}
+
+TEST_F(MainWindowViewsTest, TypingInTheCodeMarksTheDocumentModified) {
+    clickTab(kCodeTab);
+    documentState().setModified(false);
+    SendMessageA(gApp.codeEdit, WM_CHAR, 'x', 0);
+    EXPECT_TRUE(documentState().modified);
+    EXPECT_NE(textOf(window).find('*'), std::string::npos);
+}
+
+HDROP makeDrop(const std::vector<std::string>& paths) {
+    size_t size = sizeof(DROPFILES) + 1;
+    for (const std::string& path : paths) {
+        size += path.size() + 1;
+    }
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(block));
+    drop->pFiles = sizeof(DROPFILES);
+    char* names = reinterpret_cast<char*>(drop) + sizeof(DROPFILES);
+    for (const std::string& path : paths) {
+        std::memcpy(names, path.c_str(), path.size() + 1);
+        names += path.size() + 1;
+    }
+    GlobalUnlock(block);
+    return static_cast<HDROP>(block);
+}
+
+TEST_F(MainWindowViewsTest, DroppedFilesOpenTheFirstAndStartCopiesForTheRest) {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(sizeof folder, folder);
+    std::string first = std::string(folder) + "dropped_first.tsmb";
+    HANDLE file = CreateFileA(first.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, kExample.data(), static_cast<DWORD>(kExample.size()), &written, nullptr);
+    CloseHandle(file);
+
+    std::vector<std::string> paths = {first, std::string(folder) + "second.tsmn", std::string(folder) + "third.qxtf"};
+    SendMessageA(gApp.treeControl, WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop(paths)), 0);
+    ASSERT_TRUE(pumpUntil([&] { return textOf(window).find("dropped_first.tsmb") != std::string::npos; }));
+    EXPECT_EQ(textOf(window), "Tessary - dropped_first.tsmb  (Main Menu)");
+    EXPECT_EQ(gApp.tree->nodeCount(), 8u);
+    ASSERT_EQ(gLaunched.size(), 2u);
+    EXPECT_EQ(gLaunched[0], "0:" + paths[1]);
+    EXPECT_EQ(gLaunched[1], "0:" + paths[2]);
+
+    // With unsaved changes even the first file goes to a copy of its own.
+    gLaunched.clear();
+    documentState().setModified(true);
+    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop({paths[1]})), 0);
+    ASSERT_EQ(gLaunched.size(), 1u);
+    EXPECT_EQ(gLaunched[0], "0:" + paths[1]);
+    DeleteFileA(first.c_str());
+}
+
+TEST_F(MainWindowViewsTest, HintsFollowTheCommandAndTheTab) {
+    SendMessageA(window, WM_MENUSELECT, MAKEWPARAM(ID_EDIT_COPY, 0), 0);
+    char text[256] = {};
+    SendMessageA(gApp.statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "Copies selected item and all subitems");
+    clickTab(kCodeTab);
+    SendMessageA(window, WM_MENUSELECT, MAKEWPARAM(ID_EDIT_COPY, 0), 0);
+    SendMessageA(gApp.statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "Copies selected text");
+    // A side button's mouse movement posts its hint.
+    SendMessageA(sideButton(ID_MENU_PREVIEW), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    test::pumpPending();
+    SendMessageA(gApp.statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "Previews current menu in a dummy window");
+    SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+    SendMessageA(gApp.statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "");
+}
+
+}  // namespace
+}  // namespace tessary
