@@ -429,3 +429,18 @@ TEST_F(MainWindowViewsTest, HintsFollowTheCommandAndTheTab) {
 
 }  // namespace
 }  // namespace tessary
+
+namespace tessary {
+namespace {
+
+TEST_F(MainWindowViewsTest, ManualMissingBesideTheProgramIsReported) {
+    // No manual stands beside the test program.
+    DialogDriver driver;
+    std::string message;
+    driver.answerMessageBox(IDOK, &message);
+    command(ID_HELP_MANUAL);
+    EXPECT_EQ(message, "The Tessary manual can not be found in the Tessary folder.");
+}
+
+}  // namespace
+}  // namespace tessary

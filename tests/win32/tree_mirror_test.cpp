@@ -1,0 +1,171 @@
+// The tree control mirrors the MenuTree: every change of the model shows in
+// the control, and the user's selection and expansion in the control reach
+// the model.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "documents/document_state.h"
+#include "menucode/code_tree.h"
+#include "model/menu_tree.h"
+#include "resources/resource.h"
+#include "shell/app_state.h"
+#include "shell/document_host.h"
+#include "shell/main_window.h"
+#include "shell/tree_control.h"
+#include "support/dialog_driver.h"
+
+namespace tessary {
+namespace {
+
+using test::DialogDriver;
+
+const char* kMenu =
+    "FM_MENUBAR ()\r\n{\r\n\tFM_MENU ( \"File\" )\r\n\t{\r\n\t\tFM_MENUITEM ( FM_OPEN )\r\n"
+    "\t\tFM_MENU ( \"More\" )\r\n\t\t{\r\n\t\t\tFM_MENUITEMSEPARATOR ()\r\n\t\t}\r\n\t}\r\n"
+    "\tFM_MENU ( \"Edit\" )\r\n\t{\r\n\t\tFM_MENUSCRIPTITEM ( \"Run\", \"Run\" )\r\n\t}\r\n}\r\n";
+
+std::string itemText(HWND tree, HTREEITEM item, int* image = nullptr) {
+    char text[260] = {};
+    TVITEMA info = {};
+    info.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_HANDLE;
+    info.hItem = item;
+    info.pszText = text;
+    info.cchTextMax = sizeof text;
+    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&info));
+    if (image) {
+        // The icon and the selected icon are always the node's kind.
+        *image = info.iImage == info.iSelectedImage ? info.iImage : -2;
+    }
+    return text;
+}
+
+// The control's items in pre-order as "text/image" joined by commas.
+void walk(HWND tree, HTREEITEM item, std::string& out) {
+    for (; item; item = TreeView_GetNextSibling(tree, item)) {
+        int image = -1;
+        std::string text = itemText(tree, item, &image);
+        out += text + "/" + std::to_string(image) + ",";
+        walk(tree, TreeView_GetChild(tree, item), out);
+    }
+}
+
+std::string controlContents(HWND tree) {
+    std::string out;
+    walk(tree, TreeView_GetRoot(tree), out);
+    return out;
+}
+
+class TreeMirrorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        gApp.instance = GetModuleHandleA(nullptr);
+        documentState().modified = false;
+        documentState().menuKind = MenuKind::MainMenu;
+        window = createMainWindow(gApp.instance, true, true);
+        ASSERT_NE(window, nullptr);
+        tree = gApp.tree;
+        control = gApp.treeControl;
+        ASSERT_EQ(LoadCodeIntoTree(*tree, kMenu, MenuKind::MainMenu), kLoadAccepted);
+    }
+    void TearDown() override {
+        documentState().modified = false;
+        DestroyWindow(window);
+        gApp.mainWindow = nullptr;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
+    NodeHandle find(const std::string& caption) {
+        for (NodeHandle n = tree->firstTopLevel(); n != kNoNode;) {
+            if (tree->caption(n) == caption) {
+                return n;
+            }
+            NodeHandle next = tree->firstChild(n);
+            while (next == kNoNode && n != kNoNode) {
+                next = tree->nextSibling(n);
+                if (next == kNoNode) {
+                    n = tree->parent(n);
+                    if (n == kRootNode) {
+                        return kNoNode;
+                    }
+                }
+            }
+            n = next;
+        }
+        return kNoNode;
+    }
+
+    HWND window = nullptr;
+    HWND control = nullptr;
+    MenuTree* tree = nullptr;
+    DialogDriver unexpected{5000};
+};
+
+TEST_F(TreeMirrorTest, ControlShowsEveryNodeWithItsKindIcon) {
+    EXPECT_EQ(controlContents(control), "File/1,Open.../3,More/1,-Separator-/4,Edit/1,Run/2,");
+    EXPECT_EQ(SendMessageA(control, TVM_GETCOUNT, 0, 0), 6);
+}
+
+TEST_F(TreeMirrorTest, ModelChangesShowInTheControl) {
+    NodeHandle more = find("More");
+    ASSERT_NE(more, kNoNode);
+    tree->setCaption(more, "Extras");
+    tree->insertNode(more, kNoNode, "Quit", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, "Quit");
+    EXPECT_EQ(controlContents(control), "File/1,Open.../3,Extras/1,-Separator-/4,Quit/2,Edit/1,Run/2,");
+    tree->deleteSubtree(find("File"));
+    EXPECT_EQ(controlContents(control), "Edit/1,Run/2,");
+    NodeHandle edit = find("Edit");
+    NodeHandle moved = tree->moveNodeUp(tree->firstChild(edit));
+    EXPECT_NE(moved, kNoNode);
+    EXPECT_EQ(controlContents(control), "Edit/1,Run/2,");
+    tree->clearTree();
+    EXPECT_EQ(SendMessageA(control, TVM_GETCOUNT, 0, 0), 0);
+}
+
+TEST_F(TreeMirrorTest, SelectionAndExpansionTravelBothWays) {
+    NodeHandle run = find("Run");
+    tree->selectNode(run);
+    HTREEITEM caret = TreeView_GetSelection(control);
+    EXPECT_EQ(itemText(control, caret), "Run");
+
+    // The user selects in the control: the model follows.
+    HTREEITEM first = TreeView_GetRoot(control);
+    TreeView_SelectItem(control, first);
+    EXPECT_EQ(tree->selectedNode(), find("File"));
+
+    NodeHandle file = find("File");
+    tree->expandNode(file, false);
+    EXPECT_FALSE(TreeView_GetItemState(control, first, TVIS_EXPANDED) & TVIS_EXPANDED);
+    TreeView_Expand(control, first, TVE_EXPAND);
+    // TVM_EXPAND sends no notification of its own; the model learns of user clicks.
+    NMTREEVIEWA info = {};
+    info.hdr = {control, 0, static_cast<UINT>(TVN_ITEMEXPANDEDA)};
+    info.action = TVE_EXPAND;
+    info.itemNew.hItem = first;
+    SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_TRUE(tree->isExpanded(file));
+
+    // Enabling follows the selection: a selected node can be deleted.
+    EXPECT_FALSE(GetMenuState(GetMenu(window), ID_MENU_DELETE, MF_BYCOMMAND) & MF_GRAYED);
+    SendMessageA(control, WM_USER + 3, 0, 0);
+    EXPECT_EQ(tree->selectedNode(), kNoNode);
+}
+
+TEST_F(TreeMirrorTest, HitTestFindsTheNodeUnderAScreenPoint) {
+    HTREEITEM second = TreeView_GetNextVisible(control, TreeView_GetRoot(control));
+    RECT rect = {};
+    ASSERT_TRUE(TreeView_GetItemRect(control, second, &rect, TRUE));
+    POINT point = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ClientToScreen(control, &point);
+    EXPECT_EQ(tree->nodeAtScreenPoint(point.x, point.y), find("Open..."));
+    POINT outside = {rect.right + 150, rect.top};
+    ClientToScreen(control, &outside);
+    EXPECT_EQ(tree->nodeAtScreenPoint(outside.x, outside.y), kNoNode);
+}
+
+}  // namespace
+}  // namespace tessary
