@@ -38,8 +38,9 @@ bool isMacSystemItem(ItemSpecKind kind) {
     return kind == ItemSpecKind::MacQuit || kind == ItemSpecKind::MacPreferences;
 }
 
+// The application menu takes Mac nodes, and nodes for no platform, which are never written.
 bool takesAppMenuPlatforms(uint32_t platforms) {
-    return platforms == kPlatformMacClassic || platforms == kPlatformMacX || platforms == kPlatformMac;
+    return platforms == 0 || platforms == kPlatformMacClassic || platforms == kPlatformMacX || platforms == kPlatformMac;
 }
 
 }  // namespace
@@ -269,8 +270,12 @@ FM_MenuBuilderComplexObj::FM_MenuBuilderComplexObj(std::string name,
 
 FM_MenuBuilderComplexObj::~FM_MenuBuilderComplexObj() = default;
 
+// A node for no platform is taken anywhere: it is never written (see
+// isWritten), so it cannot break the block of the menu that holds it. The
+// loader makes such nodes from a Windows item inside a Mac menu, and refusing
+// them would keep a document that opened from being saved.
 bool FM_MenuBuilderComplexObj::acceptsPlatforms(uint32_t childPlatforms) const {
-    return platforms_ == kPlatformAll || platforms_ == childPlatforms;
+    return platforms_ == kPlatformAll || platforms_ == childPlatforms || childPlatforms == 0;
 }
 
 FM_MenuBuilderBaseObj* FM_MenuBuilderComplexObj::AcceptItem(std::unique_ptr<FM_MenuBuilderMenuItemObj> item) {

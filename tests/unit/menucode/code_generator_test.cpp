@@ -290,6 +290,29 @@ TEST(GenerateMenuCode, RefusedNodesDeliverNothing) {
     }
 }
 
+// A node for no platform is left out wherever it stands, also inside a menu
+// of one block, where the writer takes only nodes of the menu's own set: a
+// Windows item inside a Mac menu loads with no platform, and the document it
+// came from must still save.
+TEST(GenerateMenuCode, NodesForNoPlatformAreLeftOutInsideBlocks) {
+    const std::string code =
+        "FM_MENUBAR ()\r\n{\r\n#IF_MAC\r\n\tFM_MENU ( \"Mac\" )\r\n\t{\r\n#END_IF\r\n#IF_WIN\r\n"
+        "\t\tFM_MENUITEM ( FM_OPEN )\r\n#END_IF\r\n#IF_MAC\r\n\t\tFM_MENUITEM ( FM_CLOSE )\r\n\t}\r\n#END_IF\r\n}\r\n";
+    MenuTree tree;
+    ASSERT_EQ(LoadCodeIntoTree(tree, code, MenuKind::MainMenu), kLoadAccepted);
+    EXPECT_EQ(generated(tree, MenuKind::MainMenu),
+              "FM_MENUBAR ()\r\n{\r\n#IF_MAC\r\n\tFM_MENU ( \"Mac\" )\r\n\t{\r\n\t\tFM_MENUITEM ( FM_CLOSE )\r\n"
+              "\t}\r\n#END_IF\r\n}\r\n");
+
+    MenuTree app;
+    const NodeHandle appMenu = add(app, kRootNode, "App", NodeKind::AppMenu, 6);
+    add(app, appMenu, "Gone", NodeKind::ScriptItem, 0, 0, 0, 0, 1, 0, "g");
+    add(app, appMenu, "Kept", NodeKind::ScriptItem, 4, 0, 0, 0, 1, 0, "k");
+    EXPECT_EQ(generated(app, MenuKind::MainMenu),
+              "FM_MENUBAR ()\r\n{\r\n\tFM_APPMENU ( \"App\" )\r\n\t{\r\n#IF_MACCARBON\r\n"
+              "\t\tFM_MENUSCRIPTITEM ( \"Kept\", \"k\" )\r\n#END_IF\r\n\t}\r\n}\r\n");
+}
+
 // Menus nested deeper than the reader follows are refused, so that no text is
 // written that could not be read back; at the limit the text loads again.
 TEST(GenerateMenuCode, MenuDepthLimit) {

@@ -83,13 +83,13 @@ TEST(WriterRules, Acceptance) {
     const struct {
         uint32_t container;  // set of the menu that is offered the node; 0 for the application menu
         bool offerMenu;      // a menu rather than an item
-        uint32_t platforms;  // set of the offered node
+        uint32_t platforms;  // set of the offered node; a node for no platform is taken anywhere
         bool accepted;
     } cases[] = {
         {7, false, 1, true},  {7, false, 0, true},  {7, true, 5, true},   {1, false, 1, true}, {1, false, 7, false},
-        {1, true, 6, false},  {1, false, 0, false}, {6, false, 2, false}, {6, true, 4, false}, {6, true, 6, true},
+        {1, true, 6, false},  {1, false, 0, true}, {6, false, 2, false}, {6, true, 4, false}, {6, true, 6, true},
         {3, false, 3, true},  {3, false, 1, false}, {0, false, 2, true},  {0, false, 4, true}, {0, true, 6, true},
-        {0, false, 7, false}, {0, true, 1, false},  {0, false, 0, false}, {0, true, 3, false},
+        {0, false, 7, false}, {0, true, 1, false},  {0, false, 0, true}, {0, true, 3, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "container " << c.container << " offered " << (c.offerMenu ? "menu" : "item")
