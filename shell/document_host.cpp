@@ -118,7 +118,7 @@ public:
         std::string text;
         switch (message) {
             case DocumentMessage::ParseError:
-                text = "Error parsing file content!";
+                text = loadString(IDS_PARSE_ERROR);
                 break;
             case DocumentMessage::RecentFileMissing:
                 text = formatString(IDS_RECENT_MISSING, file);

@@ -116,3 +116,26 @@ TEST_F(MainWindowTest, MessageBoxIsCaptionedAndDrivenToItsAnswer) {
 
 }  // namespace
 }  // namespace tessary
+
+namespace tessary {
+namespace {
+
+// Every number of the message ranges has its text, and the numbered messages
+// read as the program shows them.
+TEST(StringTable, EveryMessageNumberHasItsText) {
+    for (UINT id = 300; id <= 354; ++id) {
+        EXPECT_FALSE(loadString(id).empty()) << id;
+    }
+    for (UINT id = 400; id <= 414; ++id) {
+        EXPECT_FALSE(loadString(id).empty()) << id;
+    }
+    EXPECT_EQ(loadString(IDS_PARSE_ERROR), "Error parsing file content!");
+    EXPECT_EQ(loadString(IDS_SYNTAX_INCORRECT), "Syntax incorrect in line %d");
+    EXPECT_EQ(loadString(IDS_RECENT_MISSING), "Can not open file \"%s\" - file does not exist!");
+    EXPECT_EQ(loadString(IDS_NO_PLUGIN_LINK),
+              "Tessary can not establish connection to Varnex plug-in.\nPlease check that:\n1. Plug-in is installed\n"
+              "2. FileMaker is started");
+}
+
+}  // namespace
+}  // namespace tessary
