@@ -50,7 +50,14 @@ FMSyntaxParser::FMSyntaxParser(const ParseCallbacks& callbacks,
     : FMSyntaxParserBase(text, length),
       callbacks_(callbacks),
       requestedPlatforms_(requestedPlatforms),
-      noScriptItems_(noScriptItems) {}
+      noScriptItems_(noScriptItems) {
+    useIndex(kLexiconIndex);
+}
+
+void FMSyntaxParser::readPlainly() {
+    plain_ = true;
+    readEntryByEntry();
+}
 
 int FMSyntaxParser::TokenCount() const {
     return kKeywordCount;
@@ -98,7 +105,7 @@ uint32_t FMSyntaxParser::ParseMenuBarText(MenuHandle* topHandle) {
     if (uint32_t st = probeKind(TC::MenuBar)) {
         return st;
     }
-    expectOne(TC::MenuBar);
+    expect(tokenBit(TC::MenuBar));
     ParentState top;
     uint32_t st = ReadMenuBar(top);
     if (st == kParseOk) {
@@ -132,7 +139,7 @@ uint32_t FMSyntaxParser::ParseMenuText(bool popup, MenuHandle* topHandle) {
     if (uint32_t st = probeKind(keyword)) {
         return st;
     }
-    expectOne(keyword);
+    expect(tokenBit(keyword));
     ParentState top;
     const uint32_t st = ReadMenu(top, true);
     if (depthExceeded_) {
@@ -152,15 +159,15 @@ uint32_t FMSyntaxParser::ParseMenuText(bool popup, MenuHandle* topHandle) {
 
 // menubar := "(" [quoted] ")" "{" [directive] [appmenu] { [directive] FM_MENU menu } "}"
 uint32_t FMSyntaxParser::ReadMenuBar(ParentState& parent) {
-    if (uint32_t st = expectOne(TC::OpenArguments)) {
+    if (uint32_t st = takeOne<TC::OpenArguments>()) {
         return st;
     }
     std::string_view ignored;
-    ReadQuoted(ignored);  // the menu bar's own text is not used
-    if (uint32_t st = expectOne(TC::CloseArguments)) {
+    quoted(ignored);  // the menu bar's own text is not used
+    if (uint32_t st = takeOne<TC::CloseArguments>()) {
         return st;
     }
-    if (uint32_t st = expectOne(TC::OpenBody)) {
+    if (uint32_t st = takeOne<TC::OpenBody>()) {
         return st;
     }
     if (uint32_t st = ProcessDirective()) {
@@ -173,7 +180,7 @@ uint32_t FMSyntaxParser::ReadMenuBar(ParentState& parent) {
     parent = ParentState{ParentKind::MenuBar, bar};
 
     uint32_t st = kParseOk;
-    if (expect(tokenBit(TC::AppMenu)) == kParseOk) {
+    if (takeOne<TC::AppMenu>() == kParseOk) {
         st = ReadAppMenu(parent);
         if (st == kParseOk) {
             st = ProcessDirective();
@@ -186,7 +193,7 @@ uint32_t FMSyntaxParser::ReadMenuBar(ParentState& parent) {
         if ((st = ProcessDirective()) != kParseOk) {
             return st;
         }
-        if (expectOne(TC::Menu) != kParseOk) {
+        if (takeOne<TC::Menu>() != kParseOk) {
             break;
         }
         st = ReadMenu(parent, false);
@@ -200,30 +207,81 @@ uint32_t FMSyntaxParser::ReadMenuBar(ParentState& parent) {
             return st;
         }
     }
-    if ((st = expectOne(TC::CloseBody)) != kParseOk) {
+    if ((st = takeOne<TC::CloseBody>()) != kParseOk) {
         callbacks_.AbortMenuBar(bar);
         return st;
     }
     return kParseOk;
 }
 
-uint32_t FMSyntaxParser::readConstruct(TokenClass keyword, ParentState& parent) {
-    switch (keyword) {
-        case TC::SeparatorItem:
-            return ReadSeparator(parent);
-        case TC::ScriptItem:
-            return ReadScriptItem(parent);
-        case TC::CommandItem:
-            return ReadCommandItem(parent);
-        case TC::Menu:
-            return ReadMenu(parent, false);
-        case TC::MacQuitItem:
-            return ReadMacItem(parent, ItemSpecKind::MacQuit);
-        case TC::MacPreferencesItem:
-            return ReadMacItem(parent, ItemSpecKind::MacPreferences);
-        default:
-            return kParseMissingToken;
+template <TokenClass Keyword>
+uint32_t FMSyntaxParser::readConstruct(ParentState& parent) {
+    if constexpr (Keyword == TC::SeparatorItem) {
+        return ReadSeparator(parent);
+    } else if constexpr (Keyword == TC::ScriptItem) {
+        return ReadScriptItem(parent);
+    } else if constexpr (Keyword == TC::CommandItem) {
+        return ReadCommandItem(parent);
+    } else if constexpr (Keyword == TC::Menu) {
+        return ReadMenu(parent, false);
+    } else if constexpr (Keyword == TC::MacQuitItem) {
+        return ReadMacItem(parent, ItemSpecKind::MacQuit);
+    } else {
+        static_assert(Keyword == TC::MacPreferencesItem);
+        return ReadMacItem(parent, ItemSpecKind::MacPreferences);
     }
+}
+
+// One pass of a body loop: which body it is, and what the pass did: read a
+// construct (again), or met a failure that ends the body.
+struct FMSyntaxParser::BodyStep {
+    bool appMenuBody = false;
+    bool again = false;
+    uint32_t failure = kParseOk;
+};
+
+// One keyword of a body loop: true when the pass is over. In a menu body a
+// construct that fails with status 1 lets the next keyword be tried at the
+// position where it stopped, and any other failure ends the body. In the body
+// of an application menu every failure lets the next keyword be tried, and a
+// failure counts as read when the application menu has no handle; only
+// nesting too deep ends the pass there (the caller sees depthExceeded_).
+template <TokenClass Keyword>
+bool FMSyntaxParser::tryConstruct(ParentState& self, BodyStep& step) {
+    if (takeOne<Keyword>() != kParseOk) {
+        return false;
+    }
+    uint32_t st = readConstruct<Keyword>(self);
+    if (st == kParseOk) {
+        st = ProcessDirective();
+    }
+    if (step.appMenuBody) {
+        if (depthExceeded_) {
+            return true;
+        }
+        if (st == kParseOk || self.handle == 0) {
+            step.again = true;
+            return true;
+        }
+        return false;
+    }
+    if (st == kParseOk) {
+        step.again = true;
+        return true;
+    }
+    if (st != kParseMissingToken) {
+        step.failure = st;
+        return true;
+    }
+    return false;
+}
+
+template <TokenClass... Keywords>
+FMSyntaxParser::BodyStep FMSyntaxParser::readBodyStep(ParentState& self, bool appMenuBody) {
+    BodyStep step;
+    step.appMenuBody = appMenuBody;
+    (tryConstruct<Keywords>(self, step) || ...);
+    return step;
 }
 
 // menu := "(" quoted ["," keyword] | keyword ")" "{" body "}"    (top-level form: "(" ")" "{" body "}")
@@ -233,17 +291,17 @@ uint32_t FMSyntaxParser::ReadMenu(ParentState& parent, bool topLevelForm) {
     if (depth.refused()) {
         return kParseMisplaced;
     }
-    uint32_t st = expectOne(TC::OpenArguments);
+    uint32_t st = takeOne<TC::OpenArguments>();
     if (st != kParseOk) {
         return st;
     }
     MenuSpec spec;
     if (!topLevelForm) {
         std::string_view caption;
-        st = ReadQuoted(caption);
+        st = quoted(caption);
         if (st == kParseOk) {
             spec.caption = caption;
-            if (expectOne(TC::Comma) == kParseOk && (st = ReadTableKeyword(FmTable::Menus, spec.fmMenuId))) {
+            if (takeOne<TC::Comma>() == kParseOk && (st = ReadTableKeyword(FmTable::Menus, spec.fmMenuId))) {
                 return st;
             }
         } else if (st == kParseMissingToken) {
@@ -254,11 +312,11 @@ uint32_t FMSyntaxParser::ReadMenu(ParentState& parent, bool topLevelForm) {
             return st;
         }
     }
-    if ((st = expectOne(TC::CloseArguments)) != kParseOk) {
+    if ((st = takeOne<TC::CloseArguments>()) != kParseOk) {
         return st;
     }
     spec.platforms = platforms();
-    if ((st = expectOne(TC::OpenBody)) != kParseOk) {
+    if ((st = takeOne<TC::OpenBody>()) != kParseOk) {
         return st;
     }
     MenuHandle handle = 0;
@@ -272,31 +330,18 @@ uint32_t FMSyntaxParser::ReadMenu(ParentState& parent, bool topLevelForm) {
         return st;
     }
 
-    static constexpr TokenClass kBody[] = {TC::SeparatorItem, TC::ScriptItem, TC::CommandItem, TC::Menu};
     ParentState self{ParentKind::Menu, handle};
     for (bool again = true; again;) {
         if ((st = ProcessDirective()) != kParseOk) {
             return st;
         }
-        again = false;
-        for (TokenClass keyword : kBody) {
-            if (expectOne(keyword) != kParseOk) {
-                continue;
-            }
-            st = readConstruct(keyword, self);
-            if (st == kParseOk) {
-                st = ProcessDirective();
-            }
-            if (st == kParseOk) {
-                again = true;
-                break;
-            }
-            if (st != kParseMissingToken) {
-                return st;
-            }
+        const BodyStep step = readBodyStep<TC::SeparatorItem, TC::ScriptItem, TC::CommandItem, TC::Menu>(self, false);
+        if (step.failure != kParseOk) {
+            return step.failure;
         }
+        again = step.again;
     }
-    if ((st = expectOne(TC::CloseBody)) != kParseOk) {
+    if ((st = takeOne<TC::CloseBody>()) != kParseOk) {
         callbacks_.DiscardMenu(handle);
         return st;
     }
@@ -329,16 +374,16 @@ uint32_t FMSyntaxParser::ReadAppMenu(const ParentState& parent) {
     if (depth.refused()) {
         return kParseMisplaced;
     }
-    uint32_t st = expectOne(TC::OpenArguments);
+    uint32_t st = takeOne<TC::OpenArguments>();
     if (st != kParseOk) {
         return st;
     }
     std::string_view caption("");
-    st = ReadQuoted(caption);
+    st = quoted(caption);
     if (st != kParseOk && st != kParseMissingToken) {
         return st;
     }
-    if ((st = expectOne(TC::CloseArguments)) != kParseOk || (st = expectOne(TC::OpenBody)) != kParseOk) {
+    if ((st = takeOne<TC::CloseArguments>()) != kParseOk || (st = takeOne<TC::OpenBody>()) != kParseOk) {
         return st;
     }
     MenuHandle handle = 0;
@@ -355,32 +400,19 @@ uint32_t FMSyntaxParser::ReadAppMenu(const ParentState& parent) {
     // A failing construct does not end the loop: the next keyword is tried
     // where it stopped. Without an application menu of the callee's (no
     // BeginAppMenu slot) failures inside do not count at all.
-    static constexpr TokenClass kBody[] = {TC::MacQuitItem, TC::SeparatorItem, TC::ScriptItem,
-                                           TC::CommandItem, TC::Menu,          TC::MacPreferencesItem};
     ParentState self{ParentKind::Menu, handle};
     for (bool again = true; again;) {
         if ((st = ProcessDirective()) != kParseOk) {
             return st;
         }
-        again = false;
-        for (TokenClass keyword : kBody) {
-            if (expectOne(keyword) != kParseOk) {
-                continue;
-            }
-            st = readConstruct(keyword, self);
-            if (st == kParseOk) {
-                st = ProcessDirective();
-            }
-            if (depthExceeded_) {
-                return kParseMisplaced;  // too deep is final, wherever it happens
-            }
-            if (st == kParseOk || handle == 0) {
-                again = true;
-                break;
-            }
+        const BodyStep step = readBodyStep<TC::MacQuitItem, TC::SeparatorItem, TC::ScriptItem, TC::CommandItem,
+                                           TC::Menu, TC::MacPreferencesItem>(self, true);
+        again = step.again;
+        if (depthExceeded_) {
+            return kParseMisplaced;  // too deep is final, wherever it happens
         }
     }
-    if ((st = expectOne(TC::CloseBody)) != kParseOk) {
+    if ((st = takeOne<TC::CloseBody>()) != kParseOk) {
         callbacks_.DiscardMenu(handle);
         return st;
     }
@@ -397,15 +429,13 @@ uint32_t FMSyntaxParser::ReadAppMenu(const ParentState& parent) {
 // Only the line break before the keyword is consumed here; the one after it is
 // left for the next construct.
 uint32_t FMSyntaxParser::ProcessDirective() {
-    if (ExpectLineBreak(true) != kParseOk) {
+    if (lineBreak(true) != kParseOk) {
         return kParseOk;
     }
-    SkipWhitespace();
     int entry = 0;
-    if (MatchToken(kDirectives, false, &entry) != kParseOk) {
+    if (take<kDirectives>(&entry) != kParseOk) {
         return kParseOk;
     }
-    setPosition(position() + entryLength(entry));
     const TokenClass directive = entryClass(entry);
     if (!inPlatformBlock_) {
         switch (directive) {
@@ -431,7 +461,7 @@ uint32_t FMSyntaxParser::ProcessDirective() {
     } else {
         return kParseNestedIf;
     }
-    return ExpectLineBreak(false);
+    return lineBreak(false);
 }
 
 }  // namespace tessary

@@ -4,15 +4,15 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
+#include "menucode/keyword_index.h"
 #include "menucode/parse_types.h"
+#include "model/keyword_table.h"
 #include "model/lexicon.h"
 
 namespace tessary {
-
-// A set of TokenClasses, one bit per class.
-using TokenSet = uint32_t;
 
 constexpr TokenSet tokenBit(TokenClass c) {
     return TokenSet{1} << static_cast<unsigned>(c);
@@ -26,10 +26,15 @@ constexpr TokenSet tokenSet(Classes... classes) {
 // The reading primitives over a text and a keyword table supplied by the
 // derived class. Positions are offsets into the text; nothing reads at or
 // beyond `length`, and the text need not end with a NUL.
+//
+// Matching goes through a KeywordIndex of the table: a derived class whose
+// table never changes hands in one index shared by all its parsers
+// (useIndex); otherwise the base indexes the table on first use. The
+// primitives every rule calls are defined inline below.
 class FMSyntaxParserBase {
 public:
     FMSyntaxParserBase(const char* text, uint32_t length);
-    virtual ~FMSyntaxParserBase() = default;
+    virtual ~FMSyntaxParserBase();
     FMSyntaxParserBase(const FMSyntaxParserBase&) = delete;
     FMSyntaxParserBase& operator=(const FMSyntaxParserBase&) = delete;
 
@@ -64,6 +69,12 @@ public:
     const char* text() const { return text_; }
 
 protected:
+    // Makes the primitives use `index`, which must index this parser's table
+    // and outlive the parser.
+    void useIndex(const KeywordIndex& index);
+    // Makes the primitives read the table entry by entry, as it is written,
+    // without any index: the plain reading the index must agree with.
+    void readEntryByEntry();
     // DistanceToToken for the nearest entry of any of `classes`: one scan,
     // remembered so that asking again from a later position before the match
     // costs nothing.
@@ -71,33 +82,49 @@ protected:
     // Offset of the first of the blanks (space, tab) that end at `end`, not
     // before `begin`; remembered like the scans.
     uint32_t trimBlanksBefore(uint32_t begin, uint32_t end);
-    uint8_t entryLength(int entry) const { return TokenAt(entry).length; }
-    TokenClass entryClass(int entry) const { return TokenAt(entry).tokenClass; }
+    uint8_t entryLength(int entry) { return fast_ ? index_->length(entry) : entryLengthSlow(entry); }
+    TokenClass entryClass(int entry) { return fast_ ? index_->tokenClass(entry) : entryClassSlow(entry); }
 
     const char* text_;
     uint32_t length_;
     uint32_t pos_ = 0;
 
 private:
-    static constexpr int kIndexedEntries = 64;
     static constexpr uint32_t kNotFound = UINT32_MAX;
+    static constexpr TokenSet kWhite = tokenSet(TokenClass::Blank, TokenClass::LineBreak);
 
+    // The fast primitives: the table is indexed and its white space is one
+    // byte per entry (always so for the lexicon's table).
+    bool isOneOf(uint32_t at, TokenSet classes) const {
+        return (index_->byteClasses(static_cast<unsigned char>(text_[at]), false) & classes) != 0;
+    }
+    uint32_t skipFrom(uint32_t at, TokenSet classes) const {
+        while (at < length_ && isOneOf(at, classes)) {
+            ++at;
+        }
+        return at;
+    }
+    // The entry MatchToken finds at the position, -1 for none.
+    int matchHere(TokenSet classes, bool caseInsensitive) const;
+
+    // The same primitives for any table: index it on first use, or read it
+    // entry by entry when it does not fit an index.
+    bool indexed();
     void buildIndex();
-    uint64_t entriesOf(TokenSet classes) const;
-    bool matchesAt(int entry, uint32_t at, bool caseInsensitive) const;
+    uint32_t matchTokenSlow(TokenSet classes, bool caseInsensitive, int* entry);
+    void skipWhitespaceSlow();
+    uint32_t expectSlow(TokenSet classes, bool caseInsensitive, int* entry);
+    uint32_t expectLineBreakSlow(bool consumeAll);
+    uint8_t entryLengthSlow(int entry);
+    TokenClass entryClassSlow(int entry);
     uint32_t scanFor(TokenSet classes) const;
     uint32_t matchSlow(TokenSet classes, bool caseInsensitive, uint32_t at, int* entry) const;
 
-    // First-character index of the keyword table: for each byte, the entries
-    // (bit i = entry i) whose text begins with it, exactly or ignoring case.
-    bool indexed_ = false;
-    bool slowTable_ = false;  // more entries than the index holds, or an empty one
-    int entryCount_ = 0;
-    uint64_t firstExact_[256] = {};
-    uint64_t firstFolded_[256] = {};
-    uint64_t classEntries_[32] = {};
-    const char* entryText_[kIndexedEntries] = {};
-    uint8_t entryLength_[kIndexedEntries] = {};
+    const KeywordIndex* index_ = nullptr;
+    std::unique_ptr<KeywordIndex> ownIndex_;
+    bool fast_ = false;
+    bool entryByEntry_ = false;
+    TokenSet singleCharClasses_ = 0;
 
     struct ScanMemo {
         TokenSet classes = 0;
@@ -114,7 +141,88 @@ private:
     TrimMemo trim_;
 };
 
+inline int FMSyntaxParserBase::matchHere(TokenSet classes, bool caseInsensitive) const {
+    if (pos_ >= length_) {
+        return -1;
+    }
+    const auto c = static_cast<unsigned char>(text_[pos_]);
+    if ((classes & ~singleCharClasses_) == 0) {
+        // One-character entries only: the byte tells.
+        if ((index_->byteClasses(c, caseInsensitive) & classes) == 0) {
+            return -1;
+        }
+        return std::countr_zero(index_->startingWith(c, caseInsensitive) & index_->entriesOf(classes));
+    }
+    return index_->firstMatch(index_->entriesOf(classes), text_, pos_, length_, caseInsensitive);
+}
+
+inline uint32_t FMSyntaxParserBase::MatchToken(TokenSet classes, bool caseInsensitive, int* entry) {
+    if (!fast_) {
+        return matchTokenSlow(classes, caseInsensitive, entry);
+    }
+    const int found = matchHere(classes, caseInsensitive);
+    if (found < 0) {
+        return kParseMissingToken;
+    }
+    if (entry) {
+        *entry = found;
+    }
+    return kParseOk;
+}
+
+inline void FMSyntaxParserBase::SkipWhitespace() {
+    if (!fast_) {
+        skipWhitespaceSlow();
+        return;
+    }
+    pos_ = skipFrom(pos_, kWhite);
+}
+
+inline uint32_t FMSyntaxParserBase::expect(TokenSet classes, bool caseInsensitive, int* entry) {
+    if (!fast_) {
+        return expectSlow(classes, caseInsensitive, entry);
+    }
+    pos_ = skipFrom(pos_, kWhite);
+    const int found = matchHere(classes, caseInsensitive);
+    if (found < 0) {
+        return kParseMissingToken;
+    }
+    pos_ += index_->length(found);
+    if (entry) {
+        *entry = found;
+    }
+    return kParseOk;
+}
+
+inline uint32_t FMSyntaxParserBase::ExpectLineBreak(bool consumeAll) {
+    if (!fast_) {
+        return expectLineBreakSlow(consumeAll);
+    }
+    constexpr TokenSet kBlank = tokenBit(TokenClass::Blank);
+    constexpr TokenSet kBreak = tokenBit(TokenClass::LineBreak);
+    pos_ = skipFrom(pos_, kBlank);
+    if (pos_ >= length_ || !isOneOf(pos_, kBreak)) {
+        return kParseMissingToken;
+    }
+    if (consumeAll) {
+        pos_ = skipFrom(pos_, kBreak);
+    }
+    return kParseOk;
+}
+
+// The lexicon's KeywordTable, indexed while the program is compiled.
+inline constexpr KeywordIndex kLexiconIndex(kKeywordCount,
+                                            [](int i) -> const KeywordEntry& { return kKeywordTable[i]; });
+static_assert(kLexiconIndex.usable(), "the lexicon's keyword table must fit the index");
+
 // The grammar of menu code over the KeywordTable of the lexicon.
+//
+// The rules read through primitives of their own that do what the base's
+// primitives do, with the classes they ask for fixed when the program is
+// compiled: a punctuation mark becomes a compare of one byte, a keyword a
+// compare of a word or three. readPlainly() sends them to the base's
+// primitives reading the table entry by entry instead, so that tests can
+// check that both readings agree.
 class FMSyntaxParser : public FMSyntaxParserBase {
 public:
     enum class ParentKind : uint8_t { None, MenuBar, Menu };
@@ -133,6 +241,10 @@ public:
 
     int TokenCount() const override;
     const KeywordEntry& TokenAt(int index) const override;
+
+    // Every primitive, the rules' own included, reads the table entry by entry
+    // from now on. Call before reading.
+    void readPlainly();
 
     // The top-level rules of the three entry points; the line is left to the
     // caller (CurrentLineIndex after the return).
@@ -171,13 +283,47 @@ public:
 
 private:
     class DepthGuard;
+    struct BodyStep;
+
+    static constexpr TokenSet kWhiteSpace = tokenSet(TokenClass::Blank, TokenClass::LineBreak);
+    static_assert((kWhiteSpace & ~kLexiconIndex.singleCharClasses()) == 0,
+                  "the rules skip white space a byte at a time");
+
+    // The rules' primitives: MatchToken (the entry, -1 for none), expect,
+    // SkipWhitespace, ExpectLineBreak and ReadQuoted for classes fixed at compile time.
+    template <TokenSet Classes, bool CaseInsensitive = false>
+    int match() const;
+    template <TokenSet Classes, bool CaseInsensitive = false>
+    uint32_t take(int* entry = nullptr);
+    template <TokenClass Class>
+    uint32_t takeOne() {
+        return take<tokenBit(Class)>();
+    }
+    void skipWhiteSpace();
+    uint32_t lineBreak(bool consumeAll);
+    uint32_t quoted(std::string_view& text);
+    // Whether the byte at `at` is a one-character entry of `classes`.
+    template <TokenSet Classes>
+    bool byteIsOneOf(uint32_t at) const {
+        return (kLexiconIndex.byteClasses(static_cast<unsigned char>(text_[at]), false) & Classes) != 0;
+    }
+    // Whether the keyword entry stands at the position (its first byte does).
+    template <int Entry, bool CaseInsensitive>
+    bool entryStandsHere() const;
 
     uint32_t platforms() const { return platformBlock_ & requestedPlatforms_; }
-    uint32_t expectOne(TokenClass c) { return expect(tokenBit(c)); }
-    uint32_t readConstruct(TokenClass keyword, ParentState& parent);
+    // Tries the constructs of a body at the position, in the order given.
+    template <TokenClass... Keywords>
+    BodyStep readBodyStep(ParentState& self, bool appMenuBody);
+    template <TokenClass Keyword>
+    bool tryConstruct(ParentState& self, BodyStep& step);
+    template <TokenClass Keyword>
+    uint32_t readConstruct(ParentState& parent);
     uint32_t readOptionList(ItemOptions& options);
     uint32_t report(const ParentState& parent, const ItemSpec& spec);
     uint32_t probeKind(TokenClass wanted);
+    // The distance ReadTableKeyword reads up to: the next comma or closing parenthesis.
+    uint32_t distanceToKeywordEnd(uint32_t& distance);
 
     const ParseCallbacks& callbacks_;
     uint32_t requestedPlatforms_;
@@ -185,8 +331,136 @@ private:
     uint32_t inPlatformBlock_ = 0;
     bool noScriptItems_;
     bool popupMode_ = false;
+    bool plain_ = false;
     int depth_ = 0;
     bool depthExceeded_ = false;
 };
+
+template <int Entry, bool CaseInsensitive>
+inline bool FMSyntaxParser::entryStandsHere() const {
+    constexpr uint32_t kLength = kLexiconIndex.length(Entry);
+    const uint32_t remaining = length_ - pos_;
+    if (remaining < kLength) {
+        return false;
+    }
+    if constexpr (kLength == 1) {
+        return true;
+    } else {
+        if (remaining < KeywordIndex::kMaxLength) {
+            return kLexiconIndex.matchesAt(Entry, text_, pos_, length_, CaseInsensitive);
+        }
+        constexpr int kWords = kLexiconIndex.words(Entry);
+        constexpr uint64_t kFold0 = CaseInsensitive ? kLexiconIndex.fold(Entry, 0) : 0;
+        if (!KeywordIndex::wordMatches(text_ + pos_, kLexiconIndex.word(Entry, 0), kLexiconIndex.mask(Entry, 0),
+                                       kFold0)) {
+            return false;
+        }
+        if constexpr (kWords > 1) {
+            constexpr uint64_t kFold1 = CaseInsensitive ? kLexiconIndex.fold(Entry, 1) : 0;
+            if (!KeywordIndex::wordMatches(text_ + pos_ + 8, kLexiconIndex.word(Entry, 1), kLexiconIndex.mask(Entry, 1),
+                                           kFold1)) {
+                return false;
+            }
+        }
+        if constexpr (kWords > 2) {
+            constexpr uint64_t kFold2 = CaseInsensitive ? kLexiconIndex.fold(Entry, 2) : 0;
+            if (!KeywordIndex::wordMatches(text_ + pos_ + 16, kLexiconIndex.word(Entry, 2),
+                                           kLexiconIndex.mask(Entry, 2), kFold2)) {
+                return false;
+            }
+        }
+        return true;
+    }
+}
+
+template <TokenSet Classes, bool CaseInsensitive>
+inline int FMSyntaxParser::match() const {
+    constexpr EntrySet kEntries = kLexiconIndex.entriesOf(Classes);
+    static_assert(kEntries != 0, "a class without entries never matches");
+    if (pos_ >= length_) {
+        return -1;
+    }
+    const auto c = static_cast<unsigned char>(text_[pos_]);
+    if constexpr ((Classes & ~kLexiconIndex.singleCharClasses()) == 0 && std::has_single_bit(kEntries) &&
+                  !CaseInsensitive) {
+        // One punctuation mark: its byte.
+        constexpr int kEntry = std::countr_zero(kEntries);
+        return c == static_cast<unsigned char>(kLexiconIndex.firstByte(kEntry)) ? kEntry : -1;
+    } else if constexpr ((Classes & ~kLexiconIndex.singleCharClasses()) == 0) {
+        if ((kLexiconIndex.byteClasses(c, CaseInsensitive) & Classes) == 0) {
+            return -1;
+        }
+        return std::countr_zero(kLexiconIndex.startingWith(c, CaseInsensitive) & kEntries);
+    } else if constexpr (std::has_single_bit(kEntries)) {
+        // One keyword: its first byte, then its words.
+        constexpr int kEntry = std::countr_zero(kEntries);
+        if ((kLexiconIndex.startingWith(c, CaseInsensitive) & kEntries) == 0) {
+            return -1;
+        }
+        return entryStandsHere<kEntry, CaseInsensitive>() ? kEntry : -1;
+    } else {
+        EntrySet candidates = kLexiconIndex.startingWith(c, CaseInsensitive) & kEntries;
+        while (candidates != 0) {
+            const int i = std::countr_zero(candidates);
+            if (kLexiconIndex.matchesAt(i, text_, pos_, length_, CaseInsensitive)) {
+                return i;
+            }
+            candidates &= candidates - 1;
+        }
+        return -1;
+    }
+}
+
+inline void FMSyntaxParser::skipWhiteSpace() {
+    if (plain_) {
+        SkipWhitespace();
+        return;
+    }
+    uint32_t at = pos_;
+    while (at < length_ && byteIsOneOf<kWhiteSpace>(at)) {
+        ++at;
+    }
+    pos_ = at;
+}
+
+template <TokenSet Classes, bool CaseInsensitive>
+inline uint32_t FMSyntaxParser::take(int* entry) {
+    if (plain_) {
+        return expect(Classes, CaseInsensitive, entry);
+    }
+    skipWhiteSpace();
+    const int found = match<Classes, CaseInsensitive>();
+    if (found < 0) {
+        return kParseMissingToken;
+    }
+    pos_ += kLexiconIndex.length(found);
+    if (entry) {
+        *entry = found;
+    }
+    return kParseOk;
+}
+
+inline uint32_t FMSyntaxParser::lineBreak(bool consumeAll) {
+    if (plain_) {
+        return ExpectLineBreak(consumeAll);
+    }
+    constexpr TokenSet kBlank = tokenBit(TokenClass::Blank);
+    constexpr TokenSet kBreak = tokenBit(TokenClass::LineBreak);
+    uint32_t at = pos_;
+    while (at < length_ && byteIsOneOf<kBlank>(at)) {
+        ++at;
+    }
+    pos_ = at;
+    if (at >= length_ || !byteIsOneOf<kBreak>(at)) {
+        return kParseMissingToken;
+    }
+    if (consumeAll) {
+        while (at < length_ && byteIsOneOf<kBreak>(at)) {
+            ++at;
+        }
+        pos_ = at;
+    }
+    return kParseOk;
+}
 
 }  // namespace tessary

@@ -1,8 +1,8 @@
-// Reading primitives of FMSyntaxParserBase. Matching goes through an index of
-// the keyword table by first character, so that each attempt looks at the few
-// entries that can begin at the position rather than the whole table, and
-// every scan ahead is done once, so reading stays linear in the text.
-#include <bit>
+// Reading primitives of FMSyntaxParserBase that are not inline: the index,
+// the scans ahead, the quoted texts and the line count. Matching goes through
+// the KeywordIndex, so that each attempt looks at the few entries that can
+// begin at the position rather than the whole table, and every scan ahead is
+// done once, so reading stays linear in the text.
 #include <cstring>
 
 #include "menucode/syntax_parser.h"
@@ -15,7 +15,7 @@ constexpr unsigned char foldAscii(unsigned char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
 }
 
-constexpr bool isLineBreakByte(char c) {
+constexpr bool isLineBreakByte(unsigned char c) {
     return c == '\r' || c == '\n';
 }
 
@@ -23,65 +23,97 @@ constexpr bool isLineBreakByte(char c) {
 
 FMSyntaxParserBase::FMSyntaxParserBase(const char* text, uint32_t length) : text_(text), length_(text ? length : 0) {}
 
+FMSyntaxParserBase::~FMSyntaxParserBase() = default;
+
+void FMSyntaxParserBase::useIndex(const KeywordIndex& index) {
+    index_ = &index;
+    singleCharClasses_ = index.singleCharClasses();
+    fast_ = !entryByEntry_ && index.usable() && (kWhite & ~singleCharClasses_) == 0;
+}
+
 void FMSyntaxParserBase::buildIndex() {
-    indexed_ = true;
-    entryCount_ = TokenCount();
-    if (entryCount_ > kIndexedEntries) {
-        slowTable_ = true;
-        return;
-    }
-    for (int i = 0; i < entryCount_; ++i) {
-        const KeywordEntry& entry = TokenAt(i);
-        if (entry.length == 0 || entry.text == nullptr) {
-            slowTable_ = true;
-            return;
-        }
-        entryText_[i] = entry.text;
-        entryLength_[i] = entry.length;
-        const uint64_t bit = uint64_t{1} << i;
-        const unsigned char first = static_cast<unsigned char>(entry.text[0]);
-        firstExact_[first] |= bit;
-        for (int c = 0; c < 256; ++c) {
-            if (foldAscii(static_cast<unsigned char>(c)) == foldAscii(first)) {
-                firstFolded_[c] |= bit;
-            }
-        }
-        classEntries_[static_cast<unsigned>(entry.tokenClass) & 31] |= bit;
-    }
+    ownIndex_ =
+        std::make_unique<KeywordIndex>(TokenCount(), [this](int i) -> const KeywordEntry& { return TokenAt(i); });
+    useIndex(*ownIndex_);
 }
 
-uint64_t FMSyntaxParserBase::entriesOf(TokenSet classes) const {
-    uint64_t entries = 0;
-    while (classes != 0) {
-        entries |= classEntries_[std::countr_zero(classes)];
-        classes &= classes - 1;
-    }
-    return entries;
+void FMSyntaxParserBase::readEntryByEntry() {
+    entryByEntry_ = true;
+    fast_ = false;
 }
 
-bool FMSyntaxParserBase::matchesAt(int entry, uint32_t at, bool caseInsensitive) const {
-    const uint32_t len = entryLength_[entry];
-    if (length_ - at < len) {
+bool FMSyntaxParserBase::indexed() {
+    if (entryByEntry_) {
         return false;
     }
-    const char* word = entryText_[entry];
-    const char* here = text_ + at;
-    if (!caseInsensitive) {
-        return std::memcmp(here, word, len) == 0;
+    if (index_ == nullptr) {
+        buildIndex();
     }
-    for (uint32_t i = 0; i < len; ++i) {
-        if (foldAscii(static_cast<unsigned char>(here[i])) != foldAscii(static_cast<unsigned char>(word[i]))) {
-            return false;
-        }
+    return index_->usable();
+}
+
+uint32_t FMSyntaxParserBase::matchTokenSlow(TokenSet classes, bool caseInsensitive, int* entry) {
+    if (!indexed()) {
+        return matchSlow(classes, caseInsensitive, pos_, entry);
     }
-    return true;
+    const int found = index_->firstMatch(index_->entriesOf(classes), text_, pos_, length_, caseInsensitive);
+    if (found < 0) {
+        return kParseMissingToken;
+    }
+    if (entry) {
+        *entry = found;
+    }
+    return kParseOk;
+}
+
+uint8_t FMSyntaxParserBase::entryLengthSlow(int entry) {
+    return indexed() ? index_->length(entry) : TokenAt(entry).length;
+}
+
+TokenClass FMSyntaxParserBase::entryClassSlow(int entry) {
+    return indexed() ? index_->tokenClass(entry) : TokenAt(entry).tokenClass;
+}
+
+void FMSyntaxParserBase::skipWhitespaceSlow() {
+    int entry = 0;
+    while (matchTokenSlow(kWhite, false, &entry) == kParseOk) {
+        pos_ += entryLengthSlow(entry);
+    }
+}
+
+uint32_t FMSyntaxParserBase::expectSlow(TokenSet classes, bool caseInsensitive, int* entry) {
+    skipWhitespaceSlow();
+    int found = 0;
+    if (matchTokenSlow(classes, caseInsensitive, &found) != kParseOk) {
+        return kParseMissingToken;
+    }
+    pos_ += entryLengthSlow(found);
+    if (entry) {
+        *entry = found;
+    }
+    return kParseOk;
+}
+
+uint32_t FMSyntaxParserBase::expectLineBreakSlow(bool consumeAll) {
+    int entry = 0;
+    while (matchTokenSlow(tokenBit(TokenClass::Blank), false, &entry) == kParseOk) {
+        pos_ += entryLengthSlow(entry);
+    }
+    if (matchTokenSlow(tokenBit(TokenClass::LineBreak), false, &entry) != kParseOk) {
+        return kParseMissingToken;
+    }
+    while (consumeAll && matchTokenSlow(tokenBit(TokenClass::LineBreak), false, &entry) == kParseOk) {
+        pos_ += entryLengthSlow(entry);
+    }
+    return kParseOk;
 }
 
 // The plain reading: every entry in table order. Used only for tables the
 // index cannot hold; ours never is one.
 uint32_t FMSyntaxParserBase::matchSlow(TokenSet classes, bool caseInsensitive, uint32_t at, int* entry) const {
     const uint32_t remaining = length_ - at;
-    for (int i = 0; i < entryCount_; ++i) {
+    const int count = TokenCount();
+    for (int i = 0; i < count; ++i) {
         const KeywordEntry& candidate = TokenAt(i);
         if ((classes & tokenBit(candidate.tokenClass)) == 0 || remaining < candidate.length) {
             continue;
@@ -102,31 +134,6 @@ uint32_t FMSyntaxParserBase::matchSlow(TokenSet classes, bool caseInsensitive, u
     return kParseMissingToken;
 }
 
-uint32_t FMSyntaxParserBase::MatchToken(TokenSet classes, bool caseInsensitive, int* entry) {
-    if (!indexed_) {
-        buildIndex();
-    }
-    if (slowTable_) {
-        return matchSlow(classes, caseInsensitive, pos_, entry);
-    }
-    if (pos_ >= length_) {
-        return kParseMissingToken;
-    }
-    const unsigned char first = static_cast<unsigned char>(text_[pos_]);
-    uint64_t candidates = (caseInsensitive ? firstFolded_[first] : firstExact_[first]) & entriesOf(classes);
-    while (candidates != 0) {
-        const int i = std::countr_zero(candidates);
-        candidates &= candidates - 1;
-        if (matchesAt(i, pos_, caseInsensitive)) {
-            if (entry) {
-                *entry = i;
-            }
-            return kParseOk;
-        }
-    }
-    return kParseMissingToken;
-}
-
 uint32_t FMSyntaxParserBase::MatchToken(const TokenClass* classes, int count, bool caseInsensitive, int* entry) {
     TokenSet set = 0;
     for (int i = 0; i < count; ++i) {
@@ -135,46 +142,9 @@ uint32_t FMSyntaxParserBase::MatchToken(const TokenClass* classes, int count, bo
     return MatchToken(set, caseInsensitive, entry);
 }
 
-void FMSyntaxParserBase::SkipWhitespace() {
-    constexpr TokenSet kWhite = tokenSet(TokenClass::Blank, TokenClass::LineBreak);
-    int entry = 0;
-    while (MatchToken(kWhite, false, &entry) == kParseOk) {
-        pos_ += TokenAt(entry).length;
-    }
-}
-
-uint32_t FMSyntaxParserBase::expect(TokenSet classes, bool caseInsensitive, int* entry) {
-    SkipWhitespace();
-    int found = 0;
-    if (MatchToken(classes, caseInsensitive, &found) != kParseOk) {
-        return kParseMissingToken;
-    }
-    pos_ += TokenAt(found).length;
-    if (entry) {
-        *entry = found;
-    }
-    return kParseOk;
-}
-
-uint32_t FMSyntaxParserBase::ExpectLineBreak(bool consumeAll) {
-    int entry = 0;
-    while (MatchToken(tokenBit(TokenClass::Blank), false, &entry) == kParseOk) {
-        pos_ += TokenAt(entry).length;
-    }
-    if (MatchToken(tokenBit(TokenClass::LineBreak), false, &entry) != kParseOk) {
-        return kParseMissingToken;
-    }
-    if (consumeAll) {
-        while (MatchToken(tokenBit(TokenClass::LineBreak), false, &entry) == kParseOk) {
-            pos_ += TokenAt(entry).length;
-        }
-    }
-    return kParseOk;
-}
-
 // Offset of the first match at or after the position, or kNotFound.
 uint32_t FMSyntaxParserBase::scanFor(TokenSet classes) const {
-    if (slowTable_) {
+    if (entryByEntry_ || !index_->usable()) {
         // Unindexed table: try the match at every character.
         for (uint32_t at = pos_; at < length_; ++at) {
             if (matchSlow(classes, false, at, nullptr) == kParseOk) {
@@ -183,33 +153,38 @@ uint32_t FMSyntaxParserBase::scanFor(TokenSet classes) const {
         }
         return kNotFound;
     }
-    const uint64_t entries = entriesOf(classes);
+    const EntrySet entries = index_->entriesOf(classes);
     if (entries == 0 || pos_ >= length_) {
         return kNotFound;
     }
-    if (std::has_single_bit(entries) && entryLength_[std::countr_zero(entries)] == 1) {
+    if ((classes & ~index_->singleCharClasses()) == 0 && (entries & (entries - 1)) != 0) {
+        // Several one-character tokens, such as a comma or a closing parenthesis.
+        uint32_t at = pos_;
+        while (at < length_ && (index_->byteClasses(static_cast<unsigned char>(text_[at]), false) & classes) == 0) {
+            ++at;
+        }
+        return at < length_ ? at : kNotFound;
+    }
+    if ((entries & (entries - 1)) == 0 && index_->length(std::countr_zero(entries)) == 1) {
         // A one-character token, such as the closing quote: a plain memchr.
-        const char* hit = static_cast<const char*>(
-            std::memchr(text_ + pos_, entryText_[std::countr_zero(entries)][0], length_ - pos_));
-        return hit ? static_cast<uint32_t>(hit - text_) : kNotFound;
+        const void* hit = std::memchr(text_ + pos_, index_->firstByte(std::countr_zero(entries)), length_ - pos_);
+        return hit ? static_cast<uint32_t>(static_cast<const char*>(hit) - text_) : kNotFound;
     }
     for (uint32_t at = pos_; at < length_; ++at) {
-        uint64_t candidates = firstExact_[static_cast<unsigned char>(text_[at])] & entries;
+        EntrySet candidates = index_->startingWith(static_cast<unsigned char>(text_[at]), false) & entries;
         while (candidates != 0) {
             const int i = std::countr_zero(candidates);
-            candidates &= candidates - 1;
-            if (matchesAt(i, at, false)) {
+            if (index_->matchesAt(i, text_, at, length_, false)) {
                 return at;
             }
+            candidates &= candidates - 1;
         }
     }
     return kNotFound;
 }
 
 uint32_t FMSyntaxParserBase::distanceToAny(TokenSet classes, uint32_t& distance) {
-    if (!indexed_) {
-        buildIndex();
-    }
+    indexed();
     ScanMemo* memo = nullptr;
     for (ScanMemo& m : memo_) {
         if (m.classes == classes) {
@@ -264,28 +239,35 @@ uint32_t FMSyntaxParserBase::ReadQuoted(std::string_view& quoted) {
     pos_ = begin + distance;
     int entry = 0;
     MatchToken(tokenBit(TokenClass::ClosingQuote), false, &entry);
-    pos_ += TokenAt(entry).length;
+    pos_ += entryLength(entry);
     return kParseOk;
 }
 
 // Lines are the runs between runs of CR and LF; a leading run is skipped, so
-// empty lines never count.
+// empty lines never count. The index of the line holding a position is the
+// number of lines that end at or before it: every place where a run of line
+// breaks gives way to another character ends one (but the end of the leading
+// run), and the end of the text ends the last. Counted branch-free, a byte at
+// a time, so that the compiler can count many at once.
 uint32_t FMSyntaxParserBase::CurrentLineIndex() const {
-    uint32_t i = 0;
-    while (i < length_ && isLineBreakByte(text_[i])) {
-        ++i;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text_);
+    uint32_t first = 0;
+    while (first < length_ && isLineBreakByte(bytes[first])) {
+        ++first;
     }
+    if (first == length_) {
+        return 0;
+    }
+    // Line ends at first + 1 ... last, the byte before each being bytes[e - 1].
+    const uint32_t last = pos_ < length_ ? pos_ : length_ - 1;
+    const size_t count = last > first ? last - first : 0;
+    const unsigned char* before = bytes + first;
+    const unsigned char* at = bytes + first + 1;
     uint32_t index = 0;
-    while (i < length_) {
-        while (i < length_ && !isLineBreakByte(text_[i])) {
-            ++i;
-        }
-        while (i < length_ && isLineBreakByte(text_[i])) {
-            ++i;
-        }
-        if (pos_ < i) {
-            return index;
-        }
+    for (size_t k = 0; k < count; ++k) {
+        index += static_cast<uint32_t>(isLineBreakByte(before[k]) & !isLineBreakByte(at[k]));
+    }
+    if (pos_ >= length_) {
         ++index;
     }
     return index;

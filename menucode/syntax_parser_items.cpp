@@ -45,8 +45,8 @@ uint32_t FMSyntaxParser::report(const ParentState& parent, const ItemSpec& spec)
 
 // separator := "(" ")"
 uint32_t FMSyntaxParser::ReadSeparator(const ParentState& parent) {
-    uint32_t st = expectOne(TC::OpenArguments);
-    if (st != kParseOk || (st = expectOne(TC::CloseArguments)) != kParseOk) {
+    uint32_t st = takeOne<TC::OpenArguments>();
+    if (st != kParseOk || (st = takeOne<TC::CloseArguments>()) != kParseOk) {
         return st;
     }
     ItemSpec spec;
@@ -57,7 +57,7 @@ uint32_t FMSyntaxParser::ReadSeparator(const ParentState& parent) {
 
 // options := { "," option }
 uint32_t FMSyntaxParser::readOptionList(ItemOptions& options) {
-    while (expectOne(TC::Comma) == kParseOk) {
+    while (takeOne<TC::Comma>() == kParseOk) {
         if (uint32_t st = ReadItemOptions(options)) {
             return st;
         }
@@ -67,16 +67,16 @@ uint32_t FMSyntaxParser::readOptionList(ItemOptions& options) {
 
 // command := "(" [quoted ","] command-keyword options ")"
 uint32_t FMSyntaxParser::ReadCommandItem(const ParentState& parent) {
-    uint32_t st = expectOne(TC::OpenArguments);
+    uint32_t st = takeOne<TC::OpenArguments>();
     if (st != kParseOk) {
         return st;
     }
     ItemSpec spec;
     spec.kind = ItemSpecKind::FmCommand;
     std::string_view caption;
-    if (ReadQuoted(caption) == kParseOk) {
+    if (quoted(caption) == kParseOk) {
         spec.caption = caption;
-        if ((st = expectOne(TC::Comma)) != kParseOk) {
+        if ((st = takeOne<TC::Comma>()) != kParseOk) {
             return st;
         }
     }
@@ -86,7 +86,7 @@ uint32_t FMSyntaxParser::ReadCommandItem(const ParentState& parent) {
     ItemOptions options;
     options.seenCheckOn = true;
     options.seenShortcut = popupMode_;
-    if ((st = readOptionList(options)) != kParseOk || (st = expectOne(TC::CloseArguments)) != kParseOk) {
+    if ((st = readOptionList(options)) != kParseOk || (st = takeOne<TC::CloseArguments>()) != kParseOk) {
         return st;
     }
     spec.platforms = platforms();
@@ -104,14 +104,14 @@ uint32_t FMSyntaxParser::ReadScriptItem(const ParentState& parent) {
     }
     std::string_view caption;
     std::string_view script;
-    uint32_t st = expectOne(TC::OpenArguments);
-    if (st != kParseOk || (st = ReadQuoted(caption)) != kParseOk || (st = expectOne(TC::Comma)) != kParseOk ||
-        (st = ReadQuoted(script)) != kParseOk) {
+    uint32_t st = takeOne<TC::OpenArguments>();
+    if (st != kParseOk || (st = quoted(caption)) != kParseOk || (st = takeOne<TC::Comma>()) != kParseOk ||
+        (st = quoted(script)) != kParseOk) {
         return st;
     }
     ItemOptions options;
     options.seenShortcut = popupMode_;
-    if ((st = readOptionList(options)) != kParseOk || (st = expectOne(TC::CloseArguments)) != kParseOk) {
+    if ((st = readOptionList(options)) != kParseOk || (st = takeOne<TC::CloseArguments>()) != kParseOk) {
         return st;
     }
     ItemSpec spec;
@@ -131,16 +131,16 @@ uint32_t FMSyntaxParser::ReadScriptItem(const ParentState& parent) {
 uint32_t FMSyntaxParser::ReadMacItem(const ParentState& parent, ItemSpecKind kind) {
     std::string_view caption;
     std::string_view script;
-    uint32_t st = expectOne(TC::OpenArguments);
-    if (st != kParseOk || (st = ReadQuoted(caption)) != kParseOk || (st = expectOne(TC::Comma)) != kParseOk ||
-        (st = ReadQuoted(script)) != kParseOk) {
+    uint32_t st = takeOne<TC::OpenArguments>();
+    if (st != kParseOk || (st = quoted(caption)) != kParseOk || (st = takeOne<TC::Comma>()) != kParseOk ||
+        (st = quoted(script)) != kParseOk) {
         return st;
     }
     ItemOptions options;
     options.seenShortcut = true;
     options.seenUserString = true;
     options.seenCheckOn = true;
-    if ((st = readOptionList(options)) != kParseOk || (st = expectOne(TC::CloseArguments)) != kParseOk) {
+    if ((st = readOptionList(options)) != kParseOk || (st = takeOne<TC::CloseArguments>()) != kParseOk) {
         return st;
     }
     ItemSpec spec;
@@ -168,7 +168,7 @@ uint32_t FMSyntaxParser::ReadItemOptions(ItemOptions& options) {
     }
     if (!options.seenEnable) {
         int entry = 0;
-        st = expect(tokenSet(TC::DisableOption, TC::EnableOption), true, &entry);
+        st = take<tokenSet(TC::DisableOption, TC::EnableOption), true>(&entry);
         if (st == kParseOk) {
             options.enabled = entryClass(entry) == TC::EnableOption ? 1 : 0;
             options.seenEnable = true;
@@ -176,16 +176,16 @@ uint32_t FMSyntaxParser::ReadItemOptions(ItemOptions& options) {
         }
     }
     if (!options.seenUserString) {
-        st = expect(tokenBit(TC::UserStringOption), true);
+        st = take<tokenBit(TC::UserStringOption), true>();
         std::string_view text;
-        if (st == kParseOk && (st = ReadQuoted(text)) == kParseOk) {
+        if (st == kParseOk && (st = quoted(text)) == kParseOk) {
             options.userString = text;
             options.seenUserString = true;
             return kParseOk;
         }
     }
     if (!options.seenCheckOn) {
-        st = expect(tokenBit(TC::CheckOnOption), true);
+        st = take<tokenBit(TC::CheckOnOption), true>();
         if (st == kParseOk) {
             options.checkOn = 1;
             options.seenCheckOn = true;
@@ -197,7 +197,7 @@ uint32_t FMSyntaxParser::ReadItemOptions(ItemOptions& options) {
 // shortcut := NONE | [modifier "+" [modifier "+"]] quoted-key       modifier := CTRL | ALT
 // The item's shortcut changes only when the whole option reads.
 uint32_t FMSyntaxParser::ReadShortcut(int& modifiers, int& key) {
-    if (expectOne(TC::NoShortcut) == kParseOk) {
+    if (takeOne<TC::NoShortcut>() == kParseOk) {
         modifiers = 0;
         key = 0;
         return kParseOk;
@@ -205,7 +205,7 @@ uint32_t FMSyntaxParser::ReadShortcut(int& modifiers, int& key) {
     int mods = 0;
     for (int i = 0; i < 2; ++i) {
         int entry = 0;
-        if (expect(tokenSet(TC::NoShortcut, TC::CtrlModifier, TC::AltModifier), false, &entry) != kParseOk) {
+        if (take<tokenSet(TC::NoShortcut, TC::CtrlModifier, TC::AltModifier)>(&entry) != kParseOk) {
             break;
         }
         const TokenClass modifier = entryClass(entry);
@@ -213,12 +213,12 @@ uint32_t FMSyntaxParser::ReadShortcut(int& modifiers, int& key) {
             return kParseMisplaced;
         }
         mods |= modifier == TC::CtrlModifier ? kModCtrl : kModAlt;
-        if (uint32_t st = expectOne(TC::Plus)) {
+        if (uint32_t st = takeOne<TC::Plus>()) {
             return st;
         }
     }
     std::string_view name;
-    if (uint32_t st = ReadQuoted(name)) {
+    if (uint32_t st = quoted(name)) {
         return st;
     }
     int keyCode = 0;
@@ -239,9 +239,9 @@ uint32_t FMSyntaxParser::ReadShortcut(int& modifiers, int& key) {
 
 // keyword := the text up to the next "," or ")", less trailing blanks and tabs
 uint32_t FMSyntaxParser::ReadTableKeyword(FmTable table, uint32_t& id) {
-    SkipWhitespace();
+    skipWhiteSpace();
     uint32_t distance = 0;
-    if (distanceToAny(tokenSet(TC::Comma, TC::CloseArguments), distance) != kParseOk) {
+    if (distanceToKeywordEnd(distance) != kParseOk) {
         return kParseMissingToken;
     }
     const uint32_t begin = position();
@@ -258,6 +258,42 @@ uint32_t FMSyntaxParser::ReadTableKeyword(FmTable table, uint32_t& id) {
     }
     id = foundId;
     setPosition(begin + distance);
+    return kParseOk;
+}
+
+uint32_t FMSyntaxParser::distanceToKeywordEnd(uint32_t& distance) {
+    constexpr TokenSet kEnds = tokenSet(TC::Comma, TC::CloseArguments);
+    static_assert((kEnds & ~kLexiconIndex.singleCharClasses()) == 0, "a keyword ends at one byte");
+    if (!plain_) {
+        // Keywords are short: a look a little way ahead mostly finds the end
+        // without the remembered scan.
+        constexpr uint32_t kLookAhead = 64;
+        const uint32_t stop = length_ - pos_ < kLookAhead ? length_ : pos_ + kLookAhead;
+        for (uint32_t at = pos_; at < stop; ++at) {
+            if (byteIsOneOf<kEnds>(at)) {
+                distance = at - pos_;
+                return kParseOk;
+            }
+        }
+    }
+    return distanceToAny(kEnds, distance);
+}
+
+uint32_t FMSyntaxParser::quoted(std::string_view& text) {
+    if (plain_) {
+        return ReadQuoted(text);
+    }
+    if (takeOne<TC::OpeningQuote>() != kParseOk) {
+        return kParseMissingToken;
+    }
+    const uint32_t begin = pos_;
+    uint32_t distance = 0;
+    if (distanceToAny(tokenBit(TC::ClosingQuote), distance) != kParseOk) {
+        return kParseUnclosed;
+    }
+    text = std::string_view(text_ + begin, distance);
+    constexpr int kClosingQuote = std::countr_zero(kLexiconIndex.entriesOf(tokenBit(TC::ClosingQuote)));
+    pos_ = begin + distance + kLexiconIndex.length(kClosingQuote);
     return kParseOk;
 }
 

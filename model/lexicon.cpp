@@ -3,8 +3,10 @@
 // record) and display name (dialogs and menus).
 #include "model/lexicon.h"
 
+#include <array>
 #include <cassert>
 
+#include "model/keyword_table.h"
 #include "model/lexicon_tables.h"
 
 namespace tessary {
@@ -13,25 +15,23 @@ using lexicon_tables::FmTable;
 
 namespace {
 
-// The first row whose keyword equals the text but for case; keywords are
-// unique in that sense, so a binary search over the sorted index finds it.
+// The row whose keyword equals the text but for case; keywords are unique in
+// that sense, so the first equal one met in the hash slots is the only one.
 const FmTableRow* FindByKeyword(const FmTable& table, std::string_view keyword) {
-    int low = 0;
-    int high = table.count;
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        const FmTableRow& row = table.rows[table.rowsByKeyword[middle]];
-        const int order = lexicon_tables::CompareFolded(row.keyword, keyword);
-        if (order == 0) {
-            return &row;
+    for (uint32_t slot = lexicon_tables::HashFolded(keyword) & table.hashMask;; slot = (slot + 1) & table.hashMask) {
+        const uint8_t row = table.rowsByHash[slot];
+        if (row == lexicon_tables::kNoRow) {
+            return nullptr;
         }
-        if (order < 0) {
-            low = middle + 1;
-        } else {
-            high = middle;
+        if (table.keywordLengths[row] != keyword.size()) {
+            continue;
+        }
+        // Keywords are mostly written as the table spells them.
+        const std::string_view rowKeyword(table.rows[row].keyword, keyword.size());
+        if (rowKeyword == keyword || lexicon_tables::CompareFolded(rowKeyword, keyword) == 0) {
+            return &table.rows[row];
         }
     }
-    return nullptr;
 }
 
 const FmTableRow* FindById(const FmTable& table, uint32_t id) {
@@ -106,7 +106,7 @@ const KeyNameEntry* KeyNameByVirtualKey(uint8_t virtualKey) {
 
 const KeywordEntry& KeywordAt(int index) {
     assert(index >= 0 && index < kKeywordCount);
-    return lexicon_tables::kKeywordTable[index];
+    return kKeywordTable[index];
 }
 
 const FmTableRow& FmCommandRow(int row) {
@@ -163,8 +163,16 @@ uint32_t ParseKeyName(std::string_view name, int& keyCode, bool& isFunctionKey) 
         keyCode = CharKeyCode(c);
         return 0;
     }
+    // The names with their lengths, measured once.
+    static const std::array<std::string_view, kKeyNameCount> names = [] {
+        std::array<std::string_view, kKeyNameCount> views;
+        for (int i = 0; i < kKeyNameCount; ++i) {
+            views[i] = lexicon_tables::kKeyNameTable[i].name;
+        }
+        return views;
+    }();
     for (int i = 0; i < kKeyNameCount; ++i) {
-        if (name == lexicon_tables::kKeyNameTable[i].name) {
+        if (name == names[i]) {
             keyCode = -(i + 1);
             isFunctionKey = keyCode < -13;
             return 0;

@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "model/keyword_table.h"
+
 namespace tessary::lexicon_tables {
 
 namespace {
@@ -17,48 +19,6 @@ constexpr bool IsPrefixFolded(std::string_view prefix, std::string_view text) {
 }
 
 }  // namespace
-
-// In the order the parser tries them: a text that begins with another entry's
-// text stands before that entry.
-constexpr KeywordEntry kKeywordTable[kKeywordCount] = {
-    {"FM_MENUITEMSEPARATOR", 20, TokenClass::SeparatorItem},
-    {"FM_MENUSCRIPTITEM", 17, TokenClass::ScriptItem},
-    {"FM_MACPREFERENCES", 17, TokenClass::MacPreferencesItem},
-    {"FM_MACQUITITEM", 14, TokenClass::MacQuitItem},
-    {"FM_CONTEXTMENU", 14, TokenClass::ContextMenu},
-    {"#IF_MACCLASSIC", 14, TokenClass::PlatformMacClassic},
-    {"#IF_MACCARBON", 13, TokenClass::PlatformMacX},
-    {"FM_POPUPMENU", 12, TokenClass::PopupMenu},
-    {"FM_APPLEMENU", 12, TokenClass::AppMenu},
-    {"FM_MENUITEM", 11, TokenClass::CommandItem},
-    {"FM_APPMENU", 10, TokenClass::AppMenu},
-    {"FM_MENUBAR", 10, TokenClass::MenuBar},
-    {"CHECK-ON", 8, TokenClass::CheckOnOption},
-    {"DISABLED", 8, TokenClass::DisableOption},
-    {"ENABLED", 7, TokenClass::EnableOption},
-    {"FM_MENU", 7, TokenClass::Menu},
-    {"#END_IF", 7, TokenClass::PlatformEnd},
-    {"#IF_WIN", 7, TokenClass::PlatformWindows},
-    {"#IF_MAC", 7, TokenClass::PlatformMac},
-    {"STRING:", 7, TokenClass::UserStringOption},
-    {"DISABLE", 7, TokenClass::DisableOption},
-    {"ENABLE", 6, TokenClass::EnableOption},
-    {"NONE", 4, TokenClass::NoShortcut},
-    {"CTRL", 4, TokenClass::CtrlModifier},
-    {"ALT", 3, TokenClass::AltModifier},
-    {"{", 1, TokenClass::OpenBody},
-    {"}", 1, TokenClass::CloseBody},
-    {" ", 1, TokenClass::Blank},
-    {"\t", 1, TokenClass::Blank},
-    {"\n", 1, TokenClass::LineBreak},
-    {"\r", 1, TokenClass::LineBreak},
-    {"(", 1, TokenClass::OpenArguments},
-    {")", 1, TokenClass::CloseArguments},
-    {",", 1, TokenClass::Comma},
-    {"\"", 1, TokenClass::OpeningQuote},
-    {"\"", 1, TokenClass::ClosingQuote},
-    {"+", 1, TokenClass::Plus},
-};
 
 namespace {
 
@@ -348,8 +308,8 @@ constexpr bool FmTableIsSound(const FmTableRow (&rows)[N]) {
     static_assert(N < kNoRow);
     const std::array<uint8_t, N + 1> rowOfId = FirstRowOfIds(rows);
     for (size_t i = 0; i < N; ++i) {
-        if (rows[i].keyword == nullptr || rows[i].caption == nullptr || rows[i].keyword[0] == '\0' ||
-            rows[i].id == 0 || rows[i].id > N || rowOfId[rows[i].id] != i) {
+        if (rows[i].keyword == nullptr || rows[i].caption == nullptr || rows[i].keyword[0] == '\0' || rows[i].id == 0 ||
+            rows[i].id > N || rowOfId[rows[i].id] != i) {
             return false;
         }
     }
@@ -364,16 +324,77 @@ constexpr bool FmTableIsSound(const FmTableRow (&rows)[N]) {
 static_assert(FmTableIsSound(kFmCommandRows));
 static_assert(FmTableIsSound(kFmMenuRows));
 
-constexpr std::array<uint8_t, kFmCommandCount> kFmCommandOrder = OrderByKeyword(kFmCommandRows);
+// The hash slots of a table with `Slots` slots, a power of two well above the
+// number of rows so that probes stay short.
+template <size_t Slots, size_t N>
+constexpr std::array<uint8_t, Slots> HashSlots(const FmTableRow (&rows)[N]) {
+    static_assert((Slots & (Slots - 1)) == 0 && Slots >= 2 * N);
+    std::array<uint8_t, Slots> slots{};
+    slots.fill(kNoRow);
+    for (size_t i = 0; i < N; ++i) {
+        size_t slot = HashFolded(rows[i].keyword) & (Slots - 1);
+        while (slots[slot] != kNoRow) {
+            slot = (slot + 1) & (Slots - 1);
+        }
+        slots[slot] = static_cast<uint8_t>(i);
+    }
+    return slots;
+}
+
+// The most slots a lookup of a keyword of the table visits.
+template <size_t Slots, size_t N>
+constexpr size_t LongestProbe(const FmTableRow (&rows)[N], const std::array<uint8_t, Slots>& slots) {
+    size_t longest = 0;
+    for (size_t i = 0; i < N; ++i) {
+        size_t probes = 1;
+        for (size_t slot = HashFolded(rows[i].keyword) & (Slots - 1); slots[slot] != i;
+             slot = (slot + 1) & (Slots - 1)) {
+            ++probes;
+        }
+        longest = probes > longest ? probes : longest;
+    }
+    return longest;
+}
+
+template <size_t N>
+constexpr std::array<uint8_t, N> KeywordLengths(const FmTableRow (&rows)[N]) {
+    std::array<uint8_t, N> lengths{};
+    for (size_t i = 0; i < N; ++i) {
+        const size_t length = std::string_view(rows[i].keyword).size();
+        lengths[i] = length > 0xFF ? 0xFF : static_cast<uint8_t>(length);
+    }
+    return lengths;
+}
+
+constexpr size_t kFmCommandSlots = 1024;
+constexpr size_t kFmMenuSlots = 128;
+constexpr std::array<uint8_t, kFmCommandSlots> kFmCommandHash = HashSlots<kFmCommandSlots>(kFmCommandRows);
+constexpr std::array<uint8_t, kFmCommandCount> kFmCommandLengths = KeywordLengths(kFmCommandRows);
 constexpr std::array<uint8_t, kFmCommandCount + 1> kFmCommandRowOfId = FirstRowOfIds(kFmCommandRows);
-constexpr std::array<uint8_t, kFmMenuCount> kFmMenuOrder = OrderByKeyword(kFmMenuRows);
+constexpr std::array<uint8_t, kFmMenuSlots> kFmMenuHash = HashSlots<kFmMenuSlots>(kFmMenuRows);
+constexpr std::array<uint8_t, kFmMenuCount> kFmMenuLengths = KeywordLengths(kFmMenuRows);
 constexpr std::array<uint8_t, kFmMenuCount + 1> kFmMenuRowOfId = FirstRowOfIds(kFmMenuRows);
+
+// Every keyword shorter than 255 characters, so that its length is kept whole.
+template <size_t N>
+constexpr bool KeywordLengthsFit(const std::array<uint8_t, N>& lengths) {
+    for (uint8_t length : lengths) {
+        if (length == 0xFF) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(KeywordLengthsFit(kFmCommandLengths) && KeywordLengthsFit(kFmMenuLengths));
+static_assert(LongestProbe(kFmCommandRows, kFmCommandHash) <= 4 && LongestProbe(kFmMenuRows, kFmMenuHash) <= 4);
 
 }  // namespace
 
-constexpr FmTable kFmCommands = {kFmCommandRows, kFmCommandCount, kFmCommandOrder.data(), kFmCommandRowOfId.data(),
+constexpr FmTable kFmCommands = {kFmCommandRows,      kFmCommandCount,          kFmCommandHash.data(),
+                                 kFmCommandSlots - 1, kFmCommandLengths.data(), kFmCommandRowOfId.data(),
                                  kFmCommandCount};
-constexpr FmTable kFmMenus = {kFmMenuRows, kFmMenuCount, kFmMenuOrder.data(), kFmMenuRowOfId.data(), kFmMenuCount};
+constexpr FmTable kFmMenus = {kFmMenuRows,           kFmMenuCount,          kFmMenuHash.data(), kFmMenuSlots - 1,
+                              kFmMenuLengths.data(), kFmMenuRowOfId.data(), kFmMenuCount};
 
 // KeyCode -position; ENTER and RETURN share virtual key 13, and ENTER, being
 // first, is the one a record's 13 turns back into.
@@ -442,17 +463,20 @@ constexpr std::array<uint8_t, 128> MakeCharKeyTable() {
 constexpr std::array<uint8_t, 128> kCharKeyTable = MakeCharKeyTable();
 
 constexpr PunctuationKey kPunctuationKeys[kPunctuationKeyCount] = {
-    {'\'', 222}, {',', 188}, {'-', 189}, {'.', 190}, {'/', 191}, {';', 186},
-    {'=', 187}, {'[', 219}, {'\\', 220}, {']', 221}, {'`', 192},
+    {'\'', 222}, {',', 188}, {'-', 189},  {'.', 190}, {'/', 191}, {';', 186},
+    {'=', 187},  {'[', 219}, {'\\', 220}, {']', 221}, {'`', 192},
 };
 
 // The key list of the shortcut dialogs: "/" stands twice and there is no
 // apostrophe, as the plug-in's users have always seen it.
 constexpr const char* kShortcutKeyList[kShortcutKeyListCount] = {
-    "-none-", "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12", "0", "1", "2", "3", "4",
-    "5", "6", "7", "8", "9", "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N", "O", "P", "Q",
-    "R", "S", "T", "U", "V", "W", "X", "Y", "Z", ",", ".", "-", "/", "[", "]", "\\", "/", "=", ";", "`", "Space",
-    "Left", "Right", "Up", "Down", "Page Up", "Page Down", "Home", "End", "Esc", "Enter", "Delete", "Backspace",
+    "-none-",    "F1",   "F2",  "F3",  "F4",    "F5",     "F6",        "F7",    "F8", "F9",   "F10",
+    "F11",       "F12",  "0",   "1",   "2",     "3",      "4",         "5",     "6",  "7",    "8",
+    "9",         "A",    "B",   "C",   "D",     "E",      "F",         "G",     "H",  "I",    "J",
+    "K",         "L",    "M",   "N",   "O",     "P",      "Q",         "R",     "S",  "T",    "U",
+    "V",         "W",    "X",   "Y",   "Z",     ",",      ".",         "-",     "/",  "[",    "]",
+    "\\",        "/",    "=",   ";",   "`",     "Space",  "Left",      "Right", "Up", "Down", "Page Up",
+    "Page Down", "Home", "End", "Esc", "Enter", "Delete", "Backspace",
 };
 
 namespace {

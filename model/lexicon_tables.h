@@ -11,16 +11,18 @@
 
 namespace tessary::lexicon_tables {
 
-extern const KeywordEntry kKeywordTable[kKeywordCount];
-
 // One of the two FileMaker tables with its indexes, all computed when the
 // program is compiled.
 struct FmTable {
     const FmTableRow* rows;
     int count;
-    // Row numbers ordered by keyword under CompareFolded; keywords are unique
-    // under that order.
-    const uint8_t* rowsByKeyword;
+    // Open addressing by HashFolded of the keyword: a row's keyword stands at
+    // the slot of its hash or, when that is taken, at one of the slots after it
+    // (wrapping around) before the next empty one. kNoRow marks an empty slot.
+    // Keywords are unique when case is ignored.
+    const uint8_t* rowsByHash;
+    uint32_t hashMask;  // slots - 1; slots is a power of two
+    const uint8_t* keywordLengths;
     // rowOfId[id] is the first row with that id, kNoRow when none; ids above
     // maxId have no row.
     const uint8_t* rowOfId;
@@ -48,6 +50,23 @@ constexpr int CompareFolded(std::string_view a, std::string_view b) {
         }
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+// A hash of a text that ignores the case of ASCII letters: texts equal but
+// for case hash alike (bit 0x20 is set in every byte before it is mixed in).
+// It mixes the length, the last four bytes and the middle one: the keywords
+// share their beginnings ("FM_", "FM_MENU_") and differ towards the end.
+constexpr uint32_t HashFolded(std::string_view text) {
+    const size_t size = text.size();
+    uint32_t hash = static_cast<uint32_t>(size) * 0x9E3779B1u;
+    auto mix = [&hash](char c) { hash = (hash ^ (static_cast<unsigned char>(c) | 0x20u)) * 16777619u; };
+    for (size_t k = 1; k <= 4 && k <= size; ++k) {
+        mix(text[size - k]);
+    }
+    if (size > 8) {
+        mix(text[size / 2]);
+    }
+    return hash ^ (hash >> 15);
 }
 
 extern const KeyNameEntry kKeyNameTable[kKeyNameCount];
