@@ -247,8 +247,12 @@ struct FMSyntaxParser::BodyStep {
 // failure counts as read when the application menu has no handle; only
 // nesting too deep ends the pass there (the caller sees depthExceeded_).
 template <TokenClass Keyword>
-bool FMSyntaxParser::tryConstruct(ParentState& self, BodyStep& step) {
-    if (takeOne<Keyword>() != kParseOk) {
+bool FMSyntaxParser::tryConstruct(ParentState& self, BodyStep& step, bool standsHere) {
+    if (standsHere) {
+        // Found by the look at the position: move past it.
+        constexpr int kEntry = std::countr_zero(kLexiconIndex.entriesOf(tokenBit(Keyword)));
+        pos_ += kLexiconIndex.length(kEntry);
+    } else if (takeOne<Keyword>() != kParseOk) {
         return false;
     }
     uint32_t st = readConstruct<Keyword>(self);
@@ -276,11 +280,25 @@ bool FMSyntaxParser::tryConstruct(ParentState& self, BodyStep& step) {
     return false;
 }
 
+// The keywords are tried in the order given, each at the position where the
+// one before left it. One look at the position finds the first keyword there;
+// those before it are absent and need no try.
 template <TokenClass... Keywords>
 FMSyntaxParser::BodyStep FMSyntaxParser::readBodyStep(ParentState& self, bool appMenuBody) {
     BodyStep step;
     step.appMenuBody = appMenuBody;
-    (tryConstruct<Keywords>(self, step) || ...);
+    if (plain_) {
+        (tryConstruct<Keywords>(self, step, false) || ...);
+        return step;
+    }
+    skipWhiteSpace();
+    int first = 0;
+    const bool any = ((match<tokenBit(Keywords)>() >= 0 || (++first, false)) || ...);
+    if (!any) {
+        return step;
+    }
+    int index = 0;
+    ((index < first ? (++index, false) : tryConstruct<Keywords>(self, step, index++ == first)) || ...);
     return step;
 }
 
@@ -428,10 +446,7 @@ uint32_t FMSyntaxParser::ReadAppMenu(const ParentState& parent) {
 // directive := line-break (#IF_WIN | #IF_MAC | #IF_MACCLASSIC | #IF_MACCARBON | #END_IF) line-break
 // Only the line break before the keyword is consumed here; the one after it is
 // left for the next construct.
-uint32_t FMSyntaxParser::ProcessDirective() {
-    if (lineBreak(true) != kParseOk) {
-        return kParseOk;
-    }
+uint32_t FMSyntaxParser::readDirective() {
     int entry = 0;
     if (take<kDirectives>(&entry) != kParseOk) {
         return kParseOk;

@@ -311,12 +311,15 @@ private:
     template <int Entry, bool CaseInsensitive>
     bool entryStandsHere() const;
 
+    // ProcessDirective once a line break was passed: the directive, if one follows.
+    uint32_t readDirective();
+
     uint32_t platforms() const { return platformBlock_ & requestedPlatforms_; }
     // Tries the constructs of a body at the position, in the order given.
     template <TokenClass... Keywords>
     BodyStep readBodyStep(ParentState& self, bool appMenuBody);
     template <TokenClass Keyword>
-    bool tryConstruct(ParentState& self, BodyStep& step);
+    bool tryConstruct(ParentState& self, BodyStep& step, bool standsHere);
     template <TokenClass Keyword>
     uint32_t readConstruct(ParentState& parent);
     uint32_t readOptionList(ItemOptions& options);
@@ -461,6 +464,13 @@ inline uint32_t FMSyntaxParser::lineBreak(bool consumeAll) {
         pos_ = at;
     }
     return kParseOk;
+}
+
+inline uint32_t FMSyntaxParser::ProcessDirective() {
+    if (lineBreak(true) != kParseOk) {
+        return kParseOk;
+    }
+    return readDirective();
 }
 
 }  // namespace tessary

@@ -287,12 +287,20 @@ uint32_t FMSyntaxParser::quoted(std::string_view& text) {
         return kParseMissingToken;
     }
     const uint32_t begin = pos_;
+    constexpr int kClosingQuote = std::countr_zero(kLexiconIndex.entriesOf(tokenBit(TC::ClosingQuote)));
+    static_assert(kLexiconIndex.length(kClosingQuote) == 1, "a quoted text ends at one byte");
+    // Quoted texts are short: a look a little way ahead mostly finds the end
+    // without the remembered scan.
+    constexpr uint32_t kLookAhead = 256;
+    const uint32_t window = length_ - begin < kLookAhead ? length_ - begin : kLookAhead;
+    const void* end = std::memchr(text_ + begin, kLexiconIndex.firstByte(kClosingQuote), window);
     uint32_t distance = 0;
-    if (distanceToAny(tokenBit(TC::ClosingQuote), distance) != kParseOk) {
+    if (end != nullptr) {
+        distance = static_cast<uint32_t>(static_cast<const char*>(end) - (text_ + begin));
+    } else if (distanceToAny(tokenBit(TC::ClosingQuote), distance) != kParseOk) {
         return kParseUnclosed;
     }
     text = std::string_view(text_ + begin, distance);
-    constexpr int kClosingQuote = std::countr_zero(kLexiconIndex.entriesOf(tokenBit(TC::ClosingQuote)));
     pos_ = begin + distance + kLexiconIndex.length(kClosingQuote);
     return kParseOk;
 }

@@ -3,6 +3,7 @@
 // record) and display name (dialogs and menus).
 #include "model/lexicon.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 
@@ -163,17 +164,32 @@ uint32_t ParseKeyName(std::string_view name, int& keyCode, bool& isFunctionKey) 
         keyCode = CharKeyCode(c);
         return 0;
     }
-    // The names with their lengths, measured once.
-    static const std::array<std::string_view, kKeyNameCount> names = [] {
-        std::array<std::string_view, kKeyNameCount> views;
+    // The names by length and last character (no two names share both, but
+    // for the slots that hold several, tried in table order), made once.
+    struct Slot {
+        std::string_view name;
+        int position;
+    };
+    static const std::array<std::array<Slot, 4>, 64> slots = [] {
+        std::array<std::array<Slot, 4>, 64> made{};
         for (int i = 0; i < kKeyNameCount; ++i) {
-            views[i] = lexicon_tables::kKeyNameTable[i].name;
+            const std::string_view keyName = lexicon_tables::kKeyNameTable[i].name;
+            auto& slot = made[(keyName.size() * 8 + static_cast<unsigned char>(keyName.back())) & 63];
+            auto place = std::find_if(slot.begin(), slot.end(), [](const Slot& s) { return s.name.empty(); });
+            assert(place != slot.end());
+            *place = Slot{keyName, i + 1};
         }
-        return views;
+        return made;
     }();
-    for (int i = 0; i < kKeyNameCount; ++i) {
-        if (name == names[i]) {
-            keyCode = -(i + 1);
+    if (name.empty()) {
+        return kKeyNameUnknown;
+    }
+    for (const Slot& place : slots[(name.size() * 8 + static_cast<unsigned char>(name.back())) & 63]) {
+        if (place.name.empty()) {
+            break;
+        }
+        if (place.name == name) {
+            keyCode = -place.position;
             isFunctionKey = keyCode < -13;
             return 0;
         }
