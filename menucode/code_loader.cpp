@@ -17,16 +17,6 @@ constexpr std::string_view kSeparatorCaption = "-Separator-";
 constexpr std::string_view kUnnamedCaption = "-unnamed-";
 constexpr std::string_view kAppMenuCaption = "FileMaker Pro";
 
-MenuItemRecord blankRecord() {
-    MenuItemRecord record;
-    clearRecord(record);
-    return record;
-}
-
-void storeText(char (&field)[kRecordTextSize], std::optional<std::string_view> text) {
-    setRecordText(field, text.value_or(std::string_view()).substr(0, kMaxTextLength));
-}
-
 // The line reported for a failure: the parser's line, or 1 when it has none
 // (an exception left the parse before the line was known).
 int failingLine(uint32_t line) {
@@ -160,12 +150,14 @@ MenuHandle CodeLoader::beginMenu(const MenuSpec& spec) {
         // The context or pop-up menu itself: its items become top-level nodes.
         return PendingTree::kTop;
     }
-    MenuItemRecord record = blankRecord();
-    record.platforms = static_cast<PlatformMask>(spec.platforms);
-    record.fmId = spec.fmMenuId;
-    record.useLocalCaption = useLocalCaption;
-    record.enabled = 1;
-    return pending_.add(PendingTree::kTop, caption, NodeKind::Menu, record);
+    PendingNodeValues menu;
+    menu.caption = caption;
+    menu.kind = NodeKind::Menu;
+    menu.platforms = static_cast<PlatformMask>(spec.platforms);
+    menu.fmId = spec.fmMenuId;
+    menu.useLocalCaption = useLocalCaption;
+    menu.enabled = 1;
+    return pending_.add(PendingTree::kTop, menu);
 }
 
 // The root marker stands for a whole context or pop-up menu: the tree is emptied.
@@ -207,22 +199,23 @@ bool CodeLoader::addItem(MenuHandle parent, const ItemSpec& spec) {
     }
     const bool macItem = kind == NodeKind::MacQuitItem || kind == NodeKind::MacPreferencesItem;
 
-    MenuItemRecord record = blankRecord();
+    PendingNodeValues item;
+    item.kind = kind;
     const PlatformMask own = macItem ? kPlatformMacX : static_cast<PlatformMask>(spec.platforms);
-    record.platforms = own & pending_.platformsOf(parent);
-    record.shortcut = PackShortcut(spec.key, spec.modifiers);
-    record.enabled = spec.enabled;
+    item.platforms = own & pending_.platformsOf(parent);
+    item.shortcut = PackShortcut(spec.key, spec.modifiers);
+    item.enabled = spec.enabled;
     if (kind == NodeKind::FmItem) {
-        record.fmId = spec.commandId;
+        item.fmId = spec.commandId;
     }
     if (kind == NodeKind::ScriptItem) {
-        record.checkOn = spec.checkOn;
+        item.checkOn = spec.checkOn;
     }
     if (kind == NodeKind::ScriptItem || macItem) {
-        storeText(record.scriptName, spec.scriptName);
+        item.scriptName = spec.scriptName.value_or(std::string_view());
     }
     if (kind == NodeKind::ScriptItem || kind == NodeKind::FmItem) {
-        storeText(record.userString, spec.userString);
+        item.userString = spec.userString.value_or(std::string_view());
     }
 
     std::string_view caption;
@@ -235,19 +228,22 @@ bool CodeLoader::addItem(MenuHandle parent, const ItemSpec& spec) {
         if (LookupFmCommandCaption(spec.commandId, english) && english != nullptr) {
             caption = english;
         }
-        record.useLocalCaption = 1;
+        item.useLocalCaption = 1;
     }
     if (caption.empty()) {
         caption = kUnnamedCaption;
     }
-    return pending_.add(parent, caption, kind, record) != PendingTree::kNone;
+    item.caption = caption;
+    return pending_.add(parent, item) != PendingTree::kNone;
 }
 
 MenuHandle CodeLoader::beginAppMenu() {
-    MenuItemRecord record = blankRecord();
-    record.platforms = kPlatformMac;
-    record.enabled = 1;
-    return pending_.add(PendingTree::kTop, kAppMenuCaption, NodeKind::AppMenu, record);
+    PendingNodeValues appMenu;
+    appMenu.caption = kAppMenuCaption;
+    appMenu.kind = NodeKind::AppMenu;
+    appMenu.platforms = kPlatformMac;
+    appMenu.enabled = 1;
+    return pending_.add(PendingTree::kTop, appMenu);
 }
 
 bool CodeLoader::nameAppMenu(MenuHandle appMenu, std::string_view caption) {

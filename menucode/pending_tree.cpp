@@ -7,17 +7,34 @@
 
 namespace tessary {
 
-PendingTree::Id PendingTree::add(Id parent, std::string_view caption, NodeKind kind, const MenuItemRecord& record) {
+PendingTree::TextSpan PendingTree::store(std::string_view text) {
+    // Kept whole: the tree cuts texts to 249 characters when it takes them.
+    if (text.empty()) {
+        return TextSpan{};
+    }
+    const TextSpan span{static_cast<uint32_t>(texts_.size()), static_cast<uint32_t>(text.size())};
+    texts_.append(text);
+    return span;
+}
+
+PendingTree::Id PendingTree::add(Id parent, const PendingNodeValues& values) {
     if (parent != kTop && !isLive(parent)) {
         return kNone;
     }
     try {
         Node node;
-        node.caption.assign(caption.substr(0, kMaxTextLength));
-        copyRecord(node.record, record);
-        node.kind = kind;
+        node.caption = store(values.caption);
+        node.scriptName = store(values.scriptName);
+        node.userString = store(values.userString);
+        node.kind = values.kind;
+        node.platforms = values.platforms;
+        node.shortcut = values.shortcut;
+        node.fmId = values.fmId;
+        node.useLocalCaption = values.useLocalCaption;
+        node.enabled = values.enabled;
+        node.checkOn = values.checkOn;
         node.live = true;
-        nodes_.push_back(std::move(node));
+        nodes_.push_back(node);
     } catch (const std::bad_alloc&) {
         return kNone;
     }
@@ -54,7 +71,6 @@ void PendingTree::remove(Id node) {
             pending.push_back(child);
         }
         gone.live = false;
-        gone.caption = std::string();
         gone.parent = gone.firstChild = gone.lastChild = gone.prev = gone.next = kNil;
         --liveCount_;
     }
@@ -62,6 +78,7 @@ void PendingTree::remove(Id node) {
 
 void PendingTree::clear() {
     nodes_.clear();
+    texts_.clear();
     topFirst_ = topLast_ = kNil;
     liveCount_ = 0;
 }
@@ -81,7 +98,7 @@ PlatformMask PendingTree::platformsOf(Id node) const {
     if (!isLive(node)) {
         return 0;
     }
-    return at(node).kind == NodeKind::AppMenu ? kPlatformMac : at(node).record.platforms;
+    return at(node).kind == NodeKind::AppMenu ? kPlatformMac : at(node).platforms;
 }
 
 bool PendingTree::setCaption(Id node, std::string_view caption) {
@@ -89,7 +106,7 @@ bool PendingTree::setCaption(Id node, std::string_view caption) {
         return false;
     }
     try {
-        at(node).caption.assign(caption.substr(0, kMaxTextLength));
+        at(node).caption = store(caption);
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -105,10 +122,10 @@ void PendingTree::clearPlatforms(Id node, PlatformMask bits) {
     while (!pending.empty()) {
         Node& current = at(pending.back());
         pending.pop_back();
-        if ((current.record.platforms & bits) == 0) {
+        if ((current.platforms & bits) == 0) {
             continue;
         }
-        current.record.platforms &= keep;
+        current.platforms &= keep;
         for (Id child = current.firstChild; child != kNil; child = at(child).next) {
             pending.push_back(child);
         }
@@ -122,6 +139,7 @@ bool PendingTree::materialize(MenuTree& tree) const {
     };
     std::vector<NodeHandle> toCollapse;
     std::vector<Frame> stack{{topFirst_, kRootNode}};
+    tree.reserve(liveCount_);  // without it the tree allocates as it goes
     while (!stack.empty()) {
         Frame& frame = stack.back();
         if (frame.next == kNil) {
@@ -131,7 +149,9 @@ bool PendingTree::materialize(MenuTree& tree) const {
         const Node& node = at(frame.next);
         const NodeHandle parent = frame.parent;
         frame.next = node.next;
-        const NodeHandle made = tree.insertNode(parent, kLastPosition, node.caption, node.kind, node.record);
+        const NodeHandle made = tree.insertNode(parent, kLastPosition, textOf(node.caption), node.kind, node.platforms,
+                                                node.shortcut, node.fmId, node.useLocalCaption, node.enabled,
+                                                node.checkOn, textOf(node.scriptName), textOf(node.userString));
         if (made == kNoNode) {
             return false;
         }

@@ -16,6 +16,11 @@
 // places with the same records, and the same nodes expanded (a moved menu is a
 // fresh copy, expanded when it has children; a menu that was never moved is
 // expanded only by an item inserted into it).
+//
+// A pending node holds only what its record will hold: a few numbers and its
+// texts, kept one after another in one buffer. Its record is written where
+// the MenuTree keeps it, zero-filled with these values, as insertNode makes
+// every record.
 #pragma once
 
 #include <cstdint>
@@ -30,6 +35,21 @@ namespace tessary {
 
 class MenuTree;
 
+// What a node carries into the tree: its caption, its kind and the values of
+// its record (every other byte of the record is zero).
+struct PendingNodeValues {
+    std::string_view caption;
+    NodeKind kind = NodeKind::None;
+    PlatformMask platforms = 0;
+    uint16_t shortcut = 0;
+    uint32_t fmId = 0;
+    uint8_t useLocalCaption = 0;
+    uint8_t enabled = 0;
+    uint8_t checkOn = 0;
+    std::string_view scriptName;
+    std::string_view userString;
+};
+
 class PendingTree {
 public:
     // Nodes are named by ids from 1 on; 0 is none. kTop stands for the top level
@@ -40,8 +60,8 @@ public:
 
     // Appends a node as the last child of parent (kTop: the top level). Returns
     // kNone when parent is neither kTop nor a live node, or on allocation failure.
-    // The caption is cut to 249 characters; the record is taken as it is.
-    Id add(Id parent, std::string_view caption, NodeKind kind, const MenuItemRecord& record);
+    // (The tree cuts the texts to 249 characters.)
+    Id add(Id parent, const PendingNodeValues& values);
 
     // Relinks a live node, with its subtree, as the last child of newParent (kTop
     // or a live node outside the node's subtree). The node counts as moved from
@@ -60,7 +80,7 @@ public:
     // The set a node reports for its children: 7 for kTop, 6 for an AppMenu,
     // the record's set otherwise (0 for no live node).
     PlatformMask platformsOf(Id node) const;
-    // Cut to 249 characters; false for no live node.
+    // False for no live node.
     bool setCaption(Id node, std::string_view caption);
 
     // Clears bits from the stored set of the node and of every node below it.
@@ -80,15 +100,28 @@ public:
 private:
     static constexpr uint32_t kNil = 0;  // links hold ids; 0 is no node
 
+    // A text in texts_.
+    struct TextSpan {
+        uint32_t offset = 0;
+        uint32_t length = 0;
+    };
+
     struct Node {
-        std::string caption;
-        MenuItemRecord record;
         uint32_t parent = kNil;  // kNil at the top level
         uint32_t firstChild = kNil;
         uint32_t lastChild = kNil;
         uint32_t prev = kNil;
         uint32_t next = kNil;
+        uint32_t fmId = 0;
+        TextSpan caption;
+        TextSpan scriptName;
+        TextSpan userString;
+        PlatformMask platforms = 0;
+        uint16_t shortcut = 0;
         NodeKind kind = NodeKind::None;
+        uint8_t useLocalCaption = 0;
+        uint8_t enabled = 0;
+        uint8_t checkOn = 0;
         bool live = false;
         bool moved = false;         // a copy, in the terms of the copying load
         bool receivedItem = false;  // an item was inserted into it directly
@@ -96,11 +129,14 @@ private:
 
     Node& at(Id id) { return nodes_[id - 1]; }
     const Node& at(Id id) const { return nodes_[id - 1]; }
+    TextSpan store(std::string_view text);
+    std::string_view textOf(TextSpan span) const { return std::string_view(texts_).substr(span.offset, span.length); }
     void unlink(Id id);
     void append(Id id, Id parent);
     bool contains(Id ancestor, Id node) const;
 
     std::vector<Node> nodes_;
+    std::string texts_;
     uint32_t topFirst_ = kNil;
     uint32_t topLast_ = kNil;
     size_t liveCount_ = 0;

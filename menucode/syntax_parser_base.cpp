@@ -265,7 +265,7 @@ uint32_t FMSyntaxParserBase::CurrentLineIndex() const {
     const unsigned char* at = bytes + first + 1;
     uint32_t index = 0;
     for (size_t k = 0; k < count; ++k) {
-        index += static_cast<uint32_t>(isLineBreakByte(before[k]) & !isLineBreakByte(at[k]));
+        index += static_cast<uint32_t>(isLineBreakByte(before[k])) & static_cast<uint32_t>(!isLineBreakByte(at[k]));
     }
     if (pos_ >= length_) {
         ++index;

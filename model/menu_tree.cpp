@@ -4,6 +4,7 @@
 // menu_tree_ops.cpp.
 #include "model/menu_tree.h"
 
+#include <cstring>
 #include <new>
 
 namespace tessary {
@@ -70,12 +71,12 @@ bool MenuTree::isValid(NodeHandle node) const {
 
 MenuItemRecord* MenuTree::recordOf(NodeHandle node) {
     const uint32_t index = nodeIndex(node);
-    return index == kNil ? nullptr : slots_[index].record.get();
+    return index == kNil ? nullptr : slots_[index].record;
 }
 
 const MenuItemRecord* MenuTree::recordOf(NodeHandle node) const {
     const uint32_t index = nodeIndex(node);
-    return index == kNil ? nullptr : slots_[index].record.get();
+    return index == kNil ? nullptr : slots_[index].record;
 }
 
 const MenuItemRecord* MenuTree::getRecord(NodeHandle node) const {
@@ -100,18 +101,19 @@ bool MenuTree::resolvePosition(uint32_t parent, NodeHandle after, uint32_t& afte
     return afterIndex != kNil && slots_[afterIndex].parent == parent;
 }
 
+template <typename FillRecord>
 NodeHandle MenuTree::createNode(uint32_t parent,
                                 uint32_t afterIndex,
                                 bool first,
                                 std::string_view caption,
                                 NodeKind kind,
-                                const MenuItemRecord& record,
+                                FillRecord fillRecord,
                                 bool expandParent) {
-    std::unique_ptr<MenuItemRecord> ownRecord(new (std::nothrow) MenuItemRecord);
-    if (!ownRecord) {
+    MenuItemRecord* ownRecord = records_.acquire();
+    if (ownRecord == nullptr) {
         return kNoNode;
     }
-    copyRecord(*ownRecord, record);
+    fillRecord(*ownRecord);
 
     uint32_t index;
     if (!freeSlots_.empty()) {
@@ -119,11 +121,13 @@ NodeHandle MenuTree::createNode(uint32_t parent,
         freeSlots_.pop_back();
     } else {
         if (slots_.size() > kIndexMask) {
+            records_.release(ownRecord);
             return kNoNode;  // every handle has been given out
         }
         try {
             slots_.emplace_back();
         } catch (const std::bad_alloc&) {
+            records_.release(ownRecord);
             return kNoNode;
         }
         index = static_cast<uint32_t>(slots_.size() - 1);
@@ -132,11 +136,12 @@ NodeHandle MenuTree::createNode(uint32_t parent,
         slots_[index].caption.assign(caption.substr(0, kMaxTextLength));
     } catch (const std::bad_alloc&) {
         freeSlots_.push_back(index);  // never given out: its generation stays unused
+        records_.release(ownRecord);
         return kNoNode;
     }
 
     Slot& slot = slots_[index];
-    slot.record = std::move(ownRecord);
+    slot.record = ownRecord;
     slot.generation++;
     slot.kind = kind;
     slot.live = true;
@@ -181,36 +186,12 @@ NodeHandle MenuTree::createNode(uint32_t parent,
     return handle;
 }
 
-NodeHandle MenuTree::insertNode(NodeHandle parent,
-                                NodeHandle after,
-                                std::string_view caption,
-                                NodeKind kind,
-                                PlatformMask platforms,
-                                uint16_t shortcut,
-                                uint32_t fmId,
-                                uint8_t useLocalCaption,
-                                uint8_t enabled,
-                                uint8_t checkOn,
-                                std::string_view scriptName,
-                                std::string_view userString) {
-    MenuItemRecord record;
-    clearRecord(record);
-    setRecordText(record.scriptName, scriptName.substr(0, kMaxTextLength));
-    setRecordText(record.userString, userString.substr(0, kMaxTextLength));
-    record.fmId = fmId;
-    record.platforms = platforms;
-    record.shortcut = shortcut;
-    record.enabled = enabled;
-    record.checkOn = checkOn;
-    record.useLocalCaption = useLocalCaption;
-    return insertNode(parent, after, caption, kind, record);
-}
-
-NodeHandle MenuTree::insertNode(NodeHandle parent,
-                                NodeHandle after,
-                                std::string_view caption,
-                                NodeKind kind,
-                                const MenuItemRecord& record) {
+template <typename FillRecord>
+NodeHandle MenuTree::insertFilled(NodeHandle parent,
+                                  NodeHandle after,
+                                  std::string_view caption,
+                                  NodeKind kind,
+                                  FillRecord fillRecord) {
     if (!isValidNodeKind(kind)) {
         return kNoNode;
     }
@@ -223,7 +204,48 @@ NodeHandle MenuTree::insertNode(NodeHandle parent,
     if (!resolvePosition(parentAt, after, afterIndex, first)) {
         return kNoNode;
     }
-    return createNode(parentAt, afterIndex, first, caption, kind, record, true);
+    return createNode(parentAt, afterIndex, first, caption, kind, fillRecord, true);
+}
+
+NodeHandle MenuTree::insertNode(NodeHandle parent,
+                                NodeHandle after,
+                                std::string_view caption,
+                                NodeKind kind,
+                                PlatformMask platforms,
+                                uint16_t shortcut,
+                                uint32_t fmId,
+                                uint8_t useLocalCaption,
+                                uint8_t enabled,
+                                uint8_t checkOn,
+                                std::string_view scriptName,
+                                std::string_view userString) {
+    // Written in place: zero-filled, then the values (the texts over zeros).
+    scriptName = scriptName.substr(0, kMaxTextLength);
+    userString = userString.substr(0, kMaxTextLength);
+    return insertFilled(parent, after, caption, kind, [&](MenuItemRecord& record) {
+        clearRecord(record);
+        if (!scriptName.empty()) {
+            std::memcpy(record.scriptName, scriptName.data(), scriptName.size());
+        }
+        if (!userString.empty()) {
+            std::memcpy(record.userString, userString.data(), userString.size());
+        }
+        record.fmId = fmId;
+        record.platforms = platforms;
+        record.shortcut = shortcut;
+        record.enabled = enabled;
+        record.checkOn = checkOn;
+        record.useLocalCaption = useLocalCaption;
+    });
+}
+
+NodeHandle MenuTree::insertNode(NodeHandle parent,
+                                NodeHandle after,
+                                std::string_view caption,
+                                NodeKind kind,
+                                const MenuItemRecord& record) {
+    return insertFilled(parent, after, caption, kind,
+                        [&record](MenuItemRecord& target) { copyRecord(target, record); });
 }
 
 // ---- Copying ----
@@ -249,12 +271,15 @@ NodeHandle MenuTree::copySubtree(const MenuTree& sourceTree, NodeHandle source, 
 
     TreeBatch batch(*this);
     // Slots of either tree may move while nodes are made: hold indices only.
+    // (Records stay where they are.)
     auto copyOne = [&](uint32_t from, uint32_t toParent, uint32_t toAfter, bool toFirst, bool expandParent) {
         const Slot& slot = sourceTree.slots_[from];
         const std::string caption = slot.caption;
-        MenuItemRecord record;
-        copyRecord(record, *slot.record);  // padding included
-        return createNode(toParent, toAfter, toFirst, caption, slot.kind, record, expandParent);
+        const MenuItemRecord* source = slot.record;
+        return createNode(
+            toParent, toAfter, toFirst, caption, slot.kind,
+            [source](MenuItemRecord& record) { copyRecord(record, *source); },  // padding included
+            expandParent);
     };
 
     const NodeHandle copy = copyOne(sourceAt, parentAt, afterIndex, first, false);
@@ -300,7 +325,8 @@ void MenuTree::freeSubtree(uint32_t top) {
         for (uint32_t child = slot.firstChild; child != kNil; child = slots_[child].next) {
             pending.push_back(child);
         }
-        slot.record.reset();
+        records_.release(slot.record);
+        slot.record = nullptr;
         slot.caption.clear();
         slot.caption.shrink_to_fit();
         slot.live = false;
@@ -373,6 +399,19 @@ void MenuTree::clearTree() {
     while (slots_[kRootIndex].firstChild != kNil) {
         deleteSubtree(handleOf(slots_[kRootIndex].firstChild));
     }
+    records_.clear();  // no node is left to hold one
+}
+
+bool MenuTree::reserve(size_t count) {
+    const size_t freeSlots = freeSlots_.size();
+    if (count > freeSlots) {
+        try {
+            slots_.reserve(slots_.size() + (count - freeSlots));
+        } catch (const std::exception&) {
+            return false;
+        }
+    }
+    return records_.reserve(count);
 }
 
 // ---- Selection and expansion ----

@@ -28,6 +28,7 @@
 
 #include "model/menu_item_record.h"
 #include "model/node_handle.h"
+#include "model/record_pool.h"
 #include "model/tree_observer.h"
 
 namespace tessary {
@@ -102,6 +103,11 @@ public:
 
     // Removes every node; nothing stays selected.
     void clearTree();
+
+    // Makes room for `count` more nodes, so that a large batch of insertions
+    // allocates once; false when there is no memory for it (nothing changes
+    // then, and insertions allocate as they go).
+    bool reserve(size_t count);
 
     // ---- Field access ----
     // Getters report failure (false, NodeKind::None, 0) for no node, for the top
@@ -240,7 +246,7 @@ private:
     static constexpr uint32_t kMaxGeneration = 0xFFE;  // generation 0xFFF is never used: markers live there
 
     struct Slot {
-        std::unique_ptr<MenuItemRecord> record;  // null while the slot is free
+        MenuItemRecord* record = nullptr;  // from records_; null while the slot is free
         std::string caption;
         uint32_t parent = kNil;
         uint32_t firstChild = kNil;
@@ -266,21 +272,30 @@ private:
     const MenuItemRecord* recordOf(NodeHandle node) const;
     bool getText(NodeHandle node, bool scriptName, char* buffer, size_t capacity) const;
 
-    // Makes a node from caption, kind and record under parentIndex after the
-    // resolved position; expandParent marks a non-root parent expanded.
+    // Makes a node from caption and kind under parentIndex after the resolved
+    // position, its record written by fillRecord(MenuItemRecord&), which must
+    // write every byte; expandParent marks a non-root parent expanded.
+    template <typename FillRecord>
     NodeHandle createNode(uint32_t parentIndex,
                           uint32_t afterIndex,
                           bool first,
                           std::string_view caption,
                           NodeKind kind,
-                          const MenuItemRecord& record,
+                          FillRecord fillRecord,
                           bool expandParent);
+    template <typename FillRecord>
+    NodeHandle insertFilled(NodeHandle parent,
+                            NodeHandle after,
+                            std::string_view caption,
+                            NodeKind kind,
+                            FillRecord fillRecord);
     bool resolvePosition(uint32_t parentIndex, NodeHandle after, uint32_t& afterIndex, bool& first) const;
     void freeSubtree(uint32_t index);
     void setExpanded(uint32_t index, bool expanded);
     void setSelected(NodeHandle node);
     void setDropHighlighted(NodeHandle node);
 
+    RecordPool records_;
     std::vector<Slot> slots_;          // slot 0 is the invisible root
     std::vector<uint32_t> freeSlots_;  // reusable slots, most recently freed last
     size_t liveCount_ = 0;
