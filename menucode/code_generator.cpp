@@ -102,8 +102,9 @@ bool WalkNodes(const MenuTree& tree, NodeHandle first, FM_Builder& writer, int m
         if (record == nullptr) {
             continue;
         }
-        char caption[kRecordTextSize] = {};
-        tree.getCaption(node, caption, sizeof caption);
+        // As read through a 250-byte buffer: at most 249 characters, up to a NUL.
+        std::string_view caption = tree.captionView(node).substr(0, kMaxTextLength);
+        caption = caption.substr(0, caption.find('\0'));
         const NodeKind kind = tree.getKind(node);
         switch (kind) {
             case NodeKind::Menu:
@@ -116,7 +117,7 @@ bool WalkNodes(const MenuTree& tree, NodeHandle first, FM_Builder& writer, int m
                     MenuSpec spec;
                     spec.platforms = record->platforms;
                     if (record->useLocalCaption == 0) {
-                        spec.caption = std::string_view(caption);
+                        spec.caption = caption;
                     }
                     spec.fmMenuId = record->fmId;
                     opened = writer.OpenMenu(spec);

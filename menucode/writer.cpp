@@ -8,6 +8,11 @@ namespace tessary {
 
 namespace {
 
+// What a menu or item adds to the text besides its texts and indentation, at
+// most: keywords, punctuation, line ends, block lines.
+constexpr size_t kMenuLayout = 64;
+constexpr size_t kItemLayout = 112;
+
 bool isKnownItemKind(ItemSpecKind kind) {
     switch (kind) {
         case ItemSpecKind::FmCommand:
@@ -35,10 +40,18 @@ bool FM_Builder::OpenMenu(const MenuSpec& spec) {
         return false;
     }
     try {
-        auto menu = std::make_unique<FM_MenuBuilderMenuObj>(spec, current_, calculationForm_);
+        MenuSpec kept = spec;
+        if (spec.caption) {
+            kept.caption = texts_.keep(*spec.caption);
+        }
+        auto menu = std::make_unique<FM_MenuBuilderMenuObj>(kept, current_, calculationForm_);
         current_ = current_->AcceptMenu(std::move(menu));
     } catch (...) {
         current_ = nullptr;
+    }
+    if (current_ != nullptr) {
+        ++openMenus_;
+        expectedLayout_ += kMenuLayout + 3 * static_cast<size_t>(openMenus_);
     }
     return noteAnswer(current_ != nullptr);
 }
@@ -51,11 +64,23 @@ bool FM_Builder::AddMenuItem(const ItemSpec& spec) {
     bool accepted = false;
     if (isKnownItemKind(spec.kind)) {
         try {
-            auto item = std::make_unique<FM_MenuBuilderMenuItemObj>(spec, calculationForm_);
+            ItemSpec kept = spec;
+            auto keep = [this](std::optional<std::string_view>& text) {
+                if (text) {
+                    text = texts_.keep(*text);
+                }
+            };
+            keep(kept.caption);
+            keep(kept.userString);
+            keep(kept.scriptName);
+            auto item = std::make_unique<FM_MenuBuilderMenuItemObj>(kept, calculationForm_);
             accepted = current_->AcceptItem(std::move(item)) != nullptr;
         } catch (...) {
             accepted = false;
         }
+    }
+    if (accepted) {
+        expectedLayout_ += kItemLayout + static_cast<size_t>(openMenus_) + 1;
     }
     return noteAnswer(accepted);
 }
@@ -72,6 +97,7 @@ bool FM_Builder::CloseMenu() {
         return false;
     }
     current_ = current_->GetParentNode();
+    openMenus_ = openMenus_ > 0 ? openMenus_ - 1 : 0;
     return true;
 }
 
@@ -83,6 +109,8 @@ bool FM_Builder::closeMenuOfWriter() {
 }
 
 void FM_Builder::writeRoot() {
+    // The texts appear once each (twice the quotation marks in the calculation form).
+    output_.reserve(texts_.keptBytes() + expectedLayout_ * (calculationForm_ ? 2 : 1) + kMenuLayout);
     root_->WriteHead(output_, 0, kPlatformAll);
     root_->WriteBody(output_, 0, kPlatformAll);
     root_->WriteTail(output_, 0, kPlatformAll);
@@ -160,10 +188,14 @@ bool FM_MenuBarBuilder::OpenAppMenu(std::string_view name) {
         return false;
     }
     try {
-        auto appMenu = std::make_unique<FM_AppleMenuBuilderMenuObj>(name, root_.get(), calculationForm_);
+        auto appMenu = std::make_unique<FM_AppleMenuBuilderMenuObj>(texts_.keep(name), root_.get(), calculationForm_);
         current_ = root_->AcceptAppMenu(std::move(appMenu));
     } catch (...) {
         current_ = nullptr;
+    }
+    if (current_ != nullptr) {
+        ++openMenus_;
+        expectedLayout_ += kMenuLayout + 3 * static_cast<size_t>(openMenus_);
     }
     return noteAnswer(current_ != nullptr);
 }

@@ -24,6 +24,7 @@
 #include <string_view>
 
 #include "menucode/parse_types.h"
+#include "menucode/text_arena.h"
 #include "menucode/writer_nodes.h"
 
 namespace tessary {
@@ -71,10 +72,18 @@ protected:
     // Remembers a refused node (see refusedNode_) and passes the answer on.
     bool noteAnswer(bool accepted);
 
+    // Copies of the texts of the specs, which the node objects refer to; made
+    // before the nodes and gone after them.
+    TextArena texts_;
     FM_MenuBuilderBaseObj* current_ = nullptr;
     std::string output_;
     bool calculationForm_;
     std::unique_ptr<FM_MenuBuilderComplexObj> root_;
+    // Menus open above the current node, and roughly the bytes the text will
+    // take beyond the texts kept (lines, keywords, indentation), so that the
+    // output is allocated once.
+    int openMenus_ = 0;
+    size_t expectedLayout_ = 0;
     // Set by the first refused menu, item or application menu. The writer
     // then never produces text: what it holds lacks the refused node and
     // everything the caller stopped feeding after it, and such a truncated

@@ -40,7 +40,8 @@ bool isMacSystemItem(ItemSpecKind kind) {
 
 // The application menu takes Mac nodes, and nodes for no platform, which are never written.
 bool takesAppMenuPlatforms(uint32_t platforms) {
-    return platforms == 0 || platforms == kPlatformMacClassic || platforms == kPlatformMacX || platforms == kPlatformMac;
+    return platforms == 0 || platforms == kPlatformMacClassic || platforms == kPlatformMacX ||
+           platforms == kPlatformMac;
 }
 
 }  // namespace
@@ -55,11 +56,11 @@ uint32_t WrittenPlatforms(uint32_t platforms) {
 // ---------------------------------------------------------------------------
 // FM_MenuBuilderBaseObj
 
-FM_MenuBuilderBaseObj::FM_MenuBuilderBaseObj(std::string name,
+FM_MenuBuilderBaseObj::FM_MenuBuilderBaseObj(std::string_view name,
                                              FM_MenuBuilderBaseObj* parent,
                                              uint32_t platforms,
                                              bool calculationForm)
-    : name_(std::move(name)), parent_(parent), platforms_(platforms), calculationForm_(calculationForm) {}
+    : name_(name), parent_(parent), platforms_(platforms), calculationForm_(calculationForm) {}
 
 FM_MenuBuilderBaseObj::~FM_MenuBuilderBaseObj() = default;
 
@@ -136,10 +137,7 @@ void FM_MenuBuilderBaseObj::writePlatformSwitch(std::string& text, uint32_t open
 // FM_MenuBuilderMenuItemObj
 
 FM_MenuBuilderMenuItemObj::FM_MenuBuilderMenuItemObj(const ItemSpec& spec, bool calculationForm)
-    : FM_MenuBuilderBaseObj(std::string(spec.caption.value_or(std::string_view())),
-                            nullptr,
-                            spec.platforms,
-                            calculationForm),
+    : FM_MenuBuilderBaseObj(spec.caption.value_or(std::string_view()), nullptr, spec.platforms, calculationForm),
       kind_(spec.kind),
       modifiers_(spec.modifiers),
       key_(spec.key),
@@ -228,9 +226,10 @@ void FM_MenuBuilderMenuItemObj::writeShortcut(std::string& text) const {
     if (modifiers_ == 0 && key_ == 0) {
         return;
     }
-    std::string keyName;
+    const char character = static_cast<char>(key_);
+    std::string_view keyName;
     if (key_ > 0 && key_ < 127 && key_ != '"') {
-        keyName.assign(1, static_cast<char>(key_));
+        keyName = std::string_view(&character, 1);
     } else if (key_ < 0 && -key_ <= kKeyNameCount) {
         keyName = KeyNameAt(-key_ - 1).name;
     } else {
@@ -261,12 +260,12 @@ uint32_t FM_MenuBuilderMenuItemObj::WriteTail(std::string&, int, uint32_t) {
 // ---------------------------------------------------------------------------
 // FM_MenuBuilderComplexObj
 
-FM_MenuBuilderComplexObj::FM_MenuBuilderComplexObj(std::string name,
+FM_MenuBuilderComplexObj::FM_MenuBuilderComplexObj(std::string_view name,
                                                    FM_MenuBuilderBaseObj* parent,
                                                    uint32_t platforms,
                                                    bool calculationForm,
                                                    uint32_t extraValue)
-    : FM_MenuBuilderBaseObj(std::move(name), parent, platforms, calculationForm), extraValue_(extraValue) {}
+    : FM_MenuBuilderBaseObj(name, parent, platforms, calculationForm), extraValue_(extraValue) {}
 
 FM_MenuBuilderComplexObj::~FM_MenuBuilderComplexObj() = default;
 
@@ -348,7 +347,7 @@ uint32_t FM_MenuBuilderComplexObj::WriteTail(std::string& text, int level, uint3
 // FM_MenuBuilderMBarObj
 
 FM_MenuBuilderMBarObj::FM_MenuBuilderMBarObj(bool calculationForm)
-    : FM_MenuBuilderComplexObj(std::string(), nullptr, kPlatformAll, calculationForm, 0) {}
+    : FM_MenuBuilderComplexObj(std::string_view(), nullptr, kPlatformAll, calculationForm, 0) {}
 
 FM_MenuBuilderMBarObj::~FM_MenuBuilderMBarObj() = default;
 
@@ -364,17 +363,17 @@ void FM_MenuBuilderMBarObj::WriteHead(std::string& text, int level, uint32_t ope
 // FM_MenuBuilderMenuObj
 
 FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(const MenuSpec& spec, FM_MenuBuilderBaseObj* parent, bool calculationForm)
-    : FM_MenuBuilderComplexObj(std::string(spec.caption.value_or(std::string_view())),
+    : FM_MenuBuilderComplexObj(spec.caption.value_or(std::string_view()),
                                parent,
                                spec.platforms,
                                calculationForm,
                                spec.fmMenuId) {}
 
-FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(std::string name,
+FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(std::string_view name,
                                              FM_MenuBuilderBaseObj* parent,
                                              uint32_t platforms,
                                              bool calculationForm)
-    : FM_MenuBuilderComplexObj(std::move(name), parent, platforms, calculationForm, 0) {}
+    : FM_MenuBuilderComplexObj(name, parent, platforms, calculationForm, 0) {}
 
 FM_MenuBuilderMenuObj::~FM_MenuBuilderMenuObj() = default;
 
@@ -410,7 +409,7 @@ void FM_MenuBuilderMenuObj::WriteHead(std::string& text, int level, uint32_t ope
 // FM_MenuBuilderPopupMenuObj
 
 FM_MenuBuilderPopupMenuObj::FM_MenuBuilderPopupMenuObj(bool contextMenu, bool calculationForm)
-    : FM_MenuBuilderComplexObj(std::string(), nullptr, kPlatformAll, calculationForm, contextMenu ? 1 : 0) {}
+    : FM_MenuBuilderComplexObj(std::string_view(), nullptr, kPlatformAll, calculationForm, contextMenu ? 1 : 0) {}
 
 FM_MenuBuilderPopupMenuObj::~FM_MenuBuilderPopupMenuObj() = default;
 
@@ -429,7 +428,7 @@ void FM_MenuBuilderPopupMenuObj::WriteHead(std::string& text, int level, uint32_
 FM_AppleMenuBuilderMenuObj::FM_AppleMenuBuilderMenuObj(std::string_view name,
                                                        FM_MenuBuilderBaseObj* parent,
                                                        bool calculationForm)
-    : FM_MenuBuilderMenuObj(std::string(name), parent, kPlatformMac, calculationForm) {}
+    : FM_MenuBuilderMenuObj(name, parent, kPlatformMac, calculationForm) {}
 
 FM_MenuBuilderBaseObj* FM_AppleMenuBuilderMenuObj::AcceptItem(std::unique_ptr<FM_MenuBuilderMenuItemObj> item) {
     if (!item || !takesAppMenuPlatforms(item->platforms())) {

@@ -27,7 +27,13 @@ class FM_AppleMenuBuilderMenuObj;
 
 class FM_MenuBuilderBaseObj {
 public:
-    FM_MenuBuilderBaseObj(std::string name, FM_MenuBuilderBaseObj* parent, uint32_t platforms, bool calculationForm);
+    // The node refers to its texts (the name here, an item's script name and
+    // user string): they must stay in place for as long as the node lives; the
+    // writer keeps them in its TextArena.
+    FM_MenuBuilderBaseObj(std::string_view name,
+                          FM_MenuBuilderBaseObj* parent,
+                          uint32_t platforms,
+                          bool calculationForm);
     FM_MenuBuilderBaseObj(const FM_MenuBuilderBaseObj&) = delete;
     FM_MenuBuilderBaseObj& operator=(const FM_MenuBuilderBaseObj&) = delete;
 
@@ -57,7 +63,7 @@ public:
     // menu; the language has no way to keep it in the text for none.
     virtual bool isWritten() const { return platforms_ != 0; }
 
-    const std::string& name() const { return name_; }
+    std::string_view name() const { return name_; }
     uint32_t platforms() const { return platforms_; }
     bool calculationForm() const { return calculationForm_; }
 
@@ -73,7 +79,7 @@ protected:
     // Appends quote, text, quote in the chosen form.
     void writeQuoted(std::string& text, std::string_view value) const;
 
-    std::string name_;
+    std::string_view name_;
     FM_MenuBuilderBaseObj* parent_;
     uint32_t platforms_;
     bool calculationForm_;
@@ -113,16 +119,16 @@ private:
     int modifiers_;
     int key_;
     uint8_t enabled_;
-    std::string scriptName_;
+    std::string_view scriptName_;
     uint32_t commandId_;
     uint8_t checkOn_;
-    std::string userString_;
+    std::string_view userString_;
 };
 
 // A node with an ordered list of children, which it owns.
 class FM_MenuBuilderComplexObj : public FM_MenuBuilderBaseObj {
 public:
-    FM_MenuBuilderComplexObj(std::string name,
+    FM_MenuBuilderComplexObj(std::string_view name,
                              FM_MenuBuilderBaseObj* parent,
                              uint32_t platforms,
                              bool calculationForm,
@@ -173,7 +179,10 @@ public:
 
 protected:
     // For the application menu, which shares this class's layout.
-    FM_MenuBuilderMenuObj(std::string name, FM_MenuBuilderBaseObj* parent, uint32_t platforms, bool calculationForm);
+    FM_MenuBuilderMenuObj(std::string_view name,
+                          FM_MenuBuilderBaseObj* parent,
+                          uint32_t platforms,
+                          bool calculationForm);
 };
 
 // The root of a context menu or a pop-up menu.

@@ -116,6 +116,9 @@ public:
     // Copies at most capacity - 1 characters of the caption and a NUL.
     bool getCaption(NodeHandle node, char* buffer, size_t capacity) const;
     std::string caption(NodeHandle node) const;  // empty when there is no node
+    // The caption without a copy; valid until the caption is set again or the
+    // node is removed. Empty when there is no node.
+    std::string_view captionView(NodeHandle node) const;
     // Stores the caption, cut to 249 characters.
     bool setCaption(NodeHandle node, std::string_view text);
 

@@ -27,6 +27,11 @@ std::string MenuTree::caption(NodeHandle node) const {
     return index == kNil ? std::string() : slots_[index].caption;
 }
 
+std::string_view MenuTree::captionView(NodeHandle node) const {
+    const uint32_t index = nodeIndex(node);
+    return index == kNil ? std::string_view() : std::string_view(slots_[index].caption);
+}
+
 bool MenuTree::setCaption(NodeHandle node, std::string_view text) {
     const uint32_t index = nodeIndex(node);
     if (index == kNil) {
