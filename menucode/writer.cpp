@@ -42,10 +42,9 @@ bool FM_Builder::OpenMenu(const MenuSpec& spec) {
     try {
         MenuSpec kept = spec;
         if (spec.caption) {
-            kept.caption = texts_.keep(*spec.caption);
+            kept.caption = arena_.keep(*spec.caption);
         }
-        auto menu = std::make_unique<FM_MenuBuilderMenuObj>(kept, current_, calculationForm_);
-        current_ = current_->AcceptMenu(std::move(menu));
+        current_ = current_->AcceptMenu(arena_.make<FM_MenuBuilderMenuObj>(kept, current_, calculationForm_));
     } catch (...) {
         current_ = nullptr;
     }
@@ -67,14 +66,13 @@ bool FM_Builder::AddMenuItem(const ItemSpec& spec) {
             ItemSpec kept = spec;
             auto keep = [this](std::optional<std::string_view>& text) {
                 if (text) {
-                    text = texts_.keep(*text);
+                    text = arena_.keep(*text);
                 }
             };
             keep(kept.caption);
             keep(kept.userString);
             keep(kept.scriptName);
-            auto item = std::make_unique<FM_MenuBuilderMenuItemObj>(kept, calculationForm_);
-            accepted = current_->AcceptItem(std::move(item)) != nullptr;
+            accepted = current_->AcceptItem(arena_.make<FM_MenuBuilderMenuItemObj>(kept, calculationForm_)) != nullptr;
         } catch (...) {
             accepted = false;
         }
@@ -102,7 +100,7 @@ bool FM_Builder::CloseMenu() {
 }
 
 bool FM_Builder::closeMenuOfWriter() {
-    if (current_ == nullptr || (current_->GetParentNode() == nullptr && current_ != root_.get())) {
+    if (current_ == nullptr || (current_->GetParentNode() == nullptr && current_ != root_)) {
         return false;
     }
     return FM_Builder::CloseMenu();
@@ -110,7 +108,7 @@ bool FM_Builder::closeMenuOfWriter() {
 
 void FM_Builder::writeRoot() {
     // The texts appear once each (twice the quotation marks in the calculation form).
-    output_.reserve(texts_.keptBytes() + expectedLayout_ * (calculationForm_ ? 2 : 1) + kMenuLayout);
+    output_.reserve(arena_.textBytes() + expectedLayout_ * (calculationForm_ ? 2 : 1) + kMenuLayout);
     root_->WriteHead(output_, 0, kPlatformAll);
     root_->WriteBody(output_, 0, kPlatformAll);
     root_->WriteTail(output_, 0, kPlatformAll);
@@ -147,7 +145,7 @@ bool FM_Builder::GetCode(char* buffer, size_t capacity) {
     if (buffer == nullptr || !prepareCode() || output_.size() > capacity) {
         return false;
     }
-    std::memcpy(buffer, output_.data(), output_.size());
+    std::memcpy(buffer, output_.view().data(), output_.size());
     return true;
 }
 
@@ -156,7 +154,7 @@ bool FM_Builder::GetCode(std::string& code) {
         return false;
     }
     try {
-        code = output_;
+        code.assign(output_.view());
     } catch (...) {
         return false;
     }
@@ -171,25 +169,25 @@ FM_MenuBarBuilder::FM_MenuBarBuilder(bool calculationForm) : FM_Builder(calculat
 FM_MenuBarBuilder::~FM_MenuBarBuilder() = default;
 
 bool FM_MenuBarBuilder::OpenMenuBar() {
-    if (root_) {
+    if (root_ != nullptr) {
         return false;
     }
     try {
-        root_ = std::make_unique<FM_MenuBuilderMBarObj>(calculationForm_);
+        root_ = arena_.make<FM_MenuBuilderMBarObj>(calculationForm_);
     } catch (...) {
         return false;
     }
-    current_ = root_.get();
+    current_ = root_;
     return true;
 }
 
 bool FM_MenuBarBuilder::OpenAppMenu(std::string_view name) {
-    if (!root_ || current_ != root_.get()) {
+    if (root_ == nullptr || current_ != root_) {
         return false;
     }
     try {
-        auto appMenu = std::make_unique<FM_AppleMenuBuilderMenuObj>(texts_.keep(name), root_.get(), calculationForm_);
-        current_ = root_->AcceptAppMenu(std::move(appMenu));
+        current_ =
+            root_->AcceptAppMenu(arena_.make<FM_AppleMenuBuilderMenuObj>(arena_.keep(name), root_, calculationForm_));
     } catch (...) {
         current_ = nullptr;
     }
@@ -205,7 +203,7 @@ bool FM_MenuBarBuilder::CloseMenu() {
 }
 
 bool FM_MenuBarBuilder::WriteCode() {
-    if (!root_ || current_ != nullptr) {
+    if (root_ == nullptr || current_ != nullptr) {
         return false;
     }
     writeRoot();
@@ -217,8 +215,8 @@ bool FM_MenuBarBuilder::WriteCode() {
 
 FM_MenuBuilder::FM_MenuBuilder(bool popupMenu, bool calculationForm)
     : FM_Builder(calculationForm), popupMenu_(popupMenu) {
-    root_ = std::make_unique<FM_MenuBuilderPopupMenuObj>(!popupMenu, calculationForm);
-    current_ = root_.get();
+    root_ = arena_.make<FM_MenuBuilderPopupMenuObj>(!popupMenu, calculationForm);
+    current_ = root_;
 }
 
 FM_MenuBuilder::~FM_MenuBuilder() = default;
@@ -238,7 +236,7 @@ bool FM_MenuBuilder::CloseMenu() {
 }
 
 bool FM_MenuBuilder::WriteCode() {
-    if (!root_ || current_ != root_.get()) {
+    if (root_ == nullptr || current_ != root_) {
         return false;
     }
     writeRoot();

@@ -23,8 +23,9 @@
 #include <string>
 #include <string_view>
 
+#include "menucode/code_text.h"
 #include "menucode/parse_types.h"
-#include "menucode/text_arena.h"
+#include "menucode/writer_arena.h"
 #include "menucode/writer_nodes.h"
 
 namespace tessary {
@@ -72,13 +73,12 @@ protected:
     // Remembers a refused node (see refusedNode_) and passes the answer on.
     bool noteAnswer(bool accepted);
 
-    // Copies of the texts of the specs, which the node objects refer to; made
-    // before the nodes and gone after them.
-    TextArena texts_;
+    // The node objects and the copies of the texts of the specs they refer to.
+    WriterArena arena_;
     FM_MenuBuilderBaseObj* current_ = nullptr;
-    std::string output_;
+    CodeText output_;
     bool calculationForm_;
-    std::unique_ptr<FM_MenuBuilderComplexObj> root_;
+    FM_MenuBuilderComplexObj* root_ = nullptr;  // in arena_
     // Menus open above the current node, and roughly the bytes the text will
     // take beyond the texts kept (lines, keywords, indentation), so that the
     // output is allocated once.

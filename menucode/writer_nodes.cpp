@@ -64,37 +64,37 @@ FM_MenuBuilderBaseObj::FM_MenuBuilderBaseObj(std::string_view name,
 
 FM_MenuBuilderBaseObj::~FM_MenuBuilderBaseObj() = default;
 
-FM_MenuBuilderBaseObj* FM_MenuBuilderBaseObj::AcceptItem(std::unique_ptr<FM_MenuBuilderMenuItemObj>) {
+FM_MenuBuilderBaseObj* FM_MenuBuilderBaseObj::AcceptItem(FM_MenuBuilderMenuItemObj*) {
     return nullptr;
 }
 
-FM_MenuBuilderBaseObj* FM_MenuBuilderBaseObj::AcceptMenu(std::unique_ptr<FM_MenuBuilderMenuObj>) {
+FM_MenuBuilderBaseObj* FM_MenuBuilderBaseObj::AcceptMenu(FM_MenuBuilderMenuObj*) {
     return nullptr;
 }
 
-FM_MenuBuilderBaseObj* FM_MenuBuilderBaseObj::AcceptAppMenu(std::unique_ptr<FM_AppleMenuBuilderMenuObj>) {
+FM_MenuBuilderBaseObj* FM_MenuBuilderBaseObj::AcceptAppMenu(FM_AppleMenuBuilderMenuObj*) {
     return nullptr;
 }
 
-FM_MenuBuilderBaseObj* FM_MenuBuilderBaseObj::AddChild(std::unique_ptr<FM_MenuBuilderBaseObj>) {
+FM_MenuBuilderBaseObj* FM_MenuBuilderBaseObj::AddChild(FM_MenuBuilderBaseObj*) {
     return nullptr;
 }
 
-void FM_MenuBuilderBaseObj::WriteIndent(std::string& text, int level) const {
+void FM_MenuBuilderBaseObj::WriteIndent(CodeText& text, int level) const {
     if (level > 0) {
         text.append(static_cast<size_t>(level), '\t');
     }
 }
 
-void FM_MenuBuilderBaseObj::WriteQuote(std::string& text) const {
+void FM_MenuBuilderBaseObj::WriteQuote(CodeText& text) const {
     text += calculationForm_ ? "\"\"" : "\"";
 }
 
-void FM_MenuBuilderBaseObj::WriteLineEnd(std::string& text) const {
+void FM_MenuBuilderBaseObj::WriteLineEnd(CodeText& text) const {
     text += calculationForm_ ? kCalculationLineEnd : kPlainLineEnd;
 }
 
-void FM_MenuBuilderBaseObj::writeQuoted(std::string& text, std::string_view value) const {
+void FM_MenuBuilderBaseObj::writeQuoted(CodeText& text, std::string_view value) const {
     WriteQuote(text);
     text += value;
     WriteQuote(text);
@@ -109,7 +109,7 @@ void FM_MenuBuilderBaseObj::writeQuoted(std::string& text, std::string_view valu
 // than its own set), and the document would not read back. "#IF_MAC" is never
 // written inside the application menu otherwise, so every other text is the
 // same either way.
-void FM_MenuBuilderBaseObj::writePlatformSwitch(std::string& text, uint32_t openSet) const {
+void FM_MenuBuilderBaseObj::writePlatformSwitch(CodeText& text, uint32_t openSet) const {
     const uint32_t own = WrittenPlatforms(platforms_);
     if (own == openSet) {
         return;
@@ -156,7 +156,7 @@ bool FM_MenuBuilderMenuItemObj::isWritten() const {
     return isMacSystemItem(kind_) || FM_MenuBuilderBaseObj::isWritten();
 }
 
-void FM_MenuBuilderMenuItemObj::WriteHead(std::string& text, int, uint32_t openSet) {
+void FM_MenuBuilderMenuItemObj::WriteHead(CodeText& text, int, uint32_t openSet) {
     // The Mac system items belong to the application menu as a whole and
     // never open or close a block of their own.
     if (isMacSystemItem(kind_)) {
@@ -165,7 +165,7 @@ void FM_MenuBuilderMenuItemObj::WriteHead(std::string& text, int, uint32_t openS
     writePlatformSwitch(text, openSet);
 }
 
-void FM_MenuBuilderMenuItemObj::WriteBody(std::string& text, int level, uint32_t) {
+void FM_MenuBuilderMenuItemObj::WriteBody(CodeText& text, int level, uint32_t) {
     switch (kind_) {
         case ItemSpecKind::Separator:
             WriteIndent(text, level);
@@ -222,7 +222,7 @@ void FM_MenuBuilderMenuItemObj::WriteBody(std::string& text, int level, uint32_t
 // such a key the modifiers alone would leave "CTRL + " in front of the closing
 // parenthesis, which no reader accepts; readers drop the modifiers of a
 // shortcut without a key anyway.
-void FM_MenuBuilderMenuItemObj::writeShortcut(std::string& text) const {
+void FM_MenuBuilderMenuItemObj::writeShortcut(CodeText& text) const {
     if (modifiers_ == 0 && key_ == 0) {
         return;
     }
@@ -245,7 +245,7 @@ void FM_MenuBuilderMenuItemObj::writeShortcut(std::string& text) const {
     writeQuoted(text, keyName);
 }
 
-void FM_MenuBuilderMenuItemObj::writeEnding(std::string& text) const {
+void FM_MenuBuilderMenuItemObj::writeEnding(CodeText& text) const {
     if (enabled_ == 0) {
         text += ", Disabled";
     }
@@ -253,7 +253,7 @@ void FM_MenuBuilderMenuItemObj::writeEnding(std::string& text) const {
     WriteLineEnd(text);
 }
 
-uint32_t FM_MenuBuilderMenuItemObj::WriteTail(std::string&, int, uint32_t) {
+uint32_t FM_MenuBuilderMenuItemObj::WriteTail(CodeText&, int, uint32_t) {
     return WrittenPlatforms(platforms_);
 }
 
@@ -277,54 +277,61 @@ bool FM_MenuBuilderComplexObj::acceptsPlatforms(uint32_t childPlatforms) const {
     return platforms_ == kPlatformAll || platforms_ == childPlatforms || childPlatforms == 0;
 }
 
-FM_MenuBuilderBaseObj* FM_MenuBuilderComplexObj::AcceptItem(std::unique_ptr<FM_MenuBuilderMenuItemObj> item) {
+FM_MenuBuilderBaseObj* FM_MenuBuilderComplexObj::AcceptItem(FM_MenuBuilderMenuItemObj* item) {
     if (!item || !acceptsPlatforms(item->platforms())) {
         return nullptr;
     }
-    return AddChild(std::move(item));
+    return AddChild(item);
 }
 
-FM_MenuBuilderBaseObj* FM_MenuBuilderComplexObj::AcceptMenu(std::unique_ptr<FM_MenuBuilderMenuObj> menu) {
+FM_MenuBuilderBaseObj* FM_MenuBuilderComplexObj::AcceptMenu(FM_MenuBuilderMenuObj* menu) {
     if (!menu || !acceptsPlatforms(menu->platforms())) {
         return nullptr;
     }
-    return AddChild(std::move(menu));
+    return AddChild(menu);
 }
 
-FM_MenuBuilderBaseObj* FM_MenuBuilderComplexObj::AcceptAppMenu(std::unique_ptr<FM_AppleMenuBuilderMenuObj> appMenu) {
+FM_MenuBuilderBaseObj* FM_MenuBuilderComplexObj::AcceptAppMenu(FM_AppleMenuBuilderMenuObj* appMenu) {
     if (!appMenu) {
         return nullptr;
     }
-    return AddChild(std::move(appMenu));
+    return AddChild(appMenu);
 }
 
-FM_MenuBuilderBaseObj* FM_MenuBuilderComplexObj::AddChild(std::unique_ptr<FM_MenuBuilderBaseObj> node) {
+FM_MenuBuilderBaseObj* FM_MenuBuilderComplexObj::AddChild(FM_MenuBuilderBaseObj* node) {
     node->parent_ = this;
-    children_.push_back(std::move(node));
-    return children_.back().get();
+    node->next_ = nullptr;
+    if (lastChild_ != nullptr) {
+        lastChild_->next_ = node;
+    } else {
+        firstChild_ = node;
+    }
+    lastChild_ = node;
+    ++childCount_;
+    return node;
 }
 
-void FM_MenuBuilderComplexObj::writeOpenBrace(std::string& text, int level) const {
+void FM_MenuBuilderComplexObj::writeOpenBrace(CodeText& text, int level) const {
     WriteIndent(text, level);
     text += '{';
     WriteLineEnd(text);
 }
 
-void FM_MenuBuilderComplexObj::writeCloseBrace(std::string& text, int level) const {
+void FM_MenuBuilderComplexObj::writeCloseBrace(CodeText& text, int level) const {
     WriteIndent(text, level);
     text += '}';
     WriteLineEnd(text);
 }
 
-void FM_MenuBuilderComplexObj::WriteHead(std::string& text, int level, uint32_t openSet) {
+void FM_MenuBuilderComplexObj::WriteHead(CodeText& text, int level, uint32_t openSet) {
     writeOpenBrace(text, level);
     writePlatformSwitch(text, openSet);
 }
 
-void FM_MenuBuilderComplexObj::WriteBody(std::string& text, int level, uint32_t) {
+void FM_MenuBuilderComplexObj::WriteBody(CodeText& text, int level, uint32_t) {
     const uint32_t own = WrittenPlatforms(platforms_);
     uint32_t open = own;
-    for (const auto& child : children_) {
+    for (FM_MenuBuilderBaseObj* child = firstChild_; child != nullptr; child = child->next_) {
         if (!child->isWritten()) {
             continue;
         }
@@ -338,7 +345,7 @@ void FM_MenuBuilderComplexObj::WriteBody(std::string& text, int level, uint32_t)
     }
 }
 
-uint32_t FM_MenuBuilderComplexObj::WriteTail(std::string& text, int level, uint32_t) {
+uint32_t FM_MenuBuilderComplexObj::WriteTail(CodeText& text, int level, uint32_t) {
     writeCloseBrace(text, level);
     return WrittenPlatforms(platforms_);
 }
@@ -351,7 +358,7 @@ FM_MenuBuilderMBarObj::FM_MenuBuilderMBarObj(bool calculationForm)
 
 FM_MenuBuilderMBarObj::~FM_MenuBuilderMBarObj() = default;
 
-void FM_MenuBuilderMBarObj::WriteHead(std::string& text, int level, uint32_t openSet) {
+void FM_MenuBuilderMBarObj::WriteHead(CodeText& text, int level, uint32_t openSet) {
     WriteIndent(text, level);
     text += "FM_MENUBAR ()";
     WriteLineEnd(text);
@@ -377,7 +384,7 @@ FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(std::string_view name,
 
 FM_MenuBuilderMenuObj::~FM_MenuBuilderMenuObj() = default;
 
-void FM_MenuBuilderMenuObj::WriteHead(std::string& text, int level, uint32_t openSet) {
+void FM_MenuBuilderMenuObj::WriteHead(CodeText& text, int level, uint32_t openSet) {
     writePlatformSwitch(text, openSet);
     WriteIndent(text, level);
     text += "FM_MENU ( ";
@@ -413,7 +420,7 @@ FM_MenuBuilderPopupMenuObj::FM_MenuBuilderPopupMenuObj(bool contextMenu, bool ca
 
 FM_MenuBuilderPopupMenuObj::~FM_MenuBuilderPopupMenuObj() = default;
 
-void FM_MenuBuilderPopupMenuObj::WriteHead(std::string& text, int level, uint32_t openSet) {
+void FM_MenuBuilderPopupMenuObj::WriteHead(CodeText& text, int level, uint32_t openSet) {
     writePlatformSwitch(text, openSet);
     WriteIndent(text, level);
     text += isContextMenu() ? "FM_CONTEXTMENU (" : "FM_POPUPMENU (";
@@ -430,21 +437,21 @@ FM_AppleMenuBuilderMenuObj::FM_AppleMenuBuilderMenuObj(std::string_view name,
                                                        bool calculationForm)
     : FM_MenuBuilderMenuObj(name, parent, kPlatformMac, calculationForm) {}
 
-FM_MenuBuilderBaseObj* FM_AppleMenuBuilderMenuObj::AcceptItem(std::unique_ptr<FM_MenuBuilderMenuItemObj> item) {
+FM_MenuBuilderBaseObj* FM_AppleMenuBuilderMenuObj::AcceptItem(FM_MenuBuilderMenuItemObj* item) {
     if (!item || !takesAppMenuPlatforms(item->platforms())) {
         return nullptr;
     }
-    return AddChild(std::move(item));
+    return AddChild(item);
 }
 
-FM_MenuBuilderBaseObj* FM_AppleMenuBuilderMenuObj::AcceptMenu(std::unique_ptr<FM_MenuBuilderMenuObj> menu) {
+FM_MenuBuilderBaseObj* FM_AppleMenuBuilderMenuObj::AcceptMenu(FM_MenuBuilderMenuObj* menu) {
     if (!menu || !takesAppMenuPlatforms(menu->platforms())) {
         return nullptr;
     }
-    return AddChild(std::move(menu));
+    return AddChild(menu);
 }
 
-void FM_AppleMenuBuilderMenuObj::WriteHead(std::string& text, int level, uint32_t) {
+void FM_AppleMenuBuilderMenuObj::WriteHead(CodeText& text, int level, uint32_t) {
     WriteIndent(text, level);
     text += "FM_APPMENU ( ";
     writeQuoted(text, name_);
@@ -453,7 +460,7 @@ void FM_AppleMenuBuilderMenuObj::WriteHead(std::string& text, int level, uint32_
     writeOpenBrace(text, level);
 }
 
-uint32_t FM_AppleMenuBuilderMenuObj::WriteTail(std::string& text, int level, uint32_t) {
+uint32_t FM_AppleMenuBuilderMenuObj::WriteTail(CodeText& text, int level, uint32_t) {
     writeCloseBrace(text, level);
     return kPlatformAll;
 }

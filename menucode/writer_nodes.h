@@ -3,14 +3,15 @@
 // pass: every node writes a head, a body and a tail, and the tail reports the
 // platform block that is open behind the node, so that siblings with the same
 // platforms share one #IF block.
+//
+// The nodes live in the writer's WriterArena, with their texts: a node refers
+// to its children, its next sibling and its texts and owns none of them.
 #pragma once
 
 #include <cstdint>
-#include <memory>
-#include <string>
 #include <string_view>
-#include <vector>
 
+#include "menucode/code_text.h"
 #include "menucode/parse_types.h"
 #include "model/menu_item_record.h"
 
@@ -29,7 +30,7 @@ class FM_MenuBuilderBaseObj {
 public:
     // The node refers to its texts (the name here, an item's script name and
     // user string): they must stay in place for as long as the node lives; the
-    // writer keeps them in its TextArena.
+    // writer keeps them in its WriterArena.
     FM_MenuBuilderBaseObj(std::string_view name,
                           FM_MenuBuilderBaseObj* parent,
                           uint32_t platforms,
@@ -39,18 +40,18 @@ public:
 
     // Offers a new node to this one. An accepting node keeps the node as its
     // last child and returns it; a refusing node returns nullptr and the
-    // offered node is destroyed with the argument.
-    virtual FM_MenuBuilderBaseObj* AcceptItem(std::unique_ptr<FM_MenuBuilderMenuItemObj> item);
-    virtual FM_MenuBuilderBaseObj* AcceptMenu(std::unique_ptr<FM_MenuBuilderMenuObj> menu);
-    virtual FM_MenuBuilderBaseObj* AcceptAppMenu(std::unique_ptr<FM_AppleMenuBuilderMenuObj> appMenu);
+    // offered node is never used.
+    virtual FM_MenuBuilderBaseObj* AcceptItem(FM_MenuBuilderMenuItemObj* item);
+    virtual FM_MenuBuilderBaseObj* AcceptMenu(FM_MenuBuilderMenuObj* menu);
+    virtual FM_MenuBuilderBaseObj* AcceptAppMenu(FM_AppleMenuBuilderMenuObj* appMenu);
     virtual FM_MenuBuilderBaseObj* GetParentNode() const { return parent_; }
     virtual ~FM_MenuBuilderBaseObj();
 
     // openSet is the platform block open in front of the node (7: none).
-    virtual void WriteHead(std::string& text, int level, uint32_t openSet) = 0;
-    virtual void WriteBody(std::string& text, int level, uint32_t openSet) = 0;
+    virtual void WriteHead(CodeText& text, int level, uint32_t openSet) = 0;
+    virtual void WriteBody(CodeText& text, int level, uint32_t openSet) = 0;
     // Returns the platform block that is open behind the node.
-    virtual uint32_t WriteTail(std::string& text, int level, uint32_t openSet) = 0;
+    virtual uint32_t WriteTail(CodeText& text, int level, uint32_t openSet) = 0;
 
     virtual bool isAppMenu() const { return false; }
     // False for a node meant for no platform at all (set 0): it is left out
@@ -68,19 +69,20 @@ public:
     bool calculationForm() const { return calculationForm_; }
 
 protected:
-    void WriteIndent(std::string& text, int level) const;
-    virtual FM_MenuBuilderBaseObj* AddChild(std::unique_ptr<FM_MenuBuilderBaseObj> node);
-    void WriteQuote(std::string& text) const;
-    void WriteLineEnd(std::string& text) const;
+    void WriteIndent(CodeText& text, int level) const;
+    virtual FM_MenuBuilderBaseObj* AddChild(FM_MenuBuilderBaseObj* node);
+    void WriteQuote(CodeText& text) const;
+    void WriteLineEnd(CodeText& text) const;
 
     // Appends the directives that take the text from the open block to the
     // block of this node's own set.
-    void writePlatformSwitch(std::string& text, uint32_t openSet) const;
+    void writePlatformSwitch(CodeText& text, uint32_t openSet) const;
     // Appends quote, text, quote in the chosen form.
-    void writeQuoted(std::string& text, std::string_view value) const;
+    void writeQuoted(CodeText& text, std::string_view value) const;
 
     std::string_view name_;
     FM_MenuBuilderBaseObj* parent_;
+    FM_MenuBuilderBaseObj* next_ = nullptr;  // the next sibling
     uint32_t platforms_;
     bool calculationForm_;
 
@@ -102,18 +104,18 @@ public:
     explicit FM_MenuBuilderMenuItemObj(const ItemSpec& spec, bool calculationForm);
     ~FM_MenuBuilderMenuItemObj() override;
 
-    void WriteHead(std::string& text, int level, uint32_t openSet) override;
-    void WriteBody(std::string& text, int level, uint32_t openSet) override;
-    uint32_t WriteTail(std::string& text, int level, uint32_t openSet) override;
+    void WriteHead(CodeText& text, int level, uint32_t openSet) override;
+    void WriteBody(CodeText& text, int level, uint32_t openSet) override;
+    uint32_t WriteTail(CodeText& text, int level, uint32_t openSet) override;
 
     // The Mac system items take the open block as their set when written.
     bool isWritten() const override;
     ItemSpecKind kind() const { return kind_; }
 
 private:
-    void writeShortcut(std::string& text) const;
+    void writeShortcut(CodeText& text) const;
     // The ending of commands, scripts and Mac items: ", Disabled" and " )".
-    void writeEnding(std::string& text) const;
+    void writeEnding(CodeText& text) const;
 
     ItemSpecKind kind_;
     int modifiers_;
@@ -135,26 +137,29 @@ public:
                              uint32_t extraValue);
     ~FM_MenuBuilderComplexObj() override;
 
-    FM_MenuBuilderBaseObj* AcceptItem(std::unique_ptr<FM_MenuBuilderMenuItemObj> item) override;
-    FM_MenuBuilderBaseObj* AcceptMenu(std::unique_ptr<FM_MenuBuilderMenuObj> menu) override;
-    FM_MenuBuilderBaseObj* AcceptAppMenu(std::unique_ptr<FM_AppleMenuBuilderMenuObj> appMenu) override;
+    FM_MenuBuilderBaseObj* AcceptItem(FM_MenuBuilderMenuItemObj* item) override;
+    FM_MenuBuilderBaseObj* AcceptMenu(FM_MenuBuilderMenuObj* menu) override;
+    FM_MenuBuilderBaseObj* AcceptAppMenu(FM_AppleMenuBuilderMenuObj* appMenu) override;
 
-    void WriteHead(std::string& text, int level, uint32_t openSet) override;
-    void WriteBody(std::string& text, int level, uint32_t openSet) override;
-    uint32_t WriteTail(std::string& text, int level, uint32_t openSet) override;
+    void WriteHead(CodeText& text, int level, uint32_t openSet) override;
+    void WriteBody(CodeText& text, int level, uint32_t openSet) override;
+    uint32_t WriteTail(CodeText& text, int level, uint32_t openSet) override;
 
-    size_t childCount() const { return children_.size(); }
+    size_t childCount() const { return childCount_; }
 
 protected:
-    FM_MenuBuilderBaseObj* AddChild(std::unique_ptr<FM_MenuBuilderBaseObj> node) override;
+    FM_MenuBuilderBaseObj* AddChild(FM_MenuBuilderBaseObj* node) override;
     // The platform set a child must have to be taken: this node's own set, or
     // any set when this node is for all platforms.
     bool acceptsPlatforms(uint32_t childPlatforms) const;
     // INDENT, "{" or "}", line end.
-    void writeOpenBrace(std::string& text, int level) const;
-    void writeCloseBrace(std::string& text, int level) const;
+    void writeOpenBrace(CodeText& text, int level) const;
+    void writeCloseBrace(CodeText& text, int level) const;
 
-    std::vector<std::unique_ptr<FM_MenuBuilderBaseObj>> children_;
+    // The children in order, linked through their next_.
+    FM_MenuBuilderBaseObj* firstChild_ = nullptr;
+    FM_MenuBuilderBaseObj* lastChild_ = nullptr;
+    size_t childCount_ = 0;
     uint32_t extraValue_;
 };
 
@@ -164,7 +169,7 @@ public:
     explicit FM_MenuBuilderMBarObj(bool calculationForm);
     ~FM_MenuBuilderMBarObj() override;
 
-    void WriteHead(std::string& text, int level, uint32_t openSet) override;
+    void WriteHead(CodeText& text, int level, uint32_t openSet) override;
 };
 
 // A menu of the menu bar, a submenu, or a menu inside the application menu.
@@ -173,7 +178,7 @@ public:
     FM_MenuBuilderMenuObj(const MenuSpec& spec, FM_MenuBuilderBaseObj* parent, bool calculationForm);
     ~FM_MenuBuilderMenuObj() override;
 
-    void WriteHead(std::string& text, int level, uint32_t openSet) override;
+    void WriteHead(CodeText& text, int level, uint32_t openSet) override;
 
     uint32_t fmMenuId() const { return extraValue_; }
 
@@ -191,7 +196,7 @@ public:
     FM_MenuBuilderPopupMenuObj(bool contextMenu, bool calculationForm);
     ~FM_MenuBuilderPopupMenuObj() override;
 
-    void WriteHead(std::string& text, int level, uint32_t openSet) override;
+    void WriteHead(CodeText& text, int level, uint32_t openSet) override;
 
     bool isContextMenu() const { return extraValue_ != 0; }
 };
@@ -202,11 +207,11 @@ class FM_AppleMenuBuilderMenuObj : public FM_MenuBuilderMenuObj {
 public:
     FM_AppleMenuBuilderMenuObj(std::string_view name, FM_MenuBuilderBaseObj* parent, bool calculationForm);
 
-    FM_MenuBuilderBaseObj* AcceptItem(std::unique_ptr<FM_MenuBuilderMenuItemObj> item) override;
-    FM_MenuBuilderBaseObj* AcceptMenu(std::unique_ptr<FM_MenuBuilderMenuObj> menu) override;
+    FM_MenuBuilderBaseObj* AcceptItem(FM_MenuBuilderMenuItemObj* item) override;
+    FM_MenuBuilderBaseObj* AcceptMenu(FM_MenuBuilderMenuObj* menu) override;
 
-    void WriteHead(std::string& text, int level, uint32_t openSet) override;
-    uint32_t WriteTail(std::string& text, int level, uint32_t openSet) override;
+    void WriteHead(CodeText& text, int level, uint32_t openSet) override;
+    uint32_t WriteTail(CodeText& text, int level, uint32_t openSet) override;
 
     bool isAppMenu() const override { return true; }
 };
