@@ -7,6 +7,7 @@
 #include <memory>
 #include <string_view>
 
+#include "menucode/byte_scan.h"
 #include "menucode/keyword_index.h"
 #include "menucode/parse_types.h"
 #include "model/keyword_table.h"
@@ -215,6 +216,37 @@ inline constexpr KeywordIndex kLexiconIndex(kKeywordCount,
                                             [](int i) -> const KeywordEntry& { return kKeywordTable[i]; });
 static_assert(kLexiconIndex.usable(), "the lexicon's keyword table must fit the index");
 
+// The bytes that are one-character entries of the classes in the lexicon's table.
+struct ClassBytes {
+    unsigned char values[8] = {};
+    int count = 0;
+};
+template <TokenSet Classes>
+inline constexpr ClassBytes kClassBytes = [] {
+    ClassBytes bytes;
+    for (int c = 0; c < 256; ++c) {
+        if ((kLexiconIndex.byteClasses(static_cast<unsigned char>(c), false) & Classes) != 0) {
+            if (bytes.count < 8) {
+                bytes.values[bytes.count] = static_cast<unsigned char>(c);
+            }
+            ++bytes.count;
+        }
+    }
+    return bytes;
+}();
+
+// The lanes of a word (see byte_scan.h) whose bytes are one-character entries of the classes.
+template <TokenSet Classes>
+inline uint64_t lanesOf(uint64_t word) {
+    constexpr ClassBytes kBytes = kClassBytes<Classes>;
+    static_assert(kBytes.count > 0 && kBytes.count <= 8, "a few bytes stand for these classes");
+    uint64_t lanes = 0;
+    for (int i = 0; i < kBytes.count; ++i) {
+        lanes |= byte_scan::lanesEqual(word, kBytes.values[i]);
+    }
+    return lanes;
+}
+
 // The grammar of menu code over the KeywordTable of the lexicon.
 //
 // The rules read through primitives of their own that do what the base's
@@ -302,6 +334,10 @@ private:
     void skipWhiteSpace();
     uint32_t lineBreak(bool consumeAll);
     uint32_t quoted(std::string_view& text);
+    // The first offset from `at` on whose byte is no one-character entry of
+    // the classes (the length at the end of the text).
+    template <TokenSet Classes>
+    uint32_t skipOver(uint32_t at) const;
     // Whether the byte at `at` is a one-character entry of `classes`.
     template <TokenSet Classes>
     bool byteIsOneOf(uint32_t at) const {
@@ -419,11 +455,19 @@ inline void FMSyntaxParser::skipWhiteSpace() {
         SkipWhitespace();
         return;
     }
-    uint32_t at = pos_;
-    while (at < length_ && byteIsOneOf<kWhiteSpace>(at)) {
-        ++at;
+    pos_ = skipOver<kWhiteSpace>(pos_);
+}
+
+template <TokenSet Classes>
+inline uint32_t FMSyntaxParser::skipOver(uint32_t at) const {
+    // Mostly one blank or none; longer runs (indentation, line ends) a word at a time.
+    if (at >= length_ || !byteIsOneOf<Classes>(at) || ++at >= length_ || !byteIsOneOf<Classes>(at)) {
+        return at;
     }
-    pos_ = at;
+    constexpr uint64_t kHigh = ~byte_scan::kLow7;
+    return byte_scan::findFirst(
+        text_, at, length_, [](uint64_t word) { return ~lanesOf<Classes>(word) & kHigh; },
+        [](unsigned char c) { return (kLexiconIndex.byteClasses(c, false) & Classes) == 0; });
 }
 
 template <TokenSet Classes, bool CaseInsensitive>
@@ -449,19 +493,13 @@ inline uint32_t FMSyntaxParser::lineBreak(bool consumeAll) {
     }
     constexpr TokenSet kBlank = tokenBit(TokenClass::Blank);
     constexpr TokenSet kBreak = tokenBit(TokenClass::LineBreak);
-    uint32_t at = pos_;
-    while (at < length_ && byteIsOneOf<kBlank>(at)) {
-        ++at;
-    }
+    const uint32_t at = skipOver<kBlank>(pos_);
     pos_ = at;
     if (at >= length_ || !byteIsOneOf<kBreak>(at)) {
         return kParseMissingToken;
     }
     if (consumeAll) {
-        while (at < length_ && byteIsOneOf<kBreak>(at)) {
-            ++at;
-        }
-        pos_ = at;
+        pos_ = skipOver<kBreak>(at);
     }
     return kParseOk;
 }

@@ -269,11 +269,12 @@ uint32_t FMSyntaxParser::distanceToKeywordEnd(uint32_t& distance) {
         // without the remembered scan.
         constexpr uint32_t kLookAhead = 64;
         const uint32_t stop = length_ - pos_ < kLookAhead ? length_ : pos_ + kLookAhead;
-        for (uint32_t at = pos_; at < stop; ++at) {
-            if (byteIsOneOf<kEnds>(at)) {
-                distance = at - pos_;
-                return kParseOk;
-            }
+        const uint32_t end = byte_scan::findFirst(
+            text_, pos_, stop, [](uint64_t word) { return lanesOf<kEnds>(word); },
+            [](unsigned char c) { return (kLexiconIndex.byteClasses(c, false) & kEnds) != 0; });
+        if (end < stop) {
+            distance = end - pos_;
+            return kParseOk;
         }
     }
     return distanceToAny(kEnds, distance);
@@ -292,11 +293,14 @@ uint32_t FMSyntaxParser::quoted(std::string_view& text) {
     // Quoted texts are short: a look a little way ahead mostly finds the end
     // without the remembered scan.
     constexpr uint32_t kLookAhead = 256;
-    const uint32_t window = length_ - begin < kLookAhead ? length_ - begin : kLookAhead;
-    const void* end = std::memchr(text_ + begin, kLexiconIndex.firstByte(kClosingQuote), window);
+    constexpr auto kQuote = static_cast<unsigned char>(kLexiconIndex.firstByte(kClosingQuote));
+    const uint32_t stop = length_ - begin < kLookAhead ? length_ : begin + kLookAhead;
+    const uint32_t end = byte_scan::findFirst(
+        text_, begin, stop, [](uint64_t word) { return byte_scan::lanesEqual(word, kQuote); },
+        [](unsigned char c) { return c == kQuote; });
     uint32_t distance = 0;
-    if (end != nullptr) {
-        distance = static_cast<uint32_t>(static_cast<const char*>(end) - (text_ + begin));
+    if (end < stop) {
+        distance = end - begin;
     } else if (distanceToAny(tokenBit(TC::ClosingQuote), distance) != kParseOk) {
         return kParseUnclosed;
     }
