@@ -66,6 +66,8 @@ std::unique_ptr<FM_Builder> writeTree(const MenuTree& tree,
     if (!writer) {
         return nullptr;
     }
+    // The texts are the tree's, which stays as it is while it is written.
+    writer->referToSpecTexts();
     const bool mainMenu = kind == MenuKind::MainMenu;
     if (mainMenu) {
         writer->OpenMenuBar();
@@ -97,15 +99,13 @@ int menuLevelsOf(MenuKind kind) {
 }
 
 bool WalkNodes(const MenuTree& tree, NodeHandle first, FM_Builder& writer, int menuLevels) {
-    for (NodeHandle node = first; node != kNoNode; node = tree.nextSibling(node)) {
-        const MenuItemRecord* record = tree.getRecord(node);
-        if (record == nullptr) {
-            continue;
-        }
+    MenuTree::NodeLook look;
+    for (NodeHandle node = first; node != kNoNode && tree.look(node, look); node = look.nextSibling) {
+        const MenuItemRecord* record = look.record;
         // As read through a 250-byte buffer: at most 249 characters, up to a NUL.
-        std::string_view caption = tree.captionView(node).substr(0, kMaxTextLength);
+        std::string_view caption = look.caption.substr(0, kMaxTextLength);
         caption = caption.substr(0, caption.find('\0'));
-        const NodeKind kind = tree.getKind(node);
+        const NodeKind kind = look.kind;
         switch (kind) {
             case NodeKind::Menu:
             case NodeKind::AppMenu: {
@@ -127,7 +127,7 @@ bool WalkNodes(const MenuTree& tree, NodeHandle first, FM_Builder& writer, int m
                 if (!opened) {
                     return false;
                 }
-                if (tree.hasChildren(node) && !WalkNodes(tree, tree.firstChild(node), writer, menuLevels - 1)) {
+                if (look.firstChild != kNoNode && !WalkNodes(tree, look.firstChild, writer, menuLevels - 1)) {
                     return false;
                 }
                 if (!writer.CloseMenu()) {

@@ -42,7 +42,7 @@ bool FM_Builder::OpenMenu(const MenuSpec& spec) {
     try {
         MenuSpec kept = spec;
         if (spec.caption) {
-            kept.caption = arena_.keep(*spec.caption);
+            kept.caption = keepText(*spec.caption);
         }
         current_ = current_->AcceptMenu(arena_.make<FM_MenuBuilderMenuObj>(kept, current_, calculationForm_));
     } catch (...) {
@@ -66,7 +66,7 @@ bool FM_Builder::AddMenuItem(const ItemSpec& spec) {
             ItemSpec kept = spec;
             auto keep = [this](std::optional<std::string_view>& text) {
                 if (text) {
-                    text = arena_.keep(*text);
+                    text = keepText(*text);
                 }
             };
             keep(kept.caption);
@@ -108,7 +108,7 @@ bool FM_Builder::closeMenuOfWriter() {
 
 void FM_Builder::writeRoot() {
     // The texts appear once each (twice the quotation marks in the calculation form).
-    output_.reserve(arena_.textBytes() + expectedLayout_ * (calculationForm_ ? 2 : 1) + kMenuLayout);
+    output_.reserve(textBytes_ + expectedLayout_ * (calculationForm_ ? 2 : 1) + kMenuLayout);
     root_->WriteHead(output_, 0, kPlatformAll);
     root_->WriteBody(output_, 0, kPlatformAll);
     root_->WriteTail(output_, 0, kPlatformAll);
@@ -187,7 +187,7 @@ bool FM_MenuBarBuilder::OpenAppMenu(std::string_view name) {
     }
     try {
         current_ =
-            root_->AcceptAppMenu(arena_.make<FM_AppleMenuBuilderMenuObj>(arena_.keep(name), root_, calculationForm_));
+            root_->AcceptAppMenu(arena_.make<FM_AppleMenuBuilderMenuObj>(keepText(name), root_, calculationForm_));
     } catch (...) {
         current_ = nullptr;
     }

@@ -61,6 +61,11 @@ public:
 
     bool calculationForm() const { return calculationForm_; }
 
+    // From now on the writer refers to the texts of the specs it is given
+    // instead of copying them: the caller keeps them in place and unchanged
+    // until the writer is gone (the tree walk does: its texts are the tree's).
+    void referToSpecTexts() { copyTexts_ = false; }
+
 protected:
     explicit FM_Builder(bool calculationForm);
 
@@ -93,8 +98,18 @@ protected:
     // without the rest of the menu.
     bool refusedNode_ = false;
 
+    // A text of a spec as the node keeps it: copied into arena_ unless the
+    // caller keeps it in place.
+    std::string_view keepText(std::string_view text) {
+        textBytes_ += text.size();
+        return copyTexts_ ? arena_.keep(text) : text;
+    }
+
 private:
     bool prepareCode();
+
+    bool copyTexts_ = true;
+    size_t textBytes_ = 0;
 };
 
 // Main menus: a menu bar holding an optional application menu and menus.

@@ -199,8 +199,8 @@ void FM_MenuBuilderMenuItemObj::WriteBody(CodeText& text, int level, uint32_t) {
     if (script) {
         writeQuoted(text, scriptName_);
     } else {
-        const char* keyword = nullptr;
-        if (LookupFmCommandKeyword(commandId_, keyword) && keyword != nullptr) {
+        std::string_view keyword;
+        if (LookupFmCommandKeyword(commandId_, keyword)) {
             text += keyword;
         } else {
             text += kUnknownCommandKeyword;
@@ -394,8 +394,8 @@ void FM_MenuBuilderMenuObj::WriteHead(CodeText& text, int level, uint32_t openSe
     }
     // An id the table lacks writes no keyword, and then no comma either: a
     // comma before the closing parenthesis does not read back.
-    const char* keyword = nullptr;
-    const bool hasKeyword = extraValue_ != 0 && LookupFmMenuKeyword(extraValue_, keyword) && keyword != nullptr;
+    std::string_view keyword;
+    const bool hasKeyword = extraValue_ != 0 && LookupFmMenuKeyword(extraValue_, keyword);
     if (hasKeyword) {
         if (named) {
             text += " , ";

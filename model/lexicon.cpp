@@ -60,6 +60,15 @@ bool LookupKeyword(const FmTable& table, uint32_t id, const char*& keyword) {
     return true;
 }
 
+bool LookupKeywordView(const FmTable& table, uint32_t id, std::string_view& keyword) {
+    const FmTableRow* row = FindById(table, id);
+    if (row == nullptr) {
+        return false;
+    }
+    keyword = std::string_view(row->keyword, table.keywordLengths[row - table.rows]);
+    return true;
+}
+
 bool LookupCaption(const FmTable& table, uint32_t id, const char*& caption) {
     const FmTableRow* row = FindById(table, id);
     if (row == nullptr) {
@@ -103,6 +112,22 @@ const KeyNameEntry* KeyNameByVirtualKey(uint8_t virtualKey) {
     return nullptr;
 }
 
+// The KeyCode a virtual key turns back into: digits, capitals and space as
+// they are, the punctuation keys as their character, the named keys by the
+// first KeyNameTable entry with the key (so 13 is ENTER); 0 for any other.
+int KeyCodeOfVirtualKey(uint8_t virtualKey) {
+    if (virtualKey == kSpaceKey || IsDigitOrCapital(virtualKey)) {
+        return virtualKey;
+    }
+    if (const lexicon_tables::PunctuationKey* key = PunctuationByVirtualKey(virtualKey)) {
+        return static_cast<unsigned char>(key->character);
+    }
+    if (const KeyNameEntry* entry = KeyNameByVirtualKey(virtualKey)) {
+        return entry->keyCode;
+    }
+    return 0;
+}
+
 }  // namespace
 
 const KeywordEntry& KeywordAt(int index) {
@@ -126,6 +151,14 @@ bool LookupFmCommandByKeyword(std::string_view keyword, uint32_t& id) {
 
 bool LookupFmCommandKeyword(uint32_t id, const char*& keyword) {
     return LookupKeyword(lexicon_tables::kFmCommands, id, keyword);
+}
+
+bool LookupFmCommandKeyword(uint32_t id, std::string_view& keyword) {
+    return LookupKeywordView(lexicon_tables::kFmCommands, id, keyword);
+}
+
+bool LookupFmMenuKeyword(uint32_t id, std::string_view& keyword) {
+    return LookupKeywordView(lexicon_tables::kFmMenus, id, keyword);
 }
 
 bool LookupFmCommandCaption(uint32_t id, const char*& caption) {
@@ -254,14 +287,15 @@ void VirtualKeyToKeyCode(uint16_t shortcut, int& keyCode, int& mods) {
     if (shortcut & kShortcutAlt) {
         mods |= kModAlt;
     }
-    const uint8_t virtualKey = static_cast<uint8_t>(shortcut & 0xFF);
-    if (virtualKey == kSpaceKey || IsDigitOrCapital(virtualKey)) {
-        keyCode = virtualKey;
-    } else if (const lexicon_tables::PunctuationKey* key = PunctuationByVirtualKey(virtualKey)) {
-        keyCode = static_cast<unsigned char>(key->character);
-    } else if (const KeyNameEntry* entry = KeyNameByVirtualKey(virtualKey)) {
-        keyCode = entry->keyCode;
-    }
+    // The KeyCode of every virtual key, worked out once.
+    static const std::array<int8_t, 256> keyCodes = [] {
+        std::array<int8_t, 256> codes{};
+        for (int virtualKey = 0; virtualKey < 256; ++virtualKey) {
+            codes[virtualKey] = static_cast<int8_t>(KeyCodeOfVirtualKey(static_cast<uint8_t>(virtualKey)));
+        }
+        return codes;
+    }();
+    keyCode = keyCodes[shortcut & 0xFF];
 }
 
 uint8_t DisplayNameToVirtualKey(std::string_view displayName) {

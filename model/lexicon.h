@@ -75,6 +75,9 @@ bool LookupFmCommandCaption(uint32_t id, const char*& caption);
 bool LookupFmMenuByKeyword(std::string_view keyword, uint32_t& id);
 bool LookupFmMenuKeyword(uint32_t id, const char*& keyword);
 bool LookupFmMenuCaption(uint32_t id, const char*& caption);
+// The same keyword lookups by id, with the keyword's length.
+bool LookupFmCommandKeyword(uint32_t id, std::string_view& keyword);
+bool LookupFmMenuKeyword(uint32_t id, std::string_view& keyword);
 
 // KeyCode: 0 none, a positive character code, or -1..-25 for the named keys.
 // ShortcutMods: bit 1 Ctrl, bit 2 Alt.
@@ -84,8 +87,8 @@ constexpr uint16_t kShortcutCtrl = 0x0200;
 constexpr uint16_t kShortcutAlt = 0x0400;
 
 struct KeyNameEntry {
-    const char* name;         // as written in menu code
-    int keyCode;              // -position
+    const char* name;  // as written in menu code
+    int keyCode;       // -position
     uint8_t virtualKey;
     const char* displayName;  // shown in dialogs and menus
 };

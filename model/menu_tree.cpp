@@ -487,6 +487,20 @@ NodeHandle MenuTree::nodeAtScreenPoint(int x, int y) const {
 
 // ---- Walking ----
 
+bool MenuTree::look(NodeHandle node, NodeLook& look) const {
+    const uint32_t index = liveIndex(node);
+    if (index == kNil) {
+        return false;
+    }
+    const Slot& slot = slots_[index];
+    look.caption = slot.caption;
+    look.kind = slot.kind;
+    look.record = slot.record;
+    look.firstChild = handleOf(slot.firstChild);
+    look.nextSibling = handleOf(slot.next);
+    return true;
+}
+
 NodeHandle MenuTree::firstChild(NodeHandle node) const {
     const uint32_t index = node == kRootNode ? kRootIndex : liveIndex(node);
     return index == kNil ? kNoNode : handleOf(slots_[index].firstChild);

@@ -226,6 +226,18 @@ public:
 
     // ---- Walking (kNoNode in, kNoNode out) ----
 
+    // What a walk over the tree reads of a node, in one look; valid until the
+    // tree changes.
+    struct NodeLook {
+        std::string_view caption;
+        NodeKind kind = NodeKind::None;
+        const MenuItemRecord* record = nullptr;
+        NodeHandle firstChild = kNoNode;
+        NodeHandle nextSibling = kNoNode;
+    };
+    // False, with `look` as it was, when node is no live node.
+    bool look(NodeHandle node, NodeLook& look) const;
+
     bool isValid(NodeHandle node) const;  // a live node of this tree; false for markers
     NodeHandle firstTopLevel() const { return firstChild(kRootNode); }
     NodeHandle firstChild(NodeHandle node) const;  // kRootNode: the first top-level node
