@@ -38,6 +38,9 @@ int CodeLoader::load(std::string_view text, MenuKind kind) {
         hooks_->conversionBegin();
     }
     pending_.clear();
+    // No construct of menu code takes fewer than 20 characters.
+    constexpr size_t kShortestConstruct = 20;
+    pending_.reserve(text.size() / kShortestConstruct + 1);
 
     const ParseCallbacks table = callbacks();
     // Documents are at most 0x80000 bytes; a longer view is read up to what the

@@ -1,5 +1,6 @@
 #include "menucode/pending_tree.h"
 
+#include <exception>
 #include <new>
 #include <utility>
 
@@ -73,6 +74,14 @@ void PendingTree::remove(Id node) {
         gone.live = false;
         gone.parent = gone.firstChild = gone.lastChild = gone.prev = gone.next = kNil;
         --liveCount_;
+    }
+}
+
+void PendingTree::reserve(size_t nodes) {
+    try {
+        nodes_.reserve(nodes);
+    } catch (const std::exception&) {
+        // They grow as they come.
     }
 }
 

@@ -74,6 +74,10 @@ public:
     // Drops every node.
     void clear();
 
+    // Makes room for about this many nodes, so that they are not moved as
+    // they come (when there is no memory for it, they are).
+    void reserve(size_t nodes);
+
     bool isLive(Id node) const;
     Id firstTopLevel() const { return topFirst_; }
     NodeKind kind(Id node) const;
