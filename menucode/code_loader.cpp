@@ -6,6 +6,7 @@
 
 #include "menucode/conversion_hooks.h"
 #include "menucode/parser.h"
+#include "menucode/syntax_parser.h"
 #include "model/lexicon.h"
 #include "model/menu_tree.h"
 
@@ -47,24 +48,35 @@ int CodeLoader::load(std::string_view text, MenuKind kind) {
     // parser's length can hold and fails there.
     const uint32_t length = static_cast<uint32_t>(std::min<size_t>(text.size(), std::numeric_limits<uint32_t>::max()));
     MenuHandle top = 0;
-    uint32_t line = 0;
-    uint32_t status = kParseMissingToken;
+    ParseOutcome outcome;
+    outcome.status = kParseMissingToken;
+    bool read = true;
     switch (kind) {
         case MenuKind::MainMenu:
-            status = ParseMenuBarCode(table, text.data(), length, kPlatformAll, false, &top, &line);
+            outcome = RunMenuCodeParse(MenuCodeEntry::MenuBar, table, text.data(), length, kPlatformAll, false, &top);
             break;
         case MenuKind::ContextMenu:
-            status = ParseContextMenuCode(table, text.data(), length, kPlatformAll, &top, &line);
+            outcome = RunMenuCodeParse(MenuCodeEntry::Context, table, text.data(), length, kPlatformAll, false, &top);
             break;
         case MenuKind::PopupMenu:
-            status = ParsePopupMenuCode(table, text.data(), length, kPlatformAll, &top, &line);
+            outcome = RunMenuCodeParse(MenuCodeEntry::Popup, table, text.data(), length, kPlatformAll, false, &top);
             break;
         default:
             // No kind to read the text as: nothing is accepted.
-            line = 1;
+            read = false;
             break;
     }
+    const uint32_t status = outcome.status;
     lastStatus_ = status;
+    // The line where reading stopped, as the entry points of parser.h report
+    // it, worked out only for a text that failed (0 after an exception).
+    auto line = [&]() -> uint32_t {
+        if (!read) {
+            return 1;
+        }
+        const uint32_t textLength = text.data() != nullptr ? length : 0;
+        return outcome.leftByThrow ? 0 : LineIndexAt(text.data(), textLength, outcome.stopped) + 1;
+    };
 
     // Whatever was read stays, also when the text failed.
     const bool complete = pending_.materialize(tree_);
@@ -72,11 +84,11 @@ int CodeLoader::load(std::string_view text, MenuKind kind) {
 
     int result;
     if (status == kParseOk) {
-        result = complete ? kLoadAccepted : failingLine(line);
+        result = complete ? kLoadAccepted : failingLine(line());
     } else if (status == kParseOtherKind) {
         result = kLoadOtherKind;
     } else {
-        result = failingLine(line);
+        result = failingLine(line());
     }
     if (hooks_) {
         hooks_->conversionEnd(tree_.firstTopLevel());

@@ -211,6 +211,27 @@ inline uint32_t FMSyntaxParserBase::ExpectLineBreak(bool consumeAll) {
     return kParseOk;
 }
 
+// The index (from 0) of the non-empty line of the text holding the position;
+// a position at the very end counts as the line after the last. The entry
+// points report it plus 1.
+uint32_t LineIndexAt(const char* text, uint32_t length, uint32_t position);
+
+// The entry points of parser.h without the line: a reader that needs the
+// line only when the text fails works it out from where reading stopped.
+enum class MenuCodeEntry : uint8_t { MenuBar, Context, Popup };
+struct ParseOutcome {
+    uint32_t status = 0;
+    uint32_t stopped = 0;      // the position where reading stopped
+    bool leftByThrow = false;  // an exception left the parse (status 11, no position)
+};
+ParseOutcome RunMenuCodeParse(MenuCodeEntry entry,
+                              const ParseCallbacks& callbacks,
+                              const char* text,
+                              uint32_t length,
+                              uint32_t requestedPlatforms,
+                              bool noScriptItems,
+                              MenuHandle* topHandle);
+
 // The lexicon's KeywordTable, indexed while the program is compiled.
 inline constexpr KeywordIndex kLexiconIndex(kKeywordCount,
                                             [](int i) -> const KeywordEntry& { return kKeywordTable[i]; });

@@ -250,16 +250,20 @@ uint32_t FMSyntaxParserBase::ReadQuoted(std::string_view& quoted) {
 // run), and the end of the text ends the last. Counted branch-free, a byte at
 // a time, so that the compiler can count many at once.
 uint32_t FMSyntaxParserBase::CurrentLineIndex() const {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text_);
+    return LineIndexAt(text_, length_, pos_);
+}
+
+uint32_t LineIndexAt(const char* text, uint32_t length, uint32_t position) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     uint32_t first = 0;
-    while (first < length_ && isLineBreakByte(bytes[first])) {
+    while (first < length && isLineBreakByte(bytes[first])) {
         ++first;
     }
-    if (first == length_) {
+    if (first == length) {
         return 0;
     }
     // Line ends at first + 1 ... last, the byte before each being bytes[e - 1].
-    const uint32_t last = pos_ < length_ ? pos_ : length_ - 1;
+    const uint32_t last = position < length ? position : length - 1;
     const size_t count = last > first ? last - first : 0;
     const unsigned char* before = bytes + first;
     const unsigned char* at = bytes + first + 1;
@@ -267,7 +271,7 @@ uint32_t FMSyntaxParserBase::CurrentLineIndex() const {
     for (size_t k = 0; k < count; ++k) {
         index += static_cast<uint32_t>(isLineBreakByte(before[k])) & static_cast<uint32_t>(!isLineBreakByte(at[k]));
     }
-    if (pos_ >= length_) {
+    if (position >= length) {
         ++index;
     }
     return index;
