@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <cstring>
 
 #include "model/keyword_table.h"
 #include "model/lexicon_tables.h"
@@ -15,6 +16,28 @@ namespace tessary {
 using lexicon_tables::FmTable;
 
 namespace {
+
+template <typename Word>
+Word LoadWord(const char* at) {
+    Word word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+
+// Whether two texts of one size hold the same bytes; most keywords are 4 to
+// 16 bytes long, two overlapping words each.
+bool SameBytes(std::string_view a, std::string_view b) {
+    const size_t size = a.size();
+    if (size >= 8 && size <= 16) {
+        return LoadWord<uint64_t>(a.data()) == LoadWord<uint64_t>(b.data()) &&
+               LoadWord<uint64_t>(a.data() + size - 8) == LoadWord<uint64_t>(b.data() + size - 8);
+    }
+    if (size >= 4 && size < 8) {
+        return LoadWord<uint32_t>(a.data()) == LoadWord<uint32_t>(b.data()) &&
+               LoadWord<uint32_t>(a.data() + size - 4) == LoadWord<uint32_t>(b.data() + size - 4);
+    }
+    return a == b;
+}
 
 // The row whose keyword equals the text but for case; keywords are unique in
 // that sense, so the first equal one met in the hash slots is the only one.
@@ -29,7 +52,7 @@ const FmTableRow* FindByKeyword(const FmTable& table, std::string_view keyword) 
         }
         // Keywords are mostly written as the table spells them.
         const std::string_view rowKeyword(table.rows[row].keyword, keyword.size());
-        if (rowKeyword == keyword || lexicon_tables::CompareFolded(rowKeyword, keyword) == 0) {
+        if (SameBytes(rowKeyword, keyword) || lexicon_tables::CompareFolded(rowKeyword, keyword) == 0) {
             return &table.rows[row];
         }
     }

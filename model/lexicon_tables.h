@@ -4,8 +4,11 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
+#include <type_traits>
 
 #include "model/lexicon.h"
 
@@ -52,21 +55,56 @@ constexpr int CompareFolded(std::string_view a, std::string_view b) {
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
+// `count` bytes (4 or 8) of a text from `at` on as one little-endian word.
+constexpr uint64_t TextWord(std::string_view text, size_t at, size_t count) {
+    if (!std::is_constant_evaluated() && std::endian::native == std::endian::little) {
+        if (count == 8) {
+            uint64_t word;
+            std::memcpy(&word, text.data() + at, sizeof word);
+            return word;
+        }
+        uint32_t half;
+        std::memcpy(&half, text.data() + at, sizeof half);
+        return half;
+    }
+    uint64_t word = 0;
+    for (size_t k = 0; k < count; ++k) {
+        word |= static_cast<uint64_t>(static_cast<unsigned char>(text[at + k])) << (8 * k);
+    }
+    return word;
+}
+
+// Eight bytes of a text from `at` on as one word, with bit 0x20 set in each,
+// so that letters of either case read alike.
+constexpr uint64_t FoldedWord(std::string_view text, size_t at) {
+    return TextWord(text, at, 8) | 0x2020202020202020u;
+}
+
 // A hash of a text that ignores the case of ASCII letters: texts equal but
-// for case hash alike (bit 0x20 is set in every byte before it is mixed in).
-// It mixes the length, the last four bytes and the middle one: the keywords
-// share their beginnings ("FM_", "FM_MENU_") and differ towards the end.
+// for case hash alike. It mixes the length with the last eight bytes and the
+// eight before them (or the bytes of a shorter text): the keywords share their
+// beginnings ("FM_", "FM_MENU_") and differ towards the end.
 constexpr uint32_t HashFolded(std::string_view text) {
+    constexpr uint64_t kMix = 0x9E3779B97F4A7C15u;
     const size_t size = text.size();
-    uint32_t hash = static_cast<uint32_t>(size) * 0x9E3779B1u;
-    auto mix = [&hash](char c) { hash = (hash ^ (static_cast<unsigned char>(c) | 0x20u)) * 16777619u; };
-    for (size_t k = 1; k <= 4 && k <= size; ++k) {
-        mix(text[size - k]);
+    uint64_t hash = (size + 1) * kMix;
+    if (size >= 8) {
+        hash ^= FoldedWord(text, size - 8);
+        hash *= kMix;
+        if (size >= 16) {
+            hash ^= FoldedWord(text, size - 16);
+            hash *= kMix;
+        }
+    } else if (size >= 4) {
+        // The first four bytes and the last four, which overlap.
+        hash ^= (TextWord(text, 0, 4) | (TextWord(text, size - 4, 4) << 32)) | 0x2020202020202020u;
+        hash *= kMix;
+    } else {
+        for (char c : text) {
+            hash = (hash ^ (static_cast<unsigned char>(c) | 0x20u)) * kMix;
+        }
     }
-    if (size > 8) {
-        mix(text[size / 2]);
-    }
-    return hash ^ (hash >> 15);
+    return static_cast<uint32_t>(hash >> 32);
 }
 
 extern const KeyNameEntry kKeyNameTable[kKeyNameCount];
