@@ -67,7 +67,7 @@ std::unique_ptr<FM_Builder> writeTree(const MenuTree& tree,
         return nullptr;
     }
     // The texts are the tree's, which stays as it is while it is written.
-    writer->referToSpecTexts();
+    writer->referToGivenTexts();
     const bool mainMenu = kind == MenuKind::MainMenu;
     if (mainMenu) {
         writer->OpenMenuBar();

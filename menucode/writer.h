@@ -61,10 +61,11 @@ public:
 
     bool calculationForm() const { return calculationForm_; }
 
-    // From now on the writer refers to the texts of the specs it is given
-    // instead of copying them: the caller keeps them in place and unchanged
-    // until the writer is gone (the tree walk does: its texts are the tree's).
-    void referToSpecTexts() { copyTexts_ = false; }
+    // From now on the writer refers to the captions, script names and user
+    // strings it is given instead of copying them: the caller keeps them in
+    // place and unchanged until the writer is gone (the tree walk does: its
+    // texts are the tree's).
+    void referToGivenTexts() { copyTexts_ = false; }
 
 protected:
     explicit FM_Builder(bool calculationForm);
@@ -78,7 +79,7 @@ protected:
     // Remembers a refused node (see refusedNode_) and passes the answer on.
     bool noteAnswer(bool accepted);
 
-    // The node objects and the copies of the texts of the specs they refer to.
+    // The node objects and the copies of the texts they were given.
     WriterArena arena_;
     FM_MenuBuilderBaseObj* current_ = nullptr;
     CodeText output_;
@@ -98,8 +99,8 @@ protected:
     // without the rest of the menu.
     bool refusedNode_ = false;
 
-    // A text of a spec as the node keeps it: copied into arena_ unless the
-    // caller keeps it in place.
+    // A caption, script name or user string as the node keeps it: copied into
+    // arena_ unless the caller keeps it in place.
     std::string_view keepText(std::string_view text) {
         textBytes_ += text.size();
         return copyTexts_ ? arena_.keep(text) : text;
