@@ -1,0 +1,154 @@
+// The small buffers of the writer and the parser: the growing text a writer
+// appends to, the arena of its nodes and texts, and the eight-bytes-at-a-time
+// search, each against the plain way of doing the same.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "menucode/byte_scan.h"
+#include "menucode/code_text.h"
+#include "menucode/writer_arena.h"
+
+namespace tessary {
+namespace {
+
+TEST(CodeText, AppendsLikeAString) {
+    std::mt19937 random(7);
+    CodeText text;
+    std::string expected;
+    EXPECT_TRUE(text.empty());
+    EXPECT_EQ(text.view(), "");
+    text.append(std::string_view());
+    text.append(0, 'x');
+    EXPECT_TRUE(text.empty());
+    for (int i = 0; i < 5000; ++i) {
+        const int length = std::uniform_int_distribution<int>(0, i % 100 == 0 ? 3000 : 40)(random);
+        const std::string piece(static_cast<size_t>(length), static_cast<char>('a' + i % 26));
+        switch (i % 3) {
+            case 0:
+                text += piece;
+                expected += piece;
+                break;
+            case 1:
+                text.append(static_cast<size_t>(length), '\t');
+                expected.append(static_cast<size_t>(length), '\t');
+                break;
+            default:
+                text += static_cast<char>('0' + i % 10);
+                expected += static_cast<char>('0' + i % 10);
+                break;
+        }
+        ASSERT_EQ(text.size(), expected.size());
+    }
+    EXPECT_EQ(text.view(), expected);
+    text.clear();
+    EXPECT_TRUE(text.empty());
+    text += "again";
+    EXPECT_EQ(text.view(), "again");
+}
+
+TEST(CodeText, RoomMadeAheadKeepsTheText) {
+    CodeText text;
+    text += "head";
+    text.reserve(100000);
+    EXPECT_EQ(text.view(), "head");
+    text.reserve(2);  // less than it holds: nothing changes
+    std::string expected = "head";
+    for (int i = 0; i < 10000; ++i) {
+        text += "0123456789";
+        expected += "0123456789";
+    }
+    EXPECT_EQ(text.view(), expected);
+}
+
+struct alignas(16) Aligned {
+    explicit Aligned(int v) : value(v) {}
+    int value;
+};
+
+TEST(WriterArena, KeepsTextsAndObjectsInPlace) {
+    WriterArena arena;
+    std::vector<std::string> originals;
+    std::vector<std::string_view> kept;
+    std::vector<Aligned*> objects;
+    for (int i = 0; i < 3000; ++i) {
+        // Now and then a text larger than a chunk.
+        originals.push_back(
+            std::string(static_cast<size_t>(i % 500 == 0 ? 70000 : i % 37), static_cast<char>('A' + i % 26)));
+        kept.push_back(arena.keep(originals.back()));
+        objects.push_back(arena.make<Aligned>(i));
+    }
+    size_t bytes = 0;
+    for (int i = 0; i < 3000; ++i) {
+        EXPECT_EQ(kept[i], originals[i]) << i;
+        EXPECT_TRUE(kept[i].empty() || kept[i].data() != originals[i].data()) << "a copy";
+        EXPECT_EQ(objects[i]->value, i);
+        EXPECT_EQ(reinterpret_cast<uintptr_t>(objects[i]) % alignof(Aligned), 0u) << i;
+        bytes += originals[i].size();
+    }
+    EXPECT_EQ(arena.textBytes(), bytes);
+    EXPECT_EQ(arena.keep(std::string_view()), std::string_view());
+}
+
+// The plain search findFirst must agree with.
+uint32_t firstPlainly(const std::string& text, uint32_t at, uint32_t stop, const std::string& wanted) {
+    while (at < stop && wanted.find(text[at]) == std::string::npos) {
+        ++at;
+    }
+    return at;
+}
+
+TEST(ByteScan, FindsTheFirstWantedByteAsAPlainSearchDoes) {
+    std::mt19937 random(11);
+    const std::string alphabet = "\t\n\r \",()+{}#AZaz\x80\xFF\x7F_";
+    for (int run = 0; run < 400; ++run) {
+        std::string text(static_cast<size_t>(std::uniform_int_distribution<int>(0, 70)(random)), ' ');
+        for (char& c : text) {
+            c = run % 4 == 0 ? static_cast<char>(std::uniform_int_distribution<int>(0, 255)(random))
+                             : alphabet[std::uniform_int_distribution<size_t>(0, alphabet.size() - 1)(random)];
+        }
+        const std::vector<std::string> wantedSets = {"\"", ",)", " \t\r\n", std::string(1, '\0'), "\xFF\x80"};
+        for (const std::string& wanted : wantedSets) {
+            auto lanes = [&wanted](uint64_t word) {
+                uint64_t found = 0;
+                for (char c : wanted) {
+                    found |= byte_scan::lanesEqual(word, static_cast<unsigned char>(c));
+                }
+                return found;
+            };
+            auto isWanted = [&wanted](unsigned char c) {
+                return wanted.find(static_cast<char>(c)) != std::string::npos;
+            };
+            for (uint32_t at = 0; at <= text.size(); ++at) {
+                for (uint32_t stop = at; stop <= text.size(); stop += 1 + stop % 5) {
+                    ASSERT_EQ(byte_scan::findFirst(text.data(), at, stop, lanes, isWanted),
+                              firstPlainly(text, at, stop, wanted))
+                        << "run " << run << " at " << at << " stop " << stop;
+                }
+            }
+        }
+    }
+}
+
+TEST(ByteScan, LanesEqualMarksExactlyTheEqualBytes) {
+    for (int value = 0; value < 256; ++value) {
+        for (int other = 0; other < 256; other += 3) {
+            uint64_t word = 0;
+            for (int lane = 0; lane < 8; ++lane) {
+                word |= static_cast<uint64_t>(lane % 2 == 0 ? value : other) << (8 * lane);
+            }
+            const uint64_t lanes = byte_scan::lanesEqual(word, static_cast<unsigned char>(value));
+            for (int lane = 0; lane < 8; ++lane) {
+                const bool equal = (lane % 2 == 0) || other == value;
+                EXPECT_EQ(((lanes >> (8 * lane + 7)) & 1) != 0, equal) << value << " " << other << " " << lane;
+                EXPECT_EQ((lanes >> (8 * lane)) & 0x7F, 0u);
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tessary

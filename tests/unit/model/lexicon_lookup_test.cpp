@@ -1,0 +1,71 @@
+// Keyword lookups by hash, against the rows they must find: every spelling
+// that differs only in the case of letters finds the row, and no text that
+// differs otherwise does, not even in a bit that folding letters touches.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "model/lexicon.h"
+
+namespace tessary {
+namespace {
+
+std::string flipped(std::string text, size_t at) {
+    text[at] = static_cast<char>(text[at] ^ 0x20);
+    return text;
+}
+
+bool isLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+template <typename Lookup>
+void checkTable(int rows, const FmTableRow& (*rowAt)(int), Lookup lookup) {
+    for (int i = 0; i < rows; ++i) {
+        const FmTableRow& row = rowAt(i);
+        const std::string keyword = row.keyword;
+        uint32_t id = 0;
+        ASSERT_TRUE(lookup(keyword, id)) << keyword;
+        EXPECT_EQ(id, row.id);
+        for (size_t at = 0; at < keyword.size(); ++at) {
+            const std::string other = flipped(keyword, at);
+            id = 0;
+            // Letters may change case; any other byte changed by 0x20 ('_' to
+            // DEL, a digit to a control character) is another text.
+            EXPECT_EQ(lookup(other, id), isLetter(keyword[at])) << other;
+            if (isLetter(keyword[at])) {
+                EXPECT_EQ(id, row.id) << other;
+            }
+        }
+        EXPECT_FALSE(lookup(keyword.substr(1), id)) << keyword;
+        EXPECT_FALSE(lookup(keyword + keyword.back(), id)) << keyword;
+    }
+}
+
+TEST(KeywordLookup, CaseOfLettersOnly) {
+    checkTable(kFmCommandCount, FmCommandRow,
+               [](std::string_view text, uint32_t& id) { return LookupFmCommandByKeyword(text, id); });
+    checkTable(kFmMenuCount, FmMenuRow,
+               [](std::string_view text, uint32_t& id) { return LookupFmMenuByKeyword(text, id); });
+}
+
+TEST(KeywordLookup, KeywordsByIdWithTheirLength) {
+    for (uint32_t id = 0; id <= 260; ++id) {
+        const char* text = nullptr;
+        std::string_view view;
+        const bool found = LookupFmCommandKeyword(id, text);
+        ASSERT_EQ(LookupFmCommandKeyword(id, view), found) << id;
+        if (found) {
+            EXPECT_EQ(view, std::string_view(text)) << id;
+        }
+        const bool menuFound = LookupFmMenuKeyword(id, text);
+        ASSERT_EQ(LookupFmMenuKeyword(id, view), menuFound) << id;
+        if (menuFound) {
+            EXPECT_EQ(view, std::string_view(text)) << id;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tessary
