@@ -20,8 +20,10 @@ struct Case {
     benchmark::TimeUnit unit;
 };
 constexpr Case kCases[] = {
-    {"Baseline/LineScan", lineScan, benchmark::kMicrosecond}, {"Parse", parse, benchmark::kMicrosecond},
-    {"Load", load, benchmark::kMicrosecond},                  {"Generate", generate, benchmark::kMicrosecond},
+    {"Baseline/LineScan", lineScan, benchmark::kMicrosecond},
+    {"Parse", parse, benchmark::kMicrosecond},
+    {"Load", load, benchmark::kMicrosecond},
+    {"Generate", generate, benchmark::kMicrosecond},
     {"RoundTrip", roundTrip, benchmark::kMicrosecond},
 };
 

@@ -29,17 +29,24 @@ private:
 };
 
 constexpr std::string_view kItemCaptions[] = {
-    "New Order",        "Duplicate Order",      "Print Invoice",   "Send Reminder...",      "Customer Statement",
-    "Archive Year",     "Export to Accounting", "Open Dashboard",  "Monthly Sales Summary", "Orders by Region",
-    "Sync Web Shop",    "Import Price List...", "Close Period",    "Check Stock",           "Label Sheet",
-    "Mail Merge...",    "Find Open Orders",     "Show Overdue",    "Credit Note",           "Backup Now"};
-constexpr std::string_view kScripts[] = {"Order - New",     "Order - Duplicate", "Invoice - Print", "Reminder - Send",
-                                         "Statement",       "Archive",           "Accounting Export",
-                                         "Dashboard - Open", "Report - Sales",   "Sync",
+    "New Order",     "Duplicate Order",      "Print Invoice",  "Send Reminder...",      "Customer Statement",
+    "Archive Year",  "Export to Accounting", "Open Dashboard", "Monthly Sales Summary", "Orders by Region",
+    "Sync Web Shop", "Import Price List...", "Close Period",   "Check Stock",           "Label Sheet",
+    "Mail Merge...", "Find Open Orders",     "Show Overdue",   "Credit Note",           "Backup Now"};
+constexpr std::string_view kScripts[] = {"Order - New",
+                                         "Order - Duplicate",
+                                         "Invoice - Print",
+                                         "Reminder - Send",
+                                         "Statement",
+                                         "Archive",
+                                         "Accounting Export",
+                                         "Dashboard - Open",
+                                         "Report - Sales",
+                                         "Sync",
                                          "Navigation: Go to Layout [Orders]"};
 constexpr std::string_view kUserStrings[] = {"orders:print", "crm", "ui.dashboard", "export/2024", "x"};
-constexpr std::string_view kMenuCaptions[] = {"Orders", "Customers", "Reports", "Tools", "Accounting",
-                                              "Inventory", "Shipping", "Admin", "Favorites", "More"};
+constexpr std::string_view kMenuCaptions[] = {"Orders",    "Customers", "Reports", "Tools",     "Accounting",
+                                              "Inventory", "Shipping",  "Admin",   "Favorites", "More"};
 // Key names as the writer writes them back: upper-case letters, ENTER for
 // RETURN, one character for the punctuation keys.
 constexpr std::string_view kCharKeys[] = {"A", "P", "O", "7", "/", ",", "ENTER", "DEL", "LEFT", "PAGE_DOWN"};

@@ -64,8 +64,7 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
 }
 
-const RatioReporter::Result* RatioReporter::find(const std::string& kind, const std::string& shape,
-                                                 size_t size) const {
+const RatioReporter::Result* RatioReporter::find(const std::string& kind, const std::string& shape, size_t size) const {
     auto it = results_.find(kind + "/" + shape + "/" + sizeName(size));
     return it == results_.end() || it->second.bytesPerSecond <= 0 ? nullptr : &it->second;
 }
@@ -76,8 +75,7 @@ void RatioReporter::Finalize() {
     printRatios(out);
     printGrowth(out);
     printMemory(out);
-    out << (targetsMet_ ? "All measured figures meet their targets.\n"
-                        : "Figures marked ! miss their targets.\n");
+    out << (targetsMet_ ? "All measured figures meet their targets.\n" : "Figures marked ! miss their targets.\n");
     out.flush();
 }
 
