@@ -16,44 +16,44 @@ namespace {
 
 // The item of a ScriptItem, FmItem, Separator or Mac system item node.
 ItemSpec itemSpecOf(NodeKind kind, const MenuItemRecord& record, std::string_view caption) {
-    ItemSpec spec;
-    spec.platforms = record.platforms;
-    spec.enabled = record.enabled;
+    ItemSpec itemSpec;
+    itemSpec.platforms = record.platforms;
+    itemSpec.enabled = record.enabled;
     switch (kind) {
         case NodeKind::ScriptItem:
-            spec.kind = ItemSpecKind::Script;
-            spec.caption = caption;
-            VirtualKeyToKeyCode(record.shortcut, spec.key, spec.modifiers);
-            spec.userString = recordText(record.userString);
-            spec.scriptName = recordText(record.scriptName);
-            spec.checkOn = record.checkOn;
+            itemSpec.kind = ItemSpecKind::Script;
+            itemSpec.caption = caption;
+            VirtualKeyToKeyCode(record.shortcut, itemSpec.key, itemSpec.modifiers);
+            itemSpec.userString = recordText(record.userString);
+            itemSpec.scriptName = recordText(record.scriptName);
+            itemSpec.checkOn = record.checkOn;
             break;
         case NodeKind::FmItem:
-            spec.kind = ItemSpecKind::FmCommand;
+            itemSpec.kind = ItemSpecKind::FmCommand;
             if (record.useLocalCaption == 0) {
-                spec.caption = caption;
+                itemSpec.caption = caption;
             }
-            VirtualKeyToKeyCode(record.shortcut, spec.key, spec.modifiers);
-            spec.userString = recordText(record.userString);
-            spec.commandId = record.fmId;
+            VirtualKeyToKeyCode(record.shortcut, itemSpec.key, itemSpec.modifiers);
+            itemSpec.userString = recordText(record.userString);
+            itemSpec.commandId = record.fmId;
             break;
         case NodeKind::Separator:
-            spec.kind = ItemSpecKind::Separator;
-            spec.enabled = 1;
+            itemSpec.kind = ItemSpecKind::Separator;
+            itemSpec.enabled = 1;
             break;
         case NodeKind::MacQuitItem:
         case NodeKind::MacPreferencesItem:
             // The Mac system items are MacOS X items, whatever the record says.
-            spec.kind = kind == NodeKind::MacQuitItem ? ItemSpecKind::MacQuit : ItemSpecKind::MacPreferences;
-            spec.platforms = kPlatformMacX;
-            spec.caption = caption;
-            spec.userString = recordText(record.userString);
-            spec.scriptName = recordText(record.scriptName);
+            itemSpec.kind = kind == NodeKind::MacQuitItem ? ItemSpecKind::MacQuit : ItemSpecKind::MacPreferences;
+            itemSpec.platforms = kPlatformMacX;
+            itemSpec.caption = caption;
+            itemSpec.userString = recordText(record.userString);
+            itemSpec.scriptName = recordText(record.scriptName);
             break;
         default:
             break;
     }
-    return spec;
+    return itemSpec;
 }
 
 // Opens the writer, walks the tree into it and closes it again. nullptr when
@@ -114,13 +114,13 @@ bool WalkNodes(const MenuTree& tree, NodeHandle first, FM_Builder& writer, int m
                 }
                 bool opened;
                 if (kind == NodeKind::Menu) {
-                    MenuSpec spec;
-                    spec.platforms = record->platforms;
+                    MenuSpec menuSpec;
+                    menuSpec.platforms = record->platforms;
                     if (record->useLocalCaption == 0) {
-                        spec.caption = caption;
+                        menuSpec.caption = caption;
                     }
-                    spec.fmMenuId = record->fmId;
-                    opened = writer.OpenMenu(spec);
+                    menuSpec.fmMenuId = record->fmId;
+                    opened = writer.OpenMenu(menuSpec);
                 } else {
                     opened = writer.OpenAppMenu(caption);
                 }

@@ -101,9 +101,9 @@ ParseCallbacks CodeLoader::callbacks() {
     table.BeginMenuBar = [this] { return beginMenuBar(); };
     table.AbortMenuBar = [this](MenuHandle bar) { abortMenuBar(bar); };
     table.AttachMenuToBar = [this](MenuHandle bar, MenuHandle menu, const MenuSpec&) { return attach(bar, menu); };
-    table.BeginMenu = [this](const MenuSpec& spec) { return beginMenu(spec); };
+    table.BeginMenu = [this](const MenuSpec& menuSpec) { return beginMenu(menuSpec); };
     table.DiscardMenu = [this](MenuHandle menu) { discardMenu(menu); };
-    table.AddItem = [this](MenuHandle parent, const ItemSpec& spec) { return addItem(parent, spec); };
+    table.AddItem = [this](MenuHandle parent, const ItemSpec& itemSpec) { return addItem(parent, itemSpec); };
     table.AttachSubmenu = [this](MenuHandle parent, MenuHandle menu, const MenuSpec&) { return attach(parent, menu); };
     table.BeginAppMenu = [this] { return beginAppMenu(); };
     table.NameAppMenu = [this](MenuHandle, MenuHandle appMenu, std::string_view caption) {
@@ -150,14 +150,14 @@ bool CodeLoader::attach(MenuHandle parent, MenuHandle menu) {
     return true;
 }
 
-MenuHandle CodeLoader::beginMenu(const MenuSpec& spec) {
+MenuHandle CodeLoader::beginMenu(const MenuSpec& menuSpec) {
     std::string_view caption;
     uint8_t useLocalCaption = 0;
-    if (spec.caption) {
-        caption = *spec.caption;
-    } else if (spec.fmMenuId != 0) {
+    if (menuSpec.caption) {
+        caption = *menuSpec.caption;
+    } else if (menuSpec.fmMenuId != 0) {
         const char* english = nullptr;
-        if (LookupFmMenuCaption(spec.fmMenuId, english) && english != nullptr) {
+        if (LookupFmMenuCaption(menuSpec.fmMenuId, english) && english != nullptr) {
             caption = english;
         }
         useLocalCaption = 1;
@@ -168,8 +168,8 @@ MenuHandle CodeLoader::beginMenu(const MenuSpec& spec) {
     PendingNodeValues menu;
     menu.caption = caption;
     menu.kind = NodeKind::Menu;
-    menu.platforms = static_cast<PlatformMask>(spec.platforms);
-    menu.fmId = spec.fmMenuId;
+    menu.platforms = static_cast<PlatformMask>(menuSpec.platforms);
+    menu.fmId = menuSpec.fmMenuId;
     menu.useLocalCaption = useLocalCaption;
     menu.enabled = 1;
     return pending_.add(PendingTree::kTop, menu);
@@ -188,12 +188,12 @@ void CodeLoader::discardMenu(MenuHandle menu) {
     pending_.remove(menu);
 }
 
-bool CodeLoader::addItem(MenuHandle parent, const ItemSpec& spec) {
+bool CodeLoader::addItem(MenuHandle parent, const ItemSpec& itemSpec) {
     if (!isContainer(parent)) {
         return false;
     }
     NodeKind kind;
-    switch (spec.kind) {
+    switch (itemSpec.kind) {
         case ItemSpecKind::FmCommand:
             kind = NodeKind::FmItem;
             break;
@@ -216,31 +216,31 @@ bool CodeLoader::addItem(MenuHandle parent, const ItemSpec& spec) {
 
     PendingNodeValues item;
     item.kind = kind;
-    const PlatformMask own = macItem ? kPlatformMacX : static_cast<PlatformMask>(spec.platforms);
+    const PlatformMask own = macItem ? kPlatformMacX : static_cast<PlatformMask>(itemSpec.platforms);
     item.platforms = own & pending_.platformsOf(parent);
-    item.shortcut = PackShortcut(spec.key, spec.modifiers);
-    item.enabled = spec.enabled;
+    item.shortcut = PackShortcut(itemSpec.key, itemSpec.modifiers);
+    item.enabled = itemSpec.enabled;
     if (kind == NodeKind::FmItem) {
-        item.fmId = spec.commandId;
+        item.fmId = itemSpec.commandId;
     }
     if (kind == NodeKind::ScriptItem) {
-        item.checkOn = spec.checkOn;
+        item.checkOn = itemSpec.checkOn;
     }
     if (kind == NodeKind::ScriptItem || macItem) {
-        item.scriptName = spec.scriptName.value_or(std::string_view());
+        item.scriptName = itemSpec.scriptName.value_or(std::string_view());
     }
     if (kind == NodeKind::ScriptItem || kind == NodeKind::FmItem) {
-        item.userString = spec.userString.value_or(std::string_view());
+        item.userString = itemSpec.userString.value_or(std::string_view());
     }
 
     std::string_view caption;
     if (kind == NodeKind::Separator) {
         caption = kSeparatorCaption;
-    } else if (spec.caption) {
-        caption = *spec.caption;
+    } else if (itemSpec.caption) {
+        caption = *itemSpec.caption;
     } else if (kind == NodeKind::FmItem) {
         const char* english = nullptr;
-        if (LookupFmCommandCaption(spec.commandId, english) && english != nullptr) {
+        if (LookupFmCommandCaption(itemSpec.commandId, english) && english != nullptr) {
             caption = english;
         }
         item.useLocalCaption = 1;

@@ -55,9 +55,9 @@ private:
     MenuHandle beginMenuBar();
     void abortMenuBar(MenuHandle bar);
     bool attach(MenuHandle parent, MenuHandle menu);
-    MenuHandle beginMenu(const MenuSpec& spec);
+    MenuHandle beginMenu(const MenuSpec& menuSpec);
     void discardMenu(MenuHandle menu);
-    bool addItem(MenuHandle parent, const ItemSpec& spec);
+    bool addItem(MenuHandle parent, const ItemSpec& itemSpec);
     MenuHandle beginAppMenu();
     bool nameAppMenu(MenuHandle appMenu, std::string_view caption);
 

@@ -20,35 +20,35 @@ void appendText(std::string& out, const std::optional<std::string_view>& text) {
 
 }  // namespace
 
-std::string FormatMenuSpec(const MenuSpec& spec) {
-    std::string out = "platforms=" + std::to_string(spec.platforms) + " caption=";
-    appendText(out, spec.caption);
-    out += " fmMenuId=" + std::to_string(spec.fmMenuId);
+std::string FormatMenuSpec(const MenuSpec& menuSpec) {
+    std::string out = "platforms=" + std::to_string(menuSpec.platforms) + " caption=";
+    appendText(out, menuSpec.caption);
+    out += " fmMenuId=" + std::to_string(menuSpec.fmMenuId);
     return out;
 }
 
-std::string FormatItemSpec(const ItemSpec& spec) {
-    std::string out = "platforms=" + std::to_string(spec.platforms);
-    out += " kind=" + std::to_string(static_cast<int>(spec.kind));
+std::string FormatItemSpec(const ItemSpec& itemSpec) {
+    std::string out = "platforms=" + std::to_string(itemSpec.platforms);
+    out += " kind=" + std::to_string(static_cast<int>(itemSpec.kind));
     out += " caption=";
-    appendText(out, spec.caption);
-    out += " modifiers=" + std::to_string(spec.modifiers);
-    out += " key=" + std::to_string(spec.key);
-    out += " enabled=" + std::to_string(spec.enabled);
+    appendText(out, itemSpec.caption);
+    out += " modifiers=" + std::to_string(itemSpec.modifiers);
+    out += " key=" + std::to_string(itemSpec.key);
+    out += " enabled=" + std::to_string(itemSpec.enabled);
     out += " userString=";
-    appendText(out, spec.userString);
+    appendText(out, itemSpec.userString);
     out += " target=";
-    switch (spec.kind) {
+    switch (itemSpec.kind) {
         case ItemSpecKind::Script:
         case ItemSpecKind::MacQuit:
         case ItemSpecKind::MacPreferences:
-            appendText(out, spec.scriptName);
+            appendText(out, itemSpec.scriptName);
             break;
         default:
-            out += std::to_string(spec.commandId);
+            out += std::to_string(itemSpec.commandId);
             break;
     }
-    out += " checkOn=" + std::to_string(spec.checkOn);
+    out += " checkOn=" + std::to_string(itemSpec.checkOn);
     return out;
 }
 
@@ -62,27 +62,27 @@ ParseTracer::ParseTracer(Options options) : options_(std::move(options)) {
         return h;
     };
     cb.AbortMenuBar = [this](MenuHandle bar) { lines_.push_back("AbortMenuBar " + std::to_string(bar)); };
-    cb.AttachMenuToBar = [this](MenuHandle bar, MenuHandle menu, const MenuSpec& spec) {
+    cb.AttachMenuToBar = [this](MenuHandle bar, MenuHandle menu, const MenuSpec& menuSpec) {
         const bool ok = !refuses("AttachMenuToBar");
         lines_.push_back("AttachMenuToBar " + std::to_string(bar) + " " + std::to_string(menu) + " " +
-                         FormatMenuSpec(spec) + result(ok));
+                         FormatMenuSpec(menuSpec) + result(ok));
         return ok;
     };
-    cb.BeginMenu = [this](const MenuSpec& spec) {
+    cb.BeginMenu = [this](const MenuSpec& menuSpec) {
         const MenuHandle h = nextHandle("BeginMenu");
-        lines_.push_back("BeginMenu " + FormatMenuSpec(spec) + " -> " + std::to_string(h));
+        lines_.push_back("BeginMenu " + FormatMenuSpec(menuSpec) + " -> " + std::to_string(h));
         return h;
     };
     cb.DiscardMenu = [this](MenuHandle menu) { lines_.push_back("DiscardMenu " + std::to_string(menu)); };
-    cb.AddItem = [this](MenuHandle parent, const ItemSpec& spec) {
+    cb.AddItem = [this](MenuHandle parent, const ItemSpec& itemSpec) {
         const bool ok = !refuses("AddItem");
-        lines_.push_back("AddItem " + std::to_string(parent) + " " + FormatItemSpec(spec) + result(ok));
+        lines_.push_back("AddItem " + std::to_string(parent) + " " + FormatItemSpec(itemSpec) + result(ok));
         return ok;
     };
-    cb.AttachSubmenu = [this](MenuHandle parent, MenuHandle menu, const MenuSpec& spec) {
+    cb.AttachSubmenu = [this](MenuHandle parent, MenuHandle menu, const MenuSpec& menuSpec) {
         const bool ok = !refuses("AttachSubmenu");
         lines_.push_back("AttachSubmenu " + std::to_string(parent) + " " + std::to_string(menu) + " " +
-                         FormatMenuSpec(spec) + result(ok));
+                         FormatMenuSpec(menuSpec) + result(ok));
         return ok;
     };
     if (options_.appMenuSlots) {

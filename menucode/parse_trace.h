@@ -18,10 +18,10 @@
 namespace tessary {
 
 // MENUSPEC: platforms=P caption="..."|none fmMenuId=N
-std::string FormatMenuSpec(const MenuSpec& spec);
+std::string FormatMenuSpec(const MenuSpec& menuSpec);
 // ITEMSPEC: platforms=P kind=K caption="..."|none modifiers=M key=K enabled=E
 //           userString="..."|none target=N|"..." checkOn=C
-std::string FormatItemSpec(const ItemSpec& spec);
+std::string FormatItemSpec(const ItemSpec& itemSpec);
 
 class ParseTracer {
 public:

@@ -313,17 +313,17 @@ uint32_t FMSyntaxParser::ReadMenu(ParentState& parent, bool topLevelForm) {
     if (st != kParseOk) {
         return st;
     }
-    MenuSpec spec;
+    MenuSpec menuSpec;
     if (!topLevelForm) {
         std::string_view caption;
         st = quoted(caption);
         if (st == kParseOk) {
-            spec.caption = caption;
-            if (takeOne<TC::Comma>() == kParseOk && (st = ReadTableKeyword(FmTable::Menus, spec.fmMenuId))) {
+            menuSpec.caption = caption;
+            if (takeOne<TC::Comma>() == kParseOk && (st = ReadTableKeyword(FmTable::Menus, menuSpec.fmMenuId))) {
                 return st;
             }
         } else if (st == kParseMissingToken) {
-            if ((st = ReadTableKeyword(FmTable::Menus, spec.fmMenuId)) != kParseOk) {
+            if ((st = ReadTableKeyword(FmTable::Menus, menuSpec.fmMenuId)) != kParseOk) {
                 return st;
             }
         } else {
@@ -333,13 +333,13 @@ uint32_t FMSyntaxParser::ReadMenu(ParentState& parent, bool topLevelForm) {
     if ((st = takeOne<TC::CloseArguments>()) != kParseOk) {
         return st;
     }
-    spec.platforms = platforms();
+    menuSpec.platforms = platforms();
     if ((st = takeOne<TC::OpenBody>()) != kParseOk) {
         return st;
     }
     MenuHandle handle = 0;
-    if (spec.platforms != 0) {
-        handle = callbacks_.BeginMenu(spec);
+    if (menuSpec.platforms != 0) {
+        handle = callbacks_.BeginMenu(menuSpec);
         if (handle == 0) {
             return kParseRefused;
         }
@@ -373,10 +373,10 @@ uint32_t FMSyntaxParser::ReadMenu(ParentState& parent, bool topLevelForm) {
             parent = ParentState{ParentKind::Menu, handle};
             break;
         case ParentKind::MenuBar:
-            accepted = callbacks_.AttachMenuToBar(parent.handle, handle, spec);
+            accepted = callbacks_.AttachMenuToBar(parent.handle, handle, menuSpec);
             break;
         case ParentKind::Menu:
-            accepted = callbacks_.AttachSubmenu(parent.handle, handle, spec);
+            accepted = callbacks_.AttachSubmenu(parent.handle, handle, menuSpec);
             break;
     }
     if (!accepted) {

@@ -380,7 +380,7 @@ private:
     template <TokenClass Keyword>
     uint32_t readConstruct(ParentState& parent);
     uint32_t readOptionList(ItemOptions& options);
-    uint32_t report(const ParentState& parent, const ItemSpec& spec);
+    uint32_t report(const ParentState& parent, const ItemSpec& itemSpec);
     uint32_t probeKind(TokenClass wanted);
     // The distance ReadTableKeyword reads up to: the next comma or closing parenthesis.
     uint32_t distanceToKeywordEnd(uint32_t& distance);

@@ -36,8 +36,8 @@ size_t longestKeyword(FMSyntaxParser::FmTable table) {
 
 }  // namespace
 
-uint32_t FMSyntaxParser::report(const ParentState& parent, const ItemSpec& spec) {
-    if (spec.platforms != 0 && !callbacks_.AddItem(parent.handle, spec)) {
+uint32_t FMSyntaxParser::report(const ParentState& parent, const ItemSpec& itemSpec) {
+    if (itemSpec.platforms != 0 && !callbacks_.AddItem(parent.handle, itemSpec)) {
         return kParseRefused;
     }
     return kParseOk;
@@ -49,10 +49,10 @@ uint32_t FMSyntaxParser::ReadSeparator(const ParentState& parent) {
     if (st != kParseOk || (st = takeOne<TC::CloseArguments>()) != kParseOk) {
         return st;
     }
-    ItemSpec spec;
-    spec.platforms = platforms();
-    spec.kind = ItemSpecKind::Separator;
-    return report(parent, spec);
+    ItemSpec itemSpec;
+    itemSpec.platforms = platforms();
+    itemSpec.kind = ItemSpecKind::Separator;
+    return report(parent, itemSpec);
 }
 
 // options := { "," option }
@@ -71,16 +71,16 @@ uint32_t FMSyntaxParser::ReadCommandItem(const ParentState& parent) {
     if (st != kParseOk) {
         return st;
     }
-    ItemSpec spec;
-    spec.kind = ItemSpecKind::FmCommand;
+    ItemSpec itemSpec;
+    itemSpec.kind = ItemSpecKind::FmCommand;
     std::string_view caption;
     if (quoted(caption) == kParseOk) {
-        spec.caption = caption;
+        itemSpec.caption = caption;
         if ((st = takeOne<TC::Comma>()) != kParseOk) {
             return st;
         }
     }
-    if ((st = ReadTableKeyword(FmTable::Commands, spec.commandId)) != kParseOk) {
+    if ((st = ReadTableKeyword(FmTable::Commands, itemSpec.commandId)) != kParseOk) {
         return st;
     }
     ItemOptions options;
@@ -89,12 +89,12 @@ uint32_t FMSyntaxParser::ReadCommandItem(const ParentState& parent) {
     if ((st = readOptionList(options)) != kParseOk || (st = takeOne<TC::CloseArguments>()) != kParseOk) {
         return st;
     }
-    spec.platforms = platforms();
-    spec.modifiers = options.modifiers;
-    spec.key = options.key;
-    spec.enabled = options.enabled;
-    spec.userString = options.userString;
-    return report(parent, spec);
+    itemSpec.platforms = platforms();
+    itemSpec.modifiers = options.modifiers;
+    itemSpec.key = options.key;
+    itemSpec.enabled = options.enabled;
+    itemSpec.userString = options.userString;
+    return report(parent, itemSpec);
 }
 
 // script := "(" quoted "," quoted options ")"
@@ -114,17 +114,17 @@ uint32_t FMSyntaxParser::ReadScriptItem(const ParentState& parent) {
     if ((st = readOptionList(options)) != kParseOk || (st = takeOne<TC::CloseArguments>()) != kParseOk) {
         return st;
     }
-    ItemSpec spec;
-    spec.platforms = platforms();
-    spec.kind = ItemSpecKind::Script;
-    spec.caption = caption;
-    spec.modifiers = options.modifiers;
-    spec.key = options.key;
-    spec.enabled = options.enabled;
-    spec.userString = options.userString;
-    spec.scriptName = script;
-    spec.checkOn = options.checkOn;
-    return report(parent, spec);
+    ItemSpec itemSpec;
+    itemSpec.platforms = platforms();
+    itemSpec.kind = ItemSpecKind::Script;
+    itemSpec.caption = caption;
+    itemSpec.modifiers = options.modifiers;
+    itemSpec.key = options.key;
+    itemSpec.enabled = options.enabled;
+    itemSpec.userString = options.userString;
+    itemSpec.scriptName = script;
+    itemSpec.checkOn = options.checkOn;
+    return report(parent, itemSpec);
 }
 
 // macitem := "(" quoted "," quoted { "," enable-word } ")"
@@ -143,13 +143,13 @@ uint32_t FMSyntaxParser::ReadMacItem(const ParentState& parent, ItemSpecKind kin
     if ((st = readOptionList(options)) != kParseOk || (st = takeOne<TC::CloseArguments>()) != kParseOk) {
         return st;
     }
-    ItemSpec spec;
-    spec.platforms = platforms();
-    spec.kind = kind;
-    spec.caption = caption;
-    spec.enabled = options.enabled;
-    spec.scriptName = script;
-    return report(parent, spec);
+    ItemSpec itemSpec;
+    itemSpec.platforms = platforms();
+    itemSpec.kind = kind;
+    itemSpec.caption = caption;
+    itemSpec.enabled = options.enabled;
+    itemSpec.scriptName = script;
+    return report(parent, itemSpec);
 }
 
 // option := shortcut | enable-word | "STRING:" quoted | "CHECK-ON"      (option words ignore case)

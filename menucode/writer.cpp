@@ -35,14 +35,14 @@ FM_Builder::FM_Builder(bool calculationForm) : calculationForm_(calculationForm)
 
 FM_Builder::~FM_Builder() = default;
 
-bool FM_Builder::OpenMenu(const MenuSpec& spec) {
+bool FM_Builder::OpenMenu(const MenuSpec& menuSpec) {
     if (current_ == nullptr) {
         return false;
     }
     try {
-        MenuSpec kept = spec;
-        if (spec.caption) {
-            kept.caption = keepText(*spec.caption);
+        MenuSpec kept = menuSpec;
+        if (menuSpec.caption) {
+            kept.caption = keepText(*menuSpec.caption);
         }
         current_ = current_->AcceptMenu(arena_.make<FM_MenuBuilderMenuObj>(kept, current_, calculationForm_));
     } catch (...) {
@@ -55,15 +55,15 @@ bool FM_Builder::OpenMenu(const MenuSpec& spec) {
     return noteAnswer(current_ != nullptr);
 }
 
-bool FM_Builder::AddMenuItem(const ItemSpec& spec) {
+bool FM_Builder::AddMenuItem(const ItemSpec& itemSpec) {
     // An item of no known kind would write nothing but its block switch.
     if (current_ == nullptr) {
         return false;
     }
     bool accepted = false;
-    if (isKnownItemKind(spec.kind)) {
+    if (isKnownItemKind(itemSpec.kind)) {
         try {
-            ItemSpec kept = spec;
+            ItemSpec kept = itemSpec;
             auto keep = [this](std::optional<std::string_view>& text) {
                 if (text) {
                     text = keepText(*text);
@@ -221,11 +221,11 @@ FM_MenuBuilder::FM_MenuBuilder(bool popupMenu, bool calculationForm)
 
 FM_MenuBuilder::~FM_MenuBuilder() = default;
 
-bool FM_MenuBuilder::AddMenuItem(const ItemSpec& spec) {
+bool FM_MenuBuilder::AddMenuItem(const ItemSpec& itemSpec) {
     if (!popupMenu_) {
-        return FM_Builder::AddMenuItem(spec);
+        return FM_Builder::AddMenuItem(itemSpec);
     }
-    ItemSpec withoutShortcut = spec;
+    ItemSpec withoutShortcut = itemSpec;
     withoutShortcut.modifiers = 0;
     withoutShortcut.key = 0;
     return FM_Builder::AddMenuItem(withoutShortcut);

@@ -9,7 +9,7 @@
 //
 //     auto writer = CreateMenuCodeBuilder(kind, calculationForm);
 //     if (kind == MenuKind::MainMenu) writer->OpenMenuBar();
-//     ... writer->OpenMenu(spec) / AddMenuItem(spec) / OpenAppMenu(caption) / CloseMenu() ...
+//     ... writer->OpenMenu(menuSpec) / AddMenuItem(itemSpec) / OpenAppMenu(caption) / CloseMenu() ...
 //     if (kind == MenuKind::MainMenu) writer->CloseMenu();
 //     size_t length = 0;
 //     if (writer->GetCodeLength(length) && length + 1 <= capacity) writer->GetCode(buffer, capacity);
@@ -41,9 +41,9 @@ public:
     // Offers a menu to the current node. When it is accepted the menu becomes
     // the current node; after a refusal there is no current node and every
     // later call fails.
-    virtual bool OpenMenu(const MenuSpec& spec);
+    virtual bool OpenMenu(const MenuSpec& menuSpec);
     // Offers an item to the current node; the current node stays.
-    virtual bool AddMenuItem(const ItemSpec& spec);
+    virtual bool AddMenuItem(const ItemSpec& itemSpec);
     // Main menus only, while the menu-bar root is current: opens the Mac
     // application menu with the given caption.
     virtual bool OpenAppMenu(std::string_view name) = 0;
@@ -138,7 +138,7 @@ public:
     bool OpenMenuBar() override { return false; }
     // Pop-up menus never carry shortcuts: they are dropped before the item is
     // built.
-    bool AddMenuItem(const ItemSpec& spec) override;
+    bool AddMenuItem(const ItemSpec& itemSpec) override;
     bool OpenAppMenu(std::string_view) override { return false; }
     bool CloseMenu() override;
 

@@ -136,17 +136,17 @@ void FM_MenuBuilderBaseObj::writePlatformSwitch(CodeText& text, uint32_t openSet
 // ---------------------------------------------------------------------------
 // FM_MenuBuilderMenuItemObj
 
-FM_MenuBuilderMenuItemObj::FM_MenuBuilderMenuItemObj(const ItemSpec& spec, bool calculationForm)
-    : FM_MenuBuilderBaseObj(spec.caption.value_or(std::string_view()), nullptr, spec.platforms, calculationForm),
-      kind_(spec.kind),
-      modifiers_(spec.modifiers),
-      key_(spec.key),
-      enabled_(spec.enabled),
-      commandId_(spec.kind == ItemSpecKind::FmCommand ? spec.commandId : 0),
-      checkOn_(spec.checkOn),
-      userString_(spec.userString.value_or(std::string_view())) {
-    if (spec.kind == ItemSpecKind::Script || isMacSystemItem(spec.kind)) {
-        scriptName_ = spec.scriptName.value_or(std::string_view());
+FM_MenuBuilderMenuItemObj::FM_MenuBuilderMenuItemObj(const ItemSpec& itemSpec, bool calculationForm)
+    : FM_MenuBuilderBaseObj(itemSpec.caption.value_or(std::string_view()), nullptr, itemSpec.platforms, calculationForm),
+      kind_(itemSpec.kind),
+      modifiers_(itemSpec.modifiers),
+      key_(itemSpec.key),
+      enabled_(itemSpec.enabled),
+      commandId_(itemSpec.kind == ItemSpecKind::FmCommand ? itemSpec.commandId : 0),
+      checkOn_(itemSpec.checkOn),
+      userString_(itemSpec.userString.value_or(std::string_view())) {
+    if (itemSpec.kind == ItemSpecKind::Script || isMacSystemItem(itemSpec.kind)) {
+        scriptName_ = itemSpec.scriptName.value_or(std::string_view());
     }
 }
 
@@ -369,12 +369,12 @@ void FM_MenuBuilderMBarObj::WriteHead(CodeText& text, int level, uint32_t openSe
 // ---------------------------------------------------------------------------
 // FM_MenuBuilderMenuObj
 
-FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(const MenuSpec& spec, FM_MenuBuilderBaseObj* parent, bool calculationForm)
-    : FM_MenuBuilderComplexObj(spec.caption.value_or(std::string_view()),
+FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(const MenuSpec& menuSpec, FM_MenuBuilderBaseObj* parent, bool calculationForm)
+    : FM_MenuBuilderComplexObj(menuSpec.caption.value_or(std::string_view()),
                                parent,
-                               spec.platforms,
+                               menuSpec.platforms,
                                calculationForm,
-                               spec.fmMenuId) {}
+                               menuSpec.fmMenuId) {}
 
 FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(std::string_view name,
                                              FM_MenuBuilderBaseObj* parent,

@@ -101,7 +101,7 @@ class FM_MenuBuilderMenuItemObj : public FM_MenuBuilderBaseObj {
 public:
     // A caption, user string or script name that is none is kept empty.
     // Pop-up menus clear modifiers and key before the node is built.
-    explicit FM_MenuBuilderMenuItemObj(const ItemSpec& spec, bool calculationForm);
+    explicit FM_MenuBuilderMenuItemObj(const ItemSpec& itemSpec, bool calculationForm);
     ~FM_MenuBuilderMenuItemObj() override;
 
     void WriteHead(CodeText& text, int level, uint32_t openSet) override;
@@ -175,7 +175,7 @@ public:
 // A menu of the menu bar, a submenu, or a menu inside the application menu.
 class FM_MenuBuilderMenuObj : public FM_MenuBuilderComplexObj {
 public:
-    FM_MenuBuilderMenuObj(const MenuSpec& spec, FM_MenuBuilderBaseObj* parent, bool calculationForm);
+    FM_MenuBuilderMenuObj(const MenuSpec& menuSpec, FM_MenuBuilderBaseObj* parent, bool calculationForm);
     ~FM_MenuBuilderMenuObj() override;
 
     void WriteHead(CodeText& text, int level, uint32_t openSet) override;

@@ -44,10 +44,10 @@ struct Checker {
         }
     }
     bool isContainer(MenuHandle h) const { return h == 0 || menus.count(h) || appMenus.count(h); }
-    void checkMenuSpec(const MenuSpec& spec) const {
-        check(spec.platforms <= 7 && spec.platforms != 0);
-        check(spec.fmMenuId <= 33);
-        checkText(spec.caption);
+    void checkMenuSpec(const MenuSpec& menuSpec) const {
+        check(menuSpec.platforms <= 7 && menuSpec.platforms != 0);
+        check(menuSpec.fmMenuId <= 33);
+        checkText(menuSpec.caption);
     }
 
     ParseCallbacks callbacks(bool appMenuSlots) {
@@ -63,17 +63,17 @@ struct Checker {
             check(bars.count(bar) == 1);
             refuses(2);
         };
-        cb.AttachMenuToBar = [this](MenuHandle bar, MenuHandle menu, const MenuSpec& spec) {
+        cb.AttachMenuToBar = [this](MenuHandle bar, MenuHandle menu, const MenuSpec& menuSpec) {
             check(bars.count(bar) == 1 && menus.count(menu) == 1);
-            checkMenuSpec(spec);
+            checkMenuSpec(menuSpec);
             if (refuses(3)) {
                 return false;
             }
             menus.erase(menu);
             return true;
         };
-        cb.BeginMenu = [this](const MenuSpec& spec) -> MenuHandle {
-            checkMenuSpec(spec);
+        cb.BeginMenu = [this](const MenuSpec& menuSpec) -> MenuHandle {
+            checkMenuSpec(menuSpec);
             if (refuses(4)) {
                 return 0;
             }
@@ -86,22 +86,22 @@ struct Checker {
             appMenus.erase(menu);
             refuses(5);
         };
-        cb.AddItem = [this](MenuHandle parent, const ItemSpec& spec) {
+        cb.AddItem = [this](MenuHandle parent, const ItemSpec& itemSpec) {
             check(isContainer(parent));
-            check(spec.platforms != 0 && spec.platforms <= 7);
-            check(spec.kind >= ItemSpecKind::FmCommand && spec.kind <= ItemSpecKind::MacPreferences);
-            check(spec.enabled <= 1 && spec.checkOn <= 1 && spec.modifiers >= 0 && spec.modifiers <= 3);
-            check(spec.key >= -25 && spec.key <= 127 && (spec.key != 0 || spec.modifiers == 0));
-            check((spec.kind == ItemSpecKind::FmCommand) == (spec.commandId != 0));
-            check(spec.commandId <= 197);
-            checkText(spec.caption);
-            checkText(spec.userString);
-            checkText(spec.scriptName);
+            check(itemSpec.platforms != 0 && itemSpec.platforms <= 7);
+            check(itemSpec.kind >= ItemSpecKind::FmCommand && itemSpec.kind <= ItemSpecKind::MacPreferences);
+            check(itemSpec.enabled <= 1 && itemSpec.checkOn <= 1 && itemSpec.modifiers >= 0 && itemSpec.modifiers <= 3);
+            check(itemSpec.key >= -25 && itemSpec.key <= 127 && (itemSpec.key != 0 || itemSpec.modifiers == 0));
+            check((itemSpec.kind == ItemSpecKind::FmCommand) == (itemSpec.commandId != 0));
+            check(itemSpec.commandId <= 197);
+            checkText(itemSpec.caption);
+            checkText(itemSpec.userString);
+            checkText(itemSpec.scriptName);
             return !refuses(6);
         };
-        cb.AttachSubmenu = [this](MenuHandle parent, MenuHandle menu, const MenuSpec& spec) {
+        cb.AttachSubmenu = [this](MenuHandle parent, MenuHandle menu, const MenuSpec& menuSpec) {
             check(isContainer(parent) && menus.count(menu) == 1 && parent != menu);
-            checkMenuSpec(spec);
+            checkMenuSpec(menuSpec);
             if (refuses(7)) {
                 return false;
             }

@@ -37,9 +37,9 @@ public:
     explicit RecordingWriter(int refuseAt = 0) : FM_Builder(false), refuseAt_(refuseAt) {}
 
     bool OpenMenuBar() override { return answer("OpenMenuBar"); }
-    bool OpenMenu(const MenuSpec& spec) override {
-        return answer("OpenMenu platforms=" + std::to_string(spec.platforms) + " caption=" + describe(spec.caption) +
-                      " fmMenuId=" + std::to_string(spec.fmMenuId));
+    bool OpenMenu(const MenuSpec& menuSpec) override {
+        return answer("OpenMenu platforms=" + std::to_string(menuSpec.platforms) + " caption=" + describe(menuSpec.caption) +
+                      " fmMenuId=" + std::to_string(menuSpec.fmMenuId));
     }
     bool AddMenuItem(const ItemSpec& s) override {
         return answer("AddMenuItem platforms=" + std::to_string(s.platforms) +

@@ -11,7 +11,7 @@ using parser_test::quoted;
 
 struct ItemCase {
     const char* item;
-    const char* spec;  // ITEMSPEC of the one AddItem, ' for "
+    const char* itemSpec;  // ITEMSPEC of the one AddItem, ' for "
 };
 
 const ItemCase kAcceptedItems[] = {
@@ -65,7 +65,7 @@ TEST(ParserItems, AcceptedItemsInAContextMenu) {
         const TraceResult r =
             TraceParse(CodeKind::Context, crlf(std::string("FM_CONTEXTMENU ( )|{|\t") + c.item + "|}"));
         EXPECT_EQ(quoted({"BeginMenu platforms=7 caption=none fmMenuId=0 -> 1",
-                          std::string("AddItem 1 ") + c.spec + " -> 1", "status 0 line 5"}),
+                          std::string("AddItem 1 ") + c.itemSpec + " -> 1", "status 0 line 5"}),
                   r.lines);
     }
 }

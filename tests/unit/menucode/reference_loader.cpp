@@ -30,14 +30,14 @@ struct ReferenceCallbacks {
         return true;
     }
 
-    MenuHandle beginMenu(const MenuSpec& spec) {
+    MenuHandle beginMenu(const MenuSpec& menuSpec) {
         std::string caption;
         uint8_t local = 0;
-        if (spec.caption) {
-            caption = cut(spec.caption);
-        } else if (spec.fmMenuId != 0) {
+        if (menuSpec.caption) {
+            caption = cut(menuSpec.caption);
+        } else if (menuSpec.fmMenuId != 0) {
             const char* english = nullptr;
-            if (LookupFmMenuCaption(spec.fmMenuId, english)) {
+            if (LookupFmMenuCaption(menuSpec.fmMenuId, english)) {
                 caption = english;
             }
             local = 1;
@@ -45,35 +45,35 @@ struct ReferenceCallbacks {
             return kRootNode;
         }
         return tree.insertNode(kRootNode, kLastPosition, caption, NodeKind::Menu,
-                               static_cast<PlatformMask>(spec.platforms), 0, spec.fmMenuId, local, 1, 0);
+                               static_cast<PlatformMask>(menuSpec.platforms), 0, menuSpec.fmMenuId, local, 1, 0);
     }
 
-    bool addItem(MenuHandle parent, const ItemSpec& spec) {
+    bool addItem(MenuHandle parent, const ItemSpec& itemSpec) {
         const PlatformMask parentSet = tree.getPlatforms(parent);
         NodeKind kind = NodeKind::Separator;
-        PlatformMask own = static_cast<PlatformMask>(spec.platforms);
+        PlatformMask own = static_cast<PlatformMask>(itemSpec.platforms);
         uint32_t fmId = 0;
         uint8_t checkOn = 0;
         std::string script;
         std::string user;
-        switch (spec.kind) {
+        switch (itemSpec.kind) {
             case ItemSpecKind::FmCommand:
                 kind = NodeKind::FmItem;
-                fmId = spec.commandId;
-                user = cut(spec.userString);
+                fmId = itemSpec.commandId;
+                user = cut(itemSpec.userString);
                 break;
             case ItemSpecKind::Script:
                 kind = NodeKind::ScriptItem;
-                script = cut(spec.scriptName);
-                checkOn = spec.checkOn;
-                user = cut(spec.userString);
+                script = cut(itemSpec.scriptName);
+                checkOn = itemSpec.checkOn;
+                user = cut(itemSpec.userString);
                 break;
             case ItemSpecKind::Separator:
                 break;
             case ItemSpecKind::MacQuit:
             case ItemSpecKind::MacPreferences:
-                kind = spec.kind == ItemSpecKind::MacQuit ? NodeKind::MacQuitItem : NodeKind::MacPreferencesItem;
-                script = cut(spec.scriptName);
+                kind = itemSpec.kind == ItemSpecKind::MacQuit ? NodeKind::MacQuitItem : NodeKind::MacPreferencesItem;
+                script = cut(itemSpec.scriptName);
                 own = kPlatformMacX;
                 break;
             default:
@@ -83,11 +83,11 @@ struct ReferenceCallbacks {
         uint8_t local = 0;
         if (kind == NodeKind::Separator) {
             caption = "-Separator-";
-        } else if (spec.caption) {
-            caption = cut(spec.caption);
+        } else if (itemSpec.caption) {
+            caption = cut(itemSpec.caption);
         } else if (kind == NodeKind::FmItem) {
             const char* english = nullptr;
-            if (LookupFmCommandCaption(spec.commandId, english)) {
+            if (LookupFmCommandCaption(itemSpec.commandId, english)) {
                 caption = english;
             }
             local = 1;
@@ -96,7 +96,7 @@ struct ReferenceCallbacks {
             caption = "-unnamed-";
         }
         return tree.insertNode(parent, kLastPosition, caption, kind, static_cast<PlatformMask>(own & parentSet),
-                               PackShortcut(spec.key, spec.modifiers), fmId, local, spec.enabled, checkOn, script,
+                               PackShortcut(itemSpec.key, itemSpec.modifiers), fmId, local, itemSpec.enabled, checkOn, script,
                                user) != kNoNode;
     }
 };
@@ -111,13 +111,13 @@ int referenceLoad(MenuTree& tree, std::string_view text, MenuKind kind) {
     table.BeginMenuBar = [] { return kRootNode; };
     table.AbortMenuBar = [&](MenuHandle) { tree.deleteSubtree(tree.firstTopLevel()); };
     table.AttachMenuToBar = [&](MenuHandle bar, MenuHandle menu, const MenuSpec&) { return self.attach(bar, menu); };
-    table.BeginMenu = [&](const MenuSpec& spec) { return self.beginMenu(spec); };
+    table.BeginMenu = [&](const MenuSpec& menuSpec) { return self.beginMenu(menuSpec); };
     table.DiscardMenu = [&](MenuHandle menu) {
         if (menu != 0) {
             tree.deleteSubtree(menu);
         }
     };
-    table.AddItem = [&](MenuHandle parent, const ItemSpec& spec) { return self.addItem(parent, spec); };
+    table.AddItem = [&](MenuHandle parent, const ItemSpec& itemSpec) { return self.addItem(parent, itemSpec); };
     table.AttachSubmenu = [&](MenuHandle parent, MenuHandle menu, const MenuSpec&) {
         return self.attach(parent, menu);
     };

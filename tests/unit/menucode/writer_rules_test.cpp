@@ -241,11 +241,11 @@ TEST(WriterRules, ItemOptionsReadBack) {
          .scriptName = "run",
          .checkOn = 1},
     };
-    for (const ItemSpec& spec : specs) {
-        const std::optional<std::string> text = generate(MenuKind::ContextMenu, {item(spec)}).text;
+    for (const ItemSpec& itemSpec : specs) {
+        const std::optional<std::string> text = generate(MenuKind::ContextMenu, {item(itemSpec)}).text;
         ASSERT_TRUE(text.has_value());
         const std::vector<std::string> trace = TraceParse(CodeKind::Context, *text).lines;
-        const std::string added = "AddItem 1 " + FormatItemSpec(spec) + " -> 1";
+        const std::string added = "AddItem 1 " + FormatItemSpec(itemSpec) + " -> 1";
         EXPECT_NE(std::find(trace.begin(), trace.end(), added), trace.end()) << added;
     }
 }

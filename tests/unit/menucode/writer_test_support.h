@@ -37,8 +37,8 @@ inline Node appMenu(std::string name, std::vector<Node> children = {}) {
     return Node{Node::Type::AppMenu, {}, std::move(name), {}, std::move(children)};
 }
 
-inline Node item(const ItemSpec& spec) {
-    return Node{Node::Type::Item, {}, {}, spec, {}};
+inline Node item(const ItemSpec& itemSpec) {
+    return Node{Node::Type::Item, {}, {}, itemSpec, {}};
 }
 
 // A script item whose caption and script name are both `name`, and its line.

@@ -92,7 +92,7 @@ TEST(WriterText, EmptyMenusOfEachKind) {
 }
 
 struct ItemCase {
-    ItemSpec spec;
+    ItemSpec itemSpec;
     const char* line;  // inside a context menu, without indent and line end
     Readable readable = Readable::Yes;
 };
@@ -142,7 +142,7 @@ TEST(WriterText, ItemLines) {
     };
     for (const ItemCase& c : cases) {
         SCOPED_TRACE(c.line);
-        EXPECT_EQ(generate(MenuKind::ContextMenu, {item(c.spec)}, false, c.readable).text,
+        EXPECT_EQ(generate(MenuKind::ContextMenu, {item(c.itemSpec)}, false, c.readable).text,
                   contextMenu({std::string("\t") + c.line}));
     }
 }
@@ -213,12 +213,12 @@ TEST(WriterText, Shortcuts) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "modifiers " << c.modifiers << " key " << c.key);
-        const ItemSpec spec{
+        const ItemSpec itemSpec{
             .platforms = 7, .kind = kScript, .caption = "a", .modifiers = c.modifiers, .key = c.key, .scriptName = "b"};
-        EXPECT_EQ(generate(MenuKind::ContextMenu, {item(spec)}).text,
+        EXPECT_EQ(generate(MenuKind::ContextMenu, {item(itemSpec)}).text,
                   contextMenu({std::string("\tFM_MENUSCRIPTITEM ( \"a\", \"b\"") + c.option + " )"}));
         // Pop-up menus never carry shortcuts.
-        EXPECT_EQ(generate(MenuKind::PopupMenu, {menu(7, "m", 0, {item(spec)})}).text,
+        EXPECT_EQ(generate(MenuKind::PopupMenu, {menu(7, "m", 0, {item(itemSpec)})}).text,
                   lines({"FM_POPUPMENU ( )", "{", "\tFM_MENU ( \"m\" )", "\t{",
                          "\t\tFM_MENUSCRIPTITEM ( \"a\", \"b\" )", "\t}", "}"}));
     }
