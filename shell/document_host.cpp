@@ -75,6 +75,12 @@ public:
     std::string codeText() override { return gApp.codeEdit ? windowText(gApp.codeEdit) : std::string(); }
 
     void setCodeText(std::string_view text) override {
+        // Entering the "Menu Code" tab always writes the code afresh from the
+        // tree, so while the tree is shown the hidden edit need not hold the
+        // document: putting half a megabyte into an edit control takes seconds.
+        if (!codeTabShown()) {
+            text = {};
+        }
         if (gApp.codeEdit) {
             // Text set by a command is no change of the user's, whatever the
             // edit control reports while it takes it.

@@ -1,6 +1,8 @@
 #include "shell/tree_control.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "resources/resource.h"
@@ -173,16 +175,12 @@ void TreeViewMirror::onItemExpanded(const NMTREEVIEWA& info) {
     tree_.expandNode(nodeOf(info.itemNew.hItem), (info.action & TVE_EXPAND) != 0);
 }
 
-void TreeViewMirror::nodeInserted(NodeHandle node, NodeHandle parent, NodeHandle after) {
-    ApplyingGuard guard(applying_);
+HTREEITEM TreeViewMirror::insertItem(NodeHandle node, HTREEITEM parentItem, HTREEITEM insertAfter) {
     std::string caption = tree_.caption(node);
     int image = static_cast<int>(tree_.getKind(node));
     TVINSERTSTRUCTA insert = {};
-    insert.hParent = parent == kRootNode ? TVI_ROOT : itemOf(parent);
-    insert.hInsertAfter = after == kNoNode ? TVI_FIRST : itemOf(after);
-    if (!insert.hParent || !insert.hInsertAfter) {
-        return;
-    }
+    insert.hParent = parentItem;
+    insert.hInsertAfter = insertAfter;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
     insert.item.pszText = caption.data();
     insert.item.iImage = image;
@@ -192,6 +190,90 @@ void TreeViewMirror::nodeInserted(NodeHandle node, NodeHandle parent, NodeHandle
         reinterpret_cast<HTREEITEM>(SendMessageA(control_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
     if (item) {
         items_[node] = item;
+    }
+    return item;
+}
+
+void TreeViewMirror::nodeInserted(NodeHandle node, NodeHandle parent, NodeHandle after) {
+    if (batching_) {
+        pendingInserts_.push_back(node);
+        return;
+    }
+    ApplyingGuard guard(applying_);
+    HTREEITEM parentItem = parent == kRootNode ? TVI_ROOT : itemOf(parent);
+    HTREEITEM afterItem = after == kNoNode ? TVI_FIRST : itemOf(after);
+    if (parentItem && afterItem) {
+        insertItem(node, parentItem, tree_.nextSibling(node) == kNoNode ? TVI_LAST : afterItem);
+    }
+}
+
+// The control checks every item handle it is given by a search through all its
+// items, so inserting a large tree node by node with explicit parents and
+// neighbours costs time in the square of its size. A batch's new nodes go in
+// parent by parent, shallowest parents first: a parent then stands early among
+// the control's items and is found fast, and a run of new children at the end
+// of their parent goes in with TVI_LAST, which needs no search.
+void TreeViewMirror::applyPendingInserts() {
+    std::vector<NodeHandle> parents;
+    std::unordered_map<NodeHandle, bool> pending;
+    for (NodeHandle node : pendingInserts_) {
+        if (tree_.isValid(node) && !items_.count(node)) {
+            pending[node] = true;
+            parents.push_back(tree_.parent(node));
+        }
+    }
+    pendingInserts_.clear();
+    if (pending.empty()) {
+        return;
+    }
+    auto depthOf = [this](NodeHandle node) {
+        int depth = 0;
+        for (NodeHandle up = node; up != kRootNode && up != kNoNode; up = tree_.parent(up)) {
+            ++depth;
+        }
+        return depth;
+    };
+    std::vector<std::pair<int, NodeHandle>> byDepth;
+    std::sort(parents.begin(), parents.end());
+    parents.erase(std::unique(parents.begin(), parents.end()), parents.end());
+    for (NodeHandle parent : parents) {
+        byDepth.emplace_back(depthOf(parent), parent);
+    }
+    std::stable_sort(byDepth.begin(), byDepth.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+
+    ApplyingGuard guard(applying_);
+    std::vector<NodeHandle> children;
+    for (const auto& entry : byDepth) {
+        const NodeHandle parent = entry.second;
+        HTREEITEM parentItem = parent == kRootNode ? TVI_ROOT : itemOf(parent);
+        if (!parentItem) {
+            continue;
+        }
+        children.clear();
+        for (NodeHandle child = tree_.firstChild(parent); child != kNoNode; child = tree_.nextSibling(child)) {
+            children.push_back(child);
+        }
+        // After the last child the control already shows, new children are appended.
+        size_t lastShown = children.size();
+        for (size_t i = children.size(); i-- > 0;) {
+            if (!pending.count(children[i])) {
+                lastShown = i;
+                break;
+            }
+        }
+        for (size_t i = 0; i < children.size(); ++i) {
+            if (!pending.count(children[i])) {
+                continue;
+            }
+            HTREEITEM insertAfter = TVI_LAST;
+            if (i == 0) {
+                insertAfter = TVI_FIRST;
+            } else if (lastShown != children.size() && i < lastShown) {
+                insertAfter = itemOf(children[i - 1]);
+            }
+            insertItem(children[i], parentItem, insertAfter);
+        }
     }
 }
 
@@ -231,13 +313,52 @@ void TreeViewMirror::hasChildrenChanged(NodeHandle, bool) {
 }
 
 void TreeViewMirror::expandedChanged(NodeHandle node, bool expanded) {
+    if (batching_) {
+        // The control lays out every visible item again for each item inserted
+        // under an expanded parent, and for each expansion: a large load done
+        // that way takes seconds. Inside a batch items go in under collapsed
+        // parents, and the expansions follow at its end.
+        pendingExpansions_.push_back(node);
+        return;
+    }
+    applyExpansion(node, expanded);
+}
+
+void TreeViewMirror::applyExpansion(NodeHandle node, bool expanded) {
     ApplyingGuard guard(applying_);
     if (HTREEITEM item = itemOf(node)) {
         SendMessageA(control_, TVM_EXPAND, expanded ? TVE_EXPAND : TVE_COLLAPSE, reinterpret_cast<LPARAM>(item));
     }
 }
 
+void TreeViewMirror::applyPendingExpansions() {
+    // Deepest first: an item expanded while its parent is still collapsed is
+    // not visible, which keeps each expansion cheap.
+    std::vector<std::pair<int, NodeHandle>> byDepth;
+    byDepth.reserve(pendingExpansions_.size());
+    for (NodeHandle node : pendingExpansions_) {
+        if (!tree_.isValid(node)) {
+            continue;
+        }
+        int depth = 0;
+        for (NodeHandle up = tree_.parent(node); up != kRootNode && up != kNoNode; up = tree_.parent(up)) {
+            ++depth;
+        }
+        byDepth.emplace_back(depth, node);
+    }
+    pendingExpansions_.clear();
+    std::sort(byDepth.begin(), byDepth.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    byDepth.erase(std::unique(byDepth.begin(), byDepth.end()), byDepth.end());
+    for (const auto& [depth, node] : byDepth) {
+        applyExpansion(node, tree_.isExpanded(node));
+    }
+}
+
 void TreeViewMirror::selectionChanged(NodeHandle node) {
+    if (batching_) {
+        selectionPending_ = true;
+        return;
+    }
     ApplyingGuard guard(applying_);
     SendMessageA(control_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(itemOf(node)));
 }
@@ -249,9 +370,19 @@ void TreeViewMirror::dropHighlightChanged(NodeHandle node) {
 
 void TreeViewMirror::focusRequested() { SetFocus(control_); }
 
-void TreeViewMirror::batchBegin() { SendMessageA(control_, WM_SETREDRAW, FALSE, 0); }
+void TreeViewMirror::batchBegin() {
+    batching_ = true;
+    SendMessageA(control_, WM_SETREDRAW, FALSE, 0);
+}
 
 void TreeViewMirror::batchEnd() {
+    batching_ = false;
+    applyPendingInserts();
+    applyPendingExpansions();
+    if (selectionPending_) {
+        selectionPending_ = false;
+        selectionChanged(tree_.selectedNode());
+    }
     SendMessageA(control_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(control_, nullptr, TRUE);
 }

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <unordered_map>
+#include <vector>
 
 #include "model/menu_tree.h"
 #include "model/tree_observer.h"
@@ -47,6 +48,10 @@ public:
 
 private:
     void forgetSubtree(NodeHandle node);
+    void applyExpansion(NodeHandle node, bool expanded);
+    void applyPendingExpansions();
+    void applyPendingInserts();
+    HTREEITEM insertItem(NodeHandle node, HTREEITEM parentItem, HTREEITEM insertAfter);
 
     HWND control_;
     MenuTree& tree_;
@@ -54,6 +59,10 @@ private:
     // Set while the mirror changes the control, so the control's own
     // notifications are not fed back into the model.
     int applying_ = 0;
+    bool batching_ = false;
+    std::vector<NodeHandle> pendingExpansions_;
+    std::vector<NodeHandle> pendingInserts_;
+    bool selectionPending_ = false;
 };
 
 }  // namespace tessary

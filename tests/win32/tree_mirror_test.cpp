@@ -108,6 +108,11 @@ protected:
 TEST_F(TreeMirrorTest, ControlShowsEveryNodeWithItsKindIcon) {
     EXPECT_EQ(controlContents(control), "File/1,Open.../3,More/1,-Separator-/4,Edit/1,Run/2,");
     EXPECT_EQ(SendMessageA(control, TVM_GETCOUNT, 0, 0), 6);
+    // The load's expansions reach the control once its items are in.
+    HTREEITEM file = TreeView_GetRoot(control);
+    HTREEITEM more = TreeView_GetNextSibling(control, TreeView_GetChild(control, file));
+    EXPECT_TRUE(TreeView_GetItemState(control, file, TVIS_EXPANDED) & TVIS_EXPANDED);
+    EXPECT_TRUE(TreeView_GetItemState(control, more, TVIS_EXPANDED) & TVIS_EXPANDED);
 }
 
 TEST_F(TreeMirrorTest, ModelChangesShowInTheControl) {
@@ -116,6 +121,15 @@ TEST_F(TreeMirrorTest, ModelChangesShowInTheControl) {
     tree->setCaption(more, "Extras");
     tree->insertNode(more, kNoNode, "Quit", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, "Quit");
     EXPECT_EQ(controlContents(control), "File/1,Open.../3,Extras/1,-Separator-/4,Quit/2,Edit/1,Run/2,");
+    // A copy placed between existing nodes goes in as one batch, in its place.
+    NodeHandle copy = tree->copySubtree(find("Extras"), find("Edit"), kFirstPosition);
+    ASSERT_NE(copy, kNoNode);
+    EXPECT_EQ(controlContents(control),
+              "File/1,Open.../3,Extras/1,-Separator-/4,Quit/2,Edit/1,Extras/1,-Separator-/4,Quit/2,Run/2,");
+    HTREEITEM copied = TreeView_GetChild(control, TreeView_GetNextSibling(control, TreeView_GetRoot(control)));
+    EXPECT_EQ(static_cast<bool>(TreeView_GetItemState(control, copied, TVIS_EXPANDED) & TVIS_EXPANDED),
+              tree->isExpanded(copy));
+    tree->deleteSubtree(copy);
     tree->deleteSubtree(find("File"));
     EXPECT_EQ(controlContents(control), "Edit/1,Run/2,");
     NodeHandle edit = find("Edit");
