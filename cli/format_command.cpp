@@ -11,25 +11,15 @@
 namespace tessary::cli {
 
 int FormatCommand(const Args& args, std::ostream& out, std::ostream& err) {
-    constexpr std::string_view kName = "format";
     LoadOptions options;
-    int exitCode = kExitOk;
-    if (!ParseLoadOptions(kName, args, true, options, err, exitCode)) {
-        return exitCode;
-    }
-    if (options.files.size() != 1) {
-        return UsageError(kName, err, "one FILE only");
-    }
-    const std::string& file = options.files.front();
-    std::string text;
-    std::string error;
-    if (!ReadDocumentFile(file, text, error)) {
-        err << file << ": error: " << error << '\n';
-        return kExitUsage;
-    }
     MenuTree tree;
     MenuKind kind = MenuKind::MainMenu;
-    const int result = LoadAsDocument(tree, text, options.kind, kind);
+    int result = 0;
+    int exitCode = kExitOk;
+    if (!LoadOneFile("format", args, true, options, tree, kind, result, err, exitCode)) {
+        return exitCode;
+    }
+    const std::string& file = options.files.front();
     if (result != kLoadAccepted) {
         err << LoadFailureMessage(file, result, kind) << '\n';
         return kExitFailed;

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/cli_file.h"
 #include "menucode/code_tree.h"
 #include "model/menu_tree.h"
 
@@ -75,6 +76,34 @@ int LoadAsDocument(MenuTree& tree, std::string_view text, std::optional<MenuKind
         }
     }
     return result;
+}
+
+bool LoadOneFile(std::string_view command,
+                 const Args& args,
+                 bool takesString,
+                 LoadOptions& options,
+                 MenuTree& tree,
+                 MenuKind& loadedKind,
+                 int& result,
+                 std::ostream& err,
+                 int& exitCode) {
+    if (!ParseLoadOptions(command, args, takesString, options, err, exitCode)) {
+        return false;
+    }
+    if (options.files.size() != 1) {
+        exitCode = UsageError(command, err, "one FILE only");
+        return false;
+    }
+    const std::string& file = options.files.front();
+    std::string text;
+    std::string error;
+    if (!ReadDocumentFile(file, text, error)) {
+        err << file << ": error: " << error << '\n';
+        exitCode = kExitUsage;
+        return false;
+    }
+    result = LoadAsDocument(tree, text, options.kind, loadedKind);
+    return true;
 }
 
 std::string_view MenuKindTitle(MenuKind kind) {

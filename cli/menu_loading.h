@@ -39,6 +39,20 @@ bool ParseLoadOptions(std::string_view command,
 // kind that was read.
 int LoadAsDocument(MenuTree& tree, std::string_view text, std::optional<MenuKind> kind, MenuKind& loadedKind);
 
+// What format and tree start with: the options for exactly one FILE, its text
+// read as a document is, and the text loaded as LoadAsDocument does. False,
+// with the diagnostic written and exitCode set, when the options or the file
+// are wrong; otherwise true with the load's result in `result`.
+bool LoadOneFile(std::string_view command,
+                 const Args& args,
+                 bool takesString,
+                 LoadOptions& options,
+                 MenuTree& tree,
+                 MenuKind& loadedKind,
+                 int& result,
+                 std::ostream& err,
+                 int& exitCode);
+
 // "Main Menu", "Context Menu", "Pop-Up Menu": the names of the editor's title.
 std::string_view MenuKindTitle(MenuKind kind);
 // "main", "context", "popup": the names of the --kind option and of the JSON.

@@ -10,25 +10,15 @@
 namespace tessary::cli {
 
 int TreeCommand(const Args& args, std::ostream& out, std::ostream& err) {
-    constexpr std::string_view kName = "tree";
     LoadOptions options;
-    int exitCode = kExitOk;
-    if (!ParseLoadOptions(kName, args, false, options, err, exitCode)) {
-        return exitCode;
-    }
-    if (options.files.size() != 1) {
-        return UsageError(kName, err, "one FILE only");
-    }
-    const std::string& file = options.files.front();
-    std::string text;
-    std::string error;
-    if (!ReadDocumentFile(file, text, error)) {
-        err << file << ": error: " << error << '\n';
-        return kExitUsage;
-    }
     MenuTree tree;
     MenuKind kind = MenuKind::MainMenu;
-    const int result = LoadAsDocument(tree, text, options.kind, kind);
+    int result = 0;
+    int exitCode = kExitOk;
+    if (!LoadOneFile("tree", args, false, options, tree, kind, result, err, exitCode)) {
+        return exitCode;
+    }
+    const std::string& file = options.files.front();
     out << TreeJson(tree, kind) << '\n';
     if (result != kLoadAccepted) {
         err << LoadFailureMessage(file, result, kind) << '\n';
