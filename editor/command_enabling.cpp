@@ -22,6 +22,10 @@ bool isFixedInPlace(NodeKind kind) {
 
 }  // namespace
 
+bool captionEditAllowed(NodeKind kind, bool useLocalCaption) {
+    return isValidNodeKind(kind) && kind != NodeKind::AppMenu && !useLocalCaption;
+}
+
 std::vector<CommandState> commandEnabling(const EnablingContext& context) {
     if (context.tab == EditorTab::MenuCode) {
         // The code tab edits text: the tree commands rest, the text commands work.

@@ -20,6 +20,10 @@ struct EnablingContext {
     bool clipboardHoldsNode = false;         // the tree's Cut/Copy remembered a node
 };
 
+// Whether a node's caption may be edited in place: not the application menu's,
+// and not one that FileMaker's own local caption stands for.
+bool captionEditAllowed(NodeKind kind, bool useLocalCaption);
+
 // The state of every command that enabling touches. Cut, Copy, Collapse All and
 // Expand All are never disabled and are not listed.
 std::vector<CommandState> commandEnabling(const EnablingContext& context);

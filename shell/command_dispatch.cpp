@@ -11,6 +11,7 @@
 #include "documents/command_line.h"
 #include "documents/document_session.h"
 #include "documents/document_state.h"
+#include "editor/command_enabling.h"
 #include "platform/program_instance.h"
 #include "shell/document_host.h"
 #include "shell/document_commands.h"
@@ -29,6 +30,29 @@ void openManual(HWND mainWindow) {
         showStringMessage(mainWindow, IDS_MANUAL_NO_READER, MB_OK | MB_ICONERROR);
     } else if (result == SE_ERR_FNF || result == SE_ERR_PNF) {
         showStringMessage(mainWindow, IDS_MANUAL_MISSING, MB_OK | MB_ICONERROR);
+    }
+}
+
+// Editing a caption in place: the application menu and local captions refuse;
+// while the edit box is open Delete and Enter belong to it.
+LRESULT beginCaptionEdit(const TVITEMA& item) {
+    NodeHandle node = gApp.treeMirror->nodeOf(item.hItem);
+    MenuTree& tree = gApp.treeMirror->tree();
+    if (!captionEditAllowed(tree.getKind(node), tree.getUseLocalCaption(node) != 0)) {
+        return TRUE;
+    }
+    gApp.treeKeysActive = false;
+    return FALSE;
+}
+
+void endCaptionEdit(const TVITEMA& item) {
+    gApp.treeKeysActive = true;
+    NodeHandle node = gApp.treeMirror->nodeOf(item.hItem);
+    if (item.pszText && node != kNoNode) {
+        // The typed text becomes the caption as it stands; the control shows the
+        // model's caption through the mirror.
+        gApp.treeMirror->tree().setCaption(node, item.pszText);
+        documentState().setModified(true);
     }
 }
 
@@ -118,6 +142,14 @@ void dispatchCommand(HWND mainWindow, UINT commandId, UINT notifyCode, HWND cont
                 launchCopy(kLaunchWizard, {});
             }
             break;
+        case ID_EDIT_RENAME:
+            if (currentTab() == kTreeTab && gApp.tree && gApp.treeMirror) {
+                if (HTREEITEM item = gApp.treeMirror->itemOf(gApp.tree->selectedNode())) {
+                    SetFocus(gApp.treeControl);
+                    SendMessageA(gApp.treeControl, TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(item));
+                }
+            }
+            break;
         case ID_CODE_TAB:
             // Tab types a tab character in the code; in the tree it does nothing.
             if (currentTab() == kCodeTab) {
@@ -154,6 +186,11 @@ LRESULT onMainWindowNotify(HWND mainWindow, NMHDR* header) {
             case TVN_ITEMEXPANDEDA:
                 gApp.treeMirror->onItemExpanded(*info);
                 break;
+            case TVN_BEGINLABELEDITA:
+                return beginCaptionEdit(reinterpret_cast<NMTVDISPINFOA*>(header)->item);
+            case TVN_ENDLABELEDITA:
+                endCaptionEdit(reinterpret_cast<NMTVDISPINFOA*>(header)->item);
+                return FALSE;
             default:
                 break;
         }

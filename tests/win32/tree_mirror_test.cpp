@@ -183,3 +183,58 @@ TEST_F(TreeMirrorTest, HitTestFindsTheNodeUnderAScreenPoint) {
 
 }  // namespace
 }  // namespace tessary
+
+namespace tessary {
+namespace {
+
+TEST_F(TreeMirrorTest, CaptionsAreEditedInPlace) {
+    NodeHandle run = find("Run");
+    tree->selectNode(run);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_EDIT_RENAME, 0), 0);
+    HWND edit = reinterpret_cast<HWND>(SendMessageA(control, TVM_GETEDITCONTROL, 0, 0));
+    ASSERT_NE(edit, nullptr);
+    // While the edit box is open, Delete and Enter go to it, not to the tree commands.
+    EXPECT_FALSE(gApp.treeKeysActive);
+    SetWindowTextA(edit, "Run Report");
+    SendMessageA(control, TVM_ENDEDITLABELNOW, FALSE, 0);
+    EXPECT_TRUE(gApp.treeKeysActive);
+    EXPECT_EQ(tree->caption(run), "Run Report");
+    EXPECT_TRUE(documentState().modified);
+    EXPECT_EQ(itemText(control, TreeView_GetSelection(control)), "Run Report");
+
+    // A cancelled edit reports no text and changes nothing.
+    documentState().modified = false;
+    gApp.treeKeysActive = false;
+    NMTVDISPINFOA cancelled = {};
+    cancelled.hdr = {control, 0, static_cast<UINT>(TVN_ENDLABELEDITA)};
+    cancelled.item.hItem = TreeView_GetSelection(control);
+    cancelled.item.pszText = nullptr;
+    SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&cancelled));
+    EXPECT_EQ(tree->caption(run), "Run Report");
+    EXPECT_FALSE(documentState().modified);
+    EXPECT_TRUE(gApp.treeKeysActive);
+}
+
+}  // namespace
+}  // namespace tessary
+
+namespace tessary {
+namespace {
+
+TEST_F(TreeMirrorTest, LocalCaptionsAndTheAppMenuAreNotEdited) {
+    NodeHandle open = find("Open...");
+    ASSERT_EQ(tree->getUseLocalCaption(open), 1);
+    tree->selectNode(open);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_EDIT_RENAME, 0), 0);
+    EXPECT_EQ(SendMessageA(control, TVM_GETEDITCONTROL, 0, 0), 0);
+    EXPECT_TRUE(gApp.treeKeysActive);
+
+    NodeHandle app = tree->insertNode(kNoNode, kFirstPosition, "FileMaker Pro", NodeKind::AppMenu, 6, 0, 0, 0, 1, 0);
+    tree->selectNode(app);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_EDIT_RENAME, 0), 0);
+    EXPECT_EQ(SendMessageA(control, TVM_GETEDITCONTROL, 0, 0), 0);
+    EXPECT_EQ(tree->caption(app), "FileMaker Pro");
+}
+
+}  // namespace
+}  // namespace tessary

@@ -71,5 +71,15 @@ TEST(CommandEnabling, WithoutSelectionAMenuBarTakesOnlyMenus) {
     EXPECT_TRUE(contextMenu.at(32787));
 }
 
+TEST(CaptionEdit, RefusedForTheAppMenuAndLocalCaptions) {
+    EXPECT_TRUE(captionEditAllowed(NodeKind::Menu, false));
+    EXPECT_TRUE(captionEditAllowed(NodeKind::Separator, false));
+    EXPECT_TRUE(captionEditAllowed(NodeKind::MacQuitItem, false));
+    EXPECT_FALSE(captionEditAllowed(NodeKind::AppMenu, false));
+    EXPECT_FALSE(captionEditAllowed(NodeKind::FmItem, true));
+    EXPECT_FALSE(captionEditAllowed(NodeKind::Menu, true));
+    EXPECT_FALSE(captionEditAllowed(NodeKind::None, false));
+}
+
 }  // namespace
 }  // namespace tessary
