@@ -156,10 +156,7 @@ MenuHandle CodeLoader::beginMenu(const MenuSpec& menuSpec) {
     if (menuSpec.caption) {
         caption = *menuSpec.caption;
     } else if (menuSpec.fmMenuId != 0) {
-        const char* english = nullptr;
-        if (LookupFmMenuCaption(menuSpec.fmMenuId, english) && english != nullptr) {
-            caption = english;
-        }
+        LookupFmMenuCaption(menuSpec.fmMenuId, caption);
         useLocalCaption = 1;
     } else {
         // The context or pop-up menu itself: its items become top-level nodes.
@@ -239,10 +236,7 @@ bool CodeLoader::addItem(MenuHandle parent, const ItemSpec& itemSpec) {
     } else if (itemSpec.caption) {
         caption = *itemSpec.caption;
     } else if (kind == NodeKind::FmItem) {
-        const char* english = nullptr;
-        if (LookupFmCommandCaption(itemSpec.commandId, english) && english != nullptr) {
-            caption = english;
-        }
+        LookupFmCommandCaption(itemSpec.commandId, caption);
         item.useLocalCaption = 1;
     }
     if (caption.empty()) {

@@ -8,25 +8,15 @@
 
 namespace tessary {
 
-PendingTree::TextSpan PendingTree::store(std::string_view text) {
-    // Kept whole: the tree cuts texts to 249 characters when it takes them.
-    if (text.empty()) {
-        return TextSpan{};
-    }
-    const TextSpan span{static_cast<uint32_t>(texts_.size()), static_cast<uint32_t>(text.size())};
-    texts_.append(text);
-    return span;
-}
-
 PendingTree::Id PendingTree::add(Id parent, const PendingNodeValues& values) {
     if (parent != kTop && !isLive(parent)) {
         return kNone;
     }
     try {
         Node node;
-        node.caption = store(values.caption);
-        node.scriptName = store(values.scriptName);
-        node.userString = store(values.userString);
+        node.caption = values.caption;
+        node.scriptName = values.scriptName;
+        node.userString = values.userString;
         node.kind = values.kind;
         node.platforms = values.platforms;
         node.shortcut = values.shortcut;
@@ -87,7 +77,6 @@ void PendingTree::reserve(size_t nodes) {
 
 void PendingTree::clear() {
     nodes_.clear();
-    texts_.clear();
     topFirst_ = topLast_ = kNil;
     liveCount_ = 0;
 }
@@ -114,11 +103,7 @@ bool PendingTree::setCaption(Id node, std::string_view caption) {
     if (!isLive(node)) {
         return false;
     }
-    try {
-        at(node).caption = store(caption);
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
+    at(node).caption = caption;
     return true;
 }
 
@@ -126,18 +111,26 @@ void PendingTree::clearPlatforms(Id node, PlatformMask bits) {
     if (!isLive(node)) {
         return;
     }
+    // Pre-order along the links, without a stack: a menu is attached at every
+    // closing brace, so this runs once per menu of the text.
     const PlatformMask keep = static_cast<PlatformMask>(~bits);
-    std::vector<Id> pending{node};
-    while (!pending.empty()) {
-        Node& current = at(pending.back());
-        pending.pop_back();
-        if ((current.platforms & bits) == 0) {
-            continue;
+    Id current = node;
+    for (;;) {
+        Node& here = at(current);
+        Id next = kNil;
+        if ((here.platforms & bits) != 0) {
+            here.platforms &= keep;
+            next = here.firstChild;
         }
-        current.platforms &= keep;
-        for (Id child = current.firstChild; child != kNil; child = at(child).next) {
-            pending.push_back(child);
+        // Past the node's subtree: the next sibling of the nearest node up to
+        // `node` that has one.
+        for (Id up = current; next == kNil && up != node; up = at(up).parent) {
+            next = at(up).next;
         }
+        if (next == kNil) {
+            return;
+        }
+        current = next;
     }
 }
 
@@ -158,9 +151,9 @@ bool PendingTree::materialize(MenuTree& tree) const {
         const Node& node = at(frame.next);
         const NodeHandle parent = frame.parent;
         frame.next = node.next;
-        const NodeHandle made = tree.insertNode(parent, kLastPosition, textOf(node.caption), node.kind, node.platforms,
-                                                node.shortcut, node.fmId, node.useLocalCaption, node.enabled,
-                                                node.checkOn, textOf(node.scriptName), textOf(node.userString));
+        const NodeHandle made =
+            tree.insertNode(parent, kLastPosition, node.caption, node.kind, node.platforms, node.shortcut, node.fmId,
+                            node.useLocalCaption, node.enabled, node.checkOn, node.scriptName, node.userString);
         if (made == kNoNode) {
             return false;
         }

@@ -18,7 +18,8 @@
 // expanded only by an item inserted into it).
 //
 // A pending node holds only what its record will hold: a few numbers and its
-// texts, kept one after another in one buffer. Its record is written where
+// texts. The texts are not copied: they are views into the text being read
+// (or constant captions), which outlives the load. Its record is written where
 // the MenuTree keeps it, zero-filled with these values, as insertNode makes
 // every record.
 #pragma once
@@ -36,7 +37,8 @@ namespace tessary {
 class MenuTree;
 
 // What a node carries into the tree: its caption, its kind and the values of
-// its record (every other byte of the record is zero).
+// its record (every other byte of the record is zero). The texts are kept as
+// views: what they view must stay until materialize has run.
 struct PendingNodeValues {
     std::string_view caption;
     NodeKind kind = NodeKind::None;
@@ -60,7 +62,7 @@ public:
 
     // Appends a node as the last child of parent (kTop: the top level). Returns
     // kNone when parent is neither kTop nor a live node, or on allocation failure.
-    // (The tree cuts the texts to 249 characters.)
+    // (The tree cuts the texts to 249 characters.) The texts are not copied.
     Id add(Id parent, const PendingNodeValues& values);
 
     // Relinks a live node, with its subtree, as the last child of newParent (kTop
@@ -84,7 +86,7 @@ public:
     // The set a node reports for its children: 7 for kTop, 6 for an AppMenu,
     // the record's set otherwise (0 for no live node).
     PlatformMask platformsOf(Id node) const;
-    // False for no live node.
+    // False for no live node. The text is not copied.
     bool setCaption(Id node, std::string_view caption);
 
     // Clears bits from the stored set of the node and of every node below it.
@@ -104,12 +106,6 @@ public:
 private:
     static constexpr uint32_t kNil = 0;  // links hold ids; 0 is no node
 
-    // A text in texts_.
-    struct TextSpan {
-        uint32_t offset = 0;
-        uint32_t length = 0;
-    };
-
     struct Node {
         uint32_t parent = kNil;  // kNil at the top level
         uint32_t firstChild = kNil;
@@ -117,9 +113,9 @@ private:
         uint32_t prev = kNil;
         uint32_t next = kNil;
         uint32_t fmId = 0;
-        TextSpan caption;
-        TextSpan scriptName;
-        TextSpan userString;
+        std::string_view caption;
+        std::string_view scriptName;
+        std::string_view userString;
         PlatformMask platforms = 0;
         uint16_t shortcut = 0;
         NodeKind kind = NodeKind::None;
@@ -133,14 +129,11 @@ private:
 
     Node& at(Id id) { return nodes_[id - 1]; }
     const Node& at(Id id) const { return nodes_[id - 1]; }
-    TextSpan store(std::string_view text);
-    std::string_view textOf(TextSpan span) const { return std::string_view(texts_).substr(span.offset, span.length); }
     void unlink(Id id);
     void append(Id id, Id parent);
     bool contains(Id ancestor, Id node) const;
 
     std::vector<Node> nodes_;
-    std::string texts_;
     uint32_t topFirst_ = kNil;
     uint32_t topLast_ = kNil;
     size_t liveCount_ = 0;

@@ -92,6 +92,15 @@ bool LookupKeywordView(const FmTable& table, uint32_t id, std::string_view& keyw
     return true;
 }
 
+bool LookupCaptionView(const FmTable& table, uint32_t id, std::string_view& caption) {
+    const FmTableRow* row = FindById(table, id);
+    if (row == nullptr || row->caption == nullptr) {
+        return false;
+    }
+    caption = std::string_view(row->caption, table.captionLengths[row - table.rows]);
+    return true;
+}
+
 bool LookupCaption(const FmTable& table, uint32_t id, const char*& caption) {
     const FmTableRow* row = FindById(table, id);
     if (row == nullptr) {
@@ -200,6 +209,14 @@ bool LookupFmMenuCaption(uint32_t id, const char*& caption) {
     return LookupCaption(lexicon_tables::kFmMenus, id, caption);
 }
 
+bool LookupFmCommandCaption(uint32_t id, std::string_view& caption) {
+    return LookupCaptionView(lexicon_tables::kFmCommands, id, caption);
+}
+
+bool LookupFmMenuCaption(uint32_t id, std::string_view& caption) {
+    return LookupCaptionView(lexicon_tables::kFmMenus, id, caption);
+}
+
 const KeyNameEntry& KeyNameAt(int index) {
     assert(index >= 0 && index < kKeyNameCount);
     return lexicon_tables::kKeyNameTable[index];
@@ -282,6 +299,9 @@ uint8_t KeyCodeToVirtualKey(int keyCode, std::string* displayName) {
 }
 
 uint16_t PackShortcut(int keyCode, int mods) {
+    if (keyCode == 0) {
+        return 0;  // no key: no shortcut (the case of most items)
+    }
     // A KeyCode without a virtual key packs to no shortcut at all rather than
     // to modifiers alone, which no dialog could show or menu code express.
     const uint8_t virtualKey = KeyCodeToVirtualKey(keyCode);

@@ -75,9 +75,12 @@ bool LookupFmCommandCaption(uint32_t id, const char*& caption);
 bool LookupFmMenuByKeyword(std::string_view keyword, uint32_t& id);
 bool LookupFmMenuKeyword(uint32_t id, const char*& keyword);
 bool LookupFmMenuCaption(uint32_t id, const char*& caption);
-// The same keyword lookups by id, with the keyword's length.
+// The same keyword and caption lookups by id, with the text's length (false
+// also for a row without a caption).
 bool LookupFmCommandKeyword(uint32_t id, std::string_view& keyword);
 bool LookupFmMenuKeyword(uint32_t id, std::string_view& keyword);
+bool LookupFmCommandCaption(uint32_t id, std::string_view& caption);
+bool LookupFmMenuCaption(uint32_t id, std::string_view& caption);
 
 // KeyCode: 0 none, a positive character code, or -1..-25 for the named keys.
 // ShortcutMods: bit 1 Ctrl, bit 2 Alt.

@@ -366,13 +366,25 @@ constexpr std::array<uint8_t, N> KeywordLengths(const FmTableRow (&rows)[N]) {
     return lengths;
 }
 
+template <size_t N>
+constexpr std::array<uint8_t, N> CaptionLengths(const FmTableRow (&rows)[N]) {
+    std::array<uint8_t, N> lengths{};
+    for (size_t i = 0; i < N; ++i) {
+        const size_t length = rows[i].caption == nullptr ? 0 : std::string_view(rows[i].caption).size();
+        lengths[i] = length > 0xFF ? 0xFF : static_cast<uint8_t>(length);
+    }
+    return lengths;
+}
+
 constexpr size_t kFmCommandSlots = 1024;
 constexpr size_t kFmMenuSlots = 128;
 constexpr std::array<uint8_t, kFmCommandSlots> kFmCommandHash = HashSlots<kFmCommandSlots>(kFmCommandRows);
 constexpr std::array<uint8_t, kFmCommandCount> kFmCommandLengths = KeywordLengths(kFmCommandRows);
+constexpr std::array<uint8_t, kFmCommandCount> kFmCommandCaptionLengths = CaptionLengths(kFmCommandRows);
 constexpr std::array<uint8_t, kFmCommandCount + 1> kFmCommandRowOfId = FirstRowOfIds(kFmCommandRows);
 constexpr std::array<uint8_t, kFmMenuSlots> kFmMenuHash = HashSlots<kFmMenuSlots>(kFmMenuRows);
 constexpr std::array<uint8_t, kFmMenuCount> kFmMenuLengths = KeywordLengths(kFmMenuRows);
+constexpr std::array<uint8_t, kFmMenuCount> kFmMenuCaptionLengths = CaptionLengths(kFmMenuRows);
 constexpr std::array<uint8_t, kFmMenuCount + 1> kFmMenuRowOfId = FirstRowOfIds(kFmMenuRows);
 
 // Every keyword shorter than 255 characters, so that its length is kept whole.
@@ -386,15 +398,17 @@ constexpr bool KeywordLengthsFit(const std::array<uint8_t, N>& lengths) {
     return true;
 }
 static_assert(KeywordLengthsFit(kFmCommandLengths) && KeywordLengthsFit(kFmMenuLengths));
+static_assert(KeywordLengthsFit(kFmCommandCaptionLengths) && KeywordLengthsFit(kFmMenuCaptionLengths));
 static_assert(LongestProbe(kFmCommandRows, kFmCommandHash) <= 4 && LongestProbe(kFmMenuRows, kFmMenuHash) <= 4);
 
 }  // namespace
 
-constexpr FmTable kFmCommands = {kFmCommandRows,      kFmCommandCount,          kFmCommandHash.data(),
-                                 kFmCommandSlots - 1, kFmCommandLengths.data(), kFmCommandRowOfId.data(),
-                                 kFmCommandCount};
-constexpr FmTable kFmMenus = {kFmMenuRows,           kFmMenuCount,          kFmMenuHash.data(), kFmMenuSlots - 1,
-                              kFmMenuLengths.data(), kFmMenuRowOfId.data(), kFmMenuCount};
+constexpr FmTable kFmCommands = {kFmCommandRows,           kFmCommandCount,          kFmCommandHash.data(),
+                                 kFmCommandSlots - 1,      kFmCommandLengths.data(), kFmCommandCaptionLengths.data(),
+                                 kFmCommandRowOfId.data(), kFmCommandCount};
+constexpr FmTable kFmMenus = {kFmMenuRows,           kFmMenuCount,          kFmMenuHash.data(),
+                              kFmMenuSlots - 1,      kFmMenuLengths.data(), kFmMenuCaptionLengths.data(),
+                              kFmMenuRowOfId.data(), kFmMenuCount};
 
 // KeyCode -position; ENTER and RETURN share virtual key 13, and ENTER, being
 // first, is the one a record's 13 turns back into.

@@ -26,6 +26,7 @@ struct FmTable {
     const uint8_t* rowsByHash;
     uint32_t hashMask;  // slots - 1; slots is a power of two
     const uint8_t* keywordLengths;
+    const uint8_t* captionLengths;
     // rowOfId[id] is the first row with that id, kNoRow when none; ids above
     // maxId have no row.
     const uint8_t* rowOfId;

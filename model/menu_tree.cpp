@@ -133,7 +133,7 @@ NodeHandle MenuTree::createNode(uint32_t parent,
         index = static_cast<uint32_t>(slots_.size() - 1);
     }
     try {
-        slots_[index].caption.assign(caption.substr(0, kMaxTextLength));
+        slots_[index].caption.assign(caption);
     } catch (const std::bad_alloc&) {
         freeSlots_.push_back(index);  // never given out: its generation stays unused
         records_.release(ownRecord);
@@ -274,10 +274,13 @@ NodeHandle MenuTree::copySubtree(const MenuTree& sourceTree, NodeHandle source, 
     // (Records stay where they are.)
     auto copyOne = [&](uint32_t from, uint32_t toParent, uint32_t toAfter, bool toFirst, bool expandParent) {
         const Slot& slot = sourceTree.slots_[from];
-        const std::string caption = slot.caption;
+        // The caption is copied out: creating a node may move the slots.
+        const std::string_view held = slot.caption.view();
+        char caption[kMaxTextLength];
+        std::memcpy(caption, held.data(), held.size());
         const MenuItemRecord* source = slot.record;
         return createNode(
-            toParent, toAfter, toFirst, caption, slot.kind,
+            toParent, toAfter, toFirst, std::string_view(caption, held.size()), slot.kind,
             [source](MenuItemRecord& record) { copyRecord(record, *source); },  // padding included
             expandParent);
     };
@@ -328,7 +331,6 @@ void MenuTree::freeSubtree(uint32_t top) {
         records_.release(slot.record);
         slot.record = nullptr;
         slot.caption.clear();
-        slot.caption.shrink_to_fit();
         slot.live = false;
         slot.expanded = false;
         slot.kind = NodeKind::None;
@@ -493,7 +495,7 @@ bool MenuTree::look(NodeHandle node, NodeLook& look) const {
         return false;
     }
     const Slot& slot = slots_[index];
-    look.caption = slot.caption;
+    look.caption = slot.caption.view();
     look.kind = slot.kind;
     look.record = slot.record;
     look.firstChild = handleOf(slot.firstChild);

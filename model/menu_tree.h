@@ -26,6 +26,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/caption_text.h"
 #include "model/menu_item_record.h"
 #include "model/node_handle.h"
 #include "model/record_pool.h"
@@ -262,7 +263,7 @@ private:
 
     struct Slot {
         MenuItemRecord* record = nullptr;  // from records_; null while the slot is free
-        std::string caption;
+        CaptionText caption;
         uint32_t parent = kNil;
         uint32_t firstChild = kNil;
         uint32_t lastChild = kNil;

@@ -15,7 +15,7 @@ bool MenuTree::getCaption(NodeHandle node, char* buffer, size_t capacity) const 
     if (index == kNil || buffer == nullptr || capacity == 0) {
         return false;
     }
-    const std::string& text = slots_[index].caption;
+    const std::string_view text = slots_[index].caption.view();
     const size_t length = std::min(text.size(), capacity - 1);
     std::memcpy(buffer, text.data(), length);
     buffer[length] = '\0';
@@ -24,12 +24,12 @@ bool MenuTree::getCaption(NodeHandle node, char* buffer, size_t capacity) const 
 
 std::string MenuTree::caption(NodeHandle node) const {
     const uint32_t index = nodeIndex(node);
-    return index == kNil ? std::string() : slots_[index].caption;
+    return index == kNil ? std::string() : std::string(slots_[index].caption.view());
 }
 
 std::string_view MenuTree::captionView(NodeHandle node) const {
     const uint32_t index = nodeIndex(node);
-    return index == kNil ? std::string_view() : std::string_view(slots_[index].caption);
+    return index == kNil ? std::string_view() : slots_[index].caption.view();
 }
 
 bool MenuTree::setCaption(NodeHandle node, std::string_view text) {
@@ -37,7 +37,7 @@ bool MenuTree::setCaption(NodeHandle node, std::string_view text) {
     if (index == kNil) {
         return false;
     }
-    slots_[index].caption.assign(text.substr(0, kMaxTextLength));
+    slots_[index].caption.assign(text);
     if (observer_) {
         observer_->nodeChanged(handleOf(index));
     }

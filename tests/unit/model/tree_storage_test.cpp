@@ -133,3 +133,51 @@ TEST(TreeStorage, OneLookTellsWhatTheGettersTell) {
 
 }  // namespace
 }  // namespace tessary
+
+namespace tessary {
+namespace {
+
+// Captions of every length up to the limit and past it, short ones kept in
+// the node and long ones apart, stay whole while the tree's storage grows,
+// while subtrees are copied, and when a caption is set from a piece of itself.
+TEST(TreeStorage, CaptionsOfEveryLengthStayWhole) {
+    auto captionOf = [](size_t length) {
+        std::string text;
+        for (size_t i = 0; i < length; ++i) {
+            text += static_cast<char>('a' + (length + i) % 26);
+        }
+        return text;
+    };
+    MenuTree tree;
+    const NodeHandle menu =
+        tree.insertNode(kRootNode, kLastPosition, "Menu", NodeKind::Menu, kPlatformAll, 0, 0, 0, 1, 0, "", "");
+    std::vector<NodeHandle> items;
+    for (size_t length = 0; length <= 260; ++length) {
+        items.push_back(tree.insertNode(menu, kLastPosition, captionOf(length), NodeKind::ScriptItem, kPlatformAll, 0,
+                                        0, 0, 1, 0, "s", ""));
+    }
+    const NodeHandle copy = tree.copySubtree(menu, kRootNode, kLastPosition);
+    ASSERT_NE(copy, kNoNode);
+    NodeHandle copied = tree.firstChild(copy);
+    for (size_t length = 0; length <= 260; ++length) {
+        const std::string expected = captionOf(length).substr(0, kMaxTextLength);
+        EXPECT_EQ(tree.caption(items[length]), expected) << length;
+        EXPECT_EQ(tree.caption(copied), expected) << length;
+        copied = tree.nextSibling(copied);
+    }
+    // From long to short and back, each time from a piece of the caption itself.
+    const NodeHandle node = items[200];
+    ASSERT_TRUE(tree.setCaption(node, tree.captionView(node).substr(3, 20)));
+    EXPECT_EQ(tree.caption(node), captionOf(200).substr(3, 20));
+    ASSERT_TRUE(tree.setCaption(node, tree.captionView(node).substr(1)));
+    EXPECT_EQ(tree.caption(node), captionOf(200).substr(4, 19));
+    const std::string longer = captionOf(120);
+    ASSERT_TRUE(tree.setCaption(node, longer));
+    ASSERT_TRUE(tree.setCaption(node, tree.captionView(node).substr(10, 100)));
+    EXPECT_EQ(tree.caption(node), longer.substr(10, 100));
+    std::string problem;
+    EXPECT_TRUE(tree.checkInvariants(&problem)) << problem;
+}
+
+}  // namespace
+}  // namespace tessary
