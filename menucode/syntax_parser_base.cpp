@@ -19,6 +19,46 @@ constexpr bool isLineBreakByte(unsigned char c) {
     return c == '\r' || c == '\n';
 }
 
+// The places k, from 0 on, where before[k] is a line break and at[k] is not,
+// counted sixteen at a time in byte-wide counters that are added up before
+// they can overflow. `done` is where the caller goes on a byte at a time.
+#if defined(__GNUC__) && (defined(__SSE2__) || defined(__ARM_NEON))
+using ByteLanes = unsigned char __attribute__((vector_size(16)));
+
+inline ByteLanes loadLanes(const unsigned char* at) {
+    ByteLanes lanes;
+    std::memcpy(&lanes, at, sizeof lanes);
+    return lanes;
+}
+
+inline ByteLanes breakLanes(ByteLanes bytes) {
+    return (ByteLanes)((bytes == '\r') | (bytes == '\n'));  // 0xFF where a line break is
+}
+
+uint32_t countLineEnds(const unsigned char* before, const unsigned char* at, size_t count, size_t& done) {
+    constexpr size_t kLanes = sizeof(ByteLanes);
+    constexpr size_t kRounds = 255;  // a byte counter holds this many ones
+    uint32_t total = 0;
+    size_t k = 0;
+    while (count - k >= kLanes) {
+        ByteLanes counters = {};
+        for (size_t round = 0; round < kRounds && count - k >= kLanes; ++round, k += kLanes) {
+            counters -= breakLanes(loadLanes(before + k)) & ~breakLanes(loadLanes(at + k));
+        }
+        for (size_t lane = 0; lane < kLanes; ++lane) {
+            total += counters[lane];
+        }
+    }
+    done = k;
+    return total;
+}
+#else
+uint32_t countLineEnds(const unsigned char*, const unsigned char*, size_t, size_t& done) {
+    done = 0;
+    return 0;
+}
+#endif
+
 }  // namespace
 
 FMSyntaxParserBase::FMSyntaxParserBase(const char* text, uint32_t length) : text_(text), length_(text ? length : 0) {}
@@ -247,8 +287,8 @@ uint32_t FMSyntaxParserBase::ReadQuoted(std::string_view& quoted) {
 // empty lines never count. The index of the line holding a position is the
 // number of lines that end at or before it: every place where a run of line
 // breaks gives way to another character ends one (but the end of the leading
-// run), and the end of the text ends the last. Counted branch-free, a byte at
-// a time, so that the compiler can count many at once.
+// run), and the end of the text ends the last. Counted branch-free, sixteen
+// bytes at a time where the compiler offers vectors of bytes.
 uint32_t FMSyntaxParserBase::CurrentLineIndex() const {
     return LineIndexAt(text_, length_, pos_);
 }
@@ -267,8 +307,9 @@ uint32_t LineIndexAt(const char* text, uint32_t length, uint32_t position) {
     const size_t count = last > first ? last - first : 0;
     const unsigned char* before = bytes + first;
     const unsigned char* at = bytes + first + 1;
-    uint32_t index = 0;
-    for (size_t k = 0; k < count; ++k) {
+    size_t k = 0;
+    uint32_t index = countLineEnds(before, at, count, k);
+    for (; k < count; ++k) {
         index += static_cast<uint32_t>(isLineBreakByte(before[k])) & static_cast<uint32_t>(!isLineBreakByte(at[k]));
     }
     if (position >= length) {

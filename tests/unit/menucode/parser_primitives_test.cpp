@@ -2,7 +2,9 @@
 // position, and their statuses.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 #include "menucode/syntax_parser.h"
 
@@ -236,6 +238,54 @@ TEST(ParserPrimitives, CurrentLineIndexCountsNonEmptyLines) {
         r.parser.setPosition(c.position);
         EXPECT_EQ(c.index, r.parser.CurrentLineIndex());
     }
+}
+
+// The line of a position, against a count of its own: the lines are the runs
+// of other bytes between runs of CR and LF, and a position belongs to the last
+// line that starts at or before it (a position past the end: one line more).
+// Texts long enough to pass the point where the counters are added up.
+TEST(LineIndex, CountsTheLinesThatStartUpToThePosition) {
+    auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
+    auto expected = [&](const std::string& text, size_t position) -> uint32_t {
+        std::vector<size_t> starts;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (!isBreak(text[i]) && (i == 0 || isBreak(text[i - 1]))) {
+                starts.push_back(i);
+            }
+        }
+        if (position >= text.size()) {
+            return static_cast<uint32_t>(starts.size());
+        }
+        size_t started = 0;
+        while (started < starts.size() && starts[started] <= position) {
+            ++started;
+        }
+        return started == 0 ? 0 : static_cast<uint32_t>(started - 1);
+    };
+    std::mt19937 random(7);
+    const char kBytes[] = {'a', ' ', '\r', '\n', '\n', '\t', '\xD', '\xFF'};
+    for (int run = 0; run < 300; ++run) {
+        const size_t size = run < 40 ? static_cast<size_t>(run) : random() % (run % 10 == 0 ? 9000 : 200);
+        std::string text;
+        const bool longLines = run % 3 == 0;
+        for (size_t i = 0; i < size; ++i) {
+            text += longLines && random() % 8 != 0 ? 'x' : kBytes[random() % sizeof kBytes];
+        }
+        const auto length = static_cast<uint32_t>(text.size());
+        for (int probe = 0; probe < 12; ++probe) {
+            const uint32_t position = probe == 0 ? length : (probe == 1 ? length + 5 : random() % (length + 1));
+            ASSERT_EQ(LineIndexAt(text.data(), length, position), expected(text, position))
+                << "run " << run << ", position " << position;
+        }
+    }
+    // A line end at every other byte: as many in each counter as it can hold.
+    std::string alternating;
+    for (int i = 0; i < 6000; ++i) {
+        alternating += "\na";
+    }
+    const auto length = static_cast<uint32_t>(alternating.size());
+    EXPECT_EQ(LineIndexAt(alternating.data(), length, length), 6000u);
+    EXPECT_EQ(LineIndexAt(alternating.data(), length, length - 1), 5999u);
 }
 
 }  // namespace
