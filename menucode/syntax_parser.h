@@ -256,6 +256,22 @@ inline constexpr ClassBytes kClassBytes = [] {
     return bytes;
 }();
 
+// The bytes that are one-character entries of the classes as bits of a
+// word, bit c for byte c, when all of them are below 64; else 0.
+template <TokenSet Classes>
+inline constexpr uint64_t kLowBytesOf = [] {
+    uint64_t bits = 0;
+    for (int c = 0; c < 256; ++c) {
+        if ((kLexiconIndex.byteClasses(static_cast<unsigned char>(c), false) & Classes) != 0) {
+            if (c >= 64) {
+                return uint64_t{0};
+            }
+            bits |= uint64_t{1} << c;
+        }
+    }
+    return bits;
+}();
+
 // The lanes of a word (see byte_scan.h) whose bytes are one-character entries of the classes.
 template <TokenSet Classes>
 inline uint64_t lanesOf(uint64_t word) {
@@ -359,10 +375,17 @@ private:
     // the classes (the length at the end of the text).
     template <TokenSet Classes>
     uint32_t skipOver(uint32_t at) const;
-    // Whether the byte at `at` is a one-character entry of `classes`.
+    // Whether the byte at `at` is a one-character entry of `classes`. Blanks
+    // and line breaks, asked for before every token, are told by a compare
+    // and a bit of a constant rather than a look in the table.
     template <TokenSet Classes>
     bool byteIsOneOf(uint32_t at) const {
-        return (kLexiconIndex.byteClasses(static_cast<unsigned char>(text_[at]), false) & Classes) != 0;
+        const auto c = static_cast<unsigned char>(text_[at]);
+        if constexpr (kLowBytesOf<Classes> != 0) {
+            return c < 64 && ((kLowBytesOf<Classes> >> c) & 1) != 0;
+        } else {
+            return (kLexiconIndex.byteClasses(c, false) & Classes) != 0;
+        }
     }
     // Whether the keyword entry stands at the position (its first byte does).
     template <int Entry, bool CaseInsensitive>
