@@ -1,9 +1,13 @@
 #include "menucode/code_generator.h"
 
+#include <bit>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string_view>
 
+#include "menucode/byte_scan.h"
 #include "menucode/conversion_hooks.h"
 #include "menucode/parser.h"
 #include "menucode/writer.h"
@@ -14,6 +18,23 @@ namespace tessary {
 
 namespace {
 
+// recordText, eight bytes at a time: at most 249 characters, up to a NUL. The
+// words stay inside the 250-byte field.
+std::string_view fieldText(const char (&field)[kRecordTextSize]) {
+    size_t length = 0;
+    if constexpr (byte_scan::kWordScan) {
+        for (; length + 8 <= kMaxTextLength; length += 8) {
+            if (const uint64_t nul = byte_scan::lanesEqual(byte_scan::load(field + length), 0)) {
+                return std::string_view(field, length + static_cast<size_t>(std::countr_zero(nul) / 8));
+            }
+        }
+    }
+    while (length < kMaxTextLength && field[length] != '\0') {
+        ++length;
+    }
+    return std::string_view(field, length);
+}
+
 // The item of a ScriptItem, FmItem, Separator or Mac system item node.
 ItemSpec itemSpecOf(NodeKind kind, const MenuItemRecord& record, std::string_view caption) {
     ItemSpec itemSpec;
@@ -23,9 +44,11 @@ ItemSpec itemSpecOf(NodeKind kind, const MenuItemRecord& record, std::string_vie
         case NodeKind::ScriptItem:
             itemSpec.kind = ItemSpecKind::Script;
             itemSpec.caption = caption;
-            VirtualKeyToKeyCode(record.shortcut, itemSpec.key, itemSpec.modifiers);
-            itemSpec.userString = recordText(record.userString);
-            itemSpec.scriptName = recordText(record.scriptName);
+            if (record.shortcut != 0) {
+                VirtualKeyToKeyCode(record.shortcut, itemSpec.key, itemSpec.modifiers);
+            }
+            itemSpec.userString = fieldText(record.userString);
+            itemSpec.scriptName = fieldText(record.scriptName);
             itemSpec.checkOn = record.checkOn;
             break;
         case NodeKind::FmItem:
@@ -33,8 +56,10 @@ ItemSpec itemSpecOf(NodeKind kind, const MenuItemRecord& record, std::string_vie
             if (record.useLocalCaption == 0) {
                 itemSpec.caption = caption;
             }
-            VirtualKeyToKeyCode(record.shortcut, itemSpec.key, itemSpec.modifiers);
-            itemSpec.userString = recordText(record.userString);
+            if (record.shortcut != 0) {
+                VirtualKeyToKeyCode(record.shortcut, itemSpec.key, itemSpec.modifiers);
+            }
+            itemSpec.userString = fieldText(record.userString);
             itemSpec.commandId = record.fmId;
             break;
         case NodeKind::Separator:
@@ -47,13 +72,24 @@ ItemSpec itemSpecOf(NodeKind kind, const MenuItemRecord& record, std::string_vie
             itemSpec.kind = kind == NodeKind::MacQuitItem ? ItemSpecKind::MacQuit : ItemSpecKind::MacPreferences;
             itemSpec.platforms = kPlatformMacX;
             itemSpec.caption = caption;
-            itemSpec.userString = recordText(record.userString);
-            itemSpec.scriptName = recordText(record.scriptName);
+            itemSpec.userString = fieldText(record.userString);
+            itemSpec.scriptName = fieldText(record.scriptName);
             break;
         default:
             break;
     }
     return itemSpec;
+}
+
+// Starts reading the parts of a record that itemSpecOf and the walk read
+// while the node before it is handled: in a large tree the records are far
+// apart, and the walk would otherwise wait for each of them.
+void askForRecord(const MenuItemRecord* record) {
+    const char* bytes = reinterpret_cast<const char*>(record);
+    __builtin_prefetch(bytes + offsetof(MenuItemRecord, scriptName));
+    __builtin_prefetch(bytes + offsetof(MenuItemRecord, userString));
+    __builtin_prefetch(bytes + offsetof(MenuItemRecord, userString) + 8);
+    __builtin_prefetch(bytes + offsetof(MenuItemRecord, fmId));
 }
 
 // Opens the writer, walks the tree into it and closes it again. nullptr when
@@ -66,8 +102,9 @@ std::unique_ptr<FM_Builder> writeTree(const MenuTree& tree,
     if (!writer) {
         return nullptr;
     }
-    // The texts are the tree's, which stays as it is while it is written.
-    writer->referToGivenTexts();
+    // Most lines of menu code are shorter than this; a longer text grows as it goes.
+    constexpr size_t kBytesPerNode = 64;
+    writer->expectTextBytes(tree.nodeCount() * kBytesPerNode);
     const bool mainMenu = kind == MenuKind::MainMenu;
     if (mainMenu) {
         writer->OpenMenuBar();
@@ -99,8 +136,15 @@ int menuLevelsOf(MenuKind kind) {
 }
 
 bool WalkNodes(const MenuTree& tree, NodeHandle first, FM_Builder& writer, int menuLevels) {
+    // Each node's next sibling is looked at, and its record asked for, before
+    // the node itself is handed on.
     MenuTree::NodeLook look;
-    for (NodeHandle node = first; node != kNoNode && tree.look(node, look); node = look.nextSibling) {
+    MenuTree::NodeLook next;
+    for (bool live = first != kNoNode && tree.look(first, look); live; look = next) {
+        live = look.nextSibling != kNoNode && tree.look(look.nextSibling, next);
+        if (live) {
+            askForRecord(next.record);
+        }
         const MenuItemRecord* record = look.record;
         // As read through a 250-byte buffer: at most 249 characters, up to a NUL.
         std::string_view caption = look.caption.substr(0, kMaxTextLength);

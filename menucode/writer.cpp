@@ -8,11 +8,6 @@ namespace tessary {
 
 namespace {
 
-// What a menu or item adds to the text besides its texts and indentation, at
-// most: keywords, punctuation, line ends, block lines.
-constexpr size_t kMenuLayout = 64;
-constexpr size_t kItemLayout = 112;
-
 bool isKnownItemKind(ItemSpecKind kind) {
     switch (kind) {
         case ItemSpecKind::FmCommand:
@@ -35,50 +30,62 @@ FM_Builder::FM_Builder(bool calculationForm) : calculationForm_(calculationForm)
 
 FM_Builder::~FM_Builder() = default;
 
+void FM_Builder::expectTextBytes(size_t bytes) noexcept {
+    try {
+        output_.reserve(output_.size() + bytes);
+    } catch (...) {
+        // The text grows as it goes instead.
+    }
+}
+
 bool FM_Builder::OpenMenu(const MenuSpec& menuSpec) {
     if (current_ == nullptr) {
         return false;
     }
+    FM_MenuBuilderMenuObj* menu = nullptr;
     try {
-        MenuSpec kept = menuSpec;
-        if (menuSpec.caption) {
-            kept.caption = keepText(*menuSpec.caption);
+        menu = arena_.make<FM_MenuBuilderMenuObj>(menuSpec, current_, calculationForm_);
+        if (current_->AcceptMenu(menu) == nullptr) {
+            menu = nullptr;
         }
-        current_ = current_->AcceptMenu(arena_.make<FM_MenuBuilderMenuObj>(kept, current_, calculationForm_));
     } catch (...) {
-        current_ = nullptr;
+        menu = nullptr;
     }
-    if (current_ != nullptr) {
-        ++openMenus_;
-        expectedLayout_ += kMenuLayout + 3 * static_cast<size_t>(openMenus_);
+    return noteMenuOffered(menu);
+}
+
+bool FM_Builder::noteMenuOffered(FM_MenuBuilderComplexObj* menu) {
+    if (menu != nullptr) {
+        try {
+            current_->openMenu(output_, *menu);
+        } catch (...) {
+            menu = nullptr;  // its head is not all there
+        }
     }
-    return noteAnswer(current_ != nullptr);
+    current_ = menu;
+    return noteAnswer(menu != nullptr);
 }
 
 bool FM_Builder::AddMenuItem(const ItemSpec& itemSpec) {
-    // An item of no known kind would write nothing but its block switch.
+    return addItem(itemSpec, true);
+}
+
+bool FM_Builder::addItem(const ItemSpec& itemSpec, bool shortcut) {
     if (current_ == nullptr) {
         return false;
     }
+    // An item of no known kind would write nothing but its block switch.
     bool accepted = false;
     if (isKnownItemKind(itemSpec.kind)) {
         try {
-            ItemSpec kept = itemSpec;
-            auto keep = [this](std::optional<std::string_view>& text) {
-                if (text) {
-                    text = keepText(*text);
-                }
-            };
-            keep(kept.caption);
-            keep(kept.userString);
-            keep(kept.scriptName);
-            accepted = current_->AcceptItem(arena_.make<FM_MenuBuilderMenuItemObj>(kept, calculationForm_)) != nullptr;
+            FM_MenuBuilderMenuItemObj item(itemSpec, calculationForm_, shortcut);
+            if (current_->AcceptItem(&item) != nullptr) {
+                current_->writeItem(output_, item);
+                accepted = true;
+            }
         } catch (...) {
             accepted = false;
         }
-    }
-    if (accepted) {
-        expectedLayout_ += kItemLayout + static_cast<size_t>(openMenus_) + 1;
     }
     return noteAnswer(accepted);
 }
@@ -94,9 +101,17 @@ bool FM_Builder::CloseMenu() {
     if (current_ == nullptr) {
         return false;
     }
-    current_ = current_->GetParentNode();
-    openMenus_ = openMenus_ > 0 ? openMenus_ - 1 : 0;
-    return true;
+    FM_MenuBuilderComplexObj* parent = current_->parentMenu();
+    bool written = true;
+    if (parent != nullptr) {
+        try {
+            parent->closeMenu(output_, *current_);
+        } catch (...) {
+            written = false;
+        }
+    }
+    current_ = parent;
+    return noteAnswer(written);
 }
 
 bool FM_Builder::closeMenuOfWriter() {
@@ -106,28 +121,21 @@ bool FM_Builder::closeMenuOfWriter() {
     return FM_Builder::CloseMenu();
 }
 
-void FM_Builder::writeRoot() {
-    // The texts appear once each (twice the quotation marks in the calculation form).
-    output_.reserve(textBytes_ + expectedLayout_ * (calculationForm_ ? 2 : 1) + kMenuLayout);
-    root_->WriteHead(output_, 0, kPlatformAll);
-    root_->WriteBody(output_, 0, kPlatformAll);
-    root_->WriteTail(output_, 0, kPlatformAll);
-}
-
 bool FM_Builder::prepareCode() {
-    if (output_.empty()) {
+    if (!finished_) {
         if (refusedNode_) {
             return false;
         }
+        const size_t written = output_.size();
         try {
             if (!WriteCode()) {
-                output_.clear();
                 return false;
             }
         } catch (...) {
-            output_.clear();
+            output_.keepFirst(written);
             return false;
         }
+        finished_ = true;
     }
     return !output_.empty();
 }
@@ -173,8 +181,11 @@ bool FM_MenuBarBuilder::OpenMenuBar() {
         return false;
     }
     try {
-        root_ = arena_.make<FM_MenuBuilderMBarObj>(calculationForm_);
+        auto* bar = arena_.make<FM_MenuBuilderMBarObj>(calculationForm_);
+        bar->writeRootHead(output_);
+        root_ = bar;
     } catch (...) {
+        output_.clear();
         return false;
     }
     current_ = root_;
@@ -185,17 +196,16 @@ bool FM_MenuBarBuilder::OpenAppMenu(std::string_view name) {
     if (root_ == nullptr || current_ != root_) {
         return false;
     }
+    FM_AppleMenuBuilderMenuObj* appMenu = nullptr;
     try {
-        current_ =
-            root_->AcceptAppMenu(arena_.make<FM_AppleMenuBuilderMenuObj>(keepText(name), root_, calculationForm_));
+        appMenu = arena_.make<FM_AppleMenuBuilderMenuObj>(name, root_, calculationForm_);
+        if (root_->AcceptAppMenu(appMenu) == nullptr) {
+            appMenu = nullptr;
+        }
     } catch (...) {
-        current_ = nullptr;
+        appMenu = nullptr;
     }
-    if (current_ != nullptr) {
-        ++openMenus_;
-        expectedLayout_ += kMenuLayout + 3 * static_cast<size_t>(openMenus_);
-    }
-    return noteAnswer(current_ != nullptr);
+    return noteMenuOffered(appMenu);
 }
 
 bool FM_MenuBarBuilder::CloseMenu() {
@@ -206,7 +216,7 @@ bool FM_MenuBarBuilder::WriteCode() {
     if (root_ == nullptr || current_ != nullptr) {
         return false;
     }
-    writeRoot();
+    root_->writeRootEnd(output_);
     return true;
 }
 
@@ -216,19 +226,14 @@ bool FM_MenuBarBuilder::WriteCode() {
 FM_MenuBuilder::FM_MenuBuilder(bool popupMenu, bool calculationForm)
     : FM_Builder(calculationForm), popupMenu_(popupMenu) {
     root_ = arena_.make<FM_MenuBuilderPopupMenuObj>(!popupMenu, calculationForm);
+    root_->writeRootHead(output_);
     current_ = root_;
 }
 
 FM_MenuBuilder::~FM_MenuBuilder() = default;
 
 bool FM_MenuBuilder::AddMenuItem(const ItemSpec& itemSpec) {
-    if (!popupMenu_) {
-        return FM_Builder::AddMenuItem(itemSpec);
-    }
-    ItemSpec withoutShortcut = itemSpec;
-    withoutShortcut.modifiers = 0;
-    withoutShortcut.key = 0;
-    return FM_Builder::AddMenuItem(withoutShortcut);
+    return addItem(itemSpec, !popupMenu_);
 }
 
 bool FM_MenuBuilder::CloseMenu() {
@@ -239,7 +244,7 @@ bool FM_MenuBuilder::WriteCode() {
     if (root_ == nullptr || current_ != root_) {
         return false;
     }
-    writeRoot();
+    root_->writeRootEnd(output_);
     return true;
 }
 

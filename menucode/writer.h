@@ -1,9 +1,10 @@
 // The menu code writers. A writer is created for one text, fed the menu in
 // tree order (open the menu bar, open a menu, add an item, open the
 // application menu, close a menu), checks each call against the platform
-// rules of the language and writes the whole text the first time the text is
-// asked for. FM_MenuBarBuilder writes main menus, FM_MenuBuilder context and
-// pop-up menus.
+// rules of the language and writes what each accepted call adds as it comes,
+// in one pass. The text is finished and kept the first time it is asked for,
+// and only when no call was refused. FM_MenuBarBuilder writes main menus,
+// FM_MenuBuilder context and pop-up menus.
 //
 // Typical use by the tree walk:
 //
@@ -13,6 +14,9 @@
 //     if (kind == MenuKind::MainMenu) writer->CloseMenu();
 //     size_t length = 0;
 //     if (writer->GetCodeLength(length) && length + 1 <= capacity) writer->GetCode(buffer, capacity);
+//
+// The texts a call passes (captions, script names, user strings) are written
+// during the call; the writer keeps none of them.
 //
 // No operation lets an exception out; every failure, allocation included, is
 // reported as false.
@@ -50,9 +54,9 @@ public:
     // Makes the current node's parent current; closing the root leaves no
     // current node.
     virtual bool CloseMenu();
-    // Write the text on the first call and keep it; later calls use the kept
+    // Finish the text on the first call and keep it; later calls use the kept
     // text. False when the calls left the writer in the wrong state, when any
-    // node was refused before the text was written, or when the text is empty.
+    // node was refused before the text was finished, or when the text is empty.
     virtual bool GetCodeLength(size_t& length);
     // Copies exactly the text's bytes, without a terminating NUL; false, with
     // nothing copied, when the text does not fit the capacity.
@@ -61,56 +65,49 @@ public:
 
     bool calculationForm() const { return calculationForm_; }
 
-    // From now on the writer refers to the captions, script names and user
-    // strings it is given instead of copying them: the caller keeps them in
-    // place and unchanged until the writer is gone (the tree walk does: its
-    // texts are the tree's).
-    void referToGivenTexts() { copyTexts_ = false; }
+    // Makes room ahead for about `bytes` more of text, so that a large text
+    // is not moved again and again while it grows. Only a hint: when no
+    // memory is left the text grows as it goes.
+    void expectTextBytes(size_t bytes) noexcept;
 
 protected:
     explicit FM_Builder(bool calculationForm);
 
-    // Appends the whole text of the root to the output text.
+    // Ends the text: checks the state the calls left the writer in and
+    // appends what closes the root. False, with nothing appended, when the
+    // state is wrong.
     virtual bool WriteCode() = 0;
-    void writeRoot();
     // CloseMenu of the two writers: refuses a current node that has no parent
     // and is not the root.
     bool closeMenuOfWriter();
     // Remembers a refused node (see refusedNode_) and passes the answer on.
     bool noteAnswer(bool accepted);
+    // AddMenuItem, the item without modifiers and key unless `shortcut`.
+    bool addItem(const ItemSpec& itemSpec, bool shortcut);
+    // The menu or application menu offered to the current node, already
+    // accepted or refused (nullptr): writes its head and makes it current.
+    bool noteMenuOffered(FM_MenuBuilderComplexObj* menu);
 
-    // The node objects and the copies of the texts they were given.
+    // The open menus; an item lives only while it is offered.
     WriterArena arena_;
-    FM_MenuBuilderBaseObj* current_ = nullptr;
+    FM_MenuBuilderComplexObj* current_ = nullptr;
     CodeText output_;
     bool calculationForm_;
     FM_MenuBuilderComplexObj* root_ = nullptr;  // in arena_
-    // Menus open above the current node, and roughly the bytes the text will
-    // take beyond the texts kept (lines, keywords, indentation), so that the
-    // output is allocated once.
-    int openMenus_ = 0;
-    size_t expectedLayout_ = 0;
-    // Set by the first refused menu, item or application menu. The writer
-    // then never produces text: what it holds lacks the refused node and
-    // everything the caller stopped feeding after it, and such a truncated
-    // menu must not be taken for the whole one. Without this, a submenu
-    // refused inside a menu of a main menu would leave no current node, which
-    // reads the same as a closed menu bar, and the text would come out
-    // without the rest of the menu.
+    // Set by the first refused menu, item or application menu, and by a write
+    // that found no memory. The writer then never produces text: what it
+    // holds lacks the refused node and everything the caller stopped feeding
+    // after it, and such a truncated menu must not be taken for the whole
+    // one. Without this, a submenu refused inside a menu of a main menu would
+    // leave no current node, which reads the same as a closed menu bar, and
+    // the text would come out without the rest of the menu.
     bool refusedNode_ = false;
-
-    // A caption, script name or user string as the node keeps it: copied into
-    // arena_ unless the caller keeps it in place.
-    std::string_view keepText(std::string_view text) {
-        textBytes_ += text.size();
-        return copyTexts_ ? arena_.keep(text) : text;
-    }
 
 private:
     bool prepareCode();
 
-    bool copyTexts_ = true;
-    size_t textBytes_ = 0;
+    // The text is finished: what later calls take is no longer written.
+    bool finished_ = false;
 };
 
 // Main menus: a menu bar holding an optional application menu and menus.

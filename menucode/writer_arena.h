@@ -1,8 +1,8 @@
-// Where a writer keeps its node objects and the copies of their texts: in a
-// few large chunks that never move, given back all at once when the writer
-// goes. A menu of thousands of items then costs a few allocations rather than
-// several per item. The node objects own nothing, so nothing has to be done
-// for each of them when the chunks go.
+// Where a writer keeps its menu objects, and any copies of texts it needs: in
+// a few large chunks that never move, given back all at once when the writer
+// goes. A document of thousands of menus then costs a few allocations rather
+// than one per menu. The objects own nothing, so nothing has to be done for
+// each of them when the chunks go.
 #pragma once
 
 #include <cstddef>

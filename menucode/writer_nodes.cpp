@@ -1,5 +1,6 @@
 #include "menucode/writer_nodes.h"
 
+#include <initializer_list>
 #include <utility>
 
 #include "model/lexicon.h"
@@ -15,22 +16,130 @@ constexpr std::string_view kEndIf = "#END_IF";
 constexpr std::string_view kPlainLineEnd = "\r\n";
 constexpr std::string_view kCalculationLineEnd = "\xB6\r\n";
 
-// The directive that opens the block of a set; empty for all platforms,
-// nullptr for a set that has no block.
-const char* openingDirective(uint32_t platforms) {
+// The directives that open the blocks of the sets that have one.
+constexpr std::string_view kIfWindows = "#IF_WIN";
+constexpr std::string_view kIfMacClassic = "#IF_MACCLASSIC";
+constexpr std::string_view kIfMacCarbon = "#IF_MACCARBON";
+constexpr std::string_view kIfMac = "#IF_MAC";
+
+// The words that begin the lines of items and menus.
+constexpr std::string_view kSeparatorLine = "FM_MENUITEMSEPARATOR ()";
+constexpr std::string_view kMacQuitOpen = "FM_MACQUITITEM ( ";
+constexpr std::string_view kMacPreferencesOpen = "FM_MACPREFERENCES ( ";
+constexpr std::string_view kScriptItemOpen = "FM_MENUSCRIPTITEM ( ";
+constexpr std::string_view kCommandItemOpen = "FM_MENUITEM ( ";
+constexpr std::string_view kMenuBarLine = "FM_MENUBAR ()";
+constexpr std::string_view kMenuOpen = "FM_MENU ( ";
+constexpr std::string_view kContextMenuOpen = "FM_CONTEXTMENU (";
+constexpr std::string_view kPopupMenuOpen = "FM_POPUPMENU (";
+constexpr std::string_view kAppMenuOpen = "FM_APPMENU ( ";
+
+// The rest of the pieces of a line.
+constexpr std::string_view kComma = ", ";
+constexpr std::string_view kMenuKeywordComma = " , ";
+constexpr std::string_view kClose = " )";
+constexpr std::string_view kCtrl = "CTRL + ";
+constexpr std::string_view kAlt = "ALT + ";
+constexpr std::string_view kUserStringLabel = ", String:";
+constexpr std::string_view kCheckOn = ", Check-On";
+constexpr std::string_view kDisabled = ", Disabled";
+
+// The most bytes a piece takes in either form: a line end and a quotation
+// mark as the calculation form writes them.
+constexpr size_t kLineEndAtMost = kCalculationLineEnd.size();
+constexpr size_t kQuotedAtMost = 4;  // the quotation marks around a text
+
+constexpr size_t longest(std::initializer_list<std::string_view> pieces) {
+    size_t most = 0;
+    for (std::string_view piece : pieces) {
+        most = piece.size() > most ? piece.size() : most;
+    }
+    return most;
+}
+
+// A block switch: closing the open block and opening another, or the mark of
+// a set that has no block.
+constexpr size_t kBlockSwitchAtMost =
+    kEndIf.size() + kLineEndAtMost + longest({kIfWindows, kIfMacClassic, kIfMacCarbon, kIfMac}) + kLineEndAtMost;
+constexpr size_t kSwitchAtMost = kBlockSwitchAtMost > kInternalErrorText.size() ? kBlockSwitchAtMost
+                                                                                : kInternalErrorText.size();
+
+// A brace's line besides its indentation.
+constexpr size_t kBraceLineAtMost = 1 + kLineEndAtMost;
+
+// A menu's head besides its two indentations, its caption and its keyword:
+// the switch in front, the opening word, the quoted caption (or the empty
+// one), the comma before the keyword, the closing parenthesis, the line end
+// and the opening brace's line.
+constexpr size_t kMenuHeadAtMost = kSwitchAtMost + kMenuOpen.size() + kQuotedAtMost + kMenuKeywordComma.size() +
+                                   kClose.size() + kLineEndAtMost + kBraceLineAtMost;
+
+// An item's line besides its indentation and its texts (caption, script name
+// or command keyword, key name, user string), with every piece any kind
+// writes: the longest opening word, four quoted texts, the comma after the
+// caption, a shortcut with both modifiers, the user string's label,
+// Check-On, Disabled, the closing parenthesis and the line end.
+constexpr size_t kItemLineAtMost =
+    longest({kSeparatorLine, kMacQuitOpen, kMacPreferencesOpen, kScriptItemOpen, kCommandItemOpen}) +
+    4 * kQuotedAtMost + kComma.size() + kComma.size() + kCtrl.size() + kAlt.size() + kUserStringLabel.size() +
+    kCheckOn.size() + kDisabled.size() + kClose.size() + kLineEndAtMost;
+
+// The pieces lines are made of, appended to the text itself or to a cursor
+// into it.
+template <typename Out>
+void putIndent(Out& out, int level) {
+    if (level > 0) {
+        out.append(static_cast<size_t>(level), '\t');
+    }
+}
+
+// Each form's pieces are appended with their length known when compiling.
+template <typename Out>
+void putQuote(Out& out, bool calculationForm) {
+    if (calculationForm) {
+        out += "\"\"";
+    } else {
+        out += '"';
+    }
+}
+
+template <typename Out>
+void putLineEnd(Out& out, bool calculationForm) {
+    if (calculationForm) {
+        out += kCalculationLineEnd;
+    } else {
+        out += kPlainLineEnd;
+    }
+}
+
+template <typename Out>
+void putQuoted(Out& out, bool calculationForm, std::string_view value) {
+    putQuote(out, calculationForm);
+    out += value;
+    putQuote(out, calculationForm);
+}
+
+// The directive that opens the block of a set, empty for all platforms;
+// false for a set that has no block.
+bool openingDirective(uint32_t platforms, std::string_view& directive) {
     switch (platforms) {
         case kPlatformWindows:
-            return "#IF_WIN";
+            directive = kIfWindows;
+            return true;
         case kPlatformMacClassic:
-            return "#IF_MACCLASSIC";
+            directive = kIfMacClassic;
+            return true;
         case kPlatformMacX:
-            return "#IF_MACCARBON";
+            directive = kIfMacCarbon;
+            return true;
         case kPlatformMac:
-            return "#IF_MAC";
+            directive = kIfMac;
+            return true;
         case kPlatformAll:
-            return "";
+            directive = std::string_view();
+            return true;
         default:
-            return nullptr;
+            return false;
     }
 }
 
@@ -45,13 +154,6 @@ bool takesAppMenuPlatforms(uint32_t platforms) {
 }
 
 }  // namespace
-
-uint32_t WrittenPlatforms(uint32_t platforms) {
-    if (platforms == (kPlatformWindows | kPlatformMacClassic) || platforms == (kPlatformWindows | kPlatformMacX)) {
-        return kPlatformAll;
-    }
-    return platforms;
-}
 
 // ---------------------------------------------------------------------------
 // FM_MenuBuilderBaseObj
@@ -80,24 +182,24 @@ FM_MenuBuilderBaseObj* FM_MenuBuilderBaseObj::AddChild(FM_MenuBuilderBaseObj*) {
     return nullptr;
 }
 
-void FM_MenuBuilderBaseObj::WriteIndent(CodeText& text, int level) const {
-    if (level > 0) {
-        text.append(static_cast<size_t>(level), '\t');
-    }
+template <typename Out>
+void FM_MenuBuilderBaseObj::WriteIndent(Out& out, int level) const {
+    putIndent(out, level);
 }
 
-void FM_MenuBuilderBaseObj::WriteQuote(CodeText& text) const {
-    text += calculationForm_ ? "\"\"" : "\"";
+template <typename Out>
+void FM_MenuBuilderBaseObj::WriteQuote(Out& out) const {
+    putQuote(out, calculationForm_);
 }
 
-void FM_MenuBuilderBaseObj::WriteLineEnd(CodeText& text) const {
-    text += calculationForm_ ? kCalculationLineEnd : kPlainLineEnd;
+template <typename Out>
+void FM_MenuBuilderBaseObj::WriteLineEnd(Out& out) const {
+    putLineEnd(out, calculationForm_);
 }
 
-void FM_MenuBuilderBaseObj::writeQuoted(CodeText& text, std::string_view value) const {
-    WriteQuote(text);
-    text += value;
-    WriteQuote(text);
+template <typename Out>
+void FM_MenuBuilderBaseObj::writeQuoted(Out& out, std::string_view value) const {
+    putQuoted(out, calculationForm_, value);
 }
 
 // Blocks never nest: a node whose set differs from the open block closes that
@@ -109,78 +211,112 @@ void FM_MenuBuilderBaseObj::writeQuoted(CodeText& text, std::string_view value) 
 // than its own set), and the document would not read back. "#IF_MAC" is never
 // written inside the application menu otherwise, so every other text is the
 // same either way.
-void FM_MenuBuilderBaseObj::writePlatformSwitch(CodeText& text, uint32_t openSet) const {
+template <typename Out>
+void FM_MenuBuilderBaseObj::writePlatformSwitch(Out& out, uint32_t openSet) const {
     const uint32_t own = WrittenPlatforms(platforms_);
     if (own == openSet) {
         return;
     }
-    const char* directive = openingDirective(own);
-    if (directive == nullptr) {
-        text += kInternalErrorText;
+    std::string_view directive;
+    if (!openingDirective(own, directive)) {
+        out += kInternalErrorText;
         return;
     }
     const bool inAppMenu = parent_ != nullptr && parent_->isAppMenu();
     if (openSet != kPlatformAll && !(inAppMenu && openSet == kPlatformMac)) {
-        text += kEndIf;
-        WriteLineEnd(text);
+        out += kEndIf;
+        WriteLineEnd(out);
     }
     if (inAppMenu && own == kPlatformMac) {
         return;
     }
-    if (*directive != '\0') {
-        text += directive;
-        WriteLineEnd(text);
+    if (!directive.empty()) {
+        out += directive;
+        WriteLineEnd(out);
     }
 }
 
 // ---------------------------------------------------------------------------
 // FM_MenuBuilderMenuItemObj
 
-FM_MenuBuilderMenuItemObj::FM_MenuBuilderMenuItemObj(const ItemSpec& itemSpec, bool calculationForm)
-    : FM_MenuBuilderBaseObj(itemSpec.caption.value_or(std::string_view()), nullptr, itemSpec.platforms, calculationForm),
+FM_MenuBuilderMenuItemObj::FM_MenuBuilderMenuItemObj(const ItemSpec& itemSpec, bool calculationForm, bool shortcut)
+    : FM_MenuBuilderBaseObj(itemSpec.caption.value_or(std::string_view()),
+                            nullptr,
+                            itemSpec.platforms,
+                            calculationForm),
+      userString_(itemSpec.userString.value_or(std::string_view())),
       kind_(itemSpec.kind),
-      modifiers_(itemSpec.modifiers),
-      key_(itemSpec.key),
       enabled_(itemSpec.enabled),
-      commandId_(itemSpec.kind == ItemSpecKind::FmCommand ? itemSpec.commandId : 0),
-      checkOn_(itemSpec.checkOn),
-      userString_(itemSpec.userString.value_or(std::string_view())) {
-    if (itemSpec.kind == ItemSpecKind::Script || isMacSystemItem(itemSpec.kind)) {
-        scriptName_ = itemSpec.scriptName.value_or(std::string_view());
+      checkOn_(itemSpec.checkOn) {
+    // The Mac system items belong to the application menu as a whole and
+    // never open or close a block of their own.
+    takesOpenSet_ = isMacSystemItem(kind_);
+    if (kind_ == ItemSpecKind::Script || takesOpenSet_) {
+        target_ = itemSpec.scriptName.value_or(std::string_view());
+    } else if (kind_ == ItemSpecKind::FmCommand && !LookupFmCommandKeyword(itemSpec.commandId, target_)) {
+        target_ = kUnknownCommandKeyword;
     }
-}
-
-FM_MenuBuilderMenuItemObj::~FM_MenuBuilderMenuItemObj() = default;
-
-bool FM_MenuBuilderMenuItemObj::isWritten() const {
-    return isMacSystemItem(kind_) || FM_MenuBuilderBaseObj::isWritten();
+    if (!shortcut) {
+        return;
+    }
+    // A shortcut is written only with a key the reader can take back: a named
+    // key of the table, or one character that can stand between quotes.
+    // Without such a key the modifiers alone would leave "CTRL + " in front of
+    // the closing parenthesis, which no reader accepts; readers drop the
+    // modifiers of a shortcut without a key anyway.
+    const int key = itemSpec.key;
+    if (key > 0 && key < 127 && key != '"') {
+        keyChar_ = static_cast<char>(key);
+        keyName_ = std::string_view(&keyChar_, 1);
+    } else if (key < 0 && key >= -kKeyNameCount) {
+        keyName_ = KeyNameAt(-key - 1).name;
+    } else {
+        return;
+    }
+    modifiers_ = static_cast<uint8_t>(itemSpec.modifiers & (kModCtrl | kModAlt));
 }
 
 void FM_MenuBuilderMenuItemObj::WriteHead(CodeText& text, int, uint32_t openSet) {
-    // The Mac system items belong to the application menu as a whole and
-    // never open or close a block of their own.
-    if (isMacSystemItem(kind_)) {
+    if (takesOpenSet_) {
         platforms_ = openSet;
     }
-    writePlatformSwitch(text, openSet);
+    // Most items stand in the block that is open already.
+    if (WrittenPlatforms(platforms_) != openSet) {
+        writePlatformSwitch(text, openSet);
+    }
 }
 
+size_t FM_MenuBuilderMenuItemObj::lineBytesAtMost(int level) const {
+    return static_cast<size_t>(level > 0 ? level : 0) + kItemLineAtMost + name_.size() + target_.size() +
+           userString_.size() + keyName_.size();
+}
+
+// The line is written at a cursor into room made for the whole of it.
 void FM_MenuBuilderMenuItemObj::WriteBody(CodeText& text, int level, uint32_t) {
+    const bool calculation = calculationForm_;
     switch (kind_) {
-        case ItemSpecKind::Separator:
-            WriteIndent(text, level);
-            text += "FM_MENUITEMSEPARATOR ()";
-            WriteLineEnd(text);
+        case ItemSpecKind::Separator: {
+            CodeCursor line(text, lineBytesAtMost(level));
+            putIndent(line, level);
+            line += kSeparatorLine;
+            putLineEnd(line, calculation);
             return;
+        }
         case ItemSpecKind::MacQuit:
-        case ItemSpecKind::MacPreferences:
-            WriteIndent(text, level);
-            text += kind_ == ItemSpecKind::MacQuit ? "FM_MACQUITITEM ( " : "FM_MACPREFERENCES ( ";
-            writeQuoted(text, name_);
-            text += ", ";
-            writeQuoted(text, scriptName_);
-            writeEnding(text);
+        case ItemSpecKind::MacPreferences: {
+            CodeCursor line(text, lineBytesAtMost(level));
+            putIndent(line, level);
+            if (kind_ == ItemSpecKind::MacQuit) {
+                line += kMacQuitOpen;
+            } else {
+                line += kMacPreferencesOpen;
+            }
+            putQuoted(line, calculation, name_);
+            line += kComma;
+            putQuoted(line, calculation, target_);
+            writeEnding(line);
             return;
+        }
         case ItemSpecKind::FmCommand:
         case ItemSpecKind::Script:
             break;
@@ -188,69 +324,55 @@ void FM_MenuBuilderMenuItemObj::WriteBody(CodeText& text, int level, uint32_t) {
             return;  // the writer takes no other kind
     }
 
-    WriteIndent(text, level);
+    CodeCursor line(text, lineBytesAtMost(level));
+    putIndent(line, level);
     const bool script = kind_ == ItemSpecKind::Script;
-    text += script ? "FM_MENUSCRIPTITEM ( " : "FM_MENUITEM ( ";
+    if (script) {
+        line += kScriptItemOpen;
+    } else {
+        line += kCommandItemOpen;
+    }
     // A command without a caption of its own shows FileMaker's local caption.
     if (script || !name_.empty()) {
-        writeQuoted(text, name_);
-        text += ", ";
+        putQuoted(line, calculation, name_);
+        line += kComma;
     }
     if (script) {
-        writeQuoted(text, scriptName_);
+        putQuoted(line, calculation, target_);
     } else {
-        std::string_view keyword;
-        if (LookupFmCommandKeyword(commandId_, keyword)) {
-            text += keyword;
-        } else {
-            text += kUnknownCommandKeyword;
-        }
+        line += target_;
     }
-    writeShortcut(text);
+    writeShortcut(line);
     if (!userString_.empty()) {
-        text += ", String:";
-        writeQuoted(text, userString_);
+        line += kUserStringLabel;
+        putQuoted(line, calculation, userString_);
     }
     if (script && checkOn_ != 0) {
-        text += ", Check-On";
+        line += kCheckOn;
     }
-    writeEnding(text);
+    writeEnding(line);
 }
 
-// A shortcut is written only with a key the reader can take back: a named
-// key of the table, or one character that can stand between quotes. Without
-// such a key the modifiers alone would leave "CTRL + " in front of the closing
-// parenthesis, which no reader accepts; readers drop the modifiers of a
-// shortcut without a key anyway.
-void FM_MenuBuilderMenuItemObj::writeShortcut(CodeText& text) const {
-    if (modifiers_ == 0 && key_ == 0) {
+void FM_MenuBuilderMenuItemObj::writeShortcut(CodeCursor& line) const {
+    if (keyName_.empty()) {
         return;
     }
-    const char character = static_cast<char>(key_);
-    std::string_view keyName;
-    if (key_ > 0 && key_ < 127 && key_ != '"') {
-        keyName = std::string_view(&character, 1);
-    } else if (key_ < 0 && -key_ <= kKeyNameCount) {
-        keyName = KeyNameAt(-key_ - 1).name;
-    } else {
-        return;
-    }
-    text += ", ";
+    line += kComma;
     if ((modifiers_ & kModCtrl) != 0) {
-        text += "CTRL + ";
+        line += kCtrl;
     }
     if ((modifiers_ & kModAlt) != 0) {
-        text += "ALT + ";
+        line += kAlt;
     }
-    writeQuoted(text, keyName);
+    putQuoted(line, calculationForm_, keyName_);
 }
 
-void FM_MenuBuilderMenuItemObj::writeEnding(CodeText& text) const {
+void FM_MenuBuilderMenuItemObj::writeEnding(CodeCursor& line) const {
     if (enabled_ == 0) {
-        text += ", Disabled";
+        line += kDisabled;
     }
-    text += " )";
-    WriteLineEnd(text);
+    line += kClose;
+    putLineEnd(line, calculationForm_);
 }
 
 uint32_t FM_MenuBuilderMenuItemObj::WriteTail(CodeText&, int, uint32_t) {
@@ -300,27 +422,64 @@ FM_MenuBuilderBaseObj* FM_MenuBuilderComplexObj::AcceptAppMenu(FM_AppleMenuBuild
 
 FM_MenuBuilderBaseObj* FM_MenuBuilderComplexObj::AddChild(FM_MenuBuilderBaseObj* node) {
     node->parent_ = this;
-    node->next_ = nullptr;
-    if (lastChild_ != nullptr) {
-        lastChild_->next_ = node;
-    } else {
-        firstChild_ = node;
-    }
-    lastChild_ = node;
-    ++childCount_;
     return node;
 }
 
-void FM_MenuBuilderComplexObj::writeOpenBrace(CodeText& text, int level) const {
-    WriteIndent(text, level);
-    text += '{';
-    WriteLineEnd(text);
+void FM_MenuBuilderComplexObj::writeRootHead(CodeText& text) {
+    level_ = 0;
+    WriteHead(text, 0, kPlatformAll);
+    open_ = WrittenPlatforms(platforms_);
+    writesChildren_ = true;
 }
 
-void FM_MenuBuilderComplexObj::writeCloseBrace(CodeText& text, int level) const {
-    WriteIndent(text, level);
-    text += '}';
-    WriteLineEnd(text);
+void FM_MenuBuilderComplexObj::writeRootEnd(CodeText& text) {
+    WriteBody(text, 0, kPlatformAll);
+    WriteTail(text, 0, kPlatformAll);
+    writesChildren_ = false;
+}
+
+void FM_MenuBuilderComplexObj::writeItem(CodeText& text, FM_MenuBuilderMenuItemObj& item) {
+    if (!writesChildren_ || !item.isWritten()) {
+        return;
+    }
+    // The item's class is final: these calls go straight to it.
+    item.WriteHead(text, level_ + 1, open_);
+    item.WriteBody(text, level_ + 1, open_);
+    open_ = item.WriteTail(text, level_ + 1, open_);
+}
+
+void FM_MenuBuilderComplexObj::openMenu(CodeText& text, FM_MenuBuilderComplexObj& menu) {
+    menu.level_ = level_ + 1;
+    menu.writesChildren_ = writesChildren_ && menu.isWritten();
+    if (menu.writesChildren_) {
+        menu.WriteHead(text, menu.level_, open_);
+        menu.open_ = WrittenPlatforms(menu.platforms_);
+    }
+    // The caption is the caller's, needed only for the head.
+    menu.name_ = std::string_view();
+}
+
+void FM_MenuBuilderComplexObj::closeMenu(CodeText& text, FM_MenuBuilderComplexObj& menu) {
+    if (!menu.writesChildren_) {
+        return;
+    }
+    menu.WriteBody(text, menu.level_, open_);
+    open_ = menu.WriteTail(text, menu.level_, open_);
+    menu.writesChildren_ = false;
+}
+
+template <typename Out>
+void FM_MenuBuilderComplexObj::writeOpenBrace(Out& out, int level) const {
+    WriteIndent(out, level);
+    out += '{';
+    WriteLineEnd(out);
+}
+
+template <typename Out>
+void FM_MenuBuilderComplexObj::writeCloseBrace(Out& out, int level) const {
+    WriteIndent(out, level);
+    out += '}';
+    WriteLineEnd(out);
 }
 
 void FM_MenuBuilderComplexObj::WriteHead(CodeText& text, int level, uint32_t openSet) {
@@ -328,25 +487,16 @@ void FM_MenuBuilderComplexObj::WriteHead(CodeText& text, int level, uint32_t ope
     writePlatformSwitch(text, openSet);
 }
 
-void FM_MenuBuilderComplexObj::WriteBody(CodeText& text, int level, uint32_t) {
-    const uint32_t own = WrittenPlatforms(platforms_);
-    uint32_t open = own;
-    for (FM_MenuBuilderBaseObj* child = firstChild_; child != nullptr; child = child->next_) {
-        if (!child->isWritten()) {
-            continue;
-        }
-        child->WriteHead(text, level + 1, open);
-        child->WriteBody(text, level + 1, open);
-        open = child->WriteTail(text, level + 1, open);
-    }
-    if (open != own && open != kPlatformAll) {
+void FM_MenuBuilderComplexObj::WriteBody(CodeText& text, int, uint32_t) {
+    if (open_ != WrittenPlatforms(platforms_) && open_ != kPlatformAll) {
         text += kEndIf;
         WriteLineEnd(text);
     }
 }
 
 uint32_t FM_MenuBuilderComplexObj::WriteTail(CodeText& text, int level, uint32_t) {
-    writeCloseBrace(text, level);
+    CodeCursor out(text, static_cast<size_t>(level > 0 ? level : 0) + kBraceLineAtMost);
+    writeCloseBrace(out, level);
     return WrittenPlatforms(platforms_);
 }
 
@@ -360,7 +510,7 @@ FM_MenuBuilderMBarObj::~FM_MenuBuilderMBarObj() = default;
 
 void FM_MenuBuilderMBarObj::WriteHead(CodeText& text, int level, uint32_t openSet) {
     WriteIndent(text, level);
-    text += "FM_MENUBAR ()";
+    text += kMenuBarLine;
     WriteLineEnd(text);
     writeOpenBrace(text, level);
     writePlatformSwitch(text, openSet);
@@ -369,12 +519,19 @@ void FM_MenuBuilderMBarObj::WriteHead(CodeText& text, int level, uint32_t openSe
 // ---------------------------------------------------------------------------
 // FM_MenuBuilderMenuObj
 
-FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(const MenuSpec& menuSpec, FM_MenuBuilderBaseObj* parent, bool calculationForm)
+FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(const MenuSpec& menuSpec,
+                                             FM_MenuBuilderBaseObj* parent,
+                                             bool calculationForm)
     : FM_MenuBuilderComplexObj(menuSpec.caption.value_or(std::string_view()),
                                parent,
                                menuSpec.platforms,
                                calculationForm,
-                               menuSpec.fmMenuId) {}
+                               menuSpec.fmMenuId) {
+    // An id the table lacks writes no keyword.
+    if (extraValue_ == 0 || !LookupFmMenuKeyword(extraValue_, keyword_)) {
+        keyword_ = std::string_view();
+    }
+}
 
 FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(std::string_view name,
                                              FM_MenuBuilderBaseObj* parent,
@@ -385,31 +542,32 @@ FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(std::string_view name,
 FM_MenuBuilderMenuObj::~FM_MenuBuilderMenuObj() = default;
 
 void FM_MenuBuilderMenuObj::WriteHead(CodeText& text, int level, uint32_t openSet) {
-    writePlatformSwitch(text, openSet);
-    WriteIndent(text, level);
-    text += "FM_MENU ( ";
+    const size_t indent = static_cast<size_t>(level > 0 ? level : 0);
+    CodeCursor out(text, kMenuHeadAtMost + 2 * indent + name_.size() + keyword_.size());
+    writePlatformSwitch(out, openSet);
+    WriteIndent(out, level);
+    out += kMenuOpen;
     const bool named = !name_.empty();
     if (named) {
-        writeQuoted(text, name_);
+        writeQuoted(out, name_);
     }
-    // An id the table lacks writes no keyword, and then no comma either: a
-    // comma before the closing parenthesis does not read back.
-    std::string_view keyword;
-    const bool hasKeyword = extraValue_ != 0 && LookupFmMenuKeyword(extraValue_, keyword);
+    // Without a keyword there is no comma either: a comma before the closing
+    // parenthesis does not read back.
+    const bool hasKeyword = !keyword_.empty();
     if (hasKeyword) {
         if (named) {
-            text += " , ";
+            out += kMenuKeywordComma;
         }
-        text += keyword;
+        out += keyword_;
     }
     // A menu needs a caption or a keyword to be read back ("FM_MENU (  )" is
     // refused), so a menu with neither is written with an empty caption.
     if (!named && !hasKeyword) {
-        writeQuoted(text, std::string_view());
+        writeQuoted(out, std::string_view());
     }
-    text += " )";
-    WriteLineEnd(text);
-    writeOpenBrace(text, level);
+    out += kClose;
+    WriteLineEnd(out);
+    writeOpenBrace(out, level);
 }
 
 // ---------------------------------------------------------------------------
@@ -423,8 +581,12 @@ FM_MenuBuilderPopupMenuObj::~FM_MenuBuilderPopupMenuObj() = default;
 void FM_MenuBuilderPopupMenuObj::WriteHead(CodeText& text, int level, uint32_t openSet) {
     writePlatformSwitch(text, openSet);
     WriteIndent(text, level);
-    text += isContextMenu() ? "FM_CONTEXTMENU (" : "FM_POPUPMENU (";
-    text += " )";
+    if (isContextMenu()) {
+        text += kContextMenuOpen;
+    } else {
+        text += kPopupMenuOpen;
+    }
+    text += kClose;
     WriteLineEnd(text);
     writeOpenBrace(text, level);
 }
@@ -435,7 +597,9 @@ void FM_MenuBuilderPopupMenuObj::WriteHead(CodeText& text, int level, uint32_t o
 FM_AppleMenuBuilderMenuObj::FM_AppleMenuBuilderMenuObj(std::string_view name,
                                                        FM_MenuBuilderBaseObj* parent,
                                                        bool calculationForm)
-    : FM_MenuBuilderMenuObj(name, parent, kPlatformMac, calculationForm) {}
+    : FM_MenuBuilderMenuObj(name, parent, kPlatformMac, calculationForm) {
+    appMenu_ = true;
+}
 
 FM_MenuBuilderBaseObj* FM_AppleMenuBuilderMenuObj::AcceptItem(FM_MenuBuilderMenuItemObj* item) {
     if (!item || !takesAppMenuPlatforms(item->platforms())) {
@@ -453,9 +617,9 @@ FM_MenuBuilderBaseObj* FM_AppleMenuBuilderMenuObj::AcceptMenu(FM_MenuBuilderMenu
 
 void FM_AppleMenuBuilderMenuObj::WriteHead(CodeText& text, int level, uint32_t) {
     WriteIndent(text, level);
-    text += "FM_APPMENU ( ";
+    text += kAppMenuOpen;
     writeQuoted(text, name_);
-    text += " )";
+    text += kClose;
     WriteLineEnd(text);
     writeOpenBrace(text, level);
 }

@@ -1,13 +1,18 @@
-// The node objects of the menu code writer. The writer collects the accepted
-// pieces of a menu into a tree of these nodes and writes the whole text in one
-// pass: every node writes a head, a body and a tail, and the tail reports the
+// The node objects of the menu code writer. The writer writes every accepted
+// piece of a menu the moment it is accepted, in one pass: an item whole, a
+// menu's head when it opens, the end of its body and its tail when it closes.
+// Every node writes a head, a body and a tail, and the tail reports the
 // platform block that is open behind the node, so that siblings with the same
-// platforms share one #IF block.
+// platforms share one #IF block; a menu keeps the block its last child left
+// open until the next child or its own end.
 //
-// The nodes live in the writer's WriterArena, with their texts: a node refers
-// to its children, its next sibling and its texts and owns none of them.
+// The menus live as long as the writer, in its WriterArena; an item lives
+// only while it is offered and written. A node refers to its texts and owns
+// none of them: they need to stay in place only for the call that offers the
+// node, and a menu forgets its caption once its head is written.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -25,12 +30,10 @@ inline constexpr std::string_view kUnknownCommandKeyword = "FM_?????";
 class FM_MenuBuilderMenuItemObj;
 class FM_MenuBuilderMenuObj;
 class FM_AppleMenuBuilderMenuObj;
+class FM_MenuBuilderComplexObj;
 
 class FM_MenuBuilderBaseObj {
 public:
-    // The node refers to its texts (the name here, an item's script name and
-    // user string): they must stay in place for as long as the node lives; the
-    // writer keeps them in its WriterArena.
     FM_MenuBuilderBaseObj(std::string_view name,
                           FM_MenuBuilderBaseObj* parent,
                           uint32_t platforms,
@@ -38,9 +41,10 @@ public:
     FM_MenuBuilderBaseObj(const FM_MenuBuilderBaseObj&) = delete;
     FM_MenuBuilderBaseObj& operator=(const FM_MenuBuilderBaseObj&) = delete;
 
-    // Offers a new node to this one. An accepting node keeps the node as its
-    // last child and returns it; a refusing node returns nullptr and the
-    // offered node is never used.
+    // Offers a new node to this one. An accepting node becomes the node's
+    // parent and returns it; a refusing node returns nullptr. Nothing is
+    // written here: the writer has the accepted node written (writeItem,
+    // openMenu of FM_MenuBuilderComplexObj).
     virtual FM_MenuBuilderBaseObj* AcceptItem(FM_MenuBuilderMenuItemObj* item);
     virtual FM_MenuBuilderBaseObj* AcceptMenu(FM_MenuBuilderMenuObj* menu);
     virtual FM_MenuBuilderBaseObj* AcceptAppMenu(FM_AppleMenuBuilderMenuObj* appMenu);
@@ -53,7 +57,7 @@ public:
     // Returns the platform block that is open behind the node.
     virtual uint32_t WriteTail(CodeText& text, int level, uint32_t openSet) = 0;
 
-    virtual bool isAppMenu() const { return false; }
+    bool isAppMenu() const { return appMenu_; }
     // False for a node meant for no platform at all (set 0): it is left out
     // of the text with everything below it, exactly as a reader of menu code
     // treats a construct whose platforms are empty (it reports nothing for
@@ -62,29 +66,40 @@ public:
     // document could no longer be read back. Writing it for all platforms
     // instead would put a node the user took off every platform into every
     // menu; the language has no way to keep it in the text for none.
-    virtual bool isWritten() const { return platforms_ != 0; }
+    // The Mac system items take the open block as their set when written, so
+    // they are always written.
+    bool isWritten() const { return platforms_ != 0 || takesOpenSet_; }
 
     std::string_view name() const { return name_; }
     uint32_t platforms() const { return platforms_; }
     bool calculationForm() const { return calculationForm_; }
 
 protected:
-    void WriteIndent(CodeText& text, int level) const;
+    // The pieces of the lines, appended to the text or to a CodeCursor into it.
+    template <typename Out>
+    void WriteIndent(Out& out, int level) const;
     virtual FM_MenuBuilderBaseObj* AddChild(FM_MenuBuilderBaseObj* node);
-    void WriteQuote(CodeText& text) const;
-    void WriteLineEnd(CodeText& text) const;
+    template <typename Out>
+    void WriteQuote(Out& out) const;
+    template <typename Out>
+    void WriteLineEnd(Out& out) const;
 
     // Appends the directives that take the text from the open block to the
     // block of this node's own set.
-    void writePlatformSwitch(CodeText& text, uint32_t openSet) const;
+    template <typename Out>
+    void writePlatformSwitch(Out& out, uint32_t openSet) const;
     // Appends quote, text, quote in the chosen form.
-    void writeQuoted(CodeText& text, std::string_view value) const;
+    template <typename Out>
+    void writeQuoted(Out& out, std::string_view value) const;
 
     std::string_view name_;
     FM_MenuBuilderBaseObj* parent_;
-    FM_MenuBuilderBaseObj* next_ = nullptr;  // the next sibling
     uint32_t platforms_;
     bool calculationForm_;
+    // Set by the application menu and the Mac system items, read where a call
+    // through the vtable would cost more than the answer.
+    bool appMenu_ = false;
+    bool takesOpenSet_ = false;
 
     friend class FM_MenuBuilderComplexObj;
 };
@@ -94,40 +109,53 @@ protected:
 // block in the language; such a node is written for all platforms, the
 // smallest block that still holds every platform it was meant for. Sets above
 // 7 are kept so that the switch can report them.
-uint32_t WrittenPlatforms(uint32_t platforms);
+constexpr uint32_t WrittenPlatforms(uint32_t platforms) {
+    if (platforms == (kPlatformWindows | kPlatformMacClassic) || platforms == (kPlatformWindows | kPlatformMacX)) {
+        return kPlatformAll;
+    }
+    return platforms;
+}
 
 // One item: a FileMaker command, a script, a separator or a Mac system item.
-class FM_MenuBuilderMenuItemObj : public FM_MenuBuilderBaseObj {
+class FM_MenuBuilderMenuItemObj final : public FM_MenuBuilderBaseObj {
 public:
     // A caption, user string or script name that is none is kept empty.
-    // Pop-up menus clear modifiers and key before the node is built.
-    explicit FM_MenuBuilderMenuItemObj(const ItemSpec& itemSpec, bool calculationForm);
-    ~FM_MenuBuilderMenuItemObj() override;
+    // Without `shortcut` (pop-up menus) the item has no modifiers and no key.
+    FM_MenuBuilderMenuItemObj(const ItemSpec& itemSpec, bool calculationForm, bool shortcut = true);
+    // Here, so that an item made for one call goes without a call.
+    ~FM_MenuBuilderMenuItemObj() override = default;
 
     void WriteHead(CodeText& text, int level, uint32_t openSet) override;
     void WriteBody(CodeText& text, int level, uint32_t openSet) override;
     uint32_t WriteTail(CodeText& text, int level, uint32_t openSet) override;
 
-    // The Mac system items take the open block as their set when written.
-    bool isWritten() const override;
     ItemSpecKind kind() const { return kind_; }
 
 private:
-    void writeShortcut(CodeText& text) const;
+    // The most bytes the item's line takes at `level`, its block switch left out.
+    size_t lineBytesAtMost(int level) const;
+    void writeShortcut(CodeCursor& line) const;
     // The ending of commands, scripts and Mac items: ", Disabled" and " )".
-    void writeEnding(CodeText& text) const;
+    void writeEnding(CodeCursor& line) const;
 
-    ItemSpecKind kind_;
-    int modifiers_;
-    int key_;
-    uint8_t enabled_;
-    std::string_view scriptName_;
-    uint32_t commandId_;
-    uint8_t checkOn_;
+    // The script name of scripts and Mac items, or the keyword of a command,
+    // looked up when the item is made.
+    std::string_view target_;
     std::string_view userString_;
+    // The key of the shortcut as written between quotes; empty when no
+    // shortcut is written. A key of one character is keyChar_.
+    std::string_view keyName_;
+    ItemSpecKind kind_;
+    uint8_t modifiers_ = 0;
+    char keyChar_ = '\0';
+    uint8_t enabled_;
+    uint8_t checkOn_;
 };
 
-// A node with an ordered list of children, which it owns.
+// A node that holds children: a root, a menu or the application menu. It is
+// written around its children: its head when it opens, then each child as it
+// is accepted (writeItem, openMenu and closeMenu), then its body's end and
+// tail when it closes.
 class FM_MenuBuilderComplexObj : public FM_MenuBuilderBaseObj {
 public:
     FM_MenuBuilderComplexObj(std::string_view name,
@@ -141,11 +169,27 @@ public:
     FM_MenuBuilderBaseObj* AcceptMenu(FM_MenuBuilderMenuObj* menu) override;
     FM_MenuBuilderBaseObj* AcceptAppMenu(FM_AppleMenuBuilderMenuObj* appMenu) override;
 
+    // Head: the opening brace after the block switch in front.
     void WriteHead(CodeText& text, int level, uint32_t openSet) override;
+    // The end of the body: closes the block the last child left open.
     void WriteBody(CodeText& text, int level, uint32_t openSet) override;
+    // The closing brace.
     uint32_t WriteTail(CodeText& text, int level, uint32_t openSet) override;
 
-    size_t childCount() const { return childCount_; }
+    // The parent as a node that holds children, as every parent is.
+    FM_MenuBuilderComplexObj* parentMenu() const { return static_cast<FM_MenuBuilderComplexObj*>(parent_); }
+
+    // Starts the text with this node as its root, at level 0.
+    void writeRootHead(CodeText& text);
+    // Ends the text of this root; nothing is written for it afterwards.
+    void writeRootEnd(CodeText& text);
+    // Writes an item this node accepted, when it is written at all.
+    void writeItem(CodeText& text, FM_MenuBuilderMenuItemObj& item);
+    // Writes the head of a menu this node accepted, one level deeper, and
+    // lets the menu write its children when it is written at all.
+    void openMenu(CodeText& text, FM_MenuBuilderComplexObj& menu);
+    // Writes the end of a menu opened by openMenu.
+    void closeMenu(CodeText& text, FM_MenuBuilderComplexObj& menu);
 
 protected:
     FM_MenuBuilderBaseObj* AddChild(FM_MenuBuilderBaseObj* node) override;
@@ -153,14 +197,21 @@ protected:
     // any set when this node is for all platforms.
     bool acceptsPlatforms(uint32_t childPlatforms) const;
     // INDENT, "{" or "}", line end.
-    void writeOpenBrace(CodeText& text, int level) const;
-    void writeCloseBrace(CodeText& text, int level) const;
+    template <typename Out>
+    void writeOpenBrace(Out& out, int level) const;
+    template <typename Out>
+    void writeCloseBrace(Out& out, int level) const;
 
-    // The children in order, linked through their next_.
-    FM_MenuBuilderBaseObj* firstChild_ = nullptr;
-    FM_MenuBuilderBaseObj* lastChild_ = nullptr;
-    size_t childCount_ = 0;
     uint32_t extraValue_;
+    // A menu's FileMaker menu keyword, looked up when the menu is made; empty
+    // for none.
+    std::string_view keyword_;
+    int level_ = 0;
+    // The block open behind the last child written.
+    uint32_t open_ = kPlatformAll;
+    // Whether the children are written: false below a node that is left out
+    // (isWritten) and after the root's end.
+    bool writesChildren_ = false;
 };
 
 // The root of a main menu.
@@ -212,8 +263,6 @@ public:
 
     void WriteHead(CodeText& text, int level, uint32_t openSet) override;
     uint32_t WriteTail(CodeText& text, int level, uint32_t openSet) override;
-
-    bool isAppMenu() const override { return true; }
 };
 
 }  // namespace tessary

@@ -38,8 +38,8 @@ public:
 
     bool OpenMenuBar() override { return answer("OpenMenuBar"); }
     bool OpenMenu(const MenuSpec& menuSpec) override {
-        return answer("OpenMenu platforms=" + std::to_string(menuSpec.platforms) + " caption=" + describe(menuSpec.caption) +
-                      " fmMenuId=" + std::to_string(menuSpec.fmMenuId));
+        return answer("OpenMenu platforms=" + std::to_string(menuSpec.platforms) +
+                      " caption=" + describe(menuSpec.caption) + " fmMenuId=" + std::to_string(menuSpec.fmMenuId));
     }
     bool AddMenuItem(const ItemSpec& s) override {
         return answer("AddMenuItem platforms=" + std::to_string(s.platforms) +
@@ -139,6 +139,23 @@ TEST(WalkNodes, StopsAtTheFirstRefusal) {
     RecordingWriter all;
     EXPECT_TRUE(WalkNodes(tree, tree.firstTopLevel(), all, kMaxMenuDepth));
     EXPECT_EQ(all.calls.size(), 8u);
+}
+
+// Script names and user strings of every length the record holds reach the
+// writer whole, up to their NUL.
+TEST(WalkNodes, RecordTextsOfEveryLength) {
+    MenuTree tree;
+    std::vector<std::string> expected;
+    for (size_t length = 0; length <= kMaxTextLength; ++length) {
+        const std::string scriptName(length, static_cast<char>('a' + length % 26));
+        const std::string userString(kMaxTextLength - length, static_cast<char>('A' + length % 26));
+        add(tree, kRootNode, "s", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, scriptName, userString);
+        expected.push_back("AddMenuItem platforms=7 kind=2 caption=\"s\" mods=0 key=0 enabled=1 user=" +
+                           describe(userString) + " command=0 script=" + describe(scriptName) + " check=0");
+    }
+    RecordingWriter writer;
+    EXPECT_TRUE(WalkNodes(tree, tree.firstTopLevel(), writer, kMaxMenuDepth));
+    EXPECT_EQ(writer.calls, expected);
 }
 
 struct TextCase {

@@ -1,6 +1,7 @@
 // The small buffers of the writer and the parser: the growing text a writer
-// appends to, the arena of its nodes and texts, and the eight-bytes-at-a-time
-// search, each against the plain way of doing the same.
+// appends to and the cursors that write lines into it, the arena of its nodes
+// and texts, and the eight-bytes-at-a-time search, each against the plain way
+// of doing the same.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -60,6 +61,72 @@ TEST(CodeText, RoomMadeAheadKeepsTheText) {
     for (int i = 0; i < 10000; ++i) {
         text += "0123456789";
         expected += "0123456789";
+    }
+    EXPECT_EQ(text.view(), expected);
+}
+
+TEST(CodeText, KeepFirstDropsOnlyWhatFollows) {
+    CodeText text;
+    text += "FM_MENU ( \"File\" )";
+    text.keepFirst(7);
+    EXPECT_EQ(text.view(), "FM_MENU");
+    text.keepFirst(100);  // more than it holds: nothing changes
+    EXPECT_EQ(text.view(), "FM_MENU");
+    text += '!';
+    EXPECT_EQ(text.view(), "FM_MENU!");
+}
+
+// Runs of one character filled in place, with every amount of room left
+// behind them: a short run may be stored as a word only where the room
+// allows it, and the bytes beyond the run never show.
+TEST(CodeText, RunsFitTheRoomLeft) {
+    for (size_t left = 0; left <= 12; ++left) {
+        for (size_t count = 0; count <= 12; ++count) {
+            CodeText text;
+            text.reserve(300);
+            const std::string head(300 - left, 'h');
+            text += head;
+            text.append(count, '\t');
+            text += "|";
+            EXPECT_EQ(text.view(), head + std::string(count, '\t') + "|") << left << " " << count;
+        }
+    }
+}
+
+// Lines written at cursors, with room made for exactly what each one writes,
+// come out as the same pieces appended one by one.
+TEST(CodeCursor, WritesWhatAppendingWould) {
+    std::mt19937 random(5);
+    CodeText text;
+    std::string expected;
+    for (int line = 0; line < 3000; ++line) {
+        std::vector<std::string> pieces;
+        size_t room = 0;
+        const int count = std::uniform_int_distribution<int>(0, 6)(random);
+        for (int i = 0; i < count; ++i) {
+            const int length = std::uniform_int_distribution<int>(0, line % 50 == 0 ? 300 : 40)(random);
+            pieces.push_back(std::string(static_cast<size_t>(length), static_cast<char>('a' + (line + i) % 26)));
+            room += pieces.back().size();
+        }
+        const size_t tabs = static_cast<size_t>(std::uniform_int_distribution<int>(0, 12)(random));
+        {
+            CodeCursor cursor(text, tabs + room + 1);
+            cursor.append(tabs, '\t');
+            for (const std::string& piece : pieces) {
+                cursor += piece;
+            }
+            cursor += '\n';
+        }
+        expected.append(tabs, '\t');
+        for (const std::string& piece : pieces) {
+            expected += piece;
+        }
+        expected += '\n';
+        if (line % 7 == 0) {
+            text += "direct";
+            expected += "direct";
+        }
+        ASSERT_EQ(text.size(), expected.size()) << line;
     }
     EXPECT_EQ(text.view(), expected);
 }

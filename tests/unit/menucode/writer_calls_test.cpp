@@ -1,0 +1,272 @@
+// What the writer asks of the calls that feed it and what it promises back:
+// the texts a call passes need to last only for that call, the text is
+// finished once and then stays as it was, a text asked for too early is
+// finished whole later, and the room hint changes nothing but the room.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstddef>
+
+#include "writer_test_support.h"
+
+namespace tessary {
+namespace {
+
+using namespace writer_test;
+
+// Every kind of text a call passes: menu captions, the application menu's
+// name, item captions, script names, user strings and key names.
+std::vector<Node> everyText() {
+    return {
+        appMenu("Orders Pro", {item({.platforms = 4,
+                                     .kind = ItemSpecKind::MacQuit,
+                                     .caption = "Quit Orders",
+                                     .userString = "bye",
+                                     .scriptName = "Quit"}),
+                               script(2, "Classic only")}),
+        menu(7, "File", 1,
+             {item({.platforms = 7,
+                    .kind = ItemSpecKind::FmCommand,
+                    .caption = "Open a file, the long way round",
+                    .modifiers = kModCtrl,
+                    .key = 'O',
+                    .userString = "open",
+                    .commandId = 2}),
+              menu(1, "Recent", 0,
+                   {item({.platforms = 1,
+                          .kind = ItemSpecKind::Script,
+                          .caption = "Navigation: Go to Layout [Orders]",
+                          .modifiers = kModAlt,
+                          .key = -25,
+                          .userString = "x",
+                          .scriptName = "Go to Layout",
+                          .checkOn = 1})})}),
+        menu(6, std::nullopt, 5, {item({.platforms = 6, .kind = ItemSpecKind::Separator})}),
+    };
+}
+
+// Feeds the nodes as feed() does, but every text the writer is given lives
+// only for the call that passes it: the buffers holding it are overwritten
+// as soon as the call returns.
+class FleetingFeed {
+public:
+    FleetingFeed() {
+        for (std::string& buffer : buffers_) {
+            buffer.reserve(256);
+        }
+    }
+
+    bool feed(FM_Builder& writer, const std::vector<Node>& nodes) {
+        for (const Node& node : nodes) {
+            bool answer;
+            if (node.type == Node::Type::Item) {
+                ItemSpec itemSpec = node.item;
+                itemSpec.caption = hold(0, itemSpec.caption);
+                itemSpec.userString = hold(1, itemSpec.userString);
+                itemSpec.scriptName = hold(2, itemSpec.scriptName);
+                answer = writer.AddMenuItem(itemSpec);
+                forget();
+                if (!answer) {
+                    return false;
+                }
+                continue;
+            }
+            if (node.type == Node::Type::Menu) {
+                MenuSpec menuSpec = node.menu;
+                menuSpec.caption = hold(0, menuSpec.caption);
+                answer = writer.OpenMenu(menuSpec);
+            } else {
+                answer = writer.OpenAppMenu(*hold(0, node.appMenuName));
+            }
+            forget();
+            if (!answer || !feed(writer, node.children) || !writer.CloseMenu()) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    std::optional<std::string_view> hold(size_t which, std::optional<std::string_view> text) {
+        if (!text) {
+            return text;
+        }
+        buffers_[which].assign(*text);
+        return std::string_view(buffers_[which]);
+    }
+    void forget() {
+        for (std::string& buffer : buffers_) {
+            std::fill(buffer.begin(), buffer.end(), '~');
+        }
+    }
+
+    std::string buffers_[3];
+};
+
+TEST(WriterCalls, TextsNeedToLastOnlyForTheCall) {
+    for (const MenuKind kind : {MenuKind::MainMenu, MenuKind::ContextMenu}) {
+        for (const bool calculationForm : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "kind " << static_cast<int>(kind) << " calculation " << calculationForm);
+            const std::vector<Node> nodes = kind == MenuKind::MainMenu ? everyText() : everyText()[1].children;
+            const Generated steady = generate(kind, nodes, calculationForm, Readable::No);
+            ASSERT_TRUE(steady.accepted);
+            ASSERT_TRUE(steady.text.has_value());
+            EXPECT_EQ(steady.text->find('~'), std::string::npos);
+
+            auto writer = CreateMenuCodeBuilder(kind, calculationForm);
+            if (kind == MenuKind::MainMenu) {
+                ASSERT_TRUE(writer->OpenMenuBar());
+            }
+            FleetingFeed fleeting;
+            ASSERT_TRUE(fleeting.feed(*writer, nodes));
+            if (kind == MenuKind::MainMenu) {
+                ASSERT_TRUE(writer->CloseMenu());
+            }
+            std::string text;
+            ASSERT_TRUE(writer->GetCode(text));
+            EXPECT_EQ(text, *steady.text);
+        }
+    }
+}
+
+// The end of the text is written once, when the text is first asked for in
+// the right state; asking too early changes nothing.
+TEST(WriterCalls, TextAskedForTooEarlyIsFinishedWholeLater) {
+    const std::string context = contextMenu(
+        {"#IF_MACCLASSIC", "\tFM_MENU ( \"m\" )", "\t{", scriptLine("x", 2), "\t}", "#END_IF", scriptLine("y")});
+    FM_MenuBuilder writer(false, false);
+    ASSERT_TRUE(writer.OpenMenu({2, "m", 0}));
+    ASSERT_TRUE(writer.AddMenuItem(script(2, "x").item));
+    size_t length = 0;
+    EXPECT_FALSE(writer.GetCodeLength(length));
+    ASSERT_TRUE(writer.CloseMenu());
+    ASSERT_TRUE(writer.AddMenuItem(script(7, "y").item));
+    std::string text;
+    ASSERT_TRUE(writer.GetCode(text));
+    EXPECT_EQ(text, context);
+    ASSERT_TRUE(writer.GetCodeLength(length));
+    EXPECT_EQ(length, context.size());
+
+    FM_MenuBarBuilder bar(false);
+    ASSERT_TRUE(bar.OpenMenuBar());
+    ASSERT_TRUE(bar.OpenMenu({1, "w", 0}));
+    EXPECT_FALSE(bar.GetCode(text));
+    ASSERT_TRUE(bar.CloseMenu());
+    EXPECT_FALSE(bar.GetCode(text));  // the bar is still open
+    ASSERT_TRUE(bar.CloseMenu());
+    ASSERT_TRUE(bar.GetCode(text));
+    EXPECT_EQ(text, mainMenu({"#IF_WIN", "\tFM_MENU ( \"w\" )", "\t{", "\t}", "#END_IF"}));
+}
+
+// Menus, submenus and items taken after the text was finished are checked
+// as ever, and write nothing.
+TEST(WriterCalls, CallsAfterTheTextIsFinishedLeaveItAsItWas) {
+    FM_MenuBuilder writer(false, true);
+    ASSERT_TRUE(writer.AddMenuItem(script(1, "a").item));
+    std::string first;
+    ASSERT_TRUE(writer.GetCode(first));
+    EXPECT_EQ(first,
+              "FM_CONTEXTMENU ( )\xB6\r\n{\xB6\r\n#IF_WIN\xB6\r\n\tFM_MENUSCRIPTITEM ( \"\"a\"\", \"\"a\"\" )\xB6\r\n"
+              "#END_IF\xB6\r\n}\xB6\r\n");
+    EXPECT_TRUE(writer.OpenMenu({6, "late", 0}));
+    EXPECT_TRUE(writer.OpenMenu({6, "later", 0}));
+    EXPECT_FALSE(writer.AddMenuItem(script(1, "refused").item));
+    EXPECT_TRUE(writer.AddMenuItem(script(6, "b").item));
+    EXPECT_TRUE(writer.CloseMenu());
+    EXPECT_TRUE(writer.CloseMenu());
+    EXPECT_TRUE(writer.AddMenuItem(script(7, "c").item));
+    std::string again;
+    ASSERT_TRUE(writer.GetCode(again));
+    EXPECT_EQ(again, first);
+}
+
+// Room asked for ahead, even more than there is, leaves the text as it is.
+TEST(WriterCalls, RoomHintChangesNothingButTheRoom) {
+    const std::vector<Node> nodes = everyText();
+    const Generated plain = generate(MenuKind::MainMenu, nodes, false, Readable::No);
+    ASSERT_TRUE(plain.text.has_value());
+    for (const size_t hint : {size_t{0}, size_t{3}, size_t{1} << 20, size_t{1} << 62}) {
+        SCOPED_TRACE(hint);
+        FM_MenuBarBuilder writer(false);
+        writer.expectTextBytes(hint);
+        ASSERT_TRUE(writer.OpenMenuBar());
+        writer.expectTextBytes(hint);
+        ASSERT_TRUE(feed(writer, nodes));
+        ASSERT_TRUE(writer.CloseMenu());
+        std::string text;
+        ASSERT_TRUE(writer.GetCode(text));
+        EXPECT_EQ(text, *plain.text);
+    }
+}
+
+// Lines with every option, the longest texts and deep indentation, in both
+// forms, each after a switch from another block: every line is written in one
+// piece into room made for it ahead (where assertions are on, a line that
+// outgrew its room would stop the test here).
+TEST(WriterCalls, FullestLinesComeOutWhole) {
+    const std::string longText(kMaxTextLength, 'x');
+    std::vector<Node> deepest = {item({.platforms = 7,
+                                       .kind = ItemSpecKind::Script,
+                                       .caption = longText,
+                                       .modifiers = kModCtrl | kModAlt,
+                                       .key = -6,
+                                       .enabled = 0,
+                                       .userString = longText,
+                                       .scriptName = longText,
+                                       .checkOn = 1})};
+    for (int level = 0; level < 20; ++level) {
+        deepest = {menu(7, longText, 5, std::move(deepest))};
+    }
+    std::vector<Node> macClassic;
+    for (int key = 1; key <= kKeyNameCount; ++key) {
+        macClassic.push_back(item({.platforms = 2,
+                                   .kind = ItemSpecKind::Script,
+                                   .caption = longText,
+                                   .modifiers = kModCtrl | kModAlt,
+                                   .key = -key,
+                                   .enabled = 0,
+                                   .userString = longText,
+                                   .scriptName = longText,
+                                   .checkOn = 1}));
+    }
+    const std::vector<Node> nodes = {
+        script(1, "w"),
+        menu(2, longText, 5, std::move(macClassic)),
+        item({.platforms = 1,
+              .kind = ItemSpecKind::FmCommand,
+              .caption = longText,
+              .modifiers = kModCtrl | kModAlt,
+              .key = '~',
+              .enabled = 0,
+              .userString = longText,
+              .commandId = 0xFFFF}),
+        script(9, "odd"),
+        menu(4, longText, 0, {item({.platforms = 4, .kind = ItemSpecKind::Separator})}),
+        deepest[0],
+    };
+    for (const bool calculationForm : {false, true}) {
+        SCOPED_TRACE(calculationForm);
+        const Generated generated = generate(MenuKind::ContextMenu, nodes, calculationForm, Readable::No);
+        ASSERT_TRUE(generated.accepted);
+        ASSERT_TRUE(generated.text.has_value());
+        const std::string& text = *generated.text;
+        const std::string quote = calculationForm ? "\"\"" : "\"";
+        const std::string lineEnd = calculationForm ? "\xB6\r\n" : "\r\n";
+        for (int key = 1; key <= kKeyNameCount; ++key) {
+            const std::string shortcut = "CTRL + ALT + " + quote + KeyNameAt(key - 1).name + quote + ", String:";
+            EXPECT_NE(text.find(shortcut), std::string::npos) << shortcut;
+        }
+        const std::string command = "\tFM_MENUITEM ( " + quote + longText + quote + ", FM_?????, CTRL + ALT + " +
+                                    quote + "~" + quote + ", String:" + quote + longText + quote + ", Disabled )" +
+                                    lineEnd;
+        EXPECT_NE(text.find("#END_IF" + lineEnd + "#IF_WIN" + lineEnd + command), std::string::npos);
+        EXPECT_NE(text.find("ERROR: internal error\tFM_MENUSCRIPTITEM ( " + quote + "odd" + quote), std::string::npos);
+        const std::string deepLine = std::string(21, '\t') + "FM_MENUSCRIPTITEM ( " + quote + longText + quote + ", " +
+                                     quote + longText + quote + ", CTRL + ALT + " + quote + "PAGE_DOWN" + quote +
+                                     ", String:" + quote + longText + quote + ", Check-On, Disabled )" + lineEnd;
+        EXPECT_NE(text.find(deepLine), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace tessary
