@@ -284,6 +284,13 @@ inline uint64_t lanesOf(uint64_t word) {
     return lanes;
 }
 
+// The mask of sixteen bytes (see byte_scan.h) that are one-character entries of the classes.
+template <TokenSet Classes>
+inline uint32_t maskOf16(const char* at) {
+    constexpr ClassBytes kBytes = kClassBytes<Classes>;
+    return byte_scan::maskOfBytes16(at, kBytes.values, kBytes.count);
+}
+
 // The grammar of menu code over the KeywordTable of the lexicon.
 //
 // The rules read through primitives of their own that do what the base's
@@ -510,7 +517,8 @@ inline uint32_t FMSyntaxParser::skipOver(uint32_t at) const {
     }
     constexpr uint64_t kHigh = ~byte_scan::kLow7;
     return byte_scan::findFirst(
-        text_, at, length_, [](uint64_t word) { return ~lanesOf<Classes>(word) & kHigh; },
+        text_, at, length_, [](const char* here) { return ~maskOf16<Classes>(here) & 0xFFFFu; },
+        [](uint64_t word) { return ~lanesOf<Classes>(word) & kHigh; },
         [](unsigned char c) { return (kLexiconIndex.byteClasses(c, false) & Classes) == 0; });
 }
 

@@ -270,7 +270,8 @@ uint32_t FMSyntaxParser::distanceToKeywordEnd(uint32_t& distance) {
         constexpr uint32_t kLookAhead = 64;
         const uint32_t stop = length_ - pos_ < kLookAhead ? length_ : pos_ + kLookAhead;
         const uint32_t end = byte_scan::findFirst(
-            text_, pos_, stop, [](uint64_t word) { return lanesOf<kEnds>(word); },
+            text_, pos_, stop, [](const char* here) { return maskOf16<kEnds>(here); },
+            [](uint64_t word) { return lanesOf<kEnds>(word); },
             [](unsigned char c) { return (kLexiconIndex.byteClasses(c, false) & kEnds) != 0; });
         if (end < stop) {
             distance = end - pos_;
@@ -296,8 +297,8 @@ uint32_t FMSyntaxParser::quoted(std::string_view& text) {
     constexpr auto kQuote = static_cast<unsigned char>(kLexiconIndex.firstByte(kClosingQuote));
     const uint32_t stop = length_ - begin < kLookAhead ? length_ : begin + kLookAhead;
     const uint32_t end = byte_scan::findFirst(
-        text_, begin, stop, [](uint64_t word) { return byte_scan::lanesEqual(word, kQuote); },
-        [](unsigned char c) { return c == kQuote; });
+        text_, begin, stop, [](const char* here) { return byte_scan::maskOfBytes16(here, {kQuote}, 1); },
+        [](uint64_t word) { return byte_scan::lanesEqual(word, kQuote); }, [](unsigned char c) { return c == kQuote; });
     uint32_t distance = 0;
     if (end < stop) {
         distance = end - begin;
