@@ -189,11 +189,29 @@ TEST(ByteScan, FindsTheFirstWantedByteAsAPlainSearchDoes) {
             auto isWanted = [&wanted](unsigned char c) {
                 return wanted.find(static_cast<char>(c)) != std::string::npos;
             };
+            unsigned char values[8] = {};
+            for (size_t i = 0; i < wanted.size(); ++i) {
+                values[i] = static_cast<unsigned char>(wanted[i]);
+            }
+            const int count = static_cast<int>(wanted.size());
+            auto mask16 = [&](const char* here) { return byte_scan::maskOfBytes16(here, values, count); };
+            // The bytes outside the set, as skipping blanks looks for them.
+            auto otherLanes = [&lanes](uint64_t word) { return ~lanes(word) & ~byte_scan::kLow7; };
+            auto otherMask16 = [&](const char* here) { return ~mask16(here) & 0xFFFFu; };
+            auto isOther = [&isWanted](unsigned char c) { return !isWanted(c); };
             for (uint32_t at = 0; at <= text.size(); ++at) {
                 for (uint32_t stop = at; stop <= text.size(); stop += 1 + stop % 5) {
-                    ASSERT_EQ(byte_scan::findFirst(text.data(), at, stop, lanes, isWanted),
-                              firstPlainly(text, at, stop, wanted))
+                    const uint32_t expected = firstPlainly(text, at, stop, wanted);
+                    ASSERT_EQ(byte_scan::findFirst(text.data(), at, stop, lanes, isWanted), expected)
                         << "run " << run << " at " << at << " stop " << stop;
+                    ASSERT_EQ(byte_scan::findFirst(text.data(), at, stop, mask16, lanes, isWanted), expected)
+                        << "sixteen at a time: run " << run << " at " << at << " stop " << stop;
+                    uint32_t other = at;
+                    while (other < stop && isWanted(static_cast<unsigned char>(text[other]))) {
+                        ++other;
+                    }
+                    ASSERT_EQ(byte_scan::findFirst(text.data(), at, stop, otherMask16, otherLanes, isOther), other)
+                        << "others: run " << run << " at " << at << " stop " << stop;
                 }
             }
         }
