@@ -284,6 +284,20 @@ inline uint64_t lanesOf(uint64_t word) {
     return lanes;
 }
 
+// The first byte that every one of the entries begins with, or -1 when they
+// begin with different bytes.
+constexpr int sharedFirstByte(EntrySet entries) {
+    int shared = -1;
+    for (; entries != 0; entries &= entries - 1) {
+        const int first = static_cast<unsigned char>(kLexiconIndex.firstByte(std::countr_zero(entries)));
+        if (shared >= 0 && first != shared) {
+            return -1;
+        }
+        shared = first;
+    }
+    return shared;
+}
+
 // The mask of sixteen bytes (see byte_scan.h) that are one-character entries of the classes.
 template <TokenSet Classes>
 inline uint32_t maskOf16(const char* at) {
@@ -481,14 +495,28 @@ inline int FMSyntaxParser::match() const {
             return -1;
         }
         return std::countr_zero(kLexiconIndex.startingWith(c, CaseInsensitive) & kEntries);
-    } else if constexpr (std::has_single_bit(kEntries)) {
+    } else if constexpr (std::has_single_bit(kEntries) && !CaseInsensitive) {
         // One keyword: its first byte, then its words.
+        constexpr int kEntry = std::countr_zero(kEntries);
+        if (c != static_cast<unsigned char>(kLexiconIndex.firstByte(kEntry))) {
+            return -1;
+        }
+        return entryStandsHere<kEntry, CaseInsensitive>() ? kEntry : -1;
+    } else if constexpr (std::has_single_bit(kEntries)) {
         constexpr int kEntry = std::countr_zero(kEntries);
         if ((kLexiconIndex.startingWith(c, CaseInsensitive) & kEntries) == 0) {
             return -1;
         }
         return entryStandsHere<kEntry, CaseInsensitive>() ? kEntry : -1;
     } else {
+        // Entries that all begin with one byte (the directives with '#'):
+        // that byte first, without the table.
+        constexpr int kShared = sharedFirstByte(kEntries);
+        if constexpr (kShared >= 0 && !CaseInsensitive) {
+            if (c != kShared) {
+                return -1;
+            }
+        }
         EntrySet candidates = kLexiconIndex.startingWith(c, CaseInsensitive) & kEntries;
         while (candidates != 0) {
             const int i = std::countr_zero(candidates);
@@ -511,8 +539,10 @@ inline void FMSyntaxParser::skipWhiteSpace() {
 
 template <TokenSet Classes>
 inline uint32_t FMSyntaxParser::skipOver(uint32_t at) const {
-    // Mostly one blank or none; longer runs (indentation, line ends) a word at a time.
-    if (at >= length_ || !byteIsOneOf<Classes>(at) || ++at >= length_ || !byteIsOneOf<Classes>(at)) {
+    // Mostly one blank or none, or the two bytes of a CR LF; longer runs
+    // (indentation, empty lines) sixteen or eight bytes at a time.
+    if (at >= length_ || !byteIsOneOf<Classes>(at) || ++at >= length_ || !byteIsOneOf<Classes>(at) || ++at >= length_ ||
+        !byteIsOneOf<Classes>(at)) {
         return at;
     }
     constexpr uint64_t kHigh = ~byte_scan::kLow7;
