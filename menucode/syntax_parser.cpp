@@ -240,44 +240,37 @@ struct FMSyntaxParser::BodyStep {
     uint32_t failure = kParseOk;
 };
 
-// One keyword of a body loop: true when the pass is over. In a menu body a
-// construct that fails with status 1 lets the next keyword be tried at the
-// position where it stopped, and any other failure ends the body. In the body
-// of an application menu every failure lets the next keyword be tried, and a
-// failure counts as read when the application menu has no handle; only
-// nesting too deep ends the pass there (the caller sees depthExceeded_).
+// One keyword of a body loop: kNotHere when the next keyword is to be tried,
+// else what the pass came to: kParseOk when a construct was read (another
+// pass follows), kPassOver when nothing more is read, any other status when
+// a failure ends the body. In a menu body a construct that fails with status
+// 1 lets the next keyword be tried at the position where it stopped, and any
+// other failure ends the body. In the body of an application menu every
+// failure lets the next keyword be tried, and a failure counts as read when
+// the application menu has no handle; only nesting too deep ends the pass
+// there (the caller sees depthExceeded_). The outcome is a value rather than
+// fields written through a reference: a pass is returned in registers, and
+// reading back fields just written costs a wait in the processor.
 template <TokenClass Keyword>
-bool FMSyntaxParser::tryConstruct(ParentState& self, BodyStep& step, bool standsHere) {
+uint32_t FMSyntaxParser::tryConstruct(ParentState& self, bool appMenuBody, bool standsHere) {
     if (standsHere) {
         // Found by the look at the position: move past it.
         constexpr int kEntry = std::countr_zero(kLexiconIndex.entriesOf(tokenBit(Keyword)));
         pos_ += kLexiconIndex.length(kEntry);
     } else if (takeOne<Keyword>() != kParseOk) {
-        return false;
+        return kNotHere;
     }
     uint32_t st = readConstruct<Keyword>(self);
     if (st == kParseOk) {
         st = ProcessDirective();
     }
-    if (step.appMenuBody) {
+    if (appMenuBody) {
         if (depthExceeded_) {
-            return true;
+            return kPassOver;
         }
-        if (st == kParseOk || self.handle == 0) {
-            step.again = true;
-            return true;
-        }
-        return false;
+        return st == kParseOk || self.handle == 0 ? kParseOk : kNotHere;
     }
-    if (st == kParseOk) {
-        step.again = true;
-        return true;
-    }
-    if (st != kParseMissingToken) {
-        step.failure = st;
-        return true;
-    }
-    return false;
+    return st == kParseMissingToken ? kNotHere : st;
 }
 
 // The keywords are tried in the order given, each at the position where the
@@ -285,40 +278,62 @@ bool FMSyntaxParser::tryConstruct(ParentState& self, BodyStep& step, bool stands
 // those before it are absent and need no try.
 template <TokenClass... Keywords>
 FMSyntaxParser::BodyStep FMSyntaxParser::readBodyStep(ParentState& self, bool appMenuBody) {
+    uint32_t outcome = kNotHere;
+    if (plain_) {
+        (((outcome = tryConstruct<Keywords>(self, appMenuBody, false)) != kNotHere) || ...);
+    } else {
+        skipWhiteSpace();
+        int first = 0;
+        const bool any = ((match<tokenBit(Keywords)>() >= 0 || (++first, false)) || ...);
+        int index = 0;
+        any &&
+            ((index < first ? (++index, false)
+                            : ((outcome = tryConstruct<Keywords>(self, appMenuBody, index++ == first)) != kNotHere)) ||
+             ...);
+    }
     BodyStep step;
     step.appMenuBody = appMenuBody;
-    if (plain_) {
-        (tryConstruct<Keywords>(self, step, false) || ...);
-        return step;
-    }
-    skipWhiteSpace();
-    int first = 0;
-    const bool any = ((match<tokenBit(Keywords)>() >= 0 || (++first, false)) || ...);
-    if (!any) {
-        return step;
-    }
-    int index = 0;
-    ((index < first ? (++index, false) : tryConstruct<Keywords>(self, step, index++ == first)) || ...);
+    step.again = outcome == kParseOk;
+    step.failure = outcome == kNotHere || outcome == kPassOver ? kParseOk : outcome;
     return step;
 }
 
 // menu := "(" quoted ["," keyword] | keyword ")" "{" body "}"    (top-level form: "(" ")" "{" body "}")
 // body := [directive] { [directive] (separator | script | command | FM_MENU menu) [directive] }
-uint32_t FMSyntaxParser::ReadMenu(ParentState& parent, bool topLevelForm) {
-    DepthGuard depth(*this);
-    if (depth.refused()) {
+//
+// The menus nested in a body are read in the same loop, one frame each,
+// rather than by the rule calling itself: nesting can be as deep as
+// kMaxMenuDepth, and returning through that many calls costs more than the
+// reading. Each frame goes through the steps the rule would: openMenu, the
+// body passes, closeMenu; a nested menu's status is what the construct read
+// in its parent's body gives.
+// The menu's heading up to its opening brace, and its BeginMenu. Counts the
+// menu as open (depth_) unless it fails.
+uint32_t FMSyntaxParser::openMenu(MenuFrame& frame, bool topLevelForm) {
+    if (depth_ >= kMaxMenuDepth) {
+        depthExceeded_ = true;
         return kParseMisplaced;
     }
+    ++depth_;
+    const uint32_t st = readMenuHeading(frame, topLevelForm);
+    if (st != kParseOk) {
+        --depth_;
+    }
+    return st;
+}
+
+uint32_t FMSyntaxParser::readMenuHeading(MenuFrame& frame, bool topLevelForm) {
     uint32_t st = takeOne<TC::OpenArguments>();
     if (st != kParseOk) {
         return st;
     }
-    MenuSpec menuSpec;
+    MenuSpec& menuSpec = frame.menuSpec;
+    menuSpec = MenuSpec();
     if (!topLevelForm) {
         std::string_view caption;
         st = quoted(caption);
         if (st == kParseOk) {
-            menuSpec.caption = caption;
+            menuSpec.caption.emplace(caption.data(), caption.size());
             if (takeOne<TC::Comma>() == kParseOk && (st = ReadTableKeyword(FmTable::Menus, menuSpec.fmMenuId))) {
                 return st;
             }
@@ -344,26 +359,19 @@ uint32_t FMSyntaxParser::ReadMenu(ParentState& parent, bool topLevelForm) {
             return kParseRefused;
         }
     }
-    if ((st = ProcessDirective()) != kParseOk) {
-        return st;
-    }
+    frame.self = ParentState{ParentKind::Menu, handle};
+    return ProcessDirective();
+}
 
-    ParentState self{ParentKind::Menu, handle};
-    for (bool again = true; again;) {
-        if ((st = ProcessDirective()) != kParseOk) {
-            return st;
-        }
-        const BodyStep step = readBodyStep<TC::SeparatorItem, TC::ScriptItem, TC::CommandItem, TC::Menu>(self, false);
-        if (step.failure != kParseOk) {
-            return step.failure;
-        }
-        again = step.again;
-    }
-    if ((st = takeOne<TC::CloseBody>()) != kParseOk) {
+// The closing brace of an open menu and its attachment to the parent. The
+// menu no longer counts as open, whatever the status.
+uint32_t FMSyntaxParser::closeMenu(MenuFrame& frame, ParentState& parent) {
+    --depth_;
+    const MenuHandle handle = frame.self.handle;
+    if (uint32_t st = takeOne<TC::CloseBody>()) {
         callbacks_.DiscardMenu(handle);
         return st;
     }
-
     if (handle == 0) {
         return kParseOk;
     }
@@ -373,10 +381,10 @@ uint32_t FMSyntaxParser::ReadMenu(ParentState& parent, bool topLevelForm) {
             parent = ParentState{ParentKind::Menu, handle};
             break;
         case ParentKind::MenuBar:
-            accepted = callbacks_.AttachMenuToBar(parent.handle, handle, menuSpec);
+            accepted = callbacks_.AttachMenuToBar(parent.handle, handle, frame.menuSpec);
             break;
         case ParentKind::Menu:
-            accepted = callbacks_.AttachSubmenu(parent.handle, handle, menuSpec);
+            accepted = callbacks_.AttachSubmenu(parent.handle, handle, frame.menuSpec);
             break;
     }
     if (!accepted) {
@@ -384,6 +392,65 @@ uint32_t FMSyntaxParser::ReadMenu(ParentState& parent, bool topLevelForm) {
         return kParseRefused;
     }
     return kParseOk;
+}
+
+uint32_t FMSyntaxParser::ReadMenu(ParentState& parent, bool topLevelForm) {
+    if (!menuFrames_) {
+        menuFrames_ = std::make_unique<MenuFrame[]>(kMaxMenuDepth + 1);
+    }
+    MenuFrame* frames = menuFrames_.get();
+    uint32_t st = openMenu(frames[0], topLevelForm);
+    if (st != kParseOk) {
+        return st;
+    }
+    int top = 0;  // the innermost open menu
+    auto parentOf = [&](int index) -> ParentState& { return index == 0 ? parent : frames[index - 1].self; };
+    for (;;) {
+        // One pass of the body of the innermost open menu.
+        MenuFrame& frame = frames[top];
+        bool ended = true;  // the menu is done, and st is what reading it gives
+        if ((st = ProcessDirective()) != kParseOk) {
+            --depth_;
+        } else if (const BodyStep step =
+                       readBodyStep<TC::SeparatorItem, TC::ScriptItem, TC::CommandItem>(frame.self, false);
+                   step.failure != kParseOk) {
+            st = step.failure;
+            --depth_;
+        } else if (step.again) {
+            continue;
+        } else if (takeOne<TC::Menu>() == kParseOk) {
+            if ((st = openMenu(frames[top + 1], false)) == kParseOk) {
+                ++top;
+                continue;
+            }
+            ended = false;  // a nested menu that failed before its body
+        } else {
+            st = closeMenu(frame, parentOf(top));
+        }
+        // st is the status of a nested menu read as a construct of the body
+        // of frames[top] (once the menu that ended is left): the body goes on
+        // after it, or ends there, or fails with it.
+        for (;;) {
+            if (ended) {
+                if (top == 0) {
+                    return st;
+                }
+                --top;
+            }
+            if (st == kParseOk) {
+                st = ProcessDirective();
+            }
+            if (st == kParseOk) {
+                break;
+            }
+            if (st != kParseMissingToken) {
+                --depth_;
+            } else {
+                st = closeMenu(frames[top], parentOf(top));
+            }
+            ended = true;
+        }
+    }
 }
 
 // appmenu := "(" [quoted] ")" "{" { separator | script | command | FM_MENU menu | macitem } "}"

@@ -9,6 +9,7 @@
 
 #include "menucode/byte_scan.h"
 #include "menucode/keyword_index.h"
+#include "menucode/lexicon_index.h"
 #include "menucode/parse_types.h"
 #include "model/keyword_table.h"
 #include "model/lexicon.h"
@@ -232,79 +233,6 @@ ParseOutcome RunMenuCodeParse(MenuCodeEntry entry,
                               bool noScriptItems,
                               MenuHandle* topHandle);
 
-// The lexicon's KeywordTable, indexed while the program is compiled.
-inline constexpr KeywordIndex kLexiconIndex(kKeywordCount,
-                                            [](int i) -> const KeywordEntry& { return kKeywordTable[i]; });
-static_assert(kLexiconIndex.usable(), "the lexicon's keyword table must fit the index");
-
-// The bytes that are one-character entries of the classes in the lexicon's table.
-struct ClassBytes {
-    unsigned char values[8] = {};
-    int count = 0;
-};
-template <TokenSet Classes>
-inline constexpr ClassBytes kClassBytes = [] {
-    ClassBytes bytes;
-    for (int c = 0; c < 256; ++c) {
-        if ((kLexiconIndex.byteClasses(static_cast<unsigned char>(c), false) & Classes) != 0) {
-            if (bytes.count < 8) {
-                bytes.values[bytes.count] = static_cast<unsigned char>(c);
-            }
-            ++bytes.count;
-        }
-    }
-    return bytes;
-}();
-
-// The bytes that are one-character entries of the classes as bits of a
-// word, bit c for byte c, when all of them are below 64; else 0.
-template <TokenSet Classes>
-inline constexpr uint64_t kLowBytesOf = [] {
-    uint64_t bits = 0;
-    for (int c = 0; c < 256; ++c) {
-        if ((kLexiconIndex.byteClasses(static_cast<unsigned char>(c), false) & Classes) != 0) {
-            if (c >= 64) {
-                return uint64_t{0};
-            }
-            bits |= uint64_t{1} << c;
-        }
-    }
-    return bits;
-}();
-
-// The lanes of a word (see byte_scan.h) whose bytes are one-character entries of the classes.
-template <TokenSet Classes>
-inline uint64_t lanesOf(uint64_t word) {
-    constexpr ClassBytes kBytes = kClassBytes<Classes>;
-    static_assert(kBytes.count > 0 && kBytes.count <= 8, "a few bytes stand for these classes");
-    uint64_t lanes = 0;
-    for (int i = 0; i < kBytes.count; ++i) {
-        lanes |= byte_scan::lanesEqual(word, kBytes.values[i]);
-    }
-    return lanes;
-}
-
-// The first byte that every one of the entries begins with, or -1 when they
-// begin with different bytes.
-constexpr int sharedFirstByte(EntrySet entries) {
-    int shared = -1;
-    for (; entries != 0; entries &= entries - 1) {
-        const int first = static_cast<unsigned char>(kLexiconIndex.firstByte(std::countr_zero(entries)));
-        if (shared >= 0 && first != shared) {
-            return -1;
-        }
-        shared = first;
-    }
-    return shared;
-}
-
-// The mask of sixteen bytes (see byte_scan.h) that are one-character entries of the classes.
-template <TokenSet Classes>
-inline uint32_t maskOf16(const char* at) {
-    constexpr ClassBytes kBytes = kClassBytes<Classes>;
-    return byte_scan::maskOfBytes16(at, kBytes.values, kBytes.count);
-}
-
 // The grammar of menu code over the KeywordTable of the lexicon.
 //
 // The rules read through primitives of their own that do what the base's
@@ -353,12 +281,15 @@ public:
     uint32_t ProcessDirective();
     uint32_t ReadTableKeyword(FmTable table, uint32_t& id);
 
+    // (The key stands apart from the modifiers: copied together, the two
+    // would be read back in one load from the two stores that wrote them,
+    // which the processor cannot forward.)
     struct ItemOptions {
+        int modifiers = 0;
         bool seenShortcut = false;
         bool seenEnable = false;
         bool seenUserString = false;
         bool seenCheckOn = false;
-        int modifiers = 0;
         int key = 0;
         uint8_t enabled = 1;
         uint8_t checkOn = 0;
@@ -374,6 +305,12 @@ public:
 private:
     class DepthGuard;
     struct BodyStep;
+    // A menu ReadMenu has open: what its heading read, and the menu as the
+    // parent of what its body holds.
+    struct MenuFrame {
+        MenuSpec menuSpec;
+        ParentState self;
+    };
 
     static constexpr TokenSet kWhiteSpace = tokenSet(TokenClass::Blank, TokenClass::LineBreak);
     static_assert((kWhiteSpace & ~kLexiconIndex.singleCharClasses()) == 0,
@@ -391,7 +328,7 @@ private:
     }
     void skipWhiteSpace();
     uint32_t lineBreak(bool consumeAll);
-    uint32_t quoted(std::string_view& text);
+    [[gnu::always_inline]] uint32_t quoted(std::string_view& text);
     // The first offset from `at` on whose byte is no one-character entry of
     // the classes (the length at the end of the text).
     template <TokenSet Classes>
@@ -420,10 +357,15 @@ private:
     template <TokenClass... Keywords>
     BodyStep readBodyStep(ParentState& self, bool appMenuBody);
     template <TokenClass Keyword>
-    bool tryConstruct(ParentState& self, BodyStep& step, bool standsHere);
+    uint32_t tryConstruct(ParentState& self, bool appMenuBody, bool standsHere);
+    static constexpr uint32_t kNotHere = UINT32_MAX;
+    static constexpr uint32_t kPassOver = UINT32_MAX - 1;
     template <TokenClass Keyword>
     uint32_t readConstruct(ParentState& parent);
     uint32_t readOptionList(ItemOptions& options);
+    uint32_t openMenu(MenuFrame& frame, bool topLevelForm);
+    uint32_t readMenuHeading(MenuFrame& frame, bool topLevelForm);
+    uint32_t closeMenu(MenuFrame& frame, ParentState& parent);
     uint32_t report(const ParentState& parent, const ItemSpec& itemSpec);
     uint32_t probeKind(TokenClass wanted);
     // The distance ReadTableKeyword reads up to: the next comma or closing parenthesis.
@@ -438,6 +380,8 @@ private:
     bool plain_ = false;
     int depth_ = 0;
     bool depthExceeded_ = false;
+    // The open menus of ReadMenu, one more than can be open at once.
+    std::unique_ptr<MenuFrame[]> menuFrames_;
 };
 
 template <int Entry, bool CaseInsensitive>
@@ -566,6 +510,36 @@ inline uint32_t FMSyntaxParser::take(int* entry) {
     if (entry) {
         *entry = found;
     }
+    return kParseOk;
+}
+
+inline uint32_t FMSyntaxParser::quoted(std::string_view& text) {
+    if (plain_) {
+        return ReadQuoted(text);
+    }
+    if (takeOne<TokenClass::OpeningQuote>() != kParseOk) {
+        return kParseMissingToken;
+    }
+    const uint32_t begin = pos_;
+    constexpr int kClosingQuote = std::countr_zero(kLexiconIndex.entriesOf(tokenBit(TokenClass::ClosingQuote)));
+    static_assert(kLexiconIndex.length(kClosingQuote) == 1, "a quoted text ends at one byte");
+    // Quoted texts are short: a look a little way ahead mostly finds the end
+    // without the remembered scan. Inline, so that the text found reaches the
+    // caller in registers rather than through memory.
+    constexpr uint32_t kLookAhead = 256;
+    constexpr auto kQuote = static_cast<unsigned char>(kLexiconIndex.firstByte(kClosingQuote));
+    const uint32_t stop = length_ - begin < kLookAhead ? length_ : begin + kLookAhead;
+    const uint32_t end = byte_scan::findFirst(
+        text_, begin, stop, [](const char* here) { return byte_scan::maskOfBytes16(here, {kQuote}, 1); },
+        [](uint64_t word) { return byte_scan::lanesEqual(word, kQuote); }, [](unsigned char c) { return c == kQuote; });
+    uint32_t distance = 0;
+    if (end < stop) {
+        distance = end - begin;
+    } else if (distanceToAny(tokenBit(TokenClass::ClosingQuote), distance) != kParseOk) {
+        return kParseUnclosed;
+    }
+    text = std::string_view(text_ + begin, distance);
+    pos_ = begin + distance + kLexiconIndex.length(kClosingQuote);
     return kParseOk;
 }
 
