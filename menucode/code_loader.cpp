@@ -7,6 +7,7 @@
 #include "menucode/conversion_hooks.h"
 #include "menucode/parser.h"
 #include "menucode/syntax_parser.h"
+#include "menucode/view_copy.h"
 #include "model/lexicon.h"
 #include "model/menu_tree.h"
 
@@ -154,7 +155,7 @@ MenuHandle CodeLoader::beginMenu(const MenuSpec& menuSpec) {
     std::string_view caption;
     uint8_t useLocalCaption = 0;
     if (menuSpec.caption) {
-        caption = *menuSpec.caption;
+        caption = copyView(*menuSpec.caption);
     } else if (menuSpec.fmMenuId != 0) {
         LookupFmMenuCaption(menuSpec.fmMenuId, caption);
         useLocalCaption = 1;
@@ -163,7 +164,7 @@ MenuHandle CodeLoader::beginMenu(const MenuSpec& menuSpec) {
         return PendingTree::kTop;
     }
     PendingNodeValues menu;
-    menu.caption = caption;
+    menu.caption = copyView(caption);
     menu.kind = NodeKind::Menu;
     menu.platforms = static_cast<PlatformMask>(menuSpec.platforms);
     menu.fmId = menuSpec.fmMenuId;
@@ -224,17 +225,17 @@ bool CodeLoader::addItem(MenuHandle parent, const ItemSpec& itemSpec) {
         item.checkOn = itemSpec.checkOn;
     }
     if (kind == NodeKind::ScriptItem || macItem) {
-        item.scriptName = itemSpec.scriptName.value_or(std::string_view());
+        item.scriptName = itemSpec.scriptName ? copyView(*itemSpec.scriptName) : std::string_view();
     }
     if (kind == NodeKind::ScriptItem || kind == NodeKind::FmItem) {
-        item.userString = itemSpec.userString.value_or(std::string_view());
+        item.userString = itemSpec.userString ? copyView(*itemSpec.userString) : std::string_view();
     }
 
     std::string_view caption;
     if (kind == NodeKind::Separator) {
         caption = kSeparatorCaption;
     } else if (itemSpec.caption) {
-        caption = *itemSpec.caption;
+        caption = copyView(*itemSpec.caption);
     } else if (kind == NodeKind::FmItem) {
         LookupFmCommandCaption(itemSpec.commandId, caption);
         item.useLocalCaption = 1;
@@ -242,7 +243,7 @@ bool CodeLoader::addItem(MenuHandle parent, const ItemSpec& itemSpec) {
     if (caption.empty()) {
         caption = kUnnamedCaption;
     }
-    item.caption = caption;
+    item.caption = copyView(caption);
     return pending_.add(parent, item) != PendingTree::kNone;
 }
 

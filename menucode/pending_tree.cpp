@@ -8,36 +8,6 @@
 
 namespace tessary {
 
-PendingTree::Id PendingTree::add(Id parent, const PendingNodeValues& values) {
-    if (parent != kTop && !isLive(parent)) {
-        return kNone;
-    }
-    try {
-        Node node;
-        node.caption = values.caption;
-        node.scriptName = values.scriptName;
-        node.userString = values.userString;
-        node.kind = values.kind;
-        node.platforms = values.platforms;
-        node.shortcut = values.shortcut;
-        node.fmId = values.fmId;
-        node.useLocalCaption = values.useLocalCaption;
-        node.enabled = values.enabled;
-        node.checkOn = values.checkOn;
-        node.live = true;
-        nodes_.push_back(node);
-    } catch (const std::bad_alloc&) {
-        return kNone;
-    }
-    const Id id = static_cast<Id>(nodes_.size());
-    append(id, parent);
-    ++liveCount_;
-    if (parent != kTop) {
-        at(parent).receivedItem = true;
-    }
-    return id;
-}
-
 bool PendingTree::move(Id node, Id newParent) {
     if (!isLive(node) || (newParent != kTop && (!isLive(newParent) || contains(node, newParent)))) {
         return false;

@@ -4,6 +4,7 @@
 // on with the next keyword where a failing construct stopped.
 #include "menucode/syntax_parser.h"
 #include "menucode/parser.h"
+#include "menucode/view_copy.h"
 
 namespace tessary {
 
@@ -333,7 +334,7 @@ uint32_t FMSyntaxParser::readMenuHeading(MenuFrame& frame, bool topLevelForm) {
         std::string_view caption;
         st = quoted(caption);
         if (st == kParseOk) {
-            menuSpec.caption.emplace(caption.data(), caption.size());
+            setView(menuSpec.caption, caption);
             if (takeOne<TC::Comma>() == kParseOk && (st = ReadTableKeyword(FmTable::Menus, menuSpec.fmMenuId))) {
                 return st;
             }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "menucode/syntax_parser.h"
+#include "menucode/view_copy.h"
 
 namespace tessary {
 
@@ -34,14 +35,6 @@ size_t longestKeyword(FMSyntaxParser::FmTable table) {
         }(),
     };
     return longest[table == FMSyntaxParser::FmTable::Menus ? 0 : 1];
-}
-
-// Sets a view field by field. A view that a rule has just written to memory,
-// copied whole, is read back in one 16-byte load from the two 8-byte stores
-// that wrote it, which the processor cannot forward: it waits for the stores
-// to finish instead, a good part of the time an item takes to read.
-void setView(std::optional<std::string_view>& to, std::string_view from) {
-    to.emplace(from.data(), from.size());
 }
 
 }  // namespace
@@ -189,7 +182,7 @@ uint32_t FMSyntaxParser::ReadItemOptions(ItemOptions& options) {
         st = take<tokenBit(TC::UserStringOption), true>();
         std::string_view text;
         if (st == kParseOk && (st = quoted(text)) == kParseOk) {
-            options.userString = std::string_view(text.data(), text.size());  // field by field, as setView
+            options.userString = copyView(text);
             options.seenUserString = true;
             return kParseOk;
         }
