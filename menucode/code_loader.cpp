@@ -5,19 +5,16 @@
 #include <optional>
 
 #include "menucode/conversion_hooks.h"
+#include "menucode/direct_loader.h"
+#include "menucode/node_values.h"
 #include "menucode/parser.h"
 #include "menucode/syntax_parser.h"
-#include "menucode/view_copy.h"
 #include "model/lexicon.h"
 #include "model/menu_tree.h"
 
 namespace tessary {
 
 namespace {
-
-constexpr std::string_view kSeparatorCaption = "-Separator-";
-constexpr std::string_view kUnnamedCaption = "-unnamed-";
-constexpr std::string_view kAppMenuCaption = "FileMaker Pro";
 
 // The line reported for a failure: the parser's line, or 1 when it has none
 // (an exception left the parse before the line was known).
@@ -39,40 +36,72 @@ int CodeLoader::load(std::string_view text, MenuKind kind) {
     if (hooks_) {
         hooks_->conversionBegin();
     }
+    // Documents are at most 0x80000 bytes; a longer view is read up to what the
+    // parser's length can hold and fails there.
+    const uint32_t length = static_cast<uint32_t>(std::min<size_t>(text.size(), std::numeric_limits<uint32_t>::max()));
+    const std::optional<MenuCodeEntry> entry = entryOf(kind);
+    int result;
+    if (entry && tree_.firstTopLevel() == kNoNode && loadDirectly(*entry, text, length)) {
+        lastStatus_ = kParseOk;
+        result = kLoadAccepted;
+    } else {
+        result = loadPending(entry, text, length);
+    }
+    if (hooks_) {
+        hooks_->conversionEnd(tree_.firstTopLevel());
+    }
+    return result;
+}
+
+std::optional<MenuCodeEntry> CodeLoader::entryOf(MenuKind kind) {
+    switch (kind) {
+        case MenuKind::MainMenu:
+            return MenuCodeEntry::MenuBar;
+        case MenuKind::ContextMenu:
+            return MenuCodeEntry::Context;
+        case MenuKind::PopupMenu:
+            return MenuCodeEntry::Popup;
+        default:
+            return std::nullopt;  // no kind to read the text as: nothing is accepted
+    }
+}
+
+// An empty tree and a text that reads to its end: the nodes go straight into
+// the tree. Anything else leaves the tree empty again for loadPending.
+bool CodeLoader::loadDirectly(MenuCodeEntry entry, std::string_view text, uint32_t length) {
+    // Room for the nodes of a text of this size, one per line of about
+    // 40 bytes, so that slots and records are not moved as they come.
+    constexpr size_t kBytesPerNode = 40;
+    tree_.reserve(text.size() / kBytesPerNode + 1);
+    DirectLoader direct(tree_);
+    MenuHandle top = 0;
+    const ParseOutcome outcome =
+        RunMenuCodeParse(entry, direct.callbacks(), text.data(), length, kPlatformAll, false, &top);
+    if (outcome.status == kParseOk && direct.finish()) {
+        return true;
+    }
+    tree_.clearTree();
+    return false;
+}
+
+int CodeLoader::loadPending(std::optional<MenuCodeEntry> entry, std::string_view text, uint32_t length) {
     pending_.clear();
     // No construct of menu code takes fewer than 20 characters.
     constexpr size_t kShortestConstruct = 20;
     pending_.reserve(text.size() / kShortestConstruct + 1);
 
-    const ParseCallbacks table = callbacks();
-    // Documents are at most 0x80000 bytes; a longer view is read up to what the
-    // parser's length can hold and fails there.
-    const uint32_t length = static_cast<uint32_t>(std::min<size_t>(text.size(), std::numeric_limits<uint32_t>::max()));
     MenuHandle top = 0;
     ParseOutcome outcome;
     outcome.status = kParseMissingToken;
-    bool read = true;
-    switch (kind) {
-        case MenuKind::MainMenu:
-            outcome = RunMenuCodeParse(MenuCodeEntry::MenuBar, table, text.data(), length, kPlatformAll, false, &top);
-            break;
-        case MenuKind::ContextMenu:
-            outcome = RunMenuCodeParse(MenuCodeEntry::Context, table, text.data(), length, kPlatformAll, false, &top);
-            break;
-        case MenuKind::PopupMenu:
-            outcome = RunMenuCodeParse(MenuCodeEntry::Popup, table, text.data(), length, kPlatformAll, false, &top);
-            break;
-        default:
-            // No kind to read the text as: nothing is accepted.
-            read = false;
-            break;
+    if (entry) {
+        outcome = RunMenuCodeParse(*entry, callbacks(), text.data(), length, kPlatformAll, false, &top);
     }
     const uint32_t status = outcome.status;
     lastStatus_ = status;
     // The line where reading stopped, as the entry points of parser.h report
     // it, worked out only for a text that failed (0 after an exception).
     auto line = [&]() -> uint32_t {
-        if (!read) {
+        if (!entry) {
             return 1;
         }
         const uint32_t textLength = text.data() != nullptr ? length : 0;
@@ -83,18 +112,13 @@ int CodeLoader::load(std::string_view text, MenuKind kind) {
     const bool complete = pending_.materialize(tree_);
     pending_.clear();
 
-    int result;
     if (status == kParseOk) {
-        result = complete ? kLoadAccepted : failingLine(line());
-    } else if (status == kParseOtherKind) {
-        result = kLoadOtherKind;
-    } else {
-        result = failingLine(line());
+        return complete ? kLoadAccepted : failingLine(line());
     }
-    if (hooks_) {
-        hooks_->conversionEnd(tree_.firstTopLevel());
+    if (status == kParseOtherKind) {
+        return kLoadOtherKind;
     }
-    return result;
+    return failingLine(line());
 }
 
 ParseCallbacks CodeLoader::callbacks() {
@@ -152,24 +176,10 @@ bool CodeLoader::attach(MenuHandle parent, MenuHandle menu) {
 }
 
 MenuHandle CodeLoader::beginMenu(const MenuSpec& menuSpec) {
-    std::string_view caption;
-    uint8_t useLocalCaption = 0;
-    if (menuSpec.caption) {
-        caption = copyView(*menuSpec.caption);
-    } else if (menuSpec.fmMenuId != 0) {
-        LookupFmMenuCaption(menuSpec.fmMenuId, caption);
-        useLocalCaption = 1;
-    } else {
-        // The context or pop-up menu itself: its items become top-level nodes.
-        return PendingTree::kTop;
-    }
     PendingNodeValues menu;
-    menu.caption = copyView(caption);
-    menu.kind = NodeKind::Menu;
-    menu.platforms = static_cast<PlatformMask>(menuSpec.platforms);
-    menu.fmId = menuSpec.fmMenuId;
-    menu.useLocalCaption = useLocalCaption;
-    menu.enabled = 1;
+    if (!menuNodeValues(menuSpec, menu)) {
+        return PendingTree::kTop;  // the context or pop-up menu itself
+    }
     return pending_.add(PendingTree::kTop, menu);
 }
 
@@ -187,73 +197,13 @@ void CodeLoader::discardMenu(MenuHandle menu) {
 }
 
 bool CodeLoader::addItem(MenuHandle parent, const ItemSpec& itemSpec) {
-    if (!isContainer(parent)) {
-        return false;
-    }
-    NodeKind kind;
-    switch (itemSpec.kind) {
-        case ItemSpecKind::FmCommand:
-            kind = NodeKind::FmItem;
-            break;
-        case ItemSpecKind::Script:
-            kind = NodeKind::ScriptItem;
-            break;
-        case ItemSpecKind::Separator:
-            kind = NodeKind::Separator;
-            break;
-        case ItemSpecKind::MacQuit:
-            kind = NodeKind::MacQuitItem;
-            break;
-        case ItemSpecKind::MacPreferences:
-            kind = NodeKind::MacPreferencesItem;
-            break;
-        default:
-            return false;
-    }
-    const bool macItem = kind == NodeKind::MacQuitItem || kind == NodeKind::MacPreferencesItem;
-
     PendingNodeValues item;
-    item.kind = kind;
-    const PlatformMask own = macItem ? kPlatformMacX : static_cast<PlatformMask>(itemSpec.platforms);
-    item.platforms = own & pending_.platformsOf(parent);
-    item.shortcut = PackShortcut(itemSpec.key, itemSpec.modifiers);
-    item.enabled = itemSpec.enabled;
-    if (kind == NodeKind::FmItem) {
-        item.fmId = itemSpec.commandId;
-    }
-    if (kind == NodeKind::ScriptItem) {
-        item.checkOn = itemSpec.checkOn;
-    }
-    if (kind == NodeKind::ScriptItem || macItem) {
-        item.scriptName = itemSpec.scriptName ? copyView(*itemSpec.scriptName) : std::string_view();
-    }
-    if (kind == NodeKind::ScriptItem || kind == NodeKind::FmItem) {
-        item.userString = itemSpec.userString ? copyView(*itemSpec.userString) : std::string_view();
-    }
-
-    std::string_view caption;
-    if (kind == NodeKind::Separator) {
-        caption = kSeparatorCaption;
-    } else if (itemSpec.caption) {
-        caption = copyView(*itemSpec.caption);
-    } else if (kind == NodeKind::FmItem) {
-        LookupFmCommandCaption(itemSpec.commandId, caption);
-        item.useLocalCaption = 1;
-    }
-    if (caption.empty()) {
-        caption = kUnnamedCaption;
-    }
-    item.caption = copyView(caption);
-    return pending_.add(parent, item) != PendingTree::kNone;
+    return isContainer(parent) && itemNodeValues(itemSpec, pending_.platformsOf(parent), item) &&
+           pending_.add(parent, item) != PendingTree::kNone;
 }
 
 MenuHandle CodeLoader::beginAppMenu() {
-    PendingNodeValues appMenu;
-    appMenu.caption = kAppMenuCaption;
-    appMenu.kind = NodeKind::AppMenu;
-    appMenu.platforms = kPlatformMac;
-    appMenu.enabled = 1;
-    return pending_.add(PendingTree::kTop, appMenu);
+    return pending_.add(PendingTree::kTop, appMenuNodeValues());
 }
 
 bool CodeLoader::nameAppMenu(MenuHandle appMenu, std::string_view caption) {

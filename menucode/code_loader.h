@@ -17,10 +17,13 @@
 // - A missing closing brace of the menu bar removes the first top-level node;
 //   of a context or pop-up menu, the whole tree; of a menu, that menu.
 //
-// See pending_tree.h for how the moves are done without copying.
+// See pending_tree.h for how the moves are done without copying, and
+// direct_loader.h for how a text that reads to its end into an empty tree
+// skips them.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "menucode/code_tree.h"
@@ -31,6 +34,7 @@ namespace tessary {
 
 class ConversionHooks;
 class MenuTree;
+enum class MenuCodeEntry : uint8_t;  // syntax_parser.h
 
 // One load into one tree. The nodes are appended after whatever the tree holds
 // (callers empty it first).
@@ -48,6 +52,10 @@ public:
     uint32_t lastStatus() const { return lastStatus_; }
 
 private:
+    static std::optional<MenuCodeEntry> entryOf(MenuKind kind);
+    bool loadDirectly(MenuCodeEntry entry, std::string_view text, uint32_t length);
+    int loadPending(std::optional<MenuCodeEntry> entry, std::string_view text, uint32_t length);
+
     ParseCallbacks callbacks();
 
     // The nine callbacks. Handles given to the parser are PendingTree ids, and

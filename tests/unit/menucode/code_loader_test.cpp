@@ -3,6 +3,7 @@
 // tree that copying each menu under its parent at its closing brace builds.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "code_tree_test_support.h"
 #include "menucode/code_loader.h"
 #include "menucode/conversion_hooks.h"
+#include "random_menu_tree.h"
 #include "reference_loader.h"
 #include "tree_dump.h"
 
@@ -348,6 +350,71 @@ TEST(LoadCodeIntoTree, OneBatchAndEachNodeInsertedOnce) {
     EXPECT_EQ(hooks.events, "batch;begin;end node;batch end;");
     EXPECT_EQ(hooks.inserted, 4);
     tree.setObserver(nullptr);
+}
+
+// Whole menus and menus with lines lost, doubled or put in: into an empty
+// tree a text that reads to its end goes straight into the tree, and one that
+// fails is read again the pending way; either way the tree is the one the
+// step-by-step reference builds, expansions included.
+TEST(LoadCodeIntoTree, WholeAndDamagedMenusLoadAsTheReferenceLoads) {
+    static const char* const kLines[] = {"}",
+                                         "{",
+                                         "#IF_WIN",
+                                         "#IF_MAC",
+                                         "#END_IF",
+                                         "FM_MENU ( \"X\" )",
+                                         "FM_MENUITEM ( FM_OPEN )",
+                                         "FM_APPMENU ( \"A\" )",
+                                         ""};
+    constexpr MenuKind kKinds[] = {MenuKind::MainMenu, MenuKind::ContextMenu, MenuKind::PopupMenu};
+    int accepted = 0;
+    int failed = 0;
+    for (uint32_t run = 1; run <= 1200; ++run) {
+        const MenuKind kind = kKinds[run % 3];
+        MenuTree source;
+        codetree_test::RandomMenuTree(run, kind, run % 4 == 0).build(source, 1 + static_cast<int>(run % 30));
+        const std::string text = codetree_test::generated(source, kind);
+        if (text == "<refused>") {
+            continue;
+        }
+        std::vector<std::string> lines;
+        for (size_t at = 0; at < text.size();) {
+            const size_t end = text.find("\r\n", at);
+            lines.push_back(text.substr(at, end - at));
+            at = end == std::string::npos ? text.size() : end + 2;
+        }
+        std::mt19937 random(run);
+        const int edits = run % 3 == 0 ? 0 : 1 + static_cast<int>(random() % 3);
+        for (int i = 0; i < edits && !lines.empty(); ++i) {
+            const size_t at = random() % lines.size();
+            switch (random() % 3) {
+                case 0:
+                    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at));
+                    break;
+                case 1:
+                    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), lines[at]);
+                    break;
+                default:
+                    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at),
+                                 kLines[random() % (sizeof kLines / sizeof *kLines)]);
+                    break;
+            }
+        }
+        std::string damaged;
+        for (const std::string& line : lines) {
+            damaged += line + "\r\n";
+        }
+        MenuTree tree;
+        const int result = LoadCodeIntoTree(tree, damaged, kind);
+        MenuTree reference;
+        ASSERT_EQ(result, codetree_test::referenceLoad(reference, damaged, kind)) << damaged;
+        ASSERT_EQ(dumpTree(tree), dumpTree(reference)) << damaged;
+        accepted += result == kLoadAccepted;
+        failed += result > 0;
+    }
+    // Both ways of loading were taken many times.
+    EXPECT_GT(accepted, 300);
+    EXPECT_GT(failed, 200);
 }
 
 }  // namespace

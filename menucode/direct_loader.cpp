@@ -1,0 +1,121 @@
+#include "menucode/direct_loader.h"
+
+#include "menucode/node_values.h"
+#include "model/menu_tree.h"
+
+namespace tessary {
+
+namespace {
+
+NodeHandle insert(MenuTree& tree, NodeHandle parent, const PendingNodeValues& v) {
+    return tree.insertNode(parent, kLastPosition, v.caption, v.kind, v.platforms, v.shortcut, v.fmId, v.useLocalCaption,
+                           v.enabled, v.checkOn, v.scriptName, v.userString);
+}
+
+}  // namespace
+
+ParseCallbacks DirectLoader::callbacks() {
+    ParseCallbacks table;
+    table.BeginMenuBar = [] { return MenuHandle{kRootNode}; };
+    table.AbortMenuBar = [this](MenuHandle) { refuse(); };
+    table.AttachMenuToBar = [this](MenuHandle bar, MenuHandle menu, const MenuSpec&) { return attach(bar, menu); };
+    table.BeginMenu = [this](const MenuSpec& menuSpec) { return beginMenu(menuSpec); };
+    table.DiscardMenu = [this](MenuHandle) { refuse(); };
+    table.AddItem = [this](MenuHandle parent, const ItemSpec& itemSpec) { return addItem(parent, itemSpec); };
+    table.AttachSubmenu = [this](MenuHandle parent, MenuHandle menu, const MenuSpec&) { return attach(parent, menu); };
+    table.BeginAppMenu = [this] { return beginAppMenu(); };
+    table.NameAppMenu = [this](MenuHandle, MenuHandle appMenu, std::string_view caption) {
+        return nameAppMenu(appMenu, caption);
+    };
+    return table;
+}
+
+bool DirectLoader::finish() {
+    if (refused_ || !open_.empty()) {
+        return false;
+    }
+    // Like every menu, the application menu was expanded by its first child;
+    // read the pending way it would be shown collapsed unless an item went into
+    // it directly (it is never moved).
+    if (appMenu_ != kNoNode && !appMenuReceivedItem_ && tree_.firstChild(appMenu_) != kNoNode) {
+        tree_.expandNode(appMenu_, false);
+    }
+    return true;
+}
+
+bool DirectLoader::refuse() {
+    refused_ = true;
+    return false;
+}
+
+PlatformMask DirectLoader::platformsOf(NodeHandle container) const {
+    if (container == kRootNode) {
+        return kPlatformAll;
+    }
+    if (container == appMenu_) {
+        return kPlatformMac;
+    }
+    const MenuItemRecord* record = tree_.getRecord(container);
+    return record ? record->platforms : 0;
+}
+
+MenuHandle DirectLoader::beginMenu(const MenuSpec& menuSpec) {
+    PendingNodeValues menu;
+    if (!menuNodeValues(menuSpec, menu)) {
+        return kRootNode;  // the context or pop-up menu itself
+    }
+    const NodeHandle parent = openContainer();
+    menu.platforms &= platformsOf(parent);
+    const NodeHandle node = insert(tree_, parent, menu);
+    if (node == kNoNode) {
+        refuse();
+        return 0;
+    }
+    open_.push_back(node);
+    return node;
+}
+
+bool DirectLoader::addItem(MenuHandle parent, const ItemSpec& itemSpec) {
+    if (parent != openContainer()) {
+        return refuse();
+    }
+    PendingNodeValues item;
+    if (!itemNodeValues(itemSpec, platformsOf(parent), item) || insert(tree_, parent, item) == kNoNode) {
+        return refuse();
+    }
+    appMenuReceivedItem_ = appMenuReceivedItem_ || parent == appMenu_;
+    return true;
+}
+
+// The closing brace of a menu: it is where it belongs already.
+bool DirectLoader::attach(MenuHandle parent, MenuHandle menu) {
+    if (open_.empty() || open_.back() != menu || tree_.parent(menu) != parent) {
+        return refuse();
+    }
+    open_.pop_back();
+    return true;
+}
+
+MenuHandle DirectLoader::beginAppMenu() {
+    if (!open_.empty() || appMenu_ != kNoNode) {
+        refuse();
+        return 0;
+    }
+    appMenu_ = insert(tree_, kRootNode, appMenuNodeValues());
+    if (appMenu_ == kNoNode) {
+        refuse();
+        return 0;
+    }
+    open_.push_back(appMenu_);
+    return appMenu_;
+}
+
+bool DirectLoader::nameAppMenu(MenuHandle appMenu, std::string_view caption) {
+    if (open_.empty() || open_.back() != appMenu || !tree_.setCaption(appMenu, caption)) {
+        return refuse();
+    }
+    open_.pop_back();
+    return true;
+}
+
+}  // namespace tessary
