@@ -6,6 +6,7 @@
 
 #include "menucode/conversion_hooks.h"
 #include "menucode/direct_loader.h"
+#include "menucode/loader_callbacks.h"
 #include "menucode/node_values.h"
 #include "menucode/parser.h"
 #include "menucode/syntax_parser.h"
@@ -76,7 +77,7 @@ bool CodeLoader::loadDirectly(MenuCodeEntry entry, std::string_view text, uint32
     DirectLoader direct(tree_);
     MenuHandle top = 0;
     const ParseOutcome outcome =
-        RunMenuCodeParse(entry, direct.callbacks(), text.data(), length, kPlatformAll, false, &top);
+        RunMenuCodeParse(entry, loaderCallbacks(direct), text.data(), length, kPlatformAll, false, &top);
     if (outcome.status == kParseOk && direct.finish()) {
         return true;
     }
@@ -94,7 +95,7 @@ int CodeLoader::loadPending(std::optional<MenuCodeEntry> entry, std::string_view
     ParseOutcome outcome;
     outcome.status = kParseMissingToken;
     if (entry) {
-        outcome = RunMenuCodeParse(*entry, callbacks(), text.data(), length, kPlatformAll, false, &top);
+        outcome = RunMenuCodeParse(*entry, loaderCallbacks(*this), text.data(), length, kPlatformAll, false, &top);
     }
     const uint32_t status = outcome.status;
     lastStatus_ = status;
@@ -119,22 +120,6 @@ int CodeLoader::loadPending(std::optional<MenuCodeEntry> entry, std::string_view
         return kLoadOtherKind;
     }
     return failingLine(line());
-}
-
-ParseCallbacks CodeLoader::callbacks() {
-    ParseCallbacks table;
-    table.BeginMenuBar = [this] { return beginMenuBar(); };
-    table.AbortMenuBar = [this](MenuHandle bar) { abortMenuBar(bar); };
-    table.AttachMenuToBar = [this](MenuHandle bar, MenuHandle menu, const MenuSpec&) { return attach(bar, menu); };
-    table.BeginMenu = [this](const MenuSpec& menuSpec) { return beginMenu(menuSpec); };
-    table.DiscardMenu = [this](MenuHandle menu) { discardMenu(menu); };
-    table.AddItem = [this](MenuHandle parent, const ItemSpec& itemSpec) { return addItem(parent, itemSpec); };
-    table.AttachSubmenu = [this](MenuHandle parent, MenuHandle menu, const MenuSpec&) { return attach(parent, menu); };
-    table.BeginAppMenu = [this] { return beginAppMenu(); };
-    table.NameAppMenu = [this](MenuHandle, MenuHandle appMenu, std::string_view caption) {
-        return nameAppMenu(appMenu, caption);
-    };
-    return table;
 }
 
 bool CodeLoader::isContainer(MenuHandle handle) const {

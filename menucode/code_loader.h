@@ -56,9 +56,10 @@ private:
     bool loadDirectly(MenuCodeEntry entry, std::string_view text, uint32_t length);
     int loadPending(std::optional<MenuCodeEntry> entry, std::string_view text, uint32_t length);
 
-    ParseCallbacks callbacks();
+    template <typename Loader>
+    friend ParseCallbacks loaderCallbacks(Loader& loader);
 
-    // The nine callbacks. Handles given to the parser are PendingTree ids, and
+    // The nine callbacks (loader_callbacks.h). Handles given to the parser are PendingTree ids, and
     // kRootNode for the top level.
     MenuHandle beginMenuBar();
     void abortMenuBar(MenuHandle bar);

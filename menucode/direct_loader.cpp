@@ -14,22 +14,6 @@ NodeHandle insert(MenuTree& tree, NodeHandle parent, const PendingNodeValues& v)
 
 }  // namespace
 
-ParseCallbacks DirectLoader::callbacks() {
-    ParseCallbacks table;
-    table.BeginMenuBar = [] { return MenuHandle{kRootNode}; };
-    table.AbortMenuBar = [this](MenuHandle) { refuse(); };
-    table.AttachMenuToBar = [this](MenuHandle bar, MenuHandle menu, const MenuSpec&) { return attach(bar, menu); };
-    table.BeginMenu = [this](const MenuSpec& menuSpec) { return beginMenu(menuSpec); };
-    table.DiscardMenu = [this](MenuHandle) { refuse(); };
-    table.AddItem = [this](MenuHandle parent, const ItemSpec& itemSpec) { return addItem(parent, itemSpec); };
-    table.AttachSubmenu = [this](MenuHandle parent, MenuHandle menu, const MenuSpec&) { return attach(parent, menu); };
-    table.BeginAppMenu = [this] { return beginAppMenu(); };
-    table.NameAppMenu = [this](MenuHandle, MenuHandle appMenu, std::string_view caption) {
-        return nameAppMenu(appMenu, caption);
-    };
-    return table;
-}
-
 bool DirectLoader::finish() {
     if (refused_ || !open_.empty()) {
         return false;
@@ -41,6 +25,19 @@ bool DirectLoader::finish() {
         tree_.expandNode(appMenu_, false);
     }
     return true;
+}
+
+MenuHandle DirectLoader::beginMenuBar() {
+    return kRootNode;
+}
+
+// Both come only with a failing text.
+void DirectLoader::abortMenuBar(MenuHandle) {
+    refuse();
+}
+
+void DirectLoader::discardMenu(MenuHandle) {
+    refuse();
 }
 
 bool DirectLoader::refuse() {

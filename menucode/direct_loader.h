@@ -31,16 +31,20 @@ public:
     DirectLoader(const DirectLoader&) = delete;
     DirectLoader& operator=(const DirectLoader&) = delete;
 
-    // The nine callbacks; handles are the tree's node handles and kRootNode for
-    // the top level. They refer to this loader.
-    ParseCallbacks callbacks();
-
     // After a parse that gave kParseOk: whether the tree holds the whole load,
     // every menu closed and nothing refused. Then settles what is left (the
     // application menu's expansion).
     bool finish();
 
 private:
+    template <typename Loader>
+    friend ParseCallbacks loaderCallbacks(Loader& loader);
+
+    // The nine callbacks (loader_callbacks.h); handles are the tree's node
+    // handles, and kRootNode for the top level.
+    MenuHandle beginMenuBar();
+    void abortMenuBar(MenuHandle bar);
+    void discardMenu(MenuHandle menu);
     MenuHandle beginMenu(const MenuSpec& menuSpec);
     bool addItem(MenuHandle parent, const ItemSpec& itemSpec);
     bool attach(MenuHandle parent, MenuHandle menu);
