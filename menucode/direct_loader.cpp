@@ -45,30 +45,18 @@ bool DirectLoader::refuse() {
     return false;
 }
 
-PlatformMask DirectLoader::platformsOf(NodeHandle container) const {
-    if (container == kRootNode) {
-        return kPlatformAll;
-    }
-    if (container == appMenu_) {
-        return kPlatformMac;
-    }
-    const MenuItemRecord* record = tree_.getRecord(container);
-    return record ? record->platforms : 0;
-}
-
 MenuHandle DirectLoader::beginMenu(const MenuSpec& menuSpec) {
     PendingNodeValues menu;
     if (!menuNodeValues(menuSpec, menu)) {
         return kRootNode;  // the context or pop-up menu itself
     }
-    const NodeHandle parent = openContainer();
-    menu.platforms &= platformsOf(parent);
-    const NodeHandle node = insert(tree_, parent, menu);
+    menu.platforms &= openPlatforms();
+    const NodeHandle node = insert(tree_, openContainer(), menu);
     if (node == kNoNode) {
         refuse();
         return 0;
     }
-    open_.push_back(node);
+    open_.push_back({node, menu.platforms});
     return node;
 }
 
@@ -77,7 +65,7 @@ bool DirectLoader::addItem(MenuHandle parent, const ItemSpec& itemSpec) {
         return refuse();
     }
     PendingNodeValues item;
-    if (!itemNodeValues(itemSpec, platformsOf(parent), item) || insert(tree_, parent, item) == kNoNode) {
+    if (!itemNodeValues(itemSpec, openPlatforms(), item) || insert(tree_, parent, item) == kNoNode) {
         return refuse();
     }
     appMenuReceivedItem_ = appMenuReceivedItem_ || parent == appMenu_;
@@ -86,7 +74,7 @@ bool DirectLoader::addItem(MenuHandle parent, const ItemSpec& itemSpec) {
 
 // The closing brace of a menu: it is where it belongs already.
 bool DirectLoader::attach(MenuHandle parent, MenuHandle menu) {
-    if (open_.empty() || open_.back() != menu || tree_.parent(menu) != parent) {
+    if (open_.empty() || open_.back().node != menu || openParent() != parent) {
         return refuse();
     }
     open_.pop_back();
@@ -103,12 +91,12 @@ MenuHandle DirectLoader::beginAppMenu() {
         refuse();
         return 0;
     }
-    open_.push_back(appMenu_);
+    open_.push_back({appMenu_, kPlatformMac});  // whatever its record says
     return appMenu_;
 }
 
 bool DirectLoader::nameAppMenu(MenuHandle appMenu, std::string_view caption) {
-    if (open_.empty() || open_.back() != appMenu || !tree_.setCaption(appMenu, caption)) {
+    if (open_.empty() || open_.back().node != appMenu || !tree_.setCaption(appMenu, caption)) {
         return refuse();
     }
     open_.pop_back();

@@ -53,12 +53,18 @@ private:
     bool refuse();
 
     // The menu that receives what is read now: the innermost open one.
-    NodeHandle openContainer() const { return open_.empty() ? kRootNode : open_.back(); }
-    // The set a container gives its children.
-    PlatformMask platformsOf(NodeHandle container) const;
+    NodeHandle openContainer() const { return open_.empty() ? kRootNode : open_.back().node; }
+    // Where the innermost open menu was put: under the open menu before it.
+    NodeHandle openParent() const { return open_.size() < 2 ? kRootNode : open_[open_.size() - 2].node; }
+    // The set the innermost open container gives its children.
+    PlatformMask openPlatforms() const { return open_.empty() ? kPlatformAll : open_.back().platforms; }
 
     MenuTree& tree_;
-    std::vector<NodeHandle> open_;  // menus begun and not yet attached, outermost first
+    struct OpenMenu {
+        NodeHandle node;
+        PlatformMask platforms;  // the set it gives its children
+    };
+    std::vector<OpenMenu> open_;  // menus begun and not yet attached, outermost first
     NodeHandle appMenu_ = kNoNode;
     bool appMenuReceivedItem_ = false;
     bool refused_ = false;
