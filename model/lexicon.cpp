@@ -24,15 +24,20 @@ Word LoadWord(const char* at) {
     return word;
 }
 
-// Whether two texts of one size hold the same bytes; most keywords are 4 to
-// 16 bytes long, two overlapping words each.
+// Whether two texts of one size hold the same bytes, a word at a time: the
+// words from the start, and the last eight bytes as one word that may overlap
+// the one before. No byte outside either text is read.
 bool SameBytes(std::string_view a, std::string_view b) {
     const size_t size = a.size();
-    if (size >= 8 && size <= 16) {
-        return LoadWord<uint64_t>(a.data()) == LoadWord<uint64_t>(b.data()) &&
-               LoadWord<uint64_t>(a.data() + size - 8) == LoadWord<uint64_t>(b.data() + size - 8);
+    if (size >= 8) {
+        for (size_t at = 0; at + 8 < size; at += 8) {
+            if (LoadWord<uint64_t>(a.data() + at) != LoadWord<uint64_t>(b.data() + at)) {
+                return false;
+            }
+        }
+        return LoadWord<uint64_t>(a.data() + size - 8) == LoadWord<uint64_t>(b.data() + size - 8);
     }
-    if (size >= 4 && size < 8) {
+    if (size >= 4) {
         return LoadWord<uint32_t>(a.data()) == LoadWord<uint32_t>(b.data()) &&
                LoadWord<uint32_t>(a.data() + size - 4) == LoadWord<uint32_t>(b.data() + size - 4);
     }
@@ -51,7 +56,7 @@ const FmTableRow* FindByKeyword(const FmTable& table, std::string_view keyword) 
             continue;
         }
         // Keywords are mostly written as the table spells them.
-        const std::string_view rowKeyword(table.rows[row].keyword, keyword.size());
+        const std::string_view rowKeyword(table.keywordText + row * lexicon_tables::kKeywordStride, keyword.size());
         if (SameBytes(rowKeyword, keyword) || lexicon_tables::CompareFolded(rowKeyword, keyword) == 0) {
             return &table.rows[row];
         }

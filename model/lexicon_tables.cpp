@@ -367,6 +367,29 @@ constexpr std::array<uint8_t, N> KeywordLengths(const FmTableRow (&rows)[N]) {
 }
 
 template <size_t N>
+constexpr std::array<char, N * kKeywordStride> KeywordText(const FmTableRow (&rows)[N]) {
+    std::array<char, N * kKeywordStride> text{};
+    for (size_t i = 0; i < N; ++i) {
+        const std::string_view keyword(rows[i].keyword);
+        for (size_t k = 0; k < keyword.size() && k < kKeywordStride; ++k) {
+            text[i * kKeywordStride + k] = keyword[k];
+        }
+    }
+    return text;
+}
+
+template <size_t N>
+constexpr bool KeywordsFitTheirText(const FmTableRow (&rows)[N]) {
+    for (size_t i = 0; i < N; ++i) {
+        if (std::string_view(rows[i].keyword).size() + 2 > kKeywordStride) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(KeywordsFitTheirText(kFmCommandRows) && KeywordsFitTheirText(kFmMenuRows));
+
+template <size_t N>
 constexpr std::array<uint8_t, N> CaptionLengths(const FmTableRow (&rows)[N]) {
     std::array<uint8_t, N> lengths{};
     for (size_t i = 0; i < N; ++i) {
@@ -381,10 +404,12 @@ constexpr size_t kFmMenuSlots = 128;
 constexpr std::array<uint8_t, kFmCommandSlots> kFmCommandHash = HashSlots<kFmCommandSlots>(kFmCommandRows);
 constexpr std::array<uint8_t, kFmCommandCount> kFmCommandLengths = KeywordLengths(kFmCommandRows);
 constexpr std::array<uint8_t, kFmCommandCount> kFmCommandCaptionLengths = CaptionLengths(kFmCommandRows);
+constexpr std::array<char, kFmCommandCount* kKeywordStride> kFmCommandText = KeywordText(kFmCommandRows);
 constexpr std::array<uint8_t, kFmCommandCount + 1> kFmCommandRowOfId = FirstRowOfIds(kFmCommandRows);
 constexpr std::array<uint8_t, kFmMenuSlots> kFmMenuHash = HashSlots<kFmMenuSlots>(kFmMenuRows);
 constexpr std::array<uint8_t, kFmMenuCount> kFmMenuLengths = KeywordLengths(kFmMenuRows);
 constexpr std::array<uint8_t, kFmMenuCount> kFmMenuCaptionLengths = CaptionLengths(kFmMenuRows);
+constexpr std::array<char, kFmMenuCount* kKeywordStride> kFmMenuText = KeywordText(kFmMenuRows);
 constexpr std::array<uint8_t, kFmMenuCount + 1> kFmMenuRowOfId = FirstRowOfIds(kFmMenuRows);
 
 // Every keyword shorter than 255 characters, so that its length is kept whole.
@@ -403,12 +428,24 @@ static_assert(LongestProbe(kFmCommandRows, kFmCommandHash) <= 4 && LongestProbe(
 
 }  // namespace
 
-constexpr FmTable kFmCommands = {kFmCommandRows,           kFmCommandCount,          kFmCommandHash.data(),
-                                 kFmCommandSlots - 1,      kFmCommandLengths.data(), kFmCommandCaptionLengths.data(),
-                                 kFmCommandRowOfId.data(), kFmCommandCount};
-constexpr FmTable kFmMenus = {kFmMenuRows,           kFmMenuCount,          kFmMenuHash.data(),
-                              kFmMenuSlots - 1,      kFmMenuLengths.data(), kFmMenuCaptionLengths.data(),
-                              kFmMenuRowOfId.data(), kFmMenuCount};
+constexpr FmTable kFmCommands = {.rows = kFmCommandRows,
+                                 .count = kFmCommandCount,
+                                 .rowsByHash = kFmCommandHash.data(),
+                                 .hashMask = kFmCommandSlots - 1,
+                                 .keywordLengths = kFmCommandLengths.data(),
+                                 .keywordText = kFmCommandText.data(),
+                                 .captionLengths = kFmCommandCaptionLengths.data(),
+                                 .rowOfId = kFmCommandRowOfId.data(),
+                                 .maxId = kFmCommandCount};
+constexpr FmTable kFmMenus = {.rows = kFmMenuRows,
+                              .count = kFmMenuCount,
+                              .rowsByHash = kFmMenuHash.data(),
+                              .hashMask = kFmMenuSlots - 1,
+                              .keywordLengths = kFmMenuLengths.data(),
+                              .keywordText = kFmMenuText.data(),
+                              .captionLengths = kFmMenuCaptionLengths.data(),
+                              .rowOfId = kFmMenuRowOfId.data(),
+                              .maxId = kFmMenuCount};
 
 // KeyCode -position; ENTER and RETURN share virtual key 13, and ENTER, being
 // first, is the one a record's 13 turns back into.

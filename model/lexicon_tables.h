@@ -26,6 +26,10 @@ struct FmTable {
     const uint8_t* rowsByHash;
     uint32_t hashMask;  // slots - 1; slots is a power of two
     const uint8_t* keywordLengths;
+    // Row r's keyword at keywordText + r * kKeywordStride, padded with NULs,
+    // so that a lookup compares it a word at a time without following a
+    // pointer.
+    const char* keywordText;
     const uint8_t* captionLengths;
     // rowOfId[id] is the first row with that id, kNoRow when none; ids above
     // maxId have no row.
@@ -33,6 +37,7 @@ struct FmTable {
     uint32_t maxId;
 };
 constexpr uint8_t kNoRow = 0xFF;
+constexpr size_t kKeywordStride = 40;  // the longest keyword (38) and room to read a word past it
 
 extern const FmTable kFmCommands;
 extern const FmTable kFmMenus;
