@@ -439,19 +439,13 @@ inline int FMSyntaxParser::match() const {
             return -1;
         }
         return std::countr_zero(kLexiconIndex.startingWith(c, CaseInsensitive) & kEntries);
-    } else if constexpr (std::has_single_bit(kEntries) && !CaseInsensitive) {
-        // One keyword: its first byte, then its words.
-        constexpr int kEntry = std::countr_zero(kEntries);
-        if (c != static_cast<unsigned char>(kLexiconIndex.firstByte(kEntry))) {
-            return -1;
-        }
-        return entryStandsHere<kEntry, CaseInsensitive>() ? kEntry : -1;
     } else if constexpr (std::has_single_bit(kEntries)) {
+        // One keyword: its first byte (compared, or in either case from the
+        // table), then its words.
         constexpr int kEntry = std::countr_zero(kEntries);
-        if ((kLexiconIndex.startingWith(c, CaseInsensitive) & kEntries) == 0) {
-            return -1;
-        }
-        return entryStandsHere<kEntry, CaseInsensitive>() ? kEntry : -1;
+        const bool first = CaseInsensitive ? (kLexiconIndex.startingWith(c, true) & kEntries) != 0
+                                           : c == static_cast<unsigned char>(kLexiconIndex.firstByte(kEntry));
+        return first && entryStandsHere<kEntry, CaseInsensitive>() ? kEntry : -1;
     } else {
         // Entries that all begin with one byte (the directives with '#'):
         // that byte first, without the table.
