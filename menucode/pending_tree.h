@@ -26,7 +26,6 @@
 
 #include <cstdint>
 #include <new>
-#include <string>
 #include <string_view>
 #include <vector>
 
