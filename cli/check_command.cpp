@@ -26,7 +26,7 @@ int CheckCommand(const Args& args, std::ostream& out, std::ostream& err) {
         }
         MenuTree tree;
         MenuKind kind = MenuKind::MainMenu;
-        const int result = LoadAsDocument(tree, text, options.kind, kind);
+        const LoadResult result = LoadAsDocument(tree, text, options.kind, kind);
         if (result == kLoadAccepted) {
             out << file << ": Syntax is correct (" << MenuKindTitle(kind) << ")\n";
         } else {

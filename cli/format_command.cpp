@@ -14,7 +14,7 @@ int FormatCommand(const Args& args, std::ostream& out, std::ostream& err) {
     LoadOptions options;
     MenuTree tree;
     MenuKind kind = MenuKind::MainMenu;
-    int result = 0;
+    LoadResult result = kLoadAccepted;
     int exitCode = kExitOk;
     if (!LoadOneFile("format", args, true, options, tree, kind, result, err, exitCode)) {
         return exitCode;

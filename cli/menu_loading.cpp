@@ -60,13 +60,13 @@ bool ParseLoadOptions(std::string_view command,
     return true;
 }
 
-int LoadAsDocument(MenuTree& tree, std::string_view text, std::optional<MenuKind> kind, MenuKind& loadedKind) {
+LoadResult LoadAsDocument(MenuTree& tree, std::string_view text, std::optional<MenuKind> kind, MenuKind& loadedKind) {
     if (kind) {
         tree.clearTree();
         loadedKind = *kind;
         return LoadCodeIntoTree(tree, text, *kind);
     }
-    int result = kLoadOtherKind;
+    LoadResult result = kLoadOtherKind;
     for (MenuKind candidate : kOpenOrder) {
         tree.clearTree();
         loadedKind = candidate;
@@ -84,7 +84,7 @@ bool LoadOneFile(std::string_view command,
                  LoadOptions& options,
                  MenuTree& tree,
                  MenuKind& loadedKind,
-                 int& result,
+                 LoadResult& result,
                  std::ostream& err,
                  int& exitCode) {
     if (!ParseLoadOptions(command, args, takesString, options, err, exitCode)) {
@@ -130,11 +130,11 @@ std::string_view MenuKindWord(MenuKind kind) {
     return "main";
 }
 
-std::string LoadFailureMessage(const std::string& file, int result, MenuKind kind) {
+std::string LoadFailureMessage(const std::string& file, LoadResult result, MenuKind kind) {
     if (result == kLoadOtherKind) {
         return file + ":1: error: the code is of another menu kind, not a " + std::string(MenuKindTitle(kind));
     }
-    const std::string line = std::to_string(result);
+    const std::string line = std::to_string(result.failingLine());
     return file + ":" + line + ": error: Syntax incorrect in line " + line;
 }
 

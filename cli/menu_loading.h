@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "menucode/code_tree.h"
 #include "model/menu_item_record.h"
 
 namespace tessary {
@@ -37,7 +38,7 @@ bool ParseLoadOptions(std::string_view command,
 // first of main, context and pop-up menu whose load does not report another
 // kind, as the editor's Open does. Returns LoadCodeIntoTree's result and the
 // kind that was read.
-int LoadAsDocument(MenuTree& tree, std::string_view text, std::optional<MenuKind> kind, MenuKind& loadedKind);
+LoadResult LoadAsDocument(MenuTree& tree, std::string_view text, std::optional<MenuKind> kind, MenuKind& loadedKind);
 
 // What format and tree start with: the options for exactly one FILE, its text
 // read as a document is, and the text loaded as LoadAsDocument does. False,
@@ -49,7 +50,7 @@ bool LoadOneFile(std::string_view command,
                  LoadOptions& options,
                  MenuTree& tree,
                  MenuKind& loadedKind,
-                 int& result,
+                 LoadResult& result,
                  std::ostream& err,
                  int& exitCode);
 
@@ -61,6 +62,6 @@ std::string_view MenuKindWord(MenuKind kind);
 // The diagnostic for a load that was not accepted, without the line's end:
 // "FILE:N: error: Syntax incorrect in line N", or for code of another kind
 // "FILE:1: error: ...".
-std::string LoadFailureMessage(const std::string& file, int result, MenuKind kind);
+std::string LoadFailureMessage(const std::string& file, LoadResult result, MenuKind kind);
 
 }  // namespace tessary::cli

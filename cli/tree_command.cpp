@@ -13,7 +13,7 @@ int TreeCommand(const Args& args, std::ostream& out, std::ostream& err) {
     LoadOptions options;
     MenuTree tree;
     MenuKind kind = MenuKind::MainMenu;
-    int result = 0;
+    LoadResult result = kLoadAccepted;
     int exitCode = kExitOk;
     if (!LoadOneFile("tree", args, false, options, tree, kind, result, err, exitCode)) {
         return exitCode;

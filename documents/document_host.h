@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "menucode/code_tree.h"
 #include "model/menu_item_record.h"
 
 namespace tessary {
@@ -18,9 +19,8 @@ class TreeLoader {
 public:
     virtual ~TreeLoader() = default;
     virtual void clearTree() = 0;
-    // Appends the text's nodes as kind; the loader's result: -1 accepted, -2
-    // menu code of another kind, else the failing line (from 1).
-    virtual int loadText(std::string_view text, MenuKind kind, bool fromEditor) = 0;
+    // Appends the text's nodes as kind.
+    virtual LoadResult loadText(std::string_view text, MenuKind kind, bool fromEditor) = 0;
     virtual void collapseAll() = 0;
 };
 
@@ -53,7 +53,7 @@ public:
     virtual TreeLoader& documentTree() = 0;
     // Loads the text into a throwaway tree as kind (loader flag 1) and returns
     // the loader's result; the document's tree is not touched.
-    virtual int trialLoad(std::string_view text, MenuKind kind) = 0;
+    virtual LoadResult trialLoad(std::string_view text, MenuKind kind) = 0;
     // The menu code of the document's tree, plain form. False when the writer
     // refuses a node or the text does not fit the document buffer.
     virtual bool generateCode(MenuKind kind, std::string& text) = 0;

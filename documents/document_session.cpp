@@ -9,7 +9,6 @@ namespace tessary {
 
 namespace {
 
-constexpr int kLoadAccepted = -1;
 constexpr const char* kUnnamedDocument = "untitled";
 constexpr MenuKind kTrialKinds[] = {MenuKind::MainMenu, MenuKind::ContextMenu, MenuKind::PopupMenu};
 

@@ -3,8 +3,6 @@
 namespace tessary {
 namespace {
 
-constexpr int kLoadAccepted = -1;
-constexpr int kLoadOtherKind = -2;
 constexpr unsigned kSyntaxIncorrect = 409;
 constexpr unsigned kSyntaxCorrect = 410;
 constexpr unsigned kKindCannotChange = 413;
@@ -42,18 +40,18 @@ TextSpan errorLineSpan(std::string_view text, int line) {
     return {text.size(), 0};
 }
 
-TabLeaveOutcome tabLeaveOutcome(int loadResult) {
-    if (loadResult == kLoadAccepted) {
+TabLeaveOutcome tabLeaveOutcome(LoadResult loadResult) {
+    if (loadResult.isAccepted()) {
         return {true, 0, 0};
     }
-    if (loadResult == kLoadOtherKind) {
+    if (loadResult.isOtherKind()) {
         return {false, kKindCannotChange, 0};
     }
-    return {false, kSyntaxIncorrect, loadResult};
+    return {false, kSyntaxIncorrect, loadResult.failingLine()};
 }
 
-TabLeaveOutcome checkSyntaxOutcome(int loadResult) {
-    if (loadResult == kLoadAccepted) {
+TabLeaveOutcome checkSyntaxOutcome(LoadResult loadResult) {
+    if (loadResult.isAccepted()) {
         return {true, kSyntaxCorrect, 0};
     }
     return tabLeaveOutcome(loadResult);

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "menucode/code_tree.h"
+
 namespace tessary {
 
 // The text put on the clipboard: trailing carriage returns are dropped.
@@ -27,10 +29,10 @@ struct TabLeaveOutcome {
     unsigned messageId = 0;    // string to show when not accepted
     int line = 0;              // the failing line for "Syntax incorrect in line %d"
 };
-TabLeaveOutcome tabLeaveOutcome(int loadResult);
+TabLeaveOutcome tabLeaveOutcome(LoadResult loadResult);
 
 // The message of Check Syntax for a loader result: the string number and, for a
 // failing line, the line.
-TabLeaveOutcome checkSyntaxOutcome(int loadResult);
+TabLeaveOutcome checkSyntaxOutcome(LoadResult loadResult);
 
 }  // namespace tessary

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <ostream>
 
 #include "menucode/conversion_hooks.h"
 #include "menucode/direct_loader.h"
@@ -17,21 +18,19 @@ namespace tessary {
 
 namespace {
 
-// The line reported for a failure: the parser's line, or 1 when it has none
-// (an exception left the parse before the line was known).
-int failingLine(uint32_t line) {
-    if (line == 0) {
-        return 1;
-    }
-    return line > static_cast<uint32_t>(std::numeric_limits<int>::max()) ? std::numeric_limits<int>::max()
-                                                                         : static_cast<int>(line);
+// The failure at the parser's line, or at line 1 when it has none (an
+// exception left the parse before the line was known).
+LoadResult failingLine(uint32_t line) {
+    return LoadResult::failedAt(line > static_cast<uint32_t>(std::numeric_limits<int>::max())
+                                    ? std::numeric_limits<int>::max()
+                                    : static_cast<int>(line));
 }
 
 }  // namespace
 
 CodeLoader::CodeLoader(MenuTree& tree, ConversionHooks* hooks) : tree_(tree), hooks_(hooks) {}
 
-int CodeLoader::load(std::string_view text, MenuKind kind) {
+LoadResult CodeLoader::load(std::string_view text, MenuKind kind) {
     text = text.substr(0, text.find('\0'));
     TreeBatch batch(tree_);
     if (hooks_) {
@@ -41,7 +40,7 @@ int CodeLoader::load(std::string_view text, MenuKind kind) {
     // parser's length can hold and fails there.
     const uint32_t length = static_cast<uint32_t>(std::min<size_t>(text.size(), std::numeric_limits<uint32_t>::max()));
     const std::optional<MenuCodeEntry> entry = entryOf(kind);
-    int result;
+    LoadResult result = kLoadAccepted;
     if (entry && tree_.firstTopLevel() == kNoNode && loadDirectly(*entry, text, length)) {
         lastStatus_ = kParseOk;
         result = kLoadAccepted;
@@ -85,7 +84,7 @@ bool CodeLoader::loadDirectly(MenuCodeEntry entry, std::string_view text, uint32
     return false;
 }
 
-int CodeLoader::loadPending(std::optional<MenuCodeEntry> entry, std::string_view text, uint32_t length) {
+LoadResult CodeLoader::loadPending(std::optional<MenuCodeEntry> entry, std::string_view text, uint32_t length) {
     pending_.clear();
     // No construct of menu code takes fewer than 20 characters.
     constexpr size_t kShortestConstruct = 20;
@@ -195,7 +194,17 @@ bool CodeLoader::nameAppMenu(MenuHandle appMenu, std::string_view caption) {
     return pending_.setCaption(appMenu, caption);
 }
 
-int LoadCodeIntoTree(MenuTree& tree, std::string_view text, MenuKind kind, bool /*fromEditor*/) {
+std::ostream& operator<<(std::ostream& out, LoadResult result) {
+    if (result.isAccepted()) {
+        return out << "accepted";
+    }
+    if (result.isOtherKind()) {
+        return out << "other kind";
+    }
+    return out << "line " << result.failingLine();
+}
+
+LoadResult LoadCodeIntoTree(MenuTree& tree, std::string_view text, MenuKind kind, bool /*fromEditor*/) {
     CodeLoader loader(tree);
     return loader.load(text, kind);
 }

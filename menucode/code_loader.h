@@ -46,7 +46,7 @@ public:
 
     // kLoadAccepted, kLoadOtherKind, or the line (from 1) at which the text
     // failed. The text ends at its first NUL, if it holds one.
-    int load(std::string_view text, MenuKind kind);
+    LoadResult load(std::string_view text, MenuKind kind);
 
     // The parser's status of the last load (kParseOk when it was accepted).
     uint32_t lastStatus() const { return lastStatus_; }
@@ -54,7 +54,7 @@ public:
 private:
     static std::optional<MenuCodeEntry> entryOf(MenuKind kind);
     bool loadDirectly(MenuCodeEntry entry, std::string_view text, uint32_t length);
-    int loadPending(std::optional<MenuCodeEntry> entry, std::string_view text, uint32_t length);
+    LoadResult loadPending(std::optional<MenuCodeEntry> entry, std::string_view text, uint32_t length);
 
     template <typename Loader>
     friend ParseCallbacks loaderCallbacks(Loader& loader);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <iosfwd>
 #include <string_view>
 
 #include "model/menu_item_record.h"
@@ -10,15 +11,39 @@ namespace tessary {
 
 class MenuTree;
 
-// LoadCodeIntoTree results besides a failing line number (counted from 1).
-constexpr int kLoadAccepted = -1;
-constexpr int kLoadOtherKind = -2;
+// What loading menu code into a tree came to: the text was accepted, it is
+// menu code of another menu kind, or it failed at a line (counted from 1).
+class LoadResult {
+public:
+    static constexpr LoadResult accepted() { return LoadResult(kAcceptedCode); }
+    static constexpr LoadResult otherKind() { return LoadResult(kOtherKindCode); }
+    // A failure always names a line: 1 when none is known.
+    static constexpr LoadResult failedAt(int line) { return LoadResult(line < 1 ? 1 : line); }
+
+    constexpr bool isAccepted() const { return code_ == kAcceptedCode; }
+    constexpr bool isOtherKind() const { return code_ == kOtherKindCode; }
+    // The failing line, or 0 when the text did not fail at a line.
+    constexpr int failingLine() const { return code_ > 0 ? code_ : 0; }
+
+    friend constexpr bool operator==(LoadResult, LoadResult) = default;
+
+private:
+    static constexpr int kAcceptedCode = -1;
+    static constexpr int kOtherKindCode = -2;
+    constexpr explicit LoadResult(int code) : code_(code) {}
+    int code_;
+};
+
+inline constexpr LoadResult kLoadAccepted = LoadResult::accepted();
+inline constexpr LoadResult kLoadOtherKind = LoadResult::otherKind();
+
+// "accepted", "other kind" or "line N": for diagnostics and test output.
+std::ostream& operator<<(std::ostream& out, LoadResult result);
 
 // Loads menu code into the tree (appending; callers empty it first) as the
 // given kind. fromEditor is the loader's flag: true from the editor's commands,
-// false for ready-made files. Returns kLoadAccepted, kLoadOtherKind, or the
-// line (from 1) where the text failed; what was read before the failure stays.
-int LoadCodeIntoTree(MenuTree& tree, std::string_view text, MenuKind kind, bool fromEditor = true);
+// false for ready-made files. What was read before a failure stays.
+LoadResult LoadCodeIntoTree(MenuTree& tree, std::string_view text, MenuKind kind, bool fromEditor = true);
 
 // Writes the tree's menu code into buffer (plain form, or the calculation form
 // for pasting into a FileMaker calculation). The text plus its NUL must fit in

@@ -33,9 +33,9 @@ bool generateFromTree(bool stringForm, std::string& text) {
     return true;
 }
 
-int loadIntoTree(const std::string& text) {
+LoadResult loadIntoTree(const std::string& text) {
     if (!gApp.tree) {
-        return 1;
+        return LoadResult::failedAt(1);
     }
     gApp.tree->clearTree();
     return LoadCodeIntoTree(*gApp.tree, text, documentState().menuKind, true);

@@ -55,7 +55,7 @@ public:
         return loader_;
     }
 
-    int trialLoad(std::string_view text, MenuKind kind) override {
+    LoadResult trialLoad(std::string_view text, MenuKind kind) override {
         MenuTree scratch;
         return LoadCodeIntoTree(scratch, text, kind, true);
     }
@@ -179,8 +179,8 @@ void MenuTreeLoader::clearTree() {
     }
 }
 
-int MenuTreeLoader::loadText(std::string_view text, MenuKind kind, bool fromEditor) {
-    return tree_ ? LoadCodeIntoTree(*tree_, text, kind, fromEditor) : 1;
+LoadResult MenuTreeLoader::loadText(std::string_view text, MenuKind kind, bool fromEditor) {
+    return tree_ ? LoadCodeIntoTree(*tree_, text, kind, fromEditor) : LoadResult::failedAt(1);
 }
 
 void MenuTreeLoader::collapseAll() {

@@ -25,7 +25,7 @@ class MenuTreeLoader : public TreeLoader {
 public:
     explicit MenuTreeLoader(MenuTree* tree) : tree_(tree) {}
     void clearTree() override;
-    int loadText(std::string_view text, MenuKind kind, bool fromEditor) override;
+    LoadResult loadText(std::string_view text, MenuKind kind, bool fromEditor) override;
     void collapseAll() override;
 
 private:

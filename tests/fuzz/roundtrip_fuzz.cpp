@@ -30,7 +30,7 @@ void check(bool ok, const char* what) {
 
 void roundTrip(std::string_view text, MenuKind kind) {
     MenuTree tree;
-    const int result = LoadCodeIntoTree(tree, text, kind);
+    const LoadResult result = LoadCodeIntoTree(tree, text, kind);
     check(tree.checkInvariants(), "the loaded tree is inconsistent");
 
     MenuTree reference;

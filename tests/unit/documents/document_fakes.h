@@ -23,21 +23,21 @@ inline const char* kindWord(MenuKind kind) {
     }
 }
 
-inline int fakeLoad(std::string_view text, MenuKind kind) {
+inline LoadResult fakeLoad(std::string_view text, MenuKind kind) {
     for (MenuKind other : {MenuKind::MainMenu, MenuKind::ContextMenu, MenuKind::PopupMenu}) {
         if (text.starts_with(kindWord(other))) {
-            return other == kind ? -1 : -2;
+            return other == kind ? kLoadAccepted : kLoadOtherKind;
         }
     }
-    return 1;
+    return LoadResult::failedAt(1);
 }
 
 class FakeTree : public TreeLoader {
 public:
     void clearTree() override { content.clear(); }
-    int loadText(std::string_view text, MenuKind kind, bool fromEditor) override {
+    LoadResult loadText(std::string_view text, MenuKind kind, bool fromEditor) override {
         loads.push_back(std::string(kindWord(kind)) + (fromEditor ? "/editor" : "/file"));
-        int result = fakeLoad(text, kind);
+        LoadResult result = fakeLoad(text, kind);
         content += text;  // appends, as the real loader keeps what it read
         return result;
     }
@@ -51,7 +51,7 @@ public:
 class FakeHost : public DocumentHost {
 public:
     TreeLoader& documentTree() override { return tree; }
-    int trialLoad(std::string_view text, MenuKind kind) override {
+    LoadResult trialLoad(std::string_view text, MenuKind kind) override {
         calls.push_back(std::string("trial ") + kindWord(kind));
         return fakeLoad(text, kind);
     }

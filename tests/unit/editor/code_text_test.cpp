@@ -36,17 +36,17 @@ TEST(ErrorLineSpan, HandlesBareLineFeedsAndCarriageReturns) {
 }
 
 TEST(LoaderOutcome, MapsResultsToMessages) {
-    EXPECT_TRUE(tabLeaveOutcome(-1).accepted);
-    TabLeaveOutcome other = tabLeaveOutcome(-2);
+    EXPECT_TRUE(tabLeaveOutcome(kLoadAccepted).accepted);
+    TabLeaveOutcome other = tabLeaveOutcome(kLoadOtherKind);
     EXPECT_FALSE(other.accepted);
     EXPECT_EQ(other.messageId, 413u);
-    TabLeaveOutcome line = tabLeaveOutcome(7);
+    TabLeaveOutcome line = tabLeaveOutcome(LoadResult::failedAt(7));
     EXPECT_FALSE(line.accepted);
     EXPECT_EQ(line.messageId, 409u);
     EXPECT_EQ(line.line, 7);
-    EXPECT_EQ(checkSyntaxOutcome(-1).messageId, 410u);
-    EXPECT_EQ(checkSyntaxOutcome(-2).messageId, 413u);
-    EXPECT_EQ(checkSyntaxOutcome(3).line, 3);
+    EXPECT_EQ(checkSyntaxOutcome(kLoadAccepted).messageId, 410u);
+    EXPECT_EQ(checkSyntaxOutcome(kLoadOtherKind).messageId, 413u);
+    EXPECT_EQ(checkSyntaxOutcome(LoadResult::failedAt(3)).line, 3);
 }
 
 TEST(CommandHints, CutCopyPasteDependOnTheTab) {

@@ -27,7 +27,7 @@ struct LoadCase {
     const char* name;
     MenuKind kind;
     std::string code;
-    int result;
+    LoadResult result;
     const char* tree;  // flattened with kinds and stored platform sets
 };
 
@@ -91,11 +91,11 @@ INSTANTIATE_TEST_SUITE_P(
                  kLoadOtherKind, ""},
         LoadCase{"MainCodeAsPopupMenu", kPopup, codeLines({"FM_MENUBAR ()", "{", "}"}), kLoadOtherKind, ""},
         LoadCase{"PopupCodeAsContextMenu", kContext, codeLines({"FM_POPUPMENU ( )", "{", "}"}), kLoadOtherKind, ""},
-        LoadCase{"EmptyText", kMain, "", 1, ""},
-        LoadCase{"OnlyBlankLines", kContext, "\r\n\r\n  \r\n", 1, ""},
+        LoadCase{"EmptyText", kMain, "", LoadResult::failedAt(1), ""},
+        LoadCase{"OnlyBlankLines", kContext, "\r\n\r\n  \r\n", LoadResult::failedAt(1), ""},
         // The text ends at its first NUL, here inside a quoted caption.
         LoadCase{"NulEndsTheText", kContext,
-                 std::string("FM_CONTEXTMENU ( )\r\n{\r\nFM_MENUSCRIPTITEM ( \"a") + '\0' + "b\", \"s\" )\r\n}\r\n", 3,
+                 std::string("FM_CONTEXTMENU ( )\r\n{\r\nFM_MENUSCRIPTITEM ( \"a") + '\0' + "b\", \"s\" )\r\n}\r\n", LoadResult::failedAt(3),
                  ""}));
 
 INSTANTIATE_TEST_SUITE_P(
@@ -136,25 +136,25 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Menus attached before stay; only the first top-level node goes.
         LoadCase{"MenuBarWithoutClosingBrace", kMain,
-                 codeLines({"FM_MENUBAR ()", "{", "FM_MENU ( \"A\" )", "{", "}", "FM_MENU ( \"B\" )", "{", "}"}), 9,
+                 codeLines({"FM_MENUBAR ()", "{", "FM_MENU ( \"A\" )", "{", "}", "FM_MENU ( \"B\" )", "{", "}"}), LoadResult::failedAt(9),
                  "B{Menu 7}"},
         LoadCase{"ContextMenuWithoutClosingBrace", kContext,
-                 codeLines({"FM_CONTEXTMENU ( )", "{", "FM_MENUITEM ( FM_COPY )"}), 4, ""},
+                 codeLines({"FM_CONTEXTMENU ( )", "{", "FM_MENUITEM ( FM_COPY )"}), LoadResult::failedAt(4), ""},
         // The menus open at the failure stay at the top level, each with what it
         // had received.
         LoadCase{"FailureInsideNestedMenus", kMain,
                  codeLines({"FM_MENUBAR ()", "{", "FM_MENU ( \"A\" )", "{", "FM_MENUITEM ( FM_CLOSE )",
                             "FM_MENU ( \"B\" )", "{", "FM_MENU ( \"C\" )", "{", "FM_MENUITEM ( FM_OPEN )", "}",
                             "FM_MENUITEM ( FM_NO_SUCH_COMMAND )", "}", "}", "}"}),
-                 12, "A{Menu 7}[Close{FmItem 7}],B{Menu 7}[C{Menu 7}[Open...{FmItem 7}]]"},
+                 LoadResult::failedAt(12), "A{Menu 7}[Close{FmItem 7}],B{Menu 7}[C{Menu 7}[Open...{FmItem 7}]]"},
         LoadCase{"UnclosedMenuIsDiscarded", kContext,
                  codeLines({"FM_CONTEXTMENU ( )", "{", "FM_MENUITEM ( FM_COPY )", "FM_MENU ( \"M\" )", "{",
                             "FM_MENUITEM ( FM_PASTE )", "x", "}"}),
-                 7, ""},
+                 LoadResult::failedAt(7), ""},
         LoadCase{"FailureInsideAppMenu", kMain,
                  codeLines({"FM_MENUBAR ()", "{", "FM_APPMENU ( \"App\" )", "{", "FM_MENUITEM ( FM_ABOUT )",
                             "FM_MENUITEM ( FM_NOPE )", "}", "}"}),
-                 6, ""},
+                 LoadResult::failedAt(6), ""},
         // The application menu reads on after a failing construct. A menu
         // that failed inside it is left where menus are begun, at the top
         // level, and is not cut to the application menu's platforms.
@@ -168,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
                             "FM_MENUITEM ( FM_OPEN )", "FM_MACPREFERENCES ( \"a\", \"b\" )", "}", "}"}),
                  kLoadAccepted, "{AppMenu 6}[a{MacPreferencesItem 4}]"},
         LoadCase{"BlockOpenAtTheEnd", kContext,
-                 codeLines({"FM_CONTEXTMENU ( )", "{", "#IF_WIN", "FM_MENUITEM ( FM_COPY )", "}"}), 5,
+                 codeLines({"FM_CONTEXTMENU ( )", "{", "#IF_WIN", "FM_MENUITEM ( FM_COPY )", "}"}), LoadResult::failedAt(5),
                  "Copy{FmItem 1}"}));
 
 TEST(LoadCodeIntoTree, DefaultCaptionsAndLocalCaptions) {
@@ -316,7 +316,7 @@ TEST(LoadCodeIntoTree, AppendsAfterWhatTheTreeHolds) {
 // A menu kind outside the three reads nothing and accepts nothing.
 TEST(LoadCodeIntoTree, UnknownKindIsNotAccepted) {
     MenuTree tree;
-    EXPECT_EQ(LoadCodeIntoTree(tree, codeLines({"FM_MENUBAR ()", "{", "}"}), static_cast<MenuKind>(7)), 1);
+    EXPECT_EQ(LoadCodeIntoTree(tree, codeLines({"FM_MENUBAR ()", "{", "}"}), static_cast<MenuKind>(7)), LoadResult::failedAt(1));
     EXPECT_TRUE(tree.empty());
 }
 
@@ -405,12 +405,12 @@ TEST(LoadCodeIntoTree, WholeAndDamagedMenusLoadAsTheReferenceLoads) {
             damaged += line + "\r\n";
         }
         MenuTree tree;
-        const int result = LoadCodeIntoTree(tree, damaged, kind);
+        const LoadResult result = LoadCodeIntoTree(tree, damaged, kind);
         MenuTree reference;
         ASSERT_EQ(result, codetree_test::referenceLoad(reference, damaged, kind)) << damaged;
         ASSERT_EQ(dumpTree(tree), dumpTree(reference)) << damaged;
         accepted += result == kLoadAccepted;
-        failed += result > 0;
+        failed += result.failingLine() > 0;
     }
     // Both ways of loading were taken many times.
     EXPECT_GT(accepted, 300);

@@ -103,7 +103,7 @@ struct ReferenceCallbacks {
 
 }  // namespace
 
-int referenceLoad(MenuTree& tree, std::string_view text, MenuKind kind) {
+LoadResult referenceLoad(MenuTree& tree, std::string_view text, MenuKind kind) {
     text = text.substr(0, text.find('\0'));
     TreeBatch batch(tree);
     ReferenceCallbacks self{tree};
@@ -145,7 +145,7 @@ int referenceLoad(MenuTree& tree, std::string_view text, MenuKind kind) {
             status = ParsePopupMenuCode(table, text.data(), length, kPlatformAll, &top, &line);
             break;
         default:
-            return 1;
+            return LoadResult::failedAt(1);
     }
     if (status == kParseOk) {
         return kLoadAccepted;
@@ -153,7 +153,7 @@ int referenceLoad(MenuTree& tree, std::string_view text, MenuKind kind) {
     if (status == kParseOtherKind) {
         return kLoadOtherKind;
     }
-    return line == 0 ? 1 : static_cast<int>(line);
+    return LoadResult::failedAt(line == 0 ? 1 : static_cast<int>(line));
 }
 
 }  // namespace tessary::codetree_test

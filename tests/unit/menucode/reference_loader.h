@@ -8,6 +8,7 @@
 
 #include <string_view>
 
+#include "menucode/code_tree.h"
 #include "model/menu_item_record.h"
 
 namespace tessary {
@@ -17,6 +18,6 @@ class MenuTree;
 namespace tessary::codetree_test {
 
 // The same results as LoadCodeIntoTree.
-int referenceLoad(MenuTree& tree, std::string_view text, MenuKind kind);
+LoadResult referenceLoad(MenuTree& tree, std::string_view text, MenuKind kind);
 
 }  // namespace tessary::codetree_test
