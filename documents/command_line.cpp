@@ -37,7 +37,9 @@ CommandLineAction parseCommandLine(std::string_view commandLine) {
     }
     if (text == kSwitchMenuBar || text == kSwitchContext || text == kSwitchPopup) {
         action.kind = CommandLineAction::Kind::MenuKind;
-        action.menuKind = text == kSwitchMenuBar ? 0 : text == kSwitchContext ? 1 : 2;
+        action.menuKind = text == kSwitchMenuBar   ? MenuKind::MainMenu
+                          : text == kSwitchContext ? MenuKind::ContextMenu
+                                                   : MenuKind::PopupMenu;
         return action;
     }
     action.kind = CommandLineAction::Kind::OpenPath;

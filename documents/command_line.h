@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/menu_item_record.h"
+
 namespace tessary {
 
 // The command line is copied into a buffer of this many characters (NUL
@@ -32,7 +34,7 @@ struct CommandLineAction {
         OpenPath,  // a document path: folder and name (either may be empty)
     };
     Kind kind = Kind::Nothing;
-    int menuKind = 0;
+    MenuKind menuKind = MenuKind::MainMenu;
     std::string folder;  // up to and including the last backslash
     std::string name;    // after the last backslash
 };

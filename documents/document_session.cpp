@@ -12,8 +12,7 @@ namespace {
 constexpr const char* kUnnamedDocument = "untitled";
 constexpr MenuKind kTrialKinds[] = {MenuKind::MainMenu, MenuKind::ContextMenu, MenuKind::PopupMenu};
 
-FileDialogRequest saveRequest(const std::string& folder, const std::string& name, bool asTemplate,
-                              MenuKind kind) {
+FileDialogRequest saveRequest(const std::string& folder, const std::string& name, bool asTemplate, MenuKind kind) {
     FileDialogRequest request;
     request.save = true;
     request.title = "Save file as...";
@@ -235,7 +234,7 @@ void DocumentSession::applyCommandLine(std::string_view commandLine) {
     CommandLineAction action = parseCommandLine(commandLine);
     switch (action.kind) {
         case CommandLineAction::Kind::MenuKind:
-            state_.menuKind = static_cast<MenuKind>(action.menuKind);
+            state_.menuKind = action.menuKind;
             if (state_.menuKind != MenuKind::MainMenu) {
                 host_.reapplyCurrentTab();
                 host_.applyTabEnabling();

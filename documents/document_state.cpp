@@ -27,7 +27,7 @@ void DocumentState::setPath(std::string_view path) {
 }
 
 std::string DocumentState::title() const {
-    return formatTitle(documentName, modified, static_cast<int>(menuKind));
+    return formatTitle(documentName, modified, menuKind);
 }
 
 void DocumentState::updateTitle() const {

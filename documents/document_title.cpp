@@ -2,18 +2,18 @@
 
 namespace tessary {
 
-const char* menuKindName(int menuKind) {
+const char* menuKindName(MenuKind menuKind) {
     switch (menuKind) {
-        case 1:
+        case MenuKind::ContextMenu:
             return "Context Menu";
-        case 2:
+        case MenuKind::PopupMenu:
             return "Pop-Up Menu";
         default:
             return "Main Menu";
     }
 }
 
-std::string formatTitle(std::string_view documentName, bool modified, int menuKind) {
+std::string formatTitle(std::string_view documentName, bool modified, MenuKind menuKind) {
     // Same layout as "%s - %s%c (%s)".
     std::string title = kProgramName;
     title += " - ";

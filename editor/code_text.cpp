@@ -1,13 +1,13 @@
 #include "editor/code_text.h"
 
+#include "resources/resource.h"
+
 namespace tessary {
 namespace {
 
-constexpr unsigned kSyntaxIncorrect = 409;
-constexpr unsigned kSyntaxCorrect = 410;
-constexpr unsigned kKindCannotChange = 413;
-
-bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
+bool isLineBreak(char c) {
+    return c == '\r' || c == '\n';
+}
 
 }  // namespace
 
@@ -45,14 +45,14 @@ TabLeaveOutcome tabLeaveOutcome(LoadResult loadResult) {
         return {true, 0, 0};
     }
     if (loadResult.isOtherKind()) {
-        return {false, kKindCannotChange, 0};
+        return {false, IDS_KIND_CANNOT_CHANGE, 0};
     }
-    return {false, kSyntaxIncorrect, loadResult.failingLine()};
+    return {false, IDS_SYNTAX_INCORRECT, loadResult.failingLine()};
 }
 
 TabLeaveOutcome checkSyntaxOutcome(LoadResult loadResult) {
     if (loadResult.isAccepted()) {
-        return {true, kSyntaxCorrect, 0};
+        return {true, IDS_SYNTAX_CORRECT, 0};
     }
     return tabLeaveOutcome(loadResult);
 }

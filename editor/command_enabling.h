@@ -1,31 +1,36 @@
-// Which editing commands are enabled, by tab, selected node and menu kind.
+// Which commands are enabled: each command follows one rule of the enabling
+// table, decided by the tab shown, the menu kind and the selected node's kind.
 #pragma once
 
-#include <vector>
-
-#include "editor/command_hints.h"
 #include "model/menu_item_record.h"
 
 namespace tessary {
 
-struct CommandState {
-    unsigned commandId;
-    bool enabled;
+enum class EditorTab { MenuTree = 0, MenuCode = 1 };
+
+// The enabling table's rows. Commands that follow none are never disabled.
+enum class Enabling {
+    Never,          // never changed by enabling: Cut, Copy, Collapse All, the document commands...
+    TreeTab,        // on in the tree tab: Add Menu, Add FileMaker Menu Item
+    TreeItem,       // Add Script, Add Separator: as TreeTab, but a menu bar's top level takes no items
+    TreeSelection,  // Item Properties, Delete Item: a node is selected in the tree tab
+    TreeMovable,    // Move Up, Move Down: a selected node that is not fixed in its place
+    Paste,          // the tree's clipboard holds a node, or the code tab is shown
+    CodeTab,        // Check Menu Code Syntax, Undo, Select All
 };
 
 struct EnablingContext {
     EditorTab tab = EditorTab::MenuTree;
     NodeKind selectedKind = NodeKind::None;  // None when no node is selected
     MenuKind menuKind = MenuKind::MainMenu;
-    bool clipboardHoldsNode = false;         // the tree's Cut/Copy remembered a node
+    bool clipboardHoldsNode = false;  // the tree's Cut/Copy remembered a live node
 };
+
+// Whether a command of the rule is enabled; Never gives true.
+bool isEnabled(Enabling rule, const EnablingContext& context);
 
 // Whether a node's caption may be edited in place: not the application menu's,
 // and not one that FileMaker's own local caption stands for.
 bool captionEditAllowed(NodeKind kind, bool useLocalCaption);
-
-// The state of every command that enabling touches. Cut, Copy, Collapse All and
-// Expand All are never disabled and are not listed.
-std::vector<CommandState> commandEnabling(const EnablingContext& context);
 
 }  // namespace tessary

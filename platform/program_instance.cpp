@@ -13,7 +13,7 @@ namespace {
 
 BOOL CALLBACK postToMainWindow(HWND window, LPARAM count) {
     char name[32] = {};
-    if (GetClassNameA(window, name, sizeof name) && std::strcmp(name, kMainWindowClassName) == 0) {
+    if (GetClassNameA(window, name, sizeof name) && std::strcmp(name, kMainWindowClass) == 0) {
         PostMessageA(window, kRecentListChangedMessage, 0, 0);
         ++*reinterpret_cast<int*>(count);
     }
@@ -42,9 +42,8 @@ std::string launchProgram(const std::string& program, const std::string& paramet
     if (program.empty()) {
         return "The program file is unknown.";
     }
-    auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(nullptr, "open", program.c_str(), parameters.empty() ? nullptr : parameters.c_str(), nullptr,
-                      SW_SHOWNORMAL));
+    auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(
+        nullptr, "open", program.c_str(), parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOWNORMAL));
     if (result <= 32) {
         return "The program could not be started (" + std::to_string(result) + ").";
     }

@@ -8,11 +8,9 @@
 #include <string>
 #include <string_view>
 
-namespace tessary {
+#include "platform/window_protocol.h"
 
-// Every main window reloads its Open Recent submenu on this message.
-constexpr UINT kRecentListChangedMessage = WM_USER + 2;
-constexpr const char* kMainWindowClassName = "VarnexMain";
+namespace tessary {
 
 // The full path of the program file; empty when it does not fit a path.
 std::string ownProgramPath();

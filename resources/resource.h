@@ -8,9 +8,9 @@
 
 // Bitmaps
 #define IDB_TOOLBAR 202
-#define IDB_DRAG_COPY 226   // mark of a drag that copies
+#define IDB_DRAG_COPY 226  // mark of a drag that copies
 #define IDB_WIZARD_HEADER 231
-#define IDB_DRAG_REFUSE 232 // mark of a place that refuses the dragged node
+#define IDB_DRAG_REFUSE 232  // mark of a place that refuses the dragged node
 
 // Icons: 211-217 come first so that the program icon and the template icon are
 // the eighth and ninth icon groups of the program file (indexes 7 and 8).
@@ -30,6 +30,24 @@
 #define IDR_TREE_CONTEXT_MENU 232
 #define IDR_ACCEL_MAIN 220
 #define IDR_ACCEL_TREE 221
+
+// Small dialogs: New menu (IDC_NEWMENU_), Preferences (IDC_PREFS_), About
+// (IDC_ABOUT_) and the hint after the copy commands (IDC_HINT_).
+#define IDD_NEW_MENU 140
+#define IDC_NEWMENU_GROUP 1400
+#define IDC_NEWMENU_MAIN 1401
+#define IDC_NEWMENU_CONTEXT 1402
+#define IDC_NEWMENU_POPUP 1403
+#define IDD_PREFERENCES 141
+#define IDC_PREFS_WIZARD 1410
+#define IDC_PREFS_SHOW_HINT 1411
+#define IDD_ABOUT 142
+#define IDC_ABOUT_ICON 1420
+#define IDC_ABOUT_NAME 1421
+#define IDC_ABOUT_LINE 1422
+#define IDD_HINT 143
+#define IDC_HINT_TEXT 1430
+#define IDC_HINT_DO_NOT_SHOW 1431
 
 // Commands
 #define ID_FILE_NEW 57600
@@ -75,9 +93,44 @@
 #define ID_CODE_TAB 32835
 
 // Strings
+// Status-line hints of the commands
 #define IDS_HINT_NEW 300
 #define IDS_HINT_OPEN 301
 #define IDS_HINT_SAVE 302
+#define IDS_HINT_ADD_MENU 311
+#define IDS_HINT_ADD_SCRIPT 312
+#define IDS_HINT_ADD_FM_ITEM 313
+#define IDS_HINT_ADD_SEPARATOR 314
+#define IDS_HINT_PROPERTIES 315
+#define IDS_HINT_DELETE 316
+#define IDS_HINT_COPY_CODE 317
+#define IDS_HINT_COPY_STRING_CODE 318
+#define IDS_HINT_PREVIEW 320
+#define IDS_HINT_CHECK_SYNTAX 321
+#define IDS_HINT_MOVE_UP 322
+#define IDS_HINT_MOVE_DOWN 323
+#define IDS_HINT_COPY_NODE 327
+#define IDS_HINT_COPY_TEXT 328
+#define IDS_HINT_CUT_NODE 329
+#define IDS_HINT_CUT_TEXT 330
+#define IDS_HINT_PASTE_NODE 331
+#define IDS_HINT_PASTE_TEXT 332
+#define IDS_HINT_NEW_MAIN 337
+#define IDS_HINT_NEW_CONTEXT 338
+#define IDS_HINT_NEW_POPUP 339
+#define IDS_HINT_NEW_FROM_TEMPLATE 340
+#define IDS_HINT_SAVE_AS 341
+#define IDS_HINT_SAVE_AS_TEMPLATE 342
+#define IDS_HINT_EXIT 343
+#define IDS_HINT_UNDO 344
+#define IDS_HINT_SELECT_ALL 345
+#define IDS_HINT_PREFERENCES 346
+#define IDS_HINT_COLLAPSE_ALL 347
+#define IDS_HINT_EXPAND_ALL 348
+#define IDS_HINT_MANUAL 349
+#define IDS_HINT_WEB 350
+#define IDS_HINT_WIZARD 351
+// Side-button texts, messages and other texts
 #define IDS_BUTTON_ADD_MENU 303
 #define IDS_BUTTON_ADD_SCRIPT 304
 #define IDS_BUTTON_ADD_FM_ITEM 305
@@ -95,6 +148,7 @@
 #define IDS_MANUAL_MISSING 335
 #define IDS_MANUAL_NO_READER 336
 #define IDS_FILEMAKER_NOT_RESPONDING 352
+#define IDS_FILEMAKER_TWICE 353
 #define IDS_SHORTCUT_USED 354
 #define IDS_UNTITLED 400
 #define IDS_SAVE_CHANGES 401

@@ -9,31 +9,23 @@
 
 namespace tessary {
 
-constexpr int kTreeTab = 0;
-constexpr int kCodeTab = 1;
-
-int currentTab();
+class MainWindow;
 
 // The tab-change handling for the tab now selected (also re-applied by New and
 // by the -context and -popup switches).
-void applyCurrentTab(HWND mainWindow);
+void applyCurrentTab(MainWindow& window);
 
-void checkSyntax(HWND mainWindow);
+// Check Menu Code Syntax: loads the code tab's text into the tree and says how
+// it went.
+void checkSyntax(MainWindow& window, UINT commandId = 0);
 // Copy Code (stringForm false) and Copy String Code (true).
-void copyCode(HWND mainWindow, bool stringForm);
-
-// The code edit's whole text.
-std::string codeEditText();
+void copyCode(MainWindow& window, bool stringForm);
+// Preview Menu: takes the text as Copy Code does and shows the menu.
+void showPreview(MainWindow& window, UINT commandId = 0);
 
 // The document's text as Copy and Preview take it: the code edit's text in the
 // "Menu Code" tab, else the code generated from the tree. False when the tree
 // cannot be written as menu code.
-bool currentCodeText(bool stringForm, std::string& text);
-
-// Preview Menu: takes the text as Copy Code does and shows the menu.
-void showPreview(HWND mainWindow);
-
-// Applies command enabling for the tab and, in the tree tab, for the selected node.
-void applyCommandEnabling();
+bool currentCodeText(MainWindow& window, bool stringForm, std::string& text);
 
 }  // namespace tessary

@@ -1,8 +1,7 @@
-// The document side of the editor as the main window uses it: the one
-// DocumentState and DocumentSession of the program, the settings store and
-// the files behind them, and the host that connects the document rules to the
-// main window's tree, code edit and tabs. Controls that do not exist (yet) are
-// treated as empty.
+// The host through which a main window's document rules reach the window: its
+// tree, code edit and tabs, its dialogs and messages, and the program's
+// actions (a second copy, the recent-list broadcast, Open Named Document,
+// quitting).
 #pragma once
 
 #include <windows.h>
@@ -13,39 +12,45 @@
 
 namespace tessary {
 
-class DocumentFiles;
-class DocumentSession;
-class DocumentState;
+class MainWindow;
 class MenuTree;
-class SettingsStore;
 
 // Loads menu code into a MenuTree (the main window's or a chooser's own).
-// Without a tree nothing is loaded and every load fails in line 1.
 class MenuTreeLoader : public TreeLoader {
 public:
-    explicit MenuTreeLoader(MenuTree* tree) : tree_(tree) {}
+    explicit MenuTreeLoader(MenuTree& tree) : tree_(tree) {}
     void clearTree() override;
     LoadResult loadText(std::string_view text, MenuKind kind, bool fromEditor) override;
     void collapseAll() override;
 
 private:
-    MenuTree* tree_;
+    MenuTree& tree_;
 };
 
-DocumentState& documentState();
-DocumentSession& documentSession();
-SettingsStore& settingsStore();
-DocumentFiles& documentFiles();
+class ShellDocumentHost : public DocumentHost {
+public:
+    explicit ShellDocumentHost(MainWindow& window);
 
-// What the document commands ask of the rest of the main window, set by it:
-// the "New menu" dialog (returns 0, 1, 2 or -1 for Cancel; without one, New
-// makes a main menu) and the command enabling of the current tab.
-void setNewMenuChooser(int (*chooser)(HWND owner));
-void setCommandEnabling(void (*apply)());
+    TreeLoader& documentTree() override { return loader_; }
+    LoadResult trialLoad(std::string_view text, MenuKind kind) override;
+    bool generateCode(MenuKind kind, std::string& text) override;
+    std::string codeText() override;
+    void setCodeText(std::string_view text) override;
+    bool codeTabShown() override;
+    void reapplyCurrentTab() override;
+    void applyTabEnabling() override;
+    int chooseNewMenuKind() override;
+    bool chooseFile(const FileDialogRequest& request, std::string& path) override;
+    void report(DocumentMessage message, std::string_view path, std::string_view reason) override;
+    SaveAnswer askSaveChanges(std::string_view documentName) override;
+    void quit() override;
+    void launchInstance(int kind, std::string_view path) override;
+    void broadcastRecentChanged() override;
+    void postOpenNamed() override;
 
-// Starts a second copy of the program (launchInstance's kinds). Tests replace
-// the launcher so that no program starts; null restores the shell's.
-void launchCopy(int kind, std::string_view path);
-void setInstanceLauncher(void (*launcher)(int kind, std::string_view path));
+private:
+    MainWindow& window_;
+    MenuTreeLoader loader_;
+};
 
 }  // namespace tessary

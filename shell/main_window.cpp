@@ -1,25 +1,21 @@
 #include "shell/main_window.h"
 
+#include <commctrl.h>
+#include <shellapi.h>
+
 #include <string>
 
-#include "documents/document_session.h"
 #include "documents/document_title.h"
+#include "platform/window_protocol.h"
 #include "resources/resource.h"
-#include "model/menu_tree.h"
-#include "shell/app_state.h"
 #include "shell/code_view.h"
 #include "shell/command_dispatch.h"
-#include "shell/main_window_controls.h"
-#include "shell/status_hints.h"
-#include "shell/tree_control.h"
-#include "shell/document_commands.h"
-#include "shell/document_host.h"
+#include "shell/program.h"
 #include "shell/recent_menu.h"
+#include "shell/tree_control.h"
+#include "shell/window_helpers.h"
 
 namespace tessary {
-
-AppState gApp;
-
 namespace {
 
 // A move or resize never makes the window smaller than 500 x 450.
@@ -38,75 +34,14 @@ void enforceMinimumSize(WINDOWPOS* pos) {
     }
 }
 
-LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_WINDOWPOSCHANGING:
-            enforceMinimumSize(reinterpret_cast<WINDOWPOS*>(lParam));
-            return 0;
-        case WM_CREATE:
-        case WM_USER + 2:
-            loadRecentMenu(GetMenu(window));
-            return 0;
-        case WM_CLOSE:
-            documentSession().confirmExit();
-            return 0;
-        case WM_DESTROY:
-            releaseRecentMenu(GetMenu(window));
-            documentSession().confirmExit();
-            return 0;
-        case WM_USER + 4:
-            SetForegroundWindow(window);
-            BringWindowToTop(window);
-            return 0;
-        case WM_SIZE:
-            layoutMainWindow(window);
-            return 0;
-        case WM_NOTIFY:
-            return onMainWindowNotify(window, reinterpret_cast<NMHDR*>(lParam));
-        case WM_COMMAND:
-            dispatchCommand(window, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-            return 0;
-        case WM_MENUSELECT:
-            showCommandHint(LOWORD(wParam), HIWORD(wParam));
-            return 0;
-        case WM_MOUSEMOVE:
-        case WM_NCMOUSEMOVE:
-            clearStatusHint();
-            return 0;
-        case WM_DROPFILES:
-            onDroppedFiles(window, reinterpret_cast<HDROP>(wParam));
-            return 0;
-        case WM_NCMOUSELEAVE:
-        case WM_MOUSELEAVE:
-            return 0;
-        default:
-            return DefWindowProcA(window, message, wParam, lParam);
-    }
-}
-
-// The document's MenuTree lives as long as the program; each main window's tree
-// control mirrors it.
-void attachDocumentTree() {
-    static MenuTree documentTree;
-    gApp.tree = &documentTree;
-    delete gApp.treeMirror;
-    gApp.treeMirror = nullptr;
-    documentTree.clearTree();
-    if (gApp.treeControl) {
-        gApp.treeMirror = new TreeViewMirror(gApp.treeControl, documentTree);
-    }
-}
-
-}  // namespace
-
-bool registerMainWindowClass(HINSTANCE instance) {
+bool registerMainWindowClass(HINSTANCE instance, WNDPROC proc) {
     WNDCLASSEXA existing = {sizeof existing};
     if (GetClassInfoExA(instance, kMainWindowClass, &existing)) {
         return true;
     }
     WNDCLASSEXA wc = {sizeof wc};
     wc.style = CS_OWNDC;
-    wc.lpfnWndProc = mainWindowProc;
+    wc.lpfnWndProc = proc;
     wc.hInstance = instance;
     wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_TESSARY));
     wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TESSARY), IMAGE_ICON,
@@ -118,55 +53,218 @@ bool registerMainWindowClass(HINSTANCE instance) {
     return RegisterClassExA(&wc) != 0;
 }
 
-void centerWindow(HWND window, HWND over) {
-    RECT own;
-    RECT other;
-    GetWindowRect(window, &own);
-    if (over) {
-        GetWindowRect(over, &other);
-    } else {
-        GetWindowRect(GetDesktopWindow(), &other);
+// Editing a caption in place: the application menu and local captions refuse;
+// while the edit box is open Delete and Enter belong to it.
+LRESULT beginCaptionEdit(MainWindow& window, const TVITEMA& item) {
+    const NodeHandle node = window.mirror().nodeOf(item.hItem);
+    MenuTree& tree = window.tree();
+    if (!captionEditAllowed(tree.getKind(node), tree.getUseLocalCaption(node) != 0)) {
+        return TRUE;
     }
-    int width = own.right - own.left;
-    int height = own.bottom - own.top;
-    int x = other.left + ((other.right - other.left) - width) / 2;
-    int y = other.top + ((other.bottom - other.top) - height) / 2;
-    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    window.treeKeysActive = false;
+    return FALSE;
 }
 
-void refreshTitle() {
-    documentState().updateTitle();
+void endCaptionEdit(MainWindow& window, const TVITEMA& item) {
+    window.treeKeysActive = true;
+    const NodeHandle node = window.mirror().nodeOf(item.hItem);
+    if (item.pszText && node != kNoNode) {
+        // The typed text becomes the caption as it stands; the control shows the
+        // model's caption through the mirror.
+        window.tree().setCaption(node, item.pszText);
+        window.document().setModified(true);
+    }
 }
 
-HWND createMainWindow(HINSTANCE instance, bool show, bool setUntitled) {
-    if (!registerMainWindowClass(instance)) {
+LRESULT onNotify(MainWindow& window, NMHDR* header) {
+    if (!header) {
+        return 0;
+    }
+    if (header->hwndFrom == window.controls().tabControl && header->code == TCN_SELCHANGE) {
+        applyCurrentTab(window);
+        return 0;
+    }
+    if (header->code == TTN_NEEDTEXTA) {
+        // Toolbar tooltips stay empty; their hint goes to the status line.
+        showCommandHint(window, static_cast<UINT>(header->idFrom), 0);
+        reinterpret_cast<NMTTDISPINFOA*>(header)->szText[0] = '\0';
+        return 0;
+    }
+    if (header->hwndFrom != window.controls().tree) {
+        return 0;
+    }
+    auto* info = reinterpret_cast<NMTREEVIEWA*>(header);
+    switch (header->code) {
+        case TVN_SELCHANGEDA:
+            window.mirror().onSelectionChanged(*info);
+            applyCommandEnabling(window);
+            return 0;
+        case TVN_ITEMEXPANDEDA:
+            window.mirror().onItemExpanded(*info);
+            return 0;
+        case TVN_BEGINLABELEDITA:
+            return beginCaptionEdit(window, reinterpret_cast<NMTVDISPINFOA*>(header)->item);
+        case TVN_ENDLABELEDITA:
+            endCaptionEdit(window, reinterpret_cast<NMTVDISPINFOA*>(header)->item);
+            return FALSE;
+        default:
+            return 0;
+    }
+}
+
+// The first dropped file opens here when nothing is unsaved; every other file
+// opens in a copy of its own.
+void onDroppedFiles(MainWindow& window, HDROP drop) {
+    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        char path[MAX_PATH] = {};
+        if (!DragQueryFileA(drop, i, path, sizeof path)) {
+            continue;
+        }
+        if (i == 0 && !window.document().modified) {
+            const std::string_view full(path);
+            window.session().requestOpenNamed(folderOf(full), fileNameOf(full));
+        } else {
+            window.program().launchCopy(0, path);
+        }
+    }
+    DragFinish(drop);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Program& program)
+    : program_(program), host_(*this), session_(document_, host_, program.files, program.settings) {
+    document_.titleSink = [this](const std::string& title) {
+        if (window_) {
+            SetWindowTextA(window_, title.c_str());
+        }
+    };
+}
+
+MainWindow::~MainWindow() {
+    if (program_.mainWindow == window_) {
+        program_.mainWindow = nullptr;
+    }
+}
+
+MainWindow* MainWindow::create(Program& program, bool show, bool setUntitled) {
+    if (!registerMainWindowClass(program.instance, windowProc)) {
         return nullptr;
     }
-    HWND window = CreateWindowExA(WS_EX_ACCEPTFILES, kMainWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0,
-                                  kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
+    auto* self = new MainWindow(program);
+    // The object is kept with the window from WM_NCCREATE on and goes with it.
+    HWND window = CreateWindowExA(WS_EX_ACCEPTFILES, kMainWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0, kMainWindowWidth,
+                                  kMainWindowHeight, nullptr, nullptr, program.instance, self);
     if (!window) {
+        delete self;
         return nullptr;
     }
-    gApp.mainWindow = window;
+    program.mainWindow = window;
     centerWindow(window, nullptr);
-    createMainWindowControls(window, instance);
-    attachDocumentTree();
-    layoutMainWindow(window);
-    HMENU contextMenus = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_TREE_CONTEXT_MENU));
-    gApp.contextMenu = contextMenus ? GetSubMenu(contextMenus, 0) : nullptr;
-    setCommandEnabling(applyCommandEnabling);
-    applyCommandEnabling();
+    self->createControls();
+    self->mirror_ = std::make_unique<TreeViewMirror>(self->controls_.tree, self->tree_);
+    self->layout();
+    self->contextMenus_ = LoadMenuA(program.instance, MAKEINTRESOURCEA(IDR_TREE_CONTEXT_MENU));
+    self->controls_.contextMenu = self->contextMenus_ ? GetSubMenu(self->contextMenus_, 0) : nullptr;
+    applyCommandEnabling(*self);
     if (setUntitled) {
-        documentState().documentName = kUntitledName;
+        self->document_.documentName = kUntitledName;
     }
-    refreshTitle();
+    self->document_.updateTitle();
     if (show) {
         ShowWindow(window, SW_SHOW);
         SetForegroundWindow(window);
         BringWindowToTop(window);
         UpdateWindow(window);
     }
-    return window;
+    return self;
+}
+
+MainWindow* MainWindow::from(HWND window) {
+    HWND root = window ? GetAncestor(window, GA_ROOT) : nullptr;
+    char name[32] = {};
+    if (!root || !GetClassNameA(root, name, sizeof name) || lstrcmpA(name, kMainWindowClass) != 0) {
+        return nullptr;
+    }
+    return reinterpret_cast<MainWindow*>(GetWindowLongPtrA(root, GWLP_USERDATA));
+}
+
+EditorTab MainWindow::currentTab() const {
+    if (controls_.tabControl && SendMessageA(controls_.tabControl, TCM_GETCURSEL, 0, 0) == 1) {
+        return EditorTab::MenuCode;
+    }
+    return EditorTab::MenuTree;
+}
+
+LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+        delete self;
+        return result;
+    }
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_WINDOWPOSCHANGING:
+            enforceMinimumSize(reinterpret_cast<WINDOWPOS*>(lParam));
+            return 0;
+        case WM_CREATE:
+        case kRecentListChangedMessage:
+            loadRecentMenu(GetMenu(window_), program_.settings);
+            return 0;
+        case WM_CLOSE:
+            session_.confirmExit();
+            return 0;
+        case WM_DESTROY:
+            releaseRecentMenu(GetMenu(window_));
+            if (contextMenus_) {
+                DestroyMenu(contextMenus_);
+                contextMenus_ = nullptr;
+                controls_.contextMenu = nullptr;
+            }
+            session_.confirmExit();
+            return 0;
+        case kBringToTopMessage:
+            SetForegroundWindow(window_);
+            BringWindowToTop(window_);
+            return 0;
+        case WM_SIZE:
+            layout();
+            return 0;
+        case WM_NOTIFY:
+            return onNotify(*this, reinterpret_cast<NMHDR*>(lParam));
+        case WM_COMMAND:
+            dispatchCommand(*this, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_MENUSELECT:
+            showCommandHint(*this, LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_MOUSEMOVE:
+        case WM_NCMOUSEMOVE:
+            clearStatusHint(*this);
+            return 0;
+        case WM_DROPFILES:
+            onDroppedFiles(*this, reinterpret_cast<HDROP>(wParam));
+            return 0;
+        case WM_NCMOUSELEAVE:
+        case WM_MOUSELEAVE:
+            return 0;
+        default:
+            return DefWindowProcA(window_, message, wParam, lParam);
+    }
 }
 
 }  // namespace tessary

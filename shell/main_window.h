@@ -1,25 +1,92 @@
-// The main window of class "VarnexMain".
+// The main window of class "VarnexMain": one object per window, kept with its
+// HWND, owning the window's controls, its document (state, session, host), the
+// MenuTree its tree control mirrors, and the tree's editing state.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
+
+#include "documents/document_session.h"
+#include "documents/document_state.h"
+#include "editor/command_enabling.h"
+#include "model/menu_tree.h"
+#include "shell/document_host.h"
+
 namespace tessary {
 
-constexpr const char* kMainWindowClass = "VarnexMain";
+struct Program;
+class TreeViewMirror;
+
 constexpr int kMainWindowWidth = 500;
 constexpr int kMainWindowHeight = 450;
+constexpr int kSideButtonCount = 9;
 
-bool registerMainWindowClass(HINSTANCE instance);
+// The child controls, in creation order.
+struct MainWindowControls {
+    HWND statusBar = nullptr;
+    HWND toolbar = nullptr;
+    HWND tabControl = nullptr;
+    HWND topLine = nullptr;
+    HWND buttonLine = nullptr;
+    HWND tree = nullptr;
+    HWND codeEdit = nullptr;
+    // By position down the right edge: Add Menu ... Copy Code.
+    HWND sideButtons[kSideButtonCount] = {};
+    // The tree's context menu: the first submenu of its menu resource.
+    HMENU contextMenu = nullptr;
+};
 
-// Creates the main window (registering its class when needed), centred on the
-// desktop. Returns null on failure.
-HWND createMainWindow(HINSTANCE instance, bool show, bool setUntitled);
+class MainWindow {
+public:
+    // Creates a main window (registering its class when needed) centred on the
+    // desktop; shown and brought to the top when asked, and named "Untitled
+    // Menu Project" when asked. It becomes the program's main window. Null when
+    // the window cannot be made. The object lives until its window is destroyed.
+    static MainWindow* create(Program& program, bool show, bool setUntitled);
+    // The object of a main window, or of the main window a child control or
+    // menu of it belongs to; null for any other window.
+    static MainWindow* from(HWND window);
 
-// Moves a window so that its centre lies on the centre of another window (the
-// desktop when none is given); size and z-order stay.
-void centerWindow(HWND window, HWND over);
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
 
-// Sets the main window's title from the document state.
-void refreshTitle();
+    HWND hwnd() const { return window_; }
+    Program& program() { return program_; }
+    const MainWindowControls& controls() const { return controls_; }
+    MenuTree& tree() { return tree_; }
+    TreeViewMirror& mirror() { return *mirror_; }
+    DocumentState& document() { return document_; }
+    DocumentSession& session() { return session_; }
+
+    // The tab shown: the tab control's selection.
+    EditorTab currentTab() const;
+    // The side button that carries a command, or null.
+    HWND sideButton(UINT commandId) const;
+
+    // Accelerator table 221 (Delete, Enter) applies only while the tree tab is
+    // shown and no caption is being edited.
+    bool treeKeysActive = true;
+    // The node that the tree's Cut or Copy remembered; a stale handle means none.
+    NodeHandle clipNode = kNoNode;
+
+private:
+    explicit MainWindow(Program& program);
+    ~MainWindow();
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls();
+    void layout();
+
+    Program& program_;
+    HWND window_ = nullptr;
+    MainWindowControls controls_;
+    HMENU contextMenus_ = nullptr;  // the loaded menu resource holding the context menu
+    MenuTree tree_;
+    std::unique_ptr<TreeViewMirror> mirror_;
+    DocumentState document_;
+    ShellDocumentHost host_;
+    DocumentSession session_;
+};
 
 }  // namespace tessary

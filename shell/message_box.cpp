@@ -1,18 +1,21 @@
 #include "shell/message_box.h"
 
 #include <cstdio>
-#include <cstring>
 #include <vector>
-
-#include "shell/app_state.h"
 
 namespace tessary {
 
 std::string loadString(UINT stringId) {
     char buffer[1024] = {};
-    int length = LoadStringA(gApp.instance ? gApp.instance : GetModuleHandleA(nullptr), stringId, buffer,
-                             sizeof buffer);
+    const int length = LoadStringA(GetModuleHandleA(nullptr), stringId, buffer, sizeof buffer);
     return std::string(buffer, length > 0 ? length : 0);
+}
+
+std::string formatString(UINT stringId, const std::string& first, const std::string& second) {
+    const std::string format = loadString(stringId);
+    std::vector<char> text(format.size() + first.size() + second.size() + 1);
+    std::snprintf(text.data(), text.size(), format.c_str(), first.c_str(), second.c_str());
+    return text.data();
 }
 
 int showMessage(HWND owner, const char* text, UINT flags) {
@@ -24,17 +27,14 @@ int showStringMessage(HWND owner, UINT stringId, UINT flags) {
 }
 
 int showStringMessageInt(HWND owner, UINT stringId, int value, UINT flags) {
-    std::string format = loadString(stringId);
+    const std::string format = loadString(stringId);
     std::vector<char> text(format.size() + 32);
     std::snprintf(text.data(), text.size(), format.c_str(), value);
     return showMessage(owner, text.data(), flags);
 }
 
 int showStringMessageText(HWND owner, UINT stringId, const char* value, UINT flags) {
-    std::string format = loadString(stringId);
-    std::vector<char> text(format.size() + std::strlen(value) + 1);
-    std::snprintf(text.data(), text.size(), format.c_str(), value);
-    return showMessage(owner, text.data(), flags);
+    return showMessage(owner, formatString(stringId, value).c_str(), flags);
 }
 
 }  // namespace tessary

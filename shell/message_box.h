@@ -16,7 +16,9 @@ int showStringMessage(HWND owner, UINT stringId, UINT flags);
 int showStringMessageInt(HWND owner, UINT stringId, int value, UINT flags);
 int showStringMessageText(HWND owner, UINT stringId, const char* value, UINT flags);
 
-// A string-table text, empty when the id has none.
+// A string-table text of the program, empty when the id has none.
 std::string loadString(UINT stringId);
+// A string-table text with up to two "%s" filled in.
+std::string formatString(UINT stringId, const std::string& first, const std::string& second = {});
 
 }  // namespace tessary

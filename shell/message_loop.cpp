@@ -1,27 +1,27 @@
 #include "shell/message_loop.h"
 
-#include "shell/app_state.h"
+#include "shell/main_window.h"
+#include "shell/program.h"
 
 namespace tessary {
 
-bool translateEditorAccelerators(MSG& msg) {
-    if (gApp.mainWindow && gApp.accelMain && TranslateAcceleratorA(gApp.mainWindow, gApp.accelMain, &msg)) {
+bool translateEditorAccelerators(Program& program, MSG& msg) {
+    HWND main = program.mainWindow;
+    if (main && program.mainKeys && TranslateAcceleratorA(main, program.mainKeys, &msg)) {
         return true;
     }
-    if (gApp.mainWindow && gApp.treeKeysActive && gApp.accelTree &&
-        TranslateAcceleratorA(gApp.mainWindow, gApp.accelTree, &msg)) {
+    MainWindow* window = MainWindow::from(main);
+    if (window && window->treeKeysActive && program.treeKeys && TranslateAcceleratorA(main, program.treeKeys, &msg)) {
         return true;
     }
-    if (gApp.wizardFrame && gApp.accelMain && TranslateAcceleratorA(gApp.wizardFrame, gApp.accelMain, &msg)) {
-        return true;
-    }
-    return false;
+    return program.wizardFrame && program.mainKeys &&
+           TranslateAcceleratorA(program.wizardFrame, program.mainKeys, &msg);
 }
 
-int runMessageLoop() {
+int runMessageLoop(Program& program) {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (!translateEditorAccelerators(msg)) {
+        if (!translateEditorAccelerators(program, msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }

@@ -4,11 +4,14 @@
 
 namespace tessary {
 
-// Offers one message to the accelerator tables in the editor's order; true
-// when a table translated it.
-bool translateEditorAccelerators(MSG& msg);
+struct Program;
+
+// Offers one message to the accelerator tables in the editor's order: table
+// 220 for the main window, table 221 while the tree has the keys, table 220
+// for the wizard's frame. True when a table translated it.
+bool translateEditorAccelerators(Program& program, MSG& msg);
 
 // Runs until the quit message; returns its parameter as the exit code.
-int runMessageLoop();
+int runMessageLoop(Program& program);
 
 }  // namespace tessary

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "documents/recent_files.h"
+#include "documents/settings_store.h"
 #include "resources/resource.h"
-#include "shell/document_host.h"
 
 namespace tessary {
 
@@ -50,13 +50,13 @@ void removeItems(HMENU submenu) {
 
 }  // namespace
 
-void loadRecentMenu(HMENU mainMenu) {
+void loadRecentMenu(HMENU mainMenu, SettingsStore& settings) {
     HMENU submenu = recentSubmenu(mainMenu, true);
     if (!submenu) {
         return;
     }
     HMENU file = GetSubMenu(mainMenu, kFileMenuPosition);
-    std::vector<std::string> entries = readRecentFiles(settingsStore());
+    std::vector<std::string> entries = readRecentFiles(settings);
     removeItems(submenu);
     EnableMenuItem(file, kOpenRecentPosition, MF_BYPOSITION | (entries.empty() ? MF_GRAYED : MF_ENABLED));
     for (size_t i = 0; i < entries.size(); ++i) {

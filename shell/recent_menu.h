@@ -1,5 +1,5 @@
 // The Open Recent submenu of the File menu (position 4): one item per entry of
-// the recent-file list, "&1 Orders.tsmn" and so on, commands 32817 to 32820,
+// the recent-file list, "&1 Orders.tsmn" and so on, commands ID_FILE_RECENT_FIRST to _LAST,
 // each holding its full path.
 #pragma once
 
@@ -9,10 +9,12 @@
 
 namespace tessary {
 
+class SettingsStore;
+
 // Rebuilds the submenu from the stored list: enabled with one item per entry,
 // or grayed and empty when the list is empty. Runs when the main window is
-// created and on every recent-list broadcast (WM_USER+2).
-void loadRecentMenu(HMENU mainMenu);
+// created and on every recent-list broadcast (kRecentListChangedMessage).
+void loadRecentMenu(HMENU mainMenu, SettingsStore& settings);
 
 // The full path held by an Open Recent item; empty when there is none.
 std::string recentMenuPath(HMENU mainMenu, UINT commandId);

@@ -1,26 +1,26 @@
 #include "shell/startup.h"
 
 #include "documents/command_line.h"
-#include "documents/document_session.h"
 #include "platform/file_types.h"
 #include "platform/program_instance.h"
-#include "shell/document_host.h"
+#include "shell/main_window.h"
+#include "shell/program.h"
 
 namespace tessary {
 
-bool wizardOpensOnStart(const char* commandLine) {
-    return wizardOpensAtStart(commandLine ? commandLine : "", readWizardSetting(settingsStore()));
+bool wizardOpensOnStart(Program& program, const char* commandLine) {
+    return wizardOpensAtStart(commandLine ? commandLine : "", readWizardSetting(program.settings));
 }
 
 void registerProgramFileTypes() {
-    std::string program = ownProgramPath();
+    const std::string program = ownProgramPath();
     if (!program.empty()) {
         registerFileTypes(program);
     }
 }
 
-void applyStartupCommandLine(const char* commandLine) {
-    documentSession().applyCommandLine(commandLine ? commandLine : "");
+void applyStartupCommandLine(MainWindow& window, const char* commandLine) {
+    window.session().applyCommandLine(commandLine ? commandLine : "");
 }
 
 }  // namespace tessary

@@ -4,15 +4,18 @@
 
 namespace tessary {
 
+class MainWindow;
+struct Program;
+
 // The wizard opens for an empty command line when the "Wizard" setting is on
 // (or missing), always for exactly "-wizard", never otherwise.
-bool wizardOpensOnStart(const char* commandLine);
+bool wizardOpensOnStart(Program& program, const char* commandLine);
 
 // Writes the file association for this program file; silent on failure.
 void registerProgramFileTypes();
 
 // Applies the command line (switches or a document path) to the main window's
 // document and refreshes its title.
-void applyStartupCommandLine(const char* commandLine);
+void applyStartupCommandLine(MainWindow& window, const char* commandLine);
 
 }  // namespace tessary

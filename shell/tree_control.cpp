@@ -5,14 +5,15 @@
 #include <utility>
 #include <vector>
 
+#include "platform/window_protocol.h"
 #include "resources/resource.h"
-#include "shell/app_state.h"
+#include "shell/main_window.h"
 
 namespace tessary {
 namespace {
 
 // Image index = NodeKind.
-constexpr int kKindIcons[kNodeKindCount] = {IDI_APP_MENU,   IDI_MENU,     IDI_SCRIPT_ITEM,    IDI_FM_ITEM,
+constexpr int kKindIcons[kNodeKindCount] = {IDI_APP_MENU,  IDI_MENU,     IDI_SCRIPT_ITEM,    IDI_FM_ITEM,
                                             IDI_SEPARATOR, IDI_MAC_QUIT, IDI_MAC_PREFERENCES};
 
 class ApplyingGuard {
@@ -36,26 +37,23 @@ HIMAGELIST createKindImages(HINSTANCE instance) {
     return images;
 }
 
-NodeHandle hitNode(HWND tree, POINT client, UINT* flags) {
+NodeHandle hitNode(MainWindow& window, POINT client, UINT* flags) {
     TVHITTESTINFO hit = {};
     hit.pt = client;
-    SendMessageA(tree, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-    if (flags) {
-        *flags = hit.flags;
-    }
-    if (!hit.hItem || !gApp.treeMirror) {
-        return kNoNode;
-    }
-    return gApp.treeMirror->nodeOf(hit.hItem);
+    SendMessageA(window.controls().tree, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    *flags = hit.flags;
+    return hit.hItem ? window.mirror().nodeOf(hit.hItem) : kNoNode;
 }
 
-void clearSelection() {
-    if (gApp.treeMirror) {
-        gApp.treeMirror->tree().selectNode(kNoNode);
-    }
+POINT clientPoint(LPARAM lParam) {
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
 LRESULT CALLBACK treeControlProc(HWND tree, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    MainWindow* window = MainWindow::from(tree);
+    if (!window) {
+        return DefSubclassProc(tree, message, wParam, lParam);
+    }
     switch (message) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP: {
@@ -63,22 +61,20 @@ LRESULT CALLBACK treeControlProc(HWND tree, UINT message, WPARAM wParam, LPARAM 
                 BringWindowToTop(tree);
                 InvalidateRect(tree, nullptr, TRUE);
             }
-            POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
             UINT flags = 0;
-            NodeHandle node = hitNode(tree, point, &flags);
+            const NodeHandle node = hitNode(*window, clientPoint(lParam), &flags);
             // A click beside the nodes, or right of a caption, selects nothing.
             if (node == kNoNode || (flags & TVHT_ONITEMRIGHT)) {
-                clearSelection();
+                window->tree().selectNode(kNoNode);
             }
             break;
         }
         case WM_LBUTTONDBLCLK: {
-            POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
             UINT flags = 0;
-            NodeHandle node = hitNode(tree, point, &flags);
+            const NodeHandle node = hitNode(*window, clientPoint(lParam), &flags);
             if (node != kNoNode && (flags & (TVHT_ONITEMICON | TVHT_ONITEMLABEL))) {
-                gApp.treeMirror->tree().selectNode(node);
-                PostMessageA(gApp.mainWindow, WM_COMMAND, MAKEWPARAM(ID_MENU_PROPERTIES, 0), 0);
+                window->tree().selectNode(node);
+                PostMessageA(window->hwnd(), WM_COMMAND, MAKEWPARAM(ID_MENU_PROPERTIES, 0), 0);
                 SendMessageA(tree, TVM_ENDEDITLABELNOW, TRUE, 0);
                 return 0;  // the node neither expands nor collapses
             }
@@ -87,27 +83,23 @@ LRESULT CALLBACK treeControlProc(HWND tree, UINT message, WPARAM wParam, LPARAM 
         case WM_RBUTTONDOWN: {
             POINT cursor;
             GetCursorPos(&cursor);
-            NodeHandle node = gApp.treeMirror ? gApp.treeMirror->tree().nodeAtScreenPoint(cursor.x, cursor.y)
-                                              : kNoNode;
+            const NodeHandle node = window->tree().nodeAtScreenPoint(cursor.x, cursor.y);
             if (node != kNoNode) {
-                gApp.treeMirror->tree().selectNode(node);
-                if (gApp.contextMenu) {
-                    TrackPopupMenu(gApp.contextMenu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0,
-                                   gApp.mainWindow, nullptr);
+                window->tree().selectNode(node);
+                if (HMENU menu = window->controls().contextMenu) {
+                    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window->hwnd(),
+                                   nullptr);
                 }
             }
             return 0;
         }
-        case WM_USER + 3:
+        case kResetTreeViewMessage:
             BringWindowToTop(tree);
             InvalidateRect(tree, nullptr, TRUE);
-            clearSelection();
+            window->tree().selectNode(kNoNode);
             return 0;
         case WM_DROPFILES:
-            if (gApp.mainWindow) {
-                return SendMessageA(gApp.mainWindow, WM_DROPFILES, wParam, lParam);
-            }
-            break;
+            return SendMessageA(window->hwnd(), WM_DROPFILES, wParam, lParam);
         default:
             break;
     }
@@ -119,8 +111,7 @@ LRESULT CALLBACK treeControlProc(HWND tree, UINT message, WPARAM wParam, LPARAM 
 HWND createTreeControl(HWND mainWindow, HINSTANCE instance) {
     HWND tree = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, WC_TREEVIEWA, "Tree",
                                 WS_CHILD | WS_VISIBLE | WS_BORDER | WS_HSCROLL | WS_VSCROLL | WS_TABSTOP |
-                                    TVS_HASBUTTONS | TVS_LINESATROOT | TVS_EDITLABELS | TVS_SHOWSELALWAYS |
-                                    TVS_INFOTIP,
+                                    TVS_HASBUTTONS | TVS_LINESATROOT | TVS_EDITLABELS | TVS_SHOWSELALWAYS | TVS_INFOTIP,
                                 0, 0, 0, 0, mainWindow, nullptr, instance, nullptr);
     if (!tree) {
         return nullptr;
@@ -239,8 +230,7 @@ void TreeViewMirror::applyPendingInserts() {
     for (NodeHandle parent : parents) {
         byDepth.emplace_back(depthOf(parent), parent);
     }
-    std::stable_sort(byDepth.begin(), byDepth.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(byDepth.begin(), byDepth.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
 
     ApplyingGuard guard(applying_);
     std::vector<NodeHandle> children;
@@ -368,7 +358,9 @@ void TreeViewMirror::dropHighlightChanged(NodeHandle node) {
     SendMessageA(control_, TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(itemOf(node)));
 }
 
-void TreeViewMirror::focusRequested() { SetFocus(control_); }
+void TreeViewMirror::focusRequested() {
+    SetFocus(control_);
+}
 
 void TreeViewMirror::batchBegin() {
     batching_ = true;

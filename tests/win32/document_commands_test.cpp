@@ -4,16 +4,12 @@
 
 #include <string>
 
-#include "documents/document_session.h"
-#include "documents/document_state.h"
 #include "documents/recent_files.h"
 #include "model/menu_tree.h"
 #include "resources/resource.h"
-#include "shell/app_state.h"
-#include "shell/document_host.h"
-#include "shell/main_window.h"
 #include "shell/startup.h"
 #include "support/dialog_driver.h"
+#include "support/main_window_fixture.h"
 #include "win32_test_files.h"
 
 namespace tessary {
@@ -27,48 +23,11 @@ const std::string kContextCode = "FM_CONTEXTMENU ( )\r\n{\r\nFM_MENUITEM ( FM_CO
 
 // The main window with the program's document objects over the real registry
 // and files. The registry's company key is removed before and after.
-class DocumentCommandsTest : public ::testing::Test {
+class DocumentCommandsTest : public test::MainWindowFixture {
 protected:
-    void SetUp() override {
-        RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Quorix");
-        gApp.instance = GetModuleHandleA(nullptr);
-        if (!gApp.tree) {
-            gApp.tree = &tree;
-        }
-        DocumentState& state = documentState();
-        state.documentFolder.clear();
-        state.modified = false;
-        state.menuKind = MenuKind::MainMenu;
-        window = createMainWindow(gApp.instance, true, true);
-        ASSERT_NE(window, nullptr);
-    }
-
-    void TearDown() override {
-        documentState().modified = false;
-        for (HWND w : {other, window}) {
-            if (w) {
-                DestroyWindow(w);
-            }
-        }
-        gApp.mainWindow = nullptr;
-        if (gApp.tree == &tree) {
-            gApp.tree = nullptr;
-        }
-        RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Quorix");
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-    }
-
-    std::string title() const { return DialogDriver::windowText(window); }
-
-    void command(UINT id, HWND target = nullptr) {
-        SendMessageA(target ? target : window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    }
-
     // Opens a file the way the command line does, through Open Named Document.
     void openThroughCommandLine(const std::string& path) {
-        applyStartupCommandLine(("\"" + path + "\"").c_str());
+        applyStartupCommandLine(*window, ("\"" + path + "\"").c_str());
         test::pumpPending();
     }
 
@@ -81,7 +40,9 @@ protected:
         for (int i = 0; submenu && i < GetMenuItemCount(submenu); ++i) {
             char item[300] = {};
             GetMenuStringA(submenu, i, item, sizeof item, MF_BYPOSITION);
-            text += std::string(item) + "=" + std::to_string(GetMenuItemID(submenu, i)) + ";";
+            // Each entry carries the command of its position.
+            const bool ownCommand = GetMenuItemID(submenu, i) == static_cast<UINT>(ID_FILE_RECENT_FIRST + i);
+            text += std::string(item) + (ownCommand ? ";" : "(wrong command);");
         }
         return text;
     }
@@ -90,10 +51,6 @@ protected:
         MSG msg;
         return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
     }
-
-    MenuTree tree;
-    HWND window = nullptr;
-    HWND other = nullptr;
 };
 
 TEST_F(DocumentCommandsTest, ContextMenuInATsmbFileOpensAsAContextMenu) {
@@ -104,11 +61,10 @@ TEST_F(DocumentCommandsTest, ContextMenuInATsmbFileOpensAsAContextMenu) {
     openThroughCommandLine(path);
 
     EXPECT_EQ(title(), "Tessary - Ctx.tsmb  (Context Menu)");
-    EXPECT_EQ(documentState().documentFolder, folder.path());
-    EXPECT_EQ(gApp.tree->nodeCount(), 1u);
-    EXPECT_EQ(readRecentFiles(settingsStore()), std::vector<std::string>{path});
-    ASSERT_TRUE(pumpUntil([&] { return recentItems(window) == "enabled:&1 Ctx.tsmb=32817;"; }))
-        << recentItems(window);
+    EXPECT_EQ(document().documentFolder, folder.path());
+    EXPECT_EQ(tree().nodeCount(), 1u);
+    EXPECT_EQ(readRecentFiles(program.settings), std::vector<std::string>{path});
+    ASSERT_TRUE(pumpUntil([&] { return recentItems(hwnd()) == "enabled:&1 Ctx.tsmb;"; })) << recentItems(hwnd());
 }
 
 TEST_F(DocumentCommandsTest, FilesThatCannotBeOpenedAreReportedAndChangeNothing) {
@@ -143,7 +99,7 @@ TEST_F(DocumentCommandsTest, FilesThatCannotBeOpenedAreReportedAndChangeNothing)
             EXPECT_EQ(caption, "Quorix Tessary");
         }
         EXPECT_EQ(title(), "Tessary - Good.tsmn  (Context Menu)") << c.name;
-        EXPECT_EQ(gApp.tree->nodeCount(), 1u) << c.name;
+        EXPECT_EQ(tree().nodeCount(), 1u) << c.name;
     }
 }
 
@@ -152,8 +108,8 @@ TEST_F(DocumentCommandsTest, SavingToAReadOnlyFileIsReportedAndKeepsTheChanges) 
     std::string path = folder.file("Orders.tsmn");
     ASSERT_TRUE(ScratchFolder::write(path, kContextCode));
     openThroughCommandLine(path);
-    gApp.tree->deleteSubtree(gApp.tree->firstTopLevel());
-    documentState().setModified(true);
+    tree().deleteSubtree(tree().firstTopLevel());
+    document().setModified(true);
     ASSERT_EQ(title(), "Tessary - Orders.tsmn* (Context Menu)");
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
 
@@ -166,31 +122,30 @@ TEST_F(DocumentCommandsTest, SavingToAReadOnlyFileIsReportedAndKeepsTheChanges) 
         EXPECT_EQ(text.find("Can not save file \"" + path + "\" - "), 0u) << text;
         EXPECT_NE(text.find("The file was not changed."), std::string::npos) << text;
     }
-    EXPECT_TRUE(documentState().modified);
+    EXPECT_TRUE(document().modified);
     EXPECT_EQ(title(), "Tessary - Orders.tsmn* (Context Menu)");
     EXPECT_EQ(ScratchFolder::read(path), kContextCode);
 
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     command(ID_FILE_SAVE);
-    EXPECT_FALSE(documentState().modified);
+    EXPECT_FALSE(document().modified);
     EXPECT_EQ(title(), "Tessary - Orders.tsmn  (Context Menu)");
     EXPECT_EQ(ScratchFolder::read(path), "FM_CONTEXTMENU ( )\r\n{\r\n}\r\n");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"Orders.tsmn"});
 }
 
 TEST_F(DocumentCommandsTest, RecentListIsSharedByEveryMainWindow) {
-    other = createMainWindow(gApp.instance, false, true);
-    ASSERT_NE(other, nullptr);
-    EXPECT_EQ(recentItems(window), "grayed:");
+    HWND other = otherWindow(false).hwnd();
+    EXPECT_EQ(recentItems(hwnd()), "grayed:");
     EXPECT_EQ(recentItems(other), "grayed:");
 
     ScratchFolder folder;
     for (const char* name : {"A.tsmn", "B.tsmn", "C.tsmn", "D.tsmn", "E.tsmn"}) {
-        documentSession().addRecentFile(folder.file(name));
+        window->session().addRecentFile(folder.file(name));
     }
-    const std::string full = "enabled:&1 E.tsmn=32817;&2 D.tsmn=32818;&3 C.tsmn=32819;&4 B.tsmn=32820;";
-    EXPECT_TRUE(pumpUntil([&] { return recentItems(window) == full && recentItems(other) == full; }))
-        << recentItems(window) << " / " << recentItems(other);
+    const std::string full = "enabled:&1 E.tsmn;&2 D.tsmn;&3 C.tsmn;&4 B.tsmn;";
+    EXPECT_TRUE(pumpUntil([&] { return recentItems(hwnd()) == full && recentItems(other) == full; }))
+        << recentItems(hwnd()) << " / " << recentItems(other);
 
     // D's file does not exist: choosing it in one window reports it and drops it everywhere.
     DialogDriver driver;
@@ -198,26 +153,25 @@ TEST_F(DocumentCommandsTest, RecentListIsSharedByEveryMainWindow) {
     driver.answerMessageBox(IDOK, &text);
     command(ID_FILE_RECENT_FIRST + 1, other);
     EXPECT_EQ(text, "Can not open file \"" + folder.file("D.tsmn") + "\" - file does not exist!");
-    const std::string three = "enabled:&1 E.tsmn=32817;&2 C.tsmn=32818;&3 B.tsmn=32819;";
-    EXPECT_TRUE(pumpUntil([&] { return recentItems(window) == three && recentItems(other) == three; }))
-        << recentItems(window) << " / " << recentItems(other);
+    const std::string three = "enabled:&1 E.tsmn;&2 C.tsmn;&3 B.tsmn;";
+    EXPECT_TRUE(pumpUntil([&] { return recentItems(hwnd()) == three && recentItems(other) == three; }))
+        << recentItems(hwnd()) << " / " << recentItems(other);
 
-    // An entry whose file exists opens in this copy's main window (the last one made).
-    ASSERT_EQ(gApp.mainWindow, other);
+    // An entry whose file exists opens in the window whose menu it was chosen from.
     ASSERT_TRUE(ScratchFolder::write(folder.file("C.tsmn"), kContextCode));
     command(ID_FILE_RECENT_FIRST + 1, other);
     EXPECT_TRUE(pumpUntil([&] { return DialogDriver::windowText(other) == "Tessary - C.tsmn  (Context Menu)"; }))
         << DialogDriver::windowText(other);
-    const std::string moved = "enabled:&1 C.tsmn=32817;&2 E.tsmn=32818;&3 B.tsmn=32819;";
-    EXPECT_TRUE(pumpUntil([&] { return recentItems(window) == moved && recentItems(other) == moved; }));
+    const std::string moved = "enabled:&1 C.tsmn;&2 E.tsmn;&3 B.tsmn;";
+    EXPECT_TRUE(pumpUntil([&] { return recentItems(hwnd()) == moved && recentItems(other) == moved; }));
 }
 
 TEST_F(DocumentCommandsTest, ExitAsksToSaveUnsavedChanges) {
     EXPECT_FALSE(hasQuit());
-    SendMessageA(window, WM_CLOSE, 0, 0);
+    SendMessageA(hwnd(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(hasQuit());
 
-    documentState().setModified(true);
+    document().setModified(true);
     struct Case {
         int button;
         bool quits;
@@ -229,14 +183,14 @@ TEST_F(DocumentCommandsTest, ExitAsksToSaveUnsavedChanges) {
         command(ID_FILE_EXIT);
         EXPECT_EQ(text, "Save changes to Untitled Menu Project?");
         EXPECT_EQ(hasQuit(), c.quits) << c.button;
-        EXPECT_TRUE(IsWindow(window));
+        EXPECT_TRUE(IsWindow(hwnd()));
     }
 }
 
 TEST_F(DocumentCommandsTest, SaveOfANewDocumentAsksForTheFileInTheCommonDialog) {
     ScratchFolder folder;
     command(ID_FILE_NEW_CONTEXT);
-    documentState().setModified(true);
+    document().setModified(true);
     DialogDriver driver;
     std::string dialogTitle;
     std::string proposed;
@@ -255,7 +209,7 @@ TEST_F(DocumentCommandsTest, SaveOfANewDocumentAsksForTheFileInTheCommonDialog) 
     // The default extension follows the kind.
     EXPECT_EQ(ScratchFolder::read(folder.file("Picked.tsmn")), "FM_CONTEXTMENU ( )\r\n{\r\n}\r\n");
     EXPECT_EQ(title(), "Tessary - Picked.tsmn  (Context Menu)");
-    EXPECT_EQ(documentState().documentFolder, folder.path());
+    EXPECT_EQ(document().documentFolder, folder.path());
 }
 
 }  // namespace

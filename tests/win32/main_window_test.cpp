@@ -6,34 +6,16 @@
 #include <vector>
 
 #include "resources/resource.h"
-#include "shell/app_state.h"
-#include "shell/main_window.h"
 #include "shell/message_box.h"
 #include "support/dialog_driver.h"
+#include "support/main_window_fixture.h"
 
 namespace tessary {
 namespace {
 
 using test::DialogDriver;
 
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        gApp.instance = GetModuleHandleA(nullptr);
-        window = createMainWindow(gApp.instance, true, true);
-        ASSERT_NE(window, nullptr);
-    }
-    void TearDown() override {
-        if (window) {
-            DestroyWindow(window);
-        }
-        gApp.mainWindow = nullptr;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-    }
-    HWND window = nullptr;
-};
+using MainWindowTest = test::MainWindowFixture;
 
 std::string menuText(HMENU menu, UINT position) {
     char text[256] = {};
@@ -43,19 +25,19 @@ std::string menuText(HMENU menu, UINT position) {
 
 TEST_F(MainWindowTest, HasItsClassTitleAndSize) {
     char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
+    GetClassNameA(hwnd(), className, sizeof className);
     EXPECT_STREQ(className, "VarnexMain");
-    EXPECT_EQ(DialogDriver::windowText(window), "Tessary - Untitled Menu Project  (Main Menu)");
+    EXPECT_EQ(title(), "Tessary - Untitled Menu Project  (Main Menu)");
 
     RECT rect;
-    GetWindowRect(window, &rect);
+    GetWindowRect(hwnd(), &rect);
     EXPECT_EQ(rect.right - rect.left, 500);
     EXPECT_EQ(rect.bottom - rect.top, 450);
-    EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    EXPECT_TRUE(GetWindowLongA(hwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 }
 
 TEST_F(MainWindowTest, MenuBarHoldsTheFourMenusWithTheirCommands) {
-    HMENU bar = GetMenu(window);
+    HMENU bar = GetMenu(hwnd());
     ASSERT_NE(bar, nullptr);
     ASSERT_EQ(GetMenuItemCount(bar), 4);
     EXPECT_EQ(menuText(bar, 0), "&File");
@@ -89,14 +71,14 @@ TEST_F(MainWindowTest, MenuBarHoldsTheFourMenusWithTheirCommands) {
 }
 
 TEST_F(MainWindowTest, CannotBeMadeSmallerThanItsMinimum) {
-    SetWindowPos(window, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(hwnd(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
     RECT rect;
-    GetWindowRect(window, &rect);
+    GetWindowRect(hwnd(), &rect);
     EXPECT_EQ(rect.right - rect.left, 500);
     EXPECT_EQ(rect.bottom - rect.top, 450);
 
-    SetWindowPos(window, nullptr, 0, 0, 700, 300, SWP_NOMOVE | SWP_NOZORDER);
-    GetWindowRect(window, &rect);
+    SetWindowPos(hwnd(), nullptr, 0, 0, 700, 300, SWP_NOMOVE | SWP_NOZORDER);
+    GetWindowRect(hwnd(), &rect);
     EXPECT_EQ(rect.right - rect.left, 700);
     EXPECT_EQ(rect.bottom - rect.top, 450);
 }
@@ -106,7 +88,7 @@ TEST_F(MainWindowTest, MessageBoxIsCaptionedAndDrivenToItsAnswer) {
     std::string text;
     std::string caption;
     driver.answerMessageBox(IDNO, &text, &caption);
-    int answer = showStringMessageText(window, IDS_SAVE_CHANGES, "Orders.tsmn", MB_YESNOCANCEL | MB_ICONEXCLAMATION);
+    int answer = showStringMessageText(hwnd(), IDS_SAVE_CHANGES, "Orders.tsmn", MB_YESNOCANCEL | MB_ICONEXCLAMATION);
     EXPECT_EQ(answer, IDNO);
     EXPECT_EQ(text, "Save changes to Orders.tsmn?");
     EXPECT_EQ(caption, "Quorix Tessary");

@@ -1,9 +1,9 @@
 // The main window as a user meets it: its controls and layout, the two views
 // and the conversions between them, the copy commands, accelerators and
 // dropped files.
-#include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -17,13 +17,9 @@
 #include "model/tree_flatten.h"
 #include "platform/clipboard.h"
 #include "resources/resource.h"
-#include "shell/app_state.h"
-#include "shell/code_view.h"
-#include "shell/document_host.h"
-#include "shell/main_window.h"
-#include "shell/main_window_controls.h"
 #include "shell/message_loop.h"
 #include "support/dialog_driver.h"
+#include "support/main_window_fixture.h"
 
 namespace tessary {
 namespace {
@@ -40,12 +36,9 @@ const std::string kExample =
     "#IF_WIN\r\n\tFM_MENU ( \"Tools\" )\r\n\t{\r\n\t\tFM_MENUSCRIPTITEM ( \"Sharing...\", \"Sharing\", Disabled )\r\n"
     "\t}\r\n#END_IF\r\n}\r\n";
 
-std::vector<std::string> gLaunched;
-void recordLaunch(int kind, std::string_view path) {
-    gLaunched.push_back(std::to_string(kind) + ":" + std::string(path));
+std::string textOf(HWND window) {
+    return DialogDriver::windowText(window);
 }
-
-std::string textOf(HWND window) { return DialogDriver::windowText(window); }
 
 RECT childRect(HWND parent, HWND child) {
     RECT rect;
@@ -54,127 +47,96 @@ RECT childRect(HWND parent, HWND child) {
     return rect;
 }
 
-class MainWindowViewsTest : public ::testing::Test {
+class MainWindowViewsTest : public test::MainWindowFixture {
 protected:
-    void SetUp() override {
-        RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Quorix");
-        gApp.instance = GetModuleHandleA(nullptr);
-        DocumentState& state = documentState();
-        state.modified = false;
-        state.menuKind = MenuKind::MainMenu;
-        state.documentFolder.clear();
-        gLaunched.clear();
-        setInstanceLauncher(recordLaunch);
-        window = createMainWindow(gApp.instance, true, true);
-        ASSERT_NE(window, nullptr);
-        ASSERT_NE(gApp.tree, nullptr);
-    }
-
-    void TearDown() override {
-        documentState().modified = false;
-        setInstanceLauncher(nullptr);
-        DestroyWindow(window);
-        gApp.mainWindow = nullptr;
-        RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Quorix");
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-    }
-
     void loadExample() {
-        gApp.tree->clearTree();
-        ASSERT_EQ(LoadCodeIntoTree(*gApp.tree, kExample, MenuKind::MainMenu), kLoadAccepted);
+        tree().clearTree();
+        ASSERT_EQ(LoadCodeIntoTree(tree(), kExample, MenuKind::MainMenu), kLoadAccepted);
     }
 
-    // What a click on a tab does: select it and tell the main window.
-    void clickTab(int tab) {
-        SendMessageA(gApp.tabControl, TCM_SETCURSEL, tab, 0);
-        NMHDR header = {gApp.tabControl, 0, static_cast<UINT>(TCN_SELCHANGE)};
-        SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
-    }
-
-    void command(UINT id) { SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-
-    HWND window = nullptr;
     // Any dialog no test expects is closed by the watchdog and fails the test.
     DialogDriver unexpected{5000};
 };
 
 TEST_F(MainWindowViewsTest, ChildControlsCarryTheirTextsAndStyles) {
-    ASSERT_NE(gApp.statusBar, nullptr);
-    ASSERT_NE(gApp.toolbar, nullptr);
-    EXPECT_EQ(GetDlgCtrlID(gApp.toolbar), 1);
-    EXPECT_EQ(SendMessageA(gApp.toolbar, TB_BUTTONCOUNT, 0, 0), 5);
+    ASSERT_NE(controls().statusBar, nullptr);
+    ASSERT_NE(controls().toolbar, nullptr);
+    EXPECT_EQ(GetDlgCtrlID(controls().toolbar), 1);
+    EXPECT_EQ(SendMessageA(controls().toolbar, TB_BUTTONCOUNT, 0, 0), 5);
     TBBUTTON button = {};
     const int toolbarIds[] = {ID_FILE_NEW, 0, ID_FILE_OPEN, 0, ID_FILE_SAVE};
     for (int i = 0; i < 5; ++i) {
-        SendMessageA(gApp.toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        SendMessageA(controls().toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
         EXPECT_EQ(button.idCommand, toolbarIds[i]) << i;
     }
 
-    ASSERT_EQ(SendMessageA(gApp.tabControl, TCM_GETITEMCOUNT, 0, 0), 2);
+    ASSERT_EQ(SendMessageA(controls().tabControl, TCM_GETITEMCOUNT, 0, 0), 2);
     char tabText[32] = {};
     TCITEMA tab = {};
     tab.mask = TCIF_TEXT;
     tab.pszText = tabText;
     tab.cchTextMax = sizeof tabText;
-    SendMessageA(gApp.tabControl, TCM_GETITEMA, 1, reinterpret_cast<LPARAM>(&tab));
+    SendMessageA(controls().tabControl, TCM_GETITEMA, 1, reinterpret_cast<LPARAM>(&tab));
     EXPECT_STREQ(tabText, "Menu Code");
 
-    EXPECT_EQ(textOf(gApp.treeControl), "Tree");
-    EXPECT_TRUE(GetWindowLongA(gApp.treeControl, GWL_STYLE) & TVS_EDITLABELS);
-    HIMAGELIST images = TreeView_GetImageList(gApp.treeControl, TVSIL_NORMAL);
+    EXPECT_EQ(textOf(controls().tree), "Tree");
+    EXPECT_TRUE(GetWindowLongA(controls().tree, GWL_STYLE) & TVS_EDITLABELS);
+    HIMAGELIST images = TreeView_GetImageList(controls().tree, TVSIL_NORMAL);
     ASSERT_NE(images, nullptr);
     EXPECT_EQ(ImageList_GetImageCount(images), 7);
 
-    EXPECT_FALSE(IsWindowVisible(gApp.codeEdit));
-    EXPECT_EQ(GetDlgCtrlID(gApp.codeEdit), 0);
-    EXPECT_GE(SendMessageA(gApp.codeEdit, EM_GETLIMITTEXT, 0, 0), 0x80000 - 1);
+    EXPECT_FALSE(IsWindowVisible(controls().codeEdit));
+    EXPECT_EQ(GetDlgCtrlID(controls().codeEdit), 0);
+    EXPECT_GE(SendMessageA(controls().codeEdit, EM_GETLIMITTEXT, 0, 0), 0x80000 - 1);
     LOGFONTA font = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(gApp.codeEdit, WM_GETFONT, 0, 0)), sizeof font, &font);
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(controls().codeEdit, WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_STREQ(font.lfFaceName, "Courier New");
 
-    const char* texts[] = {" Add Menu", " Add Script", " Add FM Item", " Add Separator", " Properties",
-                           " Delete Item", "Preview", "Copy String Code", "Copy Code"};
-    for (int i = 0; i < 9; ++i) {
-        HWND side = sideButton(kSideButtons[i].commandId);
+    const char* texts[] = {" Add Menu",    " Add Script", " Add FM Item",     " Add Separator", " Properties",
+                           " Delete Item", "Preview",     "Copy String Code", "Copy Code"};
+    const UINT ids[] = {ID_MENU_ADD_MENU,      ID_MENU_ADD_SCRIPT,       ID_MENU_ADD_FM_ITEM,
+                        ID_MENU_ADD_SEPARATOR, ID_MENU_PROPERTIES,       ID_MENU_DELETE,
+                        ID_MENU_PREVIEW,       ID_MENU_COPY_STRING_CODE, ID_MENU_COPY_CODE};
+    for (int i = 0; i < kSideButtonCount; ++i) {
+        HWND side = controls().sideButtons[i];
         ASSERT_NE(side, nullptr) << i;
+        EXPECT_EQ(side, window->sideButton(ids[i]));
         EXPECT_EQ(textOf(side), texts[i]);
-        EXPECT_EQ(static_cast<UINT>(GetDlgCtrlID(side)), kSideButtons[i].commandId);
+        EXPECT_EQ(static_cast<UINT>(GetDlgCtrlID(side)), ids[i]);
     }
 }
 
 TEST_F(MainWindowViewsTest, LayoutFollowsTheClientSize) {
     for (int round = 0; round < 2; ++round) {
         if (round == 1) {
-            SetWindowPos(window, nullptr, 0, 0, 760, 600, SWP_NOMOVE | SWP_NOZORDER);
+            SetWindowPos(hwnd(), nullptr, 0, 0, 760, 600, SWP_NOMOVE | SWP_NOZORDER);
         }
         RECT client;
-        GetClientRect(window, &client);
+        GetClientRect(hwnd(), &client);
         const int w = client.right;
         const int h = client.bottom;
-        RECT tabRect = childRect(window, gApp.tabControl);
+        RECT tabRect = childRect(hwnd(), controls().tabControl);
         EXPECT_EQ(tabRect.left, 5);
         EXPECT_EQ(tabRect.top, 15);
         EXPECT_EQ(tabRect.right - tabRect.left, w - 118);
         EXPECT_EQ(tabRect.bottom - tabRect.top, h - 41);
-        RECT treeRect = childRect(window, gApp.treeControl);
+        RECT treeRect = childRect(hwnd(), controls().tree);
         EXPECT_EQ(treeRect.left, 10);
         EXPECT_EQ(treeRect.top, 40);
         EXPECT_EQ(treeRect.right - treeRect.left, w - 128);
         EXPECT_EQ(treeRect.bottom - treeRect.top, h - 71);
-        RECT toolbarRect = childRect(window, gApp.toolbar);
+        RECT toolbarRect = childRect(hwnd(), controls().toolbar);
         EXPECT_EQ(toolbarRect.left, w - 108);
         EXPECT_EQ(toolbarRect.top, 35);
-        RECT addMenu = childRect(window, sideButton(ID_MENU_ADD_MENU));
+        RECT addMenu = childRect(hwnd(), window->sideButton(ID_MENU_ADD_MENU));
         EXPECT_EQ(addMenu.left, w - 106);
         EXPECT_EQ(addMenu.top, 75);
         EXPECT_EQ(addMenu.right - addMenu.left, 100);
         EXPECT_EQ(addMenu.bottom - addMenu.top, 23);
-        EXPECT_EQ(childRect(window, sideButton(ID_MENU_DELETE)).top, 230);
-        EXPECT_EQ(childRect(window, sideButton(ID_MENU_COPY_CODE)).top, h - 50);
-        EXPECT_EQ(childRect(window, sideButton(ID_MENU_PREVIEW)).top, h - 110);
-        RECT status = childRect(window, gApp.statusBar);
+        EXPECT_EQ(childRect(hwnd(), window->sideButton(ID_MENU_DELETE)).top, 230);
+        EXPECT_EQ(childRect(hwnd(), window->sideButton(ID_MENU_COPY_CODE)).top, h - 50);
+        EXPECT_EQ(childRect(hwnd(), window->sideButton(ID_MENU_PREVIEW)).top, h - 110);
+        RECT status = childRect(hwnd(), controls().statusBar);
         EXPECT_EQ(status.bottom, h);
         EXPECT_EQ(status.right - status.left, w);
     }
@@ -182,62 +144,62 @@ TEST_F(MainWindowViewsTest, LayoutFollowsTheClientSize) {
 
 TEST_F(MainWindowViewsTest, TabChangeConvertsBetweenTreeAndCode) {
     loadExample();
-    clickTab(kCodeTab);
-    EXPECT_TRUE(IsWindowVisible(gApp.codeEdit));
-    EXPECT_FALSE(IsWindowVisible(gApp.treeControl));
-    EXPECT_FALSE(gApp.treeKeysActive);
-    EXPECT_EQ(codeEditText(), kExample);
+    clickTab(EditorTab::MenuCode);
+    EXPECT_TRUE(IsWindowVisible(controls().codeEdit));
+    EXPECT_FALSE(IsWindowVisible(controls().tree));
+    EXPECT_FALSE(window->treeKeysActive);
+    EXPECT_EQ(codeText(), kExample);
     // Code mode: Check Syntax on, the tree's add commands off.
-    EXPECT_FALSE(GetMenuState(GetMenu(window), ID_MENU_CHECK_SYNTAX, MF_BYCOMMAND) & MF_GRAYED);
-    EXPECT_FALSE(IsWindowEnabled(sideButton(ID_MENU_ADD_MENU)));
+    EXPECT_FALSE(GetMenuState(GetMenu(hwnd()), ID_MENU_CHECK_SYNTAX, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_FALSE(IsWindowEnabled(window->sideButton(ID_MENU_ADD_MENU)));
 
     std::string edited = kExample;
     edited.replace(edited.find("Tools"), 5, "Extras");
-    SetWindowTextA(gApp.codeEdit, edited.c_str());
-    clickTab(kTreeTab);
-    EXPECT_TRUE(IsWindowVisible(gApp.treeControl));
-    EXPECT_FALSE(IsWindowVisible(gApp.codeEdit));
-    EXPECT_TRUE(gApp.treeKeysActive);
-    EXPECT_EQ(flattenTree(*gApp.tree),
+    SetWindowTextA(controls().codeEdit, edited.c_str());
+    clickTab(EditorTab::MenuTree);
+    EXPECT_TRUE(IsWindowVisible(controls().tree));
+    EXPECT_FALSE(IsWindowVisible(controls().codeEdit));
+    EXPECT_TRUE(window->treeKeysActive);
+    EXPECT_EQ(flattenTree(tree()),
               "FileMaker Pro[Preferences...],File[Open...,-Separator-,Print One],Extras[Sharing...]");
-    EXPECT_TRUE(IsWindowEnabled(sideButton(ID_MENU_ADD_MENU)));
+    EXPECT_TRUE(IsWindowEnabled(window->sideButton(ID_MENU_ADD_MENU)));
 }
 
 TEST_F(MainWindowViewsTest, LeavingTheCodeWithAnErrorStaysAndSelectsTheLine) {
     loadExample();
-    clickTab(kCodeTab);
+    clickTab(EditorTab::MenuCode);
     // Line 7 of the non-empty lines is broken; blank lines before it do not count.
     std::string broken = "\r\n\r\n" + kExample;
     size_t open = broken.find("FM_MENUITEM ( FM_OPEN )");
     broken.replace(open, std::strlen("FM_MENUITEM ( FM_OPEN )"), "FM_MENUITEM ( FM_NO_SUCH_COMMAND )");
-    SetWindowTextA(gApp.codeEdit, broken.c_str());
+    SetWindowTextA(controls().codeEdit, broken.c_str());
 
     DialogDriver driver;
     std::string message;
     std::string caption;
     driver.answerMessageBox(IDOK, &message, &caption);
-    clickTab(kTreeTab);
+    clickTab(EditorTab::MenuTree);
     EXPECT_EQ(driver.dialogsSeen(), 1);
     EXPECT_EQ(message, "Syntax incorrect in line 9");
     EXPECT_EQ(caption, "Quorix Tessary");
-    EXPECT_EQ(SendMessageA(gApp.tabControl, TCM_GETCURSEL, 0, 0), kCodeTab);
-    EXPECT_TRUE(IsWindowVisible(gApp.codeEdit));
-    EXPECT_FALSE(gApp.treeKeysActive);
+    EXPECT_EQ(window->currentTab(), EditorTab::MenuCode);
+    EXPECT_TRUE(IsWindowVisible(controls().codeEdit));
+    EXPECT_FALSE(window->treeKeysActive);
     DWORD start = 0;
     DWORD end = 0;
-    SendMessageA(gApp.codeEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(codeEditText().substr(start, end - start), "\t\tFM_MENUITEM ( FM_NO_SUCH_COMMAND )");
+    SendMessageA(controls().codeEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(codeText().substr(start, end - start), "\t\tFM_MENUITEM ( FM_NO_SUCH_COMMAND )");
     // The user's text stays as typed.
-    EXPECT_EQ(codeEditText(), broken);
+    EXPECT_EQ(codeText(), broken);
 }
 
 TEST_F(MainWindowViewsTest, AnEmptyCodeTextKeepsTheTree) {
     loadExample();
-    clickTab(kCodeTab);
-    SetWindowTextA(gApp.codeEdit, "");
-    clickTab(kTreeTab);
-    EXPECT_EQ(gApp.tree->nodeCount(), 8u);
-    EXPECT_TRUE(IsWindowVisible(gApp.treeControl));
+    clickTab(EditorTab::MenuCode);
+    SetWindowTextA(controls().codeEdit, "");
+    clickTab(EditorTab::MenuTree);
+    EXPECT_EQ(tree().nodeCount(), 8u);
+    EXPECT_TRUE(IsWindowVisible(controls().tree));
 }
 
 TEST_F(MainWindowViewsTest, CheckSyntaxReportsEachOutcome) {
@@ -251,10 +213,10 @@ TEST_F(MainWindowViewsTest, CheckSyntaxReportsEachOutcome) {
         {MenuKind::ContextMenu, kExample,
          "Menu type can not be changed. Create a new menu of a different type to change the menu type."},
     };
-    clickTab(kCodeTab);
+    clickTab(EditorTab::MenuCode);
     for (const Case& c : cases) {
-        documentState().menuKind = c.kind;
-        SetWindowTextA(gApp.codeEdit, c.code.c_str());
+        document().menuKind = c.kind;
+        SetWindowTextA(controls().codeEdit, c.code.c_str());
         DialogDriver driver;
         std::string message;
         driver.answerMessageBox(IDOK, &message);
@@ -267,18 +229,23 @@ TEST_F(MainWindowViewsTest, CopyCommandsPutTheCodeOnTheClipboard) {
     loadExample();
     std::vector<char> plain(0x80000);
     std::vector<char> calculation(0x80000);
-    ASSERT_TRUE(GenerateMenuCode(*gApp.tree, MenuKind::MainMenu, plain.data(), plain.size(), false));
-    ASSERT_TRUE(GenerateMenuCode(*gApp.tree, MenuKind::MainMenu, calculation.data(), calculation.size(), true));
+    ASSERT_TRUE(GenerateMenuCode(tree(), MenuKind::MainMenu, plain.data(), plain.size(), false));
+    ASSERT_TRUE(GenerateMenuCode(tree(), MenuKind::MainMenu, calculation.data(), calculation.size(), true));
     EXPECT_EQ(std::string(plain.data()), kExample);
 
     DialogDriver driver;
     std::string hint;
-    driver.answerMessageBox(IDOK, &hint);
+    // The hint dialog: read its line, then OK.
+    auto readHint = [&](HWND dialog) {
+        hint = DialogDriver::windowText(GetDlgItem(dialog, IDC_HINT_TEXT));
+        DialogDriver::press(dialog, IDOK);
+    };
+    driver.next(readHint);
     command(ID_MENU_COPY_CODE);
     EXPECT_EQ(clipboardTextContent(), kExample);
     EXPECT_EQ(hint, "The menu code can now be pasted into a FileMaker field.");
 
-    driver.answerMessageBox(IDOK, &hint);
+    driver.next(readHint);
     command(ID_MENU_COPY_STRING_CODE);
     std::string copied = clipboardTextContent();
     EXPECT_EQ(copied, std::string(calculation.data()));
@@ -287,18 +254,18 @@ TEST_F(MainWindowViewsTest, CopyCommandsPutTheCodeOnTheClipboard) {
     EXPECT_EQ(hint, "The menu code can now be pasted into a FileMaker calculation.");
 
     // In the code tab both commands copy the typed text as it stands, less trailing CRs.
-    clickTab(kCodeTab);
-    SetWindowTextA(gApp.codeEdit, "typed \"text\"\r\r");
-    driver.answerMessageBox(IDOK);
+    clickTab(EditorTab::MenuCode);
+    SetWindowTextA(controls().codeEdit, "typed \"text\"\r\r");
+    driver.next(readHint);
     command(ID_MENU_COPY_STRING_CODE);
     EXPECT_EQ(clipboardTextContent(), "typed \"text\"");
     EXPECT_EQ(driver.pending(), 0);
 }
 
 TEST_F(MainWindowViewsTest, CopyOfATreeThatCannotBeWrittenSaysSoAndKeepsTheClipboard) {
-    gApp.tree->clearTree();
-    NodeHandle menu = gApp.tree->insertNode(kNoNode, kNoNode, "Mac", NodeKind::Menu, 6, 0, 0, 0, 1, 0);
-    ASSERT_NE(gApp.tree->insertNode(menu, kNoNode, "Classic", NodeKind::ScriptItem, 2, 0, 0, 0, 1, 0, "S"), kNoNode);
+    tree().clearTree();
+    NodeHandle menu = tree().insertNode(kNoNode, kNoNode, "Mac", NodeKind::Menu, 6, 0, 0, 0, 1, 0);
+    ASSERT_NE(tree().insertNode(menu, kNoNode, "Classic", NodeKind::ScriptItem, 2, 0, 0, 0, 1, 0, "S"), kNoNode);
     ASSERT_TRUE(setClipboardText("before"));
 
     DialogDriver driver;
@@ -310,57 +277,55 @@ TEST_F(MainWindowViewsTest, CopyOfATreeThatCannotBeWrittenSaysSoAndKeepsTheClipb
     EXPECT_EQ(clipboardTextContent(), "before");
 
     // Entering the code tab does not show stale text that would overwrite the tree.
-    SetWindowTextA(gApp.codeEdit, "FM_MENUBAR ()\r\n{\r\n}\r\n");
+    SetWindowTextA(controls().codeEdit, "FM_MENUBAR ()\r\n{\r\n}\r\n");
     driver.answerMessageBox(IDOK, &message);
-    clickTab(kCodeTab);
-    EXPECT_EQ(SendMessageA(gApp.tabControl, TCM_GETCURSEL, 0, 0), kTreeTab);
-    EXPECT_TRUE(IsWindowVisible(gApp.treeControl));
-    EXPECT_EQ(flattenTree(*gApp.tree), "Mac[Classic]");
+    clickTab(EditorTab::MenuCode);
+    EXPECT_EQ(window->currentTab(), EditorTab::MenuTree);
+    EXPECT_TRUE(IsWindowVisible(controls().tree));
+    EXPECT_EQ(flattenTree(tree()), "Mac[Classic]");
 }
 
 TEST_F(MainWindowViewsTest, TreeKeysAreRoutedOnlyWhileTheTreeIsShown) {
-    MSG msg = {gApp.treeControl, WM_KEYDOWN, VK_DELETE, 0x00530001, 0, {}};
-    gApp.accelMain = LoadAcceleratorsA(gApp.instance, MAKEINTRESOURCEA(IDR_ACCEL_MAIN));
-    gApp.accelTree = LoadAcceleratorsA(gApp.instance, MAKEINTRESOURCEA(IDR_ACCEL_TREE));
-    clickTab(kTreeTab);
-    EXPECT_TRUE(translateEditorAccelerators(msg));
-    clickTab(kCodeTab);
-    msg.hwnd = gApp.codeEdit;
-    EXPECT_FALSE(translateEditorAccelerators(msg));
+    MSG msg = {controls().tree, WM_KEYDOWN, VK_DELETE, 0x00530001, 0, {}};
+    clickTab(EditorTab::MenuTree);
+    EXPECT_TRUE(translateEditorAccelerators(program, msg));
+    clickTab(EditorTab::MenuCode);
+    msg.hwnd = controls().codeEdit;
+    EXPECT_FALSE(translateEditorAccelerators(program, msg));
     // Table 220 applies in both tabs: Ctrl+D is Check Syntax.
-    MSG ctrlD = {gApp.codeEdit, WM_KEYDOWN, 'D', 0x00200001, 0, {}};
+    MSG ctrlD = {controls().codeEdit, WM_KEYDOWN, 'D', 0x00200001, 0, {}};
     BYTE keys[256] = {};
     GetKeyboardState(keys);
     keys[VK_CONTROL] = 0x80;
     SetKeyboardState(keys);
     DialogDriver driver;
     driver.answerMessageBox(IDOK);
-    EXPECT_TRUE(translateEditorAccelerators(ctrlD));
+    EXPECT_TRUE(translateEditorAccelerators(program, ctrlD));
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
 }
 
 TEST_F(MainWindowViewsTest, TabTypesATabCharacterOnlyInTheCode) {
-    clickTab(kCodeTab);
-    SetWindowTextA(gApp.codeEdit, "ab");
-    SendMessageA(gApp.codeEdit, EM_SETSEL, 1, 1);
+    clickTab(EditorTab::MenuCode);
+    SetWindowTextA(controls().codeEdit, "ab");
+    SendMessageA(controls().codeEdit, EM_SETSEL, 1, 1);
     command(ID_CODE_TAB);
-    EXPECT_EQ(codeEditText(), "a\tb");
-    SetWindowTextA(gApp.codeEdit, "");  // an empty text leaves the code tab without a load
-    documentState().modified = false;
+    EXPECT_EQ(codeText(), "a\tb");
+    SetWindowTextA(controls().codeEdit, "");  // an empty text leaves the code tab without a load
+    document().modified = false;
 
-    clickTab(kTreeTab);
-    std::string before = codeEditText();
+    clickTab(EditorTab::MenuTree);
+    std::string before = codeText();
     command(ID_CODE_TAB);
-    EXPECT_EQ(codeEditText(), before);
+    EXPECT_EQ(codeText(), before);
 }
 
 TEST_F(MainWindowViewsTest, TypingInTheCodeMarksTheDocumentModified) {
-    clickTab(kCodeTab);
-    documentState().setModified(false);
-    SendMessageA(gApp.codeEdit, WM_CHAR, 'x', 0);
-    EXPECT_TRUE(documentState().modified);
-    EXPECT_NE(textOf(window).find('*'), std::string::npos);
+    clickTab(EditorTab::MenuCode);
+    document().setModified(false);
+    SendMessageA(controls().codeEdit, WM_CHAR, 'x', 0);
+    EXPECT_TRUE(document().modified);
+    EXPECT_NE(textOf(hwnd()).find('*'), std::string::npos);
 }
 
 HDROP makeDrop(const std::vector<std::string>& paths) {
@@ -391,40 +356,40 @@ TEST_F(MainWindowViewsTest, DroppedFilesOpenTheFirstAndStartCopiesForTheRest) {
     CloseHandle(file);
 
     std::vector<std::string> paths = {first, std::string(folder) + "second.tsmn", std::string(folder) + "third.qxtf"};
-    SendMessageA(gApp.treeControl, WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop(paths)), 0);
-    ASSERT_TRUE(pumpUntil([&] { return textOf(window).find("dropped_first.tsmb") != std::string::npos; }));
-    EXPECT_EQ(textOf(window), "Tessary - dropped_first.tsmb  (Main Menu)");
-    EXPECT_EQ(gApp.tree->nodeCount(), 8u);
-    ASSERT_EQ(gLaunched.size(), 2u);
-    EXPECT_EQ(gLaunched[0], "0:" + paths[1]);
-    EXPECT_EQ(gLaunched[1], "0:" + paths[2]);
+    SendMessageA(controls().tree, WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop(paths)), 0);
+    ASSERT_TRUE(pumpUntil([&] { return textOf(hwnd()).find("dropped_first.tsmb") != std::string::npos; }));
+    EXPECT_EQ(textOf(hwnd()), "Tessary - dropped_first.tsmb  (Main Menu)");
+    EXPECT_EQ(tree().nodeCount(), 8u);
+    ASSERT_EQ(launched.size(), 2u);
+    EXPECT_EQ(launched[0], "0:" + paths[1]);
+    EXPECT_EQ(launched[1], "0:" + paths[2]);
 
     // With unsaved changes even the first file goes to a copy of its own.
-    gLaunched.clear();
-    documentState().setModified(true);
-    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop({paths[1]})), 0);
-    ASSERT_EQ(gLaunched.size(), 1u);
-    EXPECT_EQ(gLaunched[0], "0:" + paths[1]);
+    launched.clear();
+    document().setModified(true);
+    SendMessageA(hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop({paths[1]})), 0);
+    ASSERT_EQ(launched.size(), 1u);
+    EXPECT_EQ(launched[0], "0:" + paths[1]);
     DeleteFileA(first.c_str());
 }
 
 TEST_F(MainWindowViewsTest, HintsFollowTheCommandAndTheTab) {
-    SendMessageA(window, WM_MENUSELECT, MAKEWPARAM(ID_EDIT_COPY, 0), 0);
-    char text[256] = {};
-    SendMessageA(gApp.statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, "Copies selected item and all subitems");
-    clickTab(kCodeTab);
-    SendMessageA(window, WM_MENUSELECT, MAKEWPARAM(ID_EDIT_COPY, 0), 0);
-    SendMessageA(gApp.statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, "Copies selected text");
-    // A side button's mouse movement posts its hint.
-    SendMessageA(sideButton(ID_MENU_PREVIEW), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    SendMessageA(hwnd(), WM_MENUSELECT, MAKEWPARAM(ID_EDIT_COPY, 0), 0);
+    EXPECT_EQ(statusText(), "Copies selected item and all subitems");
+    // An Open Recent item shows its file's full path.
+    window->session().addRecentFile("C:\\Menus\\Orders.tsmn");
     test::pumpPending();
-    SendMessageA(gApp.statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, "Previews current menu in a dummy window");
-    SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
-    SendMessageA(gApp.statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, "");
+    SendMessageA(hwnd(), WM_MENUSELECT, MAKEWPARAM(ID_FILE_RECENT_FIRST, 0), 0);
+    EXPECT_EQ(statusText(), "C:\\Menus\\Orders.tsmn");
+    clickTab(EditorTab::MenuCode);
+    SendMessageA(hwnd(), WM_MENUSELECT, MAKEWPARAM(ID_EDIT_COPY, 0), 0);
+    EXPECT_EQ(statusText(), "Copies selected text");
+    // A side button's mouse movement posts its hint.
+    SendMessageA(window->sideButton(ID_MENU_PREVIEW), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    test::pumpPending();
+    EXPECT_EQ(statusText(), "Previews current menu in a dummy window");
+    SendMessageA(hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+    EXPECT_EQ(statusText(), "");
 }
 
 }  // namespace

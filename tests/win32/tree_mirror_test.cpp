@@ -1,22 +1,20 @@
 // The tree control mirrors the MenuTree: every change of the model shows in
 // the control, and the user's selection and expansion in the control reach
 // the model.
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "documents/document_state.h"
 #include "menucode/code_tree.h"
 #include "model/menu_tree.h"
+#include "platform/window_protocol.h"
 #include "resources/resource.h"
-#include "shell/app_state.h"
-#include "shell/document_host.h"
-#include "shell/main_window.h"
 #include "shell/tree_control.h"
 #include "support/dialog_driver.h"
+#include "support/main_window_fixture.h"
 
 namespace tessary {
 namespace {
@@ -43,13 +41,18 @@ std::string itemText(HWND tree, HTREEITEM item, int* image = nullptr) {
     return text;
 }
 
-// The control's items in pre-order as "text/image" joined by commas.
+// The control's items as "text/image", siblings joined by commas and each
+// item's children in parentheses after it: File/1(Open.../3),Edit/1
 void walk(HWND tree, HTREEITEM item, std::string& out) {
-    for (; item; item = TreeView_GetNextSibling(tree, item)) {
+    for (bool first = true; item; item = TreeView_GetNextSibling(tree, item), first = false) {
         int image = -1;
-        std::string text = itemText(tree, item, &image);
-        out += text + "/" + std::to_string(image) + ",";
-        walk(tree, TreeView_GetChild(tree, item), out);
+        const std::string text = itemText(tree, item, &image);
+        out += (first ? "" : ",") + text + "/" + std::to_string(image);
+        if (HTREEITEM child = TreeView_GetChild(tree, item)) {
+            out += "(";
+            walk(tree, child, out);
+            out += ")";
+        }
     }
 }
 
@@ -59,25 +62,13 @@ std::string controlContents(HWND tree) {
     return out;
 }
 
-class TreeMirrorTest : public ::testing::Test {
+class TreeMirrorTest : public test::MainWindowFixture {
 protected:
     void SetUp() override {
-        gApp.instance = GetModuleHandleA(nullptr);
-        documentState().modified = false;
-        documentState().menuKind = MenuKind::MainMenu;
-        window = createMainWindow(gApp.instance, true, true);
-        ASSERT_NE(window, nullptr);
-        tree = gApp.tree;
-        control = gApp.treeControl;
+        MainWindowFixture::SetUp();
+        tree = &window->tree();
+        control = controls().tree;
         ASSERT_EQ(LoadCodeIntoTree(*tree, kMenu, MenuKind::MainMenu), kLoadAccepted);
-    }
-    void TearDown() override {
-        documentState().modified = false;
-        DestroyWindow(window);
-        gApp.mainWindow = nullptr;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
     }
     NodeHandle find(const std::string& caption) {
         for (NodeHandle n = tree->firstTopLevel(); n != kNoNode;) {
@@ -99,14 +90,13 @@ protected:
         return kNoNode;
     }
 
-    HWND window = nullptr;
     HWND control = nullptr;
     MenuTree* tree = nullptr;
     DialogDriver unexpected{5000};
 };
 
 TEST_F(TreeMirrorTest, ControlShowsEveryNodeWithItsKindIcon) {
-    EXPECT_EQ(controlContents(control), "File/1,Open.../3,More/1,-Separator-/4,Edit/1,Run/2,");
+    EXPECT_EQ(controlContents(control), "File/1(Open.../3,More/1(-Separator-/4)),Edit/1(Run/2)");
     EXPECT_EQ(SendMessageA(control, TVM_GETCOUNT, 0, 0), 6);
     // The load's expansions reach the control once its items are in.
     HTREEITEM file = TreeView_GetRoot(control);
@@ -120,22 +110,22 @@ TEST_F(TreeMirrorTest, ModelChangesShowInTheControl) {
     ASSERT_NE(more, kNoNode);
     tree->setCaption(more, "Extras");
     tree->insertNode(more, kNoNode, "Quit", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, "Quit");
-    EXPECT_EQ(controlContents(control), "File/1,Open.../3,Extras/1,-Separator-/4,Quit/2,Edit/1,Run/2,");
+    EXPECT_EQ(controlContents(control), "File/1(Open.../3,Extras/1(-Separator-/4,Quit/2)),Edit/1(Run/2)");
     // A copy placed between existing nodes goes in as one batch, in its place.
     NodeHandle copy = tree->copySubtree(find("Extras"), find("Edit"), kFirstPosition);
     ASSERT_NE(copy, kNoNode);
     EXPECT_EQ(controlContents(control),
-              "File/1,Open.../3,Extras/1,-Separator-/4,Quit/2,Edit/1,Extras/1,-Separator-/4,Quit/2,Run/2,");
+              "File/1(Open.../3,Extras/1(-Separator-/4,Quit/2)),Edit/1(Extras/1(-Separator-/4,Quit/2),Run/2)");
     HTREEITEM copied = TreeView_GetChild(control, TreeView_GetNextSibling(control, TreeView_GetRoot(control)));
     EXPECT_EQ(static_cast<bool>(TreeView_GetItemState(control, copied, TVIS_EXPANDED) & TVIS_EXPANDED),
               tree->isExpanded(copy));
     tree->deleteSubtree(copy);
     tree->deleteSubtree(find("File"));
-    EXPECT_EQ(controlContents(control), "Edit/1,Run/2,");
+    EXPECT_EQ(controlContents(control), "Edit/1(Run/2)");
     NodeHandle edit = find("Edit");
     NodeHandle moved = tree->moveNodeUp(tree->firstChild(edit));
     EXPECT_NE(moved, kNoNode);
-    EXPECT_EQ(controlContents(control), "Edit/1,Run/2,");
+    EXPECT_EQ(controlContents(control), "Edit/1(Run/2)");
     tree->clearTree();
     EXPECT_EQ(SendMessageA(control, TVM_GETCOUNT, 0, 0), 0);
 }
@@ -160,12 +150,12 @@ TEST_F(TreeMirrorTest, SelectionAndExpansionTravelBothWays) {
     info.hdr = {control, 0, static_cast<UINT>(TVN_ITEMEXPANDEDA)};
     info.action = TVE_EXPAND;
     info.itemNew.hItem = first;
-    SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageA(hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
     EXPECT_TRUE(tree->isExpanded(file));
 
     // Enabling follows the selection: a selected node can be deleted.
-    EXPECT_FALSE(GetMenuState(GetMenu(window), ID_MENU_DELETE, MF_BYCOMMAND) & MF_GRAYED);
-    SendMessageA(control, WM_USER + 3, 0, 0);
+    EXPECT_FALSE(GetMenuState(GetMenu(hwnd()), ID_MENU_DELETE, MF_BYCOMMAND) & MF_GRAYED);
+    SendMessageA(control, kResetTreeViewMessage, 0, 0);
     EXPECT_EQ(tree->selectedNode(), kNoNode);
 }
 
@@ -190,29 +180,29 @@ namespace {
 TEST_F(TreeMirrorTest, CaptionsAreEditedInPlace) {
     NodeHandle run = find("Run");
     tree->selectNode(run);
-    SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_EDIT_RENAME, 0), 0);
+    SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(ID_EDIT_RENAME, 0), 0);
     HWND edit = reinterpret_cast<HWND>(SendMessageA(control, TVM_GETEDITCONTROL, 0, 0));
     ASSERT_NE(edit, nullptr);
     // While the edit box is open, Delete and Enter go to it, not to the tree commands.
-    EXPECT_FALSE(gApp.treeKeysActive);
+    EXPECT_FALSE(window->treeKeysActive);
     SetWindowTextA(edit, "Run Report");
     SendMessageA(control, TVM_ENDEDITLABELNOW, FALSE, 0);
-    EXPECT_TRUE(gApp.treeKeysActive);
+    EXPECT_TRUE(window->treeKeysActive);
     EXPECT_EQ(tree->caption(run), "Run Report");
-    EXPECT_TRUE(documentState().modified);
+    EXPECT_TRUE(document().modified);
     EXPECT_EQ(itemText(control, TreeView_GetSelection(control)), "Run Report");
 
     // A cancelled edit reports no text and changes nothing.
-    documentState().modified = false;
-    gApp.treeKeysActive = false;
+    document().modified = false;
+    window->treeKeysActive = false;
     NMTVDISPINFOA cancelled = {};
     cancelled.hdr = {control, 0, static_cast<UINT>(TVN_ENDLABELEDITA)};
     cancelled.item.hItem = TreeView_GetSelection(control);
     cancelled.item.pszText = nullptr;
-    SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&cancelled));
+    SendMessageA(hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&cancelled));
     EXPECT_EQ(tree->caption(run), "Run Report");
-    EXPECT_FALSE(documentState().modified);
-    EXPECT_TRUE(gApp.treeKeysActive);
+    EXPECT_FALSE(document().modified);
+    EXPECT_TRUE(window->treeKeysActive);
 }
 
 }  // namespace
@@ -225,13 +215,13 @@ TEST_F(TreeMirrorTest, LocalCaptionsAndTheAppMenuAreNotEdited) {
     NodeHandle open = find("Open...");
     ASSERT_EQ(tree->getUseLocalCaption(open), 1);
     tree->selectNode(open);
-    SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_EDIT_RENAME, 0), 0);
+    SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(ID_EDIT_RENAME, 0), 0);
     EXPECT_EQ(SendMessageA(control, TVM_GETEDITCONTROL, 0, 0), 0);
-    EXPECT_TRUE(gApp.treeKeysActive);
+    EXPECT_TRUE(window->treeKeysActive);
 
     NodeHandle app = tree->insertNode(kNoNode, kFirstPosition, "FileMaker Pro", NodeKind::AppMenu, 6, 0, 0, 0, 1, 0);
     tree->selectNode(app);
-    SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_EDIT_RENAME, 0), 0);
+    SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(ID_EDIT_RENAME, 0), 0);
     EXPECT_EQ(SendMessageA(control, TVM_GETEDITCONTROL, 0, 0), 0);
     EXPECT_EQ(tree->caption(app), "FileMaker Pro");
 }

@@ -11,9 +11,15 @@ TEST(CommandLine, WizardOpensForAnEmptyLineByTheSettingAndForExactlyWizard) {
         bool setting;
         bool wizard;
     } cases[] = {
-        {"", true, true},          {"", false, false},          {"-wizard", false, true},
-        {"-wizard", true, true},   {"-Wizard", true, false},    {"-wizard x", true, false},
-        {"C:\\a.tsmb", true, false}, {"-menubar", true, false}, {"\"-wizard\"", true, false},
+        {"", true, true},
+        {"", false, false},
+        {"-wizard", false, true},
+        {"-wizard", true, true},
+        {"-Wizard", true, false},
+        {"-wizard x", true, false},
+        {"C:\\a.tsmb", true, false},
+        {"-menubar", true, false},
+        {"\"-wizard\"", true, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(wizardOpensAtStart(c.line, c.setting), c.wizard) << c.line << " " << c.setting;
@@ -25,28 +31,28 @@ TEST(CommandLine, SwitchesAreExactAndEverythingElseIsAPath) {
     struct Case {
         std::string line;
         Kind kind;
-        int menuKind;
+        MenuKind menuKind;
         const char* folder;
         const char* name;
     } cases[] = {
-        {"", Kind::Nothing, 0, "", ""},
-        {"\"\"", Kind::Nothing, 0, "", ""},
-        {"\"", Kind::Nothing, 0, "", ""},
-        {"-menubar", Kind::MenuKind, 0, "", ""},
-        {"-context", Kind::MenuKind, 1, "", ""},
-        {"-popup", Kind::MenuKind, 2, "", ""},
-        {"\"-context\"", Kind::MenuKind, 1, "", ""},
-        {"-Menubar", Kind::OpenPath, 0, "", "-Menubar"},
-        {"-menubar x", Kind::OpenPath, 0, "", "-menubar x"},
-        {"-popup ", Kind::OpenPath, 0, "", "-popup "},
-        {"\"C:\\My Menus\\Orders.tsmn\"", Kind::OpenPath, 0, "C:\\My Menus\\", "Orders.tsmn"},
-        {"C:\\Menus\\Orders.tsmn", Kind::OpenPath, 0, "C:\\Menus\\", "Orders.tsmn"},
-        {"C:\\Menus\\Orders.tsmn\"", Kind::OpenPath, 0, "C:\\Menus\\", "Orders.tsmn"},
-        {"Orders.tsmn", Kind::OpenPath, 0, "", "Orders.tsmn"},
-        {"C:\\Menus\\", Kind::OpenPath, 0, "C:\\Menus\\", ""},
-        {std::string(1023, 'a'), Kind::OpenPath, 0, "", nullptr},
-        {std::string(1024, 'a'), Kind::Nothing, 0, "", ""},
-        {"C:\\" + std::string(5000, 'b'), Kind::Nothing, 0, "", ""},
+        {"", Kind::Nothing, MenuKind::MainMenu, "", ""},
+        {"\"\"", Kind::Nothing, MenuKind::MainMenu, "", ""},
+        {"\"", Kind::Nothing, MenuKind::MainMenu, "", ""},
+        {"-menubar", Kind::MenuKind, MenuKind::MainMenu, "", ""},
+        {"-context", Kind::MenuKind, MenuKind::ContextMenu, "", ""},
+        {"-popup", Kind::MenuKind, MenuKind::PopupMenu, "", ""},
+        {"\"-context\"", Kind::MenuKind, MenuKind::ContextMenu, "", ""},
+        {"-Menubar", Kind::OpenPath, MenuKind::MainMenu, "", "-Menubar"},
+        {"-menubar x", Kind::OpenPath, MenuKind::MainMenu, "", "-menubar x"},
+        {"-popup ", Kind::OpenPath, MenuKind::MainMenu, "", "-popup "},
+        {"\"C:\\My Menus\\Orders.tsmn\"", Kind::OpenPath, MenuKind::MainMenu, "C:\\My Menus\\", "Orders.tsmn"},
+        {"C:\\Menus\\Orders.tsmn", Kind::OpenPath, MenuKind::MainMenu, "C:\\Menus\\", "Orders.tsmn"},
+        {"C:\\Menus\\Orders.tsmn\"", Kind::OpenPath, MenuKind::MainMenu, "C:\\Menus\\", "Orders.tsmn"},
+        {"Orders.tsmn", Kind::OpenPath, MenuKind::MainMenu, "", "Orders.tsmn"},
+        {"C:\\Menus\\", Kind::OpenPath, MenuKind::MainMenu, "C:\\Menus\\", ""},
+        {std::string(1023, 'a'), Kind::OpenPath, MenuKind::MainMenu, "", nullptr},
+        {std::string(1024, 'a'), Kind::Nothing, MenuKind::MainMenu, "", ""},
+        {"C:\\" + std::string(5000, 'b'), Kind::Nothing, MenuKind::MainMenu, "", ""},
     };
     for (const Case& c : cases) {
         CommandLineAction action = parseCommandLine(c.line);

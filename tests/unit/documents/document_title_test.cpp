@@ -9,14 +9,14 @@ TEST(DocumentTitle, MarksUnsavedChangesAndNamesTheKind) {
     struct Case {
         const char* name;
         bool modified;
-        int kind;
+        MenuKind kind;
         const char* title;
     } cases[] = {
-        {"Untitled Menu Project", false, 0, "Tessary - Untitled Menu Project  (Main Menu)"},
-        {"Untitled Menu Project", true, 0, "Tessary - Untitled Menu Project* (Main Menu)"},
-        {"Orders.tsmn", false, 1, "Tessary - Orders.tsmn  (Context Menu)"},
-        {"Pick.tsmn", true, 2, "Tessary - Pick.tsmn* (Pop-Up Menu)"},
-        {"", false, 0, "Tessary -   (Main Menu)"},
+        {"Untitled Menu Project", false, MenuKind::MainMenu, "Tessary - Untitled Menu Project  (Main Menu)"},
+        {"Untitled Menu Project", true, MenuKind::MainMenu, "Tessary - Untitled Menu Project* (Main Menu)"},
+        {"Orders.tsmn", false, MenuKind::ContextMenu, "Tessary - Orders.tsmn  (Context Menu)"},
+        {"Pick.tsmn", true, MenuKind::PopupMenu, "Tessary - Pick.tsmn* (Pop-Up Menu)"},
+        {"", false, MenuKind::MainMenu, "Tessary -   (Main Menu)"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(formatTitle(c.name, c.modified, c.kind), c.title) << c.name;
@@ -24,8 +24,8 @@ TEST(DocumentTitle, MarksUnsavedChangesAndNamesTheKind) {
 }
 
 TEST(DocumentTitle, UnknownKindFallsBackToMainMenu) {
-    EXPECT_STREQ(menuKindName(7), "Main Menu");
-    EXPECT_STREQ(menuKindName(-1), "Main Menu");
+    EXPECT_STREQ(menuKindName(static_cast<MenuKind>(7)), "Main Menu");
+    EXPECT_STREQ(menuKindName(static_cast<MenuKind>(-1)), "Main Menu");
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/command_hints.h"
+#include "resources/resource.h"
 
 namespace tessary {
 namespace {
@@ -39,39 +39,14 @@ TEST(LoaderOutcome, MapsResultsToMessages) {
     EXPECT_TRUE(tabLeaveOutcome(kLoadAccepted).accepted);
     TabLeaveOutcome other = tabLeaveOutcome(kLoadOtherKind);
     EXPECT_FALSE(other.accepted);
-    EXPECT_EQ(other.messageId, 413u);
+    EXPECT_EQ(other.messageId, static_cast<unsigned>(IDS_KIND_CANNOT_CHANGE));
     TabLeaveOutcome line = tabLeaveOutcome(LoadResult::failedAt(7));
     EXPECT_FALSE(line.accepted);
-    EXPECT_EQ(line.messageId, 409u);
+    EXPECT_EQ(line.messageId, static_cast<unsigned>(IDS_SYNTAX_INCORRECT));
     EXPECT_EQ(line.line, 7);
-    EXPECT_EQ(checkSyntaxOutcome(kLoadAccepted).messageId, 410u);
-    EXPECT_EQ(checkSyntaxOutcome(kLoadOtherKind).messageId, 413u);
+    EXPECT_EQ(checkSyntaxOutcome(kLoadAccepted).messageId, static_cast<unsigned>(IDS_SYNTAX_CORRECT));
+    EXPECT_EQ(checkSyntaxOutcome(kLoadOtherKind).messageId, static_cast<unsigned>(IDS_KIND_CANNOT_CHANGE));
     EXPECT_EQ(checkSyntaxOutcome(LoadResult::failedAt(3)).line, 3);
-}
-
-TEST(CommandHints, CutCopyPasteDependOnTheTab) {
-    EXPECT_EQ(hintStringId(57634, EditorTab::MenuTree), 327u);
-    EXPECT_EQ(hintStringId(57634, EditorTab::MenuCode), 328u);
-    EXPECT_EQ(hintStringId(57635, EditorTab::MenuTree), 329u);
-    EXPECT_EQ(hintStringId(57637, EditorTab::MenuCode), 332u);
-}
-
-TEST(CommandHints, EachCommandHasItsOwnText) {
-    struct Case {
-        unsigned command;
-        unsigned string;
-    } cases[] = {{57600, 300}, {32775, 341}, {32799, 313}, {32800, 317}, {32793, 318},
-                 {32808, 337}, {32810, 339}, {32826, 348}, {57643, 344}, {32797, 351}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(hintStringId(c.command, EditorTab::MenuTree), c.string) << c.command;
-        EXPECT_EQ(hintStringId(c.command, EditorTab::MenuCode), c.string) << c.command;
-    }
-    // Commands without a text clear the status line.
-    EXPECT_EQ(hintStringId(32805, EditorTab::MenuTree), 0u);
-    EXPECT_EQ(hintStringId(32817, EditorTab::MenuTree), 0u);
-    EXPECT_TRUE(isRecentFileCommand(32817));
-    EXPECT_TRUE(isRecentFileCommand(32820));
-    EXPECT_FALSE(isRecentFileCommand(32821));
 }
 
 }  // namespace

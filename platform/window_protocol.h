@@ -1,0 +1,24 @@
+// The window classes and messages through which the program's windows, and
+// the windows of its other running copies, talk to each other.
+#pragma once
+
+#include <windows.h>
+
+namespace tessary {
+
+// The main window's class; other copies find every main window by it.
+constexpr const char* kMainWindowClass = "VarnexMain";
+
+// Posted to every main window, of every running copy, after the recent-file
+// list changed: each reloads its Open Recent submenu.
+constexpr UINT kRecentListChangedMessage = WM_USER + 2;
+
+// Posted to the tree control by the property dialogs: the tree comes to the
+// top, is redrawn and loses its selection.
+constexpr UINT kResetTreeViewMessage = WM_USER + 3;
+
+// A main window that receives it comes to the top. The program never sends it
+// itself; other programs may.
+constexpr UINT kBringToTopMessage = WM_USER + 4;
+
+}  // namespace tessary

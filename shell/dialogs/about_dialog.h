@@ -1,0 +1,10 @@
+// "About": the program's icon, name and version.
+#pragma once
+
+#include <windows.h>
+
+namespace tessary {
+
+void runAboutDialog(HWND owner);
+
+}  // namespace tessary

@@ -1,0 +1,40 @@
+#include "shell/dialogs/copy_hint_dialog.h"
+
+#include "resources/resource.h"
+#include "shell/dialogs/dialog_base.h"
+#include "shell/message_box.h"
+
+namespace tessary {
+namespace {
+
+class CopyHintDialog : public Dialog {
+public:
+    explicit CopyHintDialog(CopyHintFields& fields) : fields_(fields) {}
+
+private:
+    void onInit() override {
+        setItemText(IDC_HINT_TEXT, loadString(fields_.messageId));
+        setChecked(IDC_HINT_DO_NOT_SHOW, fields_.doNotShowAgain);
+    }
+
+    bool onOk() override {
+        fields_.doNotShowAgain = isChecked(IDC_HINT_DO_NOT_SHOW);
+        return true;
+    }
+
+    CopyHintFields& fields_;
+};
+
+}  // namespace
+
+bool runCopyHintDialog(HWND owner, CopyHintFields& io) {
+    CopyHintFields fields = io;
+    CopyHintDialog dialog(fields);
+    if (dialog.runModal(owner, IDD_HINT) != IDOK) {
+        return false;
+    }
+    io = fields;
+    return true;
+}
+
+}  // namespace tessary

@@ -1,0 +1,37 @@
+// The few things of a running copy that are not one window's: the instance,
+// the accelerator tables, the registry settings and the files, the starting
+// of a second copy, and the windows the message loop routes keys to. WinMain
+// owns the one Program; tests make their own.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string_view>
+
+#include "platform/registry_settings_store.h"
+#include "platform/win32_document_files.h"
+
+namespace tessary {
+
+struct Program {
+    Program();
+
+    HINSTANCE instance = nullptr;
+    HACCEL mainKeys = nullptr;  // accelerator table 220
+    HACCEL treeKeys = nullptr;  // accelerator table 221: Delete and Enter while the tree has the keys
+    RegistrySettingsStore settings;
+    Win32DocumentFiles files;
+    // Starts a second copy of the program (the kinds of launchInstance). Tests
+    // replace it so that no program starts.
+    std::function<void(int kind, std::string_view path)> launchCopy;
+    // The main window made last (null while only the wizard runs), and the
+    // wizard's frame while it exists.
+    HWND mainWindow = nullptr;
+    HWND wizardFrame = nullptr;
+
+    // Loads the two accelerator tables of the program's resources.
+    void loadAccelerators();
+};
+
+}  // namespace tessary

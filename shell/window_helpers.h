@@ -1,0 +1,25 @@
+// Small helpers every window of the editor uses.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace tessary {
+
+// Moves a window so that its centre lies on the centre of another window (the
+// desktop when none is given); size and z-order stay.
+void centerWindow(HWND window, HWND over);
+
+// A window's whole text.
+std::string windowText(HWND window);
+
+// A font for a control: the face (the control's current face when null), bold
+// or not, and a height (the control's current height when 0); character set 255.
+HFONT createControlFont(HWND control, const char* face, bool bold, int height);
+
+// A push button with the default GUI font whose mouse movement posts its
+// command's hint (WM_MENUSELECT with the command id) to `hintTarget`.
+HWND createHintButton(HWND parent, HWND hintTarget, const char* text, int width, int height, UINT commandId);
+
+}  // namespace tessary
