@@ -1,7 +1,7 @@
 // The main window's child controls: creation in their fixed order and the
 // layout that follows every size change.
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include "resources/resource.h"
 #include "shell/command_table.h"

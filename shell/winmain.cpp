@@ -1,6 +1,6 @@
 // Start-up of the editor.
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include "shell/main_window.h"
 #include "shell/message_loop.h"

@@ -1,8 +1,8 @@
 // The command table agrees with the program's resources: every command of the
 // menus, accelerators, toolbar and side buttons has its row, marked where it
 // appears, and every hint and button text exists.
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 

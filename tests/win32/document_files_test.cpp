@@ -26,11 +26,8 @@ TEST(DocumentFiles, WritesExactlyTheBytesAndReadsThemBack) {
         const char* name;
         std::string bytes;
     } cases[] = {
-        {"empty.tsmb", ""},
-        {"lines.tsmn", "FM_CONTEXTMENU ( )\r\n{\r\n}\r\n"},
-        {"ansi.qxtf", every},
-        {"lone-cr.tsmb", "a\rb\nc"},
-        {"big.tsmb", std::string(kDocumentBufferSize - 1, 'x')},
+        {"empty.tsmb", ""},          {"lines.tsmn", "FM_CONTEXTMENU ( )\r\n{\r\n}\r\n"},      {"ansi.qxtf", every},
+        {"lone-cr.tsmb", "a\rb\nc"}, {"big.tsmb", std::string(kDocumentBufferSize - 1, 'x')},
     };
     for (const Case& c : cases) {
         std::string path = folder.file(c.name);
@@ -62,8 +59,7 @@ TEST(DocumentFiles, ReadingStopsAtTheFirstNulAndRefusesTooLargeFiles) {
     EXPECT_EQ(documentText(bytes), "FM_MENUBAR");
     EXPECT_EQ(files.readFile(folder.file("limit.tsmb"), kDocumentBufferSize, bytes, reason), ReadStatus::TooLarge);
     EXPECT_EQ(files.readFile(folder.file("huge.tsmb"), kDocumentBufferSize, bytes, reason), ReadStatus::TooLarge);
-    EXPECT_EQ(files.readFile(folder.file("missing.tsmb"), kDocumentBufferSize, bytes, reason),
-              ReadStatus::CannotOpen);
+    EXPECT_EQ(files.readFile(folder.file("missing.tsmb"), kDocumentBufferSize, bytes, reason), ReadStatus::CannotOpen);
     EXPECT_FALSE(reason.empty());
     EXPECT_EQ(files.readFile(folder.path(), kDocumentBufferSize, bytes, reason), ReadStatus::CannotOpen);
 }

@@ -1,9 +1,9 @@
 // The main window as a user meets it: its controls and layout, the two views
 // and the conversions between them, the copy commands, accelerators and
 // dropped files.
+#include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <gtest/gtest.h>
 

@@ -50,9 +50,9 @@ protected:
 
     static void setRaw(const std::string& path, const char* name, DWORD type, const void* data, DWORD size) {
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                                  nullptr),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(
+            RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
         RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
         RegCloseKey(key);
     }
@@ -140,12 +140,9 @@ TEST_F(RegistrySettingsTest, OverlongOrForeignRecentValuesEndTheList) {
         std::string data;
         bool counts;
     } cases[] = {
-        {REG_SZ, std::string(259, 'a') + '\0', true},
-        {REG_SZ, std::string(260, 'a') + '\0', false},
-        {REG_SZ, std::string(260, 'a'), false},
-        {REG_SZ, longPath + '\0', false},
-        {REG_DWORD, std::string(4, '\1'), false},
-        {REG_SZ, std::string("\0", 1), false},
+        {REG_SZ, std::string(259, 'a') + '\0', true}, {REG_SZ, std::string(260, 'a') + '\0', false},
+        {REG_SZ, std::string(260, 'a'), false},       {REG_SZ, longPath + '\0', false},
+        {REG_DWORD, std::string(4, '\1'), false},     {REG_SZ, std::string("\0", 1), false},
     };
     for (const Case& c : cases) {
         RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Quorix");
@@ -200,8 +197,7 @@ TEST(FileTypes, ThreeRowsWithTheirProgIdsCommandsAndIcons) {
         std::string progId = c.progId;
         EXPECT_EQ(defaultValue(c.extension), progId);
         EXPECT_EQ(defaultValue(progId), c.description);
-        EXPECT_EQ(defaultValue(progId + "\\shell\\open\\command"),
-                  "\"C:\\Program Files\\Quorix\\Tessary.exe\" \"%1\"");
+        EXPECT_EQ(defaultValue(progId + "\\shell\\open\\command"), "\"C:\\Program Files\\Quorix\\Tessary.exe\" \"%1\"");
         EXPECT_EQ(defaultValue(progId + "\\DefaultIcon"), c.icon);
     }
     // Written again at every start: a moved program replaces the values.

@@ -78,8 +78,8 @@ protected:
             30000);
         if (found && !process.hProcess) {
             GetWindowThreadProcessId(found, &process.dwProcessId);
-            process.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE,
-                                           process.dwProcessId);
+            process.hProcess =
+                OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, process.dwProcessId);
         }
         return found;
     }
@@ -122,8 +122,7 @@ TEST_F(TessaryProcessTest, OpensAContextMenuFileFromItsCommandLineAndRegistersTh
               ERROR_SUCCESS);
     DWORD type = 0;
     DWORD bytes = sizeof recent;
-    EXPECT_EQ(RegQueryValueExA(key, "File0", nullptr, &type, reinterpret_cast<BYTE*>(recent), &bytes),
-              ERROR_SUCCESS);
+    EXPECT_EQ(RegQueryValueExA(key, "File0", nullptr, &type, reinterpret_cast<BYTE*>(recent), &bytes), ERROR_SUCCESS);
     RegCloseKey(key);
     EXPECT_EQ(std::string(recent), path);
 
@@ -131,8 +130,7 @@ TEST_F(TessaryProcessTest, OpensAContextMenuFileFromItsCommandLineAndRegistersTh
         std::string progId = std::string("Quorix.Tessary.2.") + extension;
         EXPECT_EQ(classesDefault(std::string(".") + extension), progId);
         EXPECT_EQ(classesDefault(progId + "\\shell\\open\\command"), "\"" + program + "\" \"%1\"");
-        EXPECT_EQ(classesDefault(progId + "\\DefaultIcon"),
-                  program + (std::string(extension) == "qxtf" ? ",8" : ",7"));
+        EXPECT_EQ(classesDefault(progId + "\\DefaultIcon"), program + (std::string(extension) == "qxtf" ? ",8" : ",7"));
     }
     closeAndWait(window);
 }

@@ -1,8 +1,8 @@
 // The tree control mirrors the MenuTree: every change of the model shows in
 // the control, and the user's selection and expansion in the control reach
 // the model.
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 

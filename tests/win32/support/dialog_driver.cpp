@@ -49,7 +49,9 @@ DialogDriver::~DialogDriver() {
     }
 }
 
-void DialogDriver::next(Action action) { actions_.push_back(std::move(action)); }
+void DialogDriver::next(Action action) {
+    actions_.push_back(std::move(action));
+}
 
 void DialogDriver::answerMessageBox(int buttonId, std::string* text, std::string* caption) {
     next([=](HWND dialog) {
