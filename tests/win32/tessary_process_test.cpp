@@ -15,13 +15,15 @@ namespace {
 using test::ScratchFolder;
 
 // Tessary.exe itself, started as a separate process with a command line, found
-// by its main window and closed with WM_CLOSE.
+// by its main window and closed with WM_CLOSE. The test program runs from
+// build\tests\, the program from build\bin\.
 class TessaryProcessTest : public ::testing::Test {
 protected:
     void SetUp() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Quorix");
-        std::string self = ownProgramPath();
-        program = self.substr(0, self.rfind('\\') + 1) + "Tessary.exe";
+        std::string folder = ownProgramPath();
+        folder.resize(folder.rfind('\\'));
+        program = folder.substr(0, folder.rfind('\\') + 1) + "bin\\Tessary.exe";
         ASSERT_NE(GetFileAttributesA(program.c_str()), INVALID_FILE_ATTRIBUTES) << program;
     }
 
