@@ -399,7 +399,8 @@ namespace tessary {
 namespace {
 
 TEST_F(MainWindowViewsTest, ManualMissingBesideTheProgramIsReported) {
-    // No manual stands beside the test program.
+    // No manual stands beside the test program: it runs from a folder of its
+    // own, not from the program's folder, where the build puts the manual.
     DialogDriver driver;
     std::string message;
     driver.answerMessageBox(IDOK, &message);
