@@ -1,0 +1,86 @@
+// "Menu Item Properties": adds or edits a FileMaker menu command, or adds a
+// whole standard FileMaker menu (a menu with FileMaker's own items) picked in
+// the standard-menu chooser.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "editor/item_dialog_rules.h"
+#include "editor/platform_boxes.h"
+#include "editor/shortcut_controls.h"
+
+namespace tessary {
+
+struct FmItemPropertiesView {
+    bool localCaptionShown = true;  // "Use local caption"
+    bool localCaptionTicked = true;
+    bool nameShown = true;
+    bool nameEnabled = false;
+    std::string name;
+    std::string keyword;        // the read-only "FM Menu Item" field
+    bool severalItemsShown = false;
+    std::string severalItemsText;  // "Recent Files\nWill be represented by several items in FileMaker."
+    bool userStringEnabled = true;
+    std::string userString;
+    bool enabledEnabled = true;  // "Enabled"; disabled while a standard menu is chosen
+    bool enabled = true;
+    PlatformBoxes platforms;
+    ShortcutControls shortcut;
+};
+
+class FmItemPropertiesRules {
+public:
+    static std::optional<FmItemPropertiesRules> forAdd(MenuTree& tree, MenuKind menuKind);
+    // The node must be a FileMaker item.
+    static std::optional<FmItemPropertiesRules> forEdit(MenuTree& tree, MenuKind menuKind, NodeHandle node);
+
+    DialogMode mode() const { return mode_; }
+    const FmItemPropertiesView& view() const { return view_; }
+    // A standard menu is chosen: the node will be a menu.
+    bool menuChosen() const { return menuChosen_; }
+
+    void setName(std::string_view text);
+    void setUserString(std::string_view text) { view_.userString = text; }
+    void tickEnabled(bool ticked);
+    void tickLocalCaption(bool ticked);
+    void clickPlatform(PlatformBox box);
+    void chooseKey(int entry);
+    void tickCtrl(bool ticked);
+    void tickAlt(bool ticked);
+
+    // A FileMaker command picked in the chooser, with the caption it shows there.
+    void takeChosenCommand(std::string_view keyword, std::string_view caption);
+    // A standard FileMaker menu picked in the chooser; its children in the
+    // chooser's tree are copied beneath the node on OK (none when source is null).
+    void takeChosenMenu(std::string_view keyword, const MenuTree* source, NodeHandle menu);
+    // The keyword field's text changed: a command or a menu keyword, else nothing chosen.
+    void setKeyword(std::string_view keyword);
+
+    bool okEnabled() const { return !view_.name.empty() && !view_.keyword.empty(); }
+    OkChecks okChecks(bool ctrlHeld) const;
+    NodeHandle apply(bool ctrlHeld);
+    NodeHandle parent() const { return parent_; }
+
+private:
+    FmItemPropertiesRules(MenuTree& tree, MenuKind menuKind, DialogMode mode, NodeHandle node, NodeHandle parent);
+    bool shortcutAllowed() const;
+    std::string english() const;
+    std::string caption() const;
+    bool shortcutStored() const;
+    void refreshLocalCaption();
+    void copyChosenChildren(NodeHandle target);
+
+    MenuTree* tree_;
+    MenuKind menuKind_;
+    DialogMode mode_;
+    NodeHandle node_;
+    NodeHandle parent_;
+    FmItemPropertiesView view_;
+    uint32_t fmId_ = 0;
+    bool menuChosen_ = false;
+    const MenuTree* chosenSource_ = nullptr;
+    NodeHandle chosenMenu_ = kNoNode;
+};
+
+}  // namespace tessary

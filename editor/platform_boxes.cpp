@@ -1,0 +1,69 @@
+#include "editor/platform_boxes.h"
+
+namespace tessary {
+namespace {
+
+constexpr PlatformMask kBits[3] = {kPlatformWindows, kPlatformMacClassic, kPlatformMacX};
+
+}  // namespace
+
+PlatformBoxes::PlatformBoxes(PlatformMask set) { show(set); }
+
+PlatformBoxes PlatformBoxes::forParent(PlatformMask shown, PlatformMask parentSet, bool parentIsAppMenu) {
+    PlatformBoxes boxes(parentIsAppMenu ? kPlatformMac : shown);
+    boxes.enableAll(!parentIsAppMenu && parentSet == kPlatformAll);
+    return boxes;
+}
+
+void PlatformBoxes::show(PlatformMask set) {
+    for (int i = 0; i < 3; ++i) {
+        ticked_[i] = (set & kBits[i]) != 0;
+    }
+}
+
+PlatformMask PlatformBoxes::mask() const {
+    PlatformMask set = 0;
+    for (int i = 0; i < 3; ++i) {
+        if (ticked_[i]) {
+            set |= kBits[i];
+        }
+    }
+    return set;
+}
+
+void PlatformBoxes::enableAll(bool on) {
+    for (bool& e : enabled_) {
+        e = on;
+    }
+}
+
+void PlatformBoxes::click(PlatformBox box) {
+    bool& windows = ticked_[0];
+    bool& classic = ticked_[1];
+    bool& macX = ticked_[2];
+    bool& clicked = ticked_[static_cast<int>(box)];
+    clicked = !clicked;
+    if (!windows && !classic && !macX) {
+        clicked = true;  // at least one platform stays
+        return;
+    }
+    switch (box) {
+        case PlatformBox::Windows:
+            if (windows && (classic || macX)) {
+                classic = macX = true;
+            }
+            break;
+        case PlatformBox::MacClassic:
+            if (windows) {
+                macX = classic;
+            }
+            break;
+        case PlatformBox::MacX:
+            if (windows) {
+                classic = macX;
+            }
+            break;
+    }
+}
+
+}  // namespace tessary

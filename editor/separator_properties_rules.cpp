@@ -1,0 +1,65 @@
+#include "editor/separator_properties_rules.h"
+
+#include "editor/node_placement.h"
+#include "resources/resource.h"
+
+namespace tessary {
+
+SeparatorPropertiesRules::SeparatorPropertiesRules(MenuTree& tree, MenuKind menuKind, DialogMode mode, NodeHandle node,
+                                                   NodeHandle parent)
+    : tree_(&tree), menuKind_(menuKind), mode_(mode), node_(node), parent_(parent) {}
+
+std::optional<SeparatorPropertiesRules> SeparatorPropertiesRules::forAdd(MenuTree& tree, MenuKind menuKind) {
+    const NodeHandle parent = parentForNewNode(tree);
+    if (parent == kRootNode && menuKind == MenuKind::MainMenu) {
+        return std::nullopt;
+    }
+    SeparatorPropertiesRules rules(tree, menuKind, DialogMode::Add, kNoNode, parent);
+    rules.platforms_ =
+        PlatformBoxes::forParent(tree.getPlatforms(parent), tree.getPlatforms(parent), tree.isAppMenu(parent));
+    return rules;
+}
+
+std::optional<SeparatorPropertiesRules> SeparatorPropertiesRules::forEdit(MenuTree& tree, MenuKind menuKind,
+                                                                          NodeHandle node) {
+    if (tree.getKind(node) != NodeKind::Separator) {
+        return std::nullopt;
+    }
+    SeparatorPropertiesRules rules(tree, menuKind, DialogMode::Edit, node, tree.parent(node));
+    rules.platforms_ = PlatformBoxes::forParent(tree.getPlatforms(node), tree.getParentPlatforms(node),
+                                                tree.isAppMenu(tree.parent(node)));
+    return rules;
+}
+
+void SeparatorPropertiesRules::clickPlatform(PlatformBox box) {
+    if (platforms_.enabled(box)) {
+        platforms_.click(box);
+    }
+}
+
+OkChecks SeparatorPropertiesRules::okChecks(bool ctrlHeld) const {
+    OkChecks checks;
+    if (mode_ == DialogMode::Edit) {
+        return checks;  // the set is stored without a question
+    }
+    if (parentWithCtrl(parent_, NodeKind::Separator, menuKind_, ctrlHeld) == kRootNode &&
+        menuKind_ == MenuKind::MainMenu) {
+        checks.push_back(OkCheck::refusal(IDS_MENU_BAR_HOLDS_MENUS, OkCheck::Icon::Warning));
+        return checks;
+    }
+    if (platforms_.mask() == 0) {
+        checks.push_back(OkCheck::question(IDS_NO_PLATFORMS));
+    }
+    return checks;
+}
+
+NodeHandle SeparatorPropertiesRules::apply(bool ctrlHeld) {
+    if (mode_ == DialogMode::Edit) {
+        tree_->setPlatforms(node_, platforms_.mask());
+        return node_;
+    }
+    parent_ = parentWithCtrl(parent_, NodeKind::Separator, menuKind_, ctrlHeld);
+    return insertPlaced(*tree_, parent_, "-Separator-", NodeKind::Separator, newRecord(platforms_.mask()));
+}
+
+}  // namespace tessary
