@@ -25,9 +25,9 @@ TextSpan errorLineSpan(std::string_view text, int line);
 
 // The outcome of leaving the "Menu Code" tab, from the loader's result.
 struct TabLeaveOutcome {
-    bool accepted = false;     // the tree now holds the text
-    unsigned messageId = 0;    // string to show when not accepted
-    int line = 0;              // the failing line for "Syntax incorrect in line %d"
+    bool accepted = false;   // the tree now holds the text
+    unsigned messageId = 0;  // string to show when not accepted
+    int line = 0;            // the failing line for "Syntax incorrect in line %d"
 };
 TabLeaveOutcome tabLeaveOutcome(LoadResult loadResult);
 

@@ -13,7 +13,10 @@ constexpr const char* kSeveralItems = "Will be represented by several items in F
 
 }  // namespace
 
-FmItemPropertiesRules::FmItemPropertiesRules(MenuTree& tree, MenuKind menuKind, DialogMode mode, NodeHandle node,
+FmItemPropertiesRules::FmItemPropertiesRules(MenuTree& tree,
+                                             MenuKind menuKind,
+                                             DialogMode mode,
+                                             NodeHandle node,
                                              NodeHandle parent)
     : tree_(&tree), menuKind_(menuKind), mode_(mode), node_(node), parent_(parent) {}
 
@@ -21,14 +24,16 @@ std::optional<FmItemPropertiesRules> FmItemPropertiesRules::forAdd(MenuTree& tre
     const NodeHandle parent = parentForNewNode(tree);
     FmItemPropertiesRules rules(tree, menuKind, DialogMode::Add, kNoNode, parent);
     FmItemPropertiesView& v = rules.view_;
-    v.platforms = PlatformBoxes::forParent(tree.getPlatforms(parent), tree.getPlatforms(parent), tree.isAppMenu(parent));
+    v.platforms =
+        PlatformBoxes::forParent(tree.getPlatforms(parent), tree.getPlatforms(parent), tree.isAppMenu(parent));
     if (rules.shortcutAllowed()) {
         v.shortcut = ShortcutControls::filled();
     }
     return rules;
 }
 
-std::optional<FmItemPropertiesRules> FmItemPropertiesRules::forEdit(MenuTree& tree, MenuKind menuKind,
+std::optional<FmItemPropertiesRules> FmItemPropertiesRules::forEdit(MenuTree& tree,
+                                                                    MenuKind menuKind,
                                                                     NodeHandle node) {
     if (tree.getKind(node) != NodeKind::FmItem) {
         return std::nullopt;
@@ -68,7 +73,9 @@ bool FmItemPropertiesRules::shortcutAllowed() const {
     return !(mode_ == DialogMode::Add && menuKind_ == MenuKind::MainMenu && parent_ == kRootNode);
 }
 
-std::string FmItemPropertiesRules::english() const { return englishCaption(fmId_, menuChosen_); }
+std::string FmItemPropertiesRules::english() const {
+    return englishCaption(fmId_, menuChosen_);
+}
 
 void FmItemPropertiesRules::refreshLocalCaption() {
     view_.nameEnabled = !view_.localCaptionTicked;
@@ -192,14 +199,16 @@ std::string FmItemPropertiesRules::caption() const {
     return view_.localCaptionTicked ? english() : view_.name;
 }
 
-bool FmItemPropertiesRules::shortcutStored() const { return !menuChosen_ && view_.shortcut.enabled(); }
+bool FmItemPropertiesRules::shortcutStored() const {
+    return !menuChosen_ && view_.shortcut.enabled();
+}
 
-OkChecks FmItemPropertiesRules::okChecks(bool ctrlHeld) const {
+OkChecks FmItemPropertiesRules::okChecks() const {
     OkChecks checks;
     checkMenuCodeText(checks, caption(), DialogField::Name);
     checkMenuCodeText(checks, view_.userString, DialogField::UserString);
     const NodeHandle parent =
-        mode_ == DialogMode::Add ? parentWithCtrl(parent_, NodeKind::FmItem, menuKind_, ctrlHeld) : parent_;
+        mode_ == DialogMode::Add ? parentWithCtrl(parent_, NodeKind::FmItem, menuKind_, ctrlHeld_) : parent_;
     if (!menuChosen_ && parent == kRootNode && menuKind_ == MenuKind::MainMenu) {
         checks.push_back(OkCheck::refusal(IDS_MENU_BAR_HOLDS_MENUS, OkCheck::Icon::Warning));
     }
@@ -244,7 +253,7 @@ void FmItemPropertiesRules::copyChosenChildren(NodeHandle target) {
     }
 }
 
-NodeHandle FmItemPropertiesRules::apply(bool ctrlHeld) {
+NodeHandle FmItemPropertiesRules::apply() {
     MenuTree& tree = *tree_;
     MenuItemRecord record = newRecord(view_.platforms.mask());
     if (mode_ == DialogMode::Add) {
@@ -256,7 +265,7 @@ NodeHandle FmItemPropertiesRules::apply(bool ctrlHeld) {
             storeText(record.userString, view_.userString);
         }
         const NodeKind kind = menuChosen_ ? NodeKind::Menu : NodeKind::FmItem;
-        parent_ = parentWithCtrl(parent_, kind, menuKind_, ctrlHeld);
+        parent_ = parentWithCtrl(parent_, kind, menuKind_, ctrlHeld_);
         const NodeHandle node = insertPlaced(tree, parent_, caption(), kind, record);
         if (menuChosen_) {
             copyChosenChildren(node);

@@ -18,7 +18,7 @@ struct FmItemPropertiesView {
     bool nameShown = true;
     bool nameEnabled = false;
     std::string name;
-    std::string keyword;        // the read-only "FM Menu Item" field
+    std::string keyword;  // the read-only "FM Menu Item" field
     bool severalItemsShown = false;
     std::string severalItemsText;  // "Recent Files\nWill be represented by several items in FileMaker."
     bool userStringEnabled = true;
@@ -58,8 +58,14 @@ public:
     void setKeyword(std::string_view keyword);
 
     bool okEnabled() const { return !view_.name.empty() && !view_.keyword.empty(); }
-    OkChecks okChecks(bool ctrlHeld) const;
-    NodeHandle apply(bool ctrlHeld);
+    // The checks of OK, in order, before anything changes.
+    OkChecks okChecks() const;
+    // Ctrl was held at OK: a new node goes to the top level where it may.
+    void setCtrlHeld(bool held) { ctrlHeld_ = held; }
+    bool ctrlHeld() const { return ctrlHeld_; }
+    // Makes the change; the new or edited node (an edited node is made anew
+    // when it moves).
+    NodeHandle apply();
     NodeHandle parent() const { return parent_; }
 
 private:
@@ -76,6 +82,7 @@ private:
     DialogMode mode_;
     NodeHandle node_;
     NodeHandle parent_;
+    bool ctrlHeld_ = false;
     FmItemPropertiesView view_;
     uint32_t fmId_ = 0;
     bool menuChosen_ = false;

@@ -5,7 +5,9 @@
 
 namespace tessary {
 
-bool fitsMenuCode(std::string_view text) { return text.find('"') == std::string_view::npos; }
+bool fitsMenuCode(std::string_view text) {
+    return text.find('"') == std::string_view::npos;
+}
 
 void checkMenuCodeText(OkChecks& checks, std::string_view text, DialogField field) {
     if (fitsMenuCode(text)) {

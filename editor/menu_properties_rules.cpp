@@ -7,7 +7,10 @@
 
 namespace tessary {
 
-MenuPropertiesRules::MenuPropertiesRules(MenuTree& tree, MenuKind menuKind, DialogMode mode, NodeHandle node,
+MenuPropertiesRules::MenuPropertiesRules(MenuTree& tree,
+                                         MenuKind menuKind,
+                                         DialogMode mode,
+                                         NodeHandle node,
                                          NodeHandle parent)
     : tree_(&tree), menuKind_(menuKind), mode_(mode), node_(node), parent_(parent) {}
 
@@ -15,7 +18,8 @@ std::optional<MenuPropertiesRules> MenuPropertiesRules::forAdd(MenuTree& tree, M
     const NodeHandle parent = parentForNewNode(tree);
     MenuPropertiesRules rules(tree, menuKind, DialogMode::Add, kNoNode, parent);
     MenuPropertiesView& v = rules.view_;
-    v.platforms = PlatformBoxes::forParent(tree.getPlatforms(parent), tree.getPlatforms(parent), tree.isAppMenu(parent));
+    v.platforms =
+        PlatformBoxes::forParent(tree.getPlatforms(parent), tree.getPlatforms(parent), tree.isAppMenu(parent));
     v.appMenuEnabled = menuKind == MenuKind::MainMenu && tree.findFirstAppMenu() == kNoNode;
     rules.ownBoxes_ = v.platforms;
     return rules;
@@ -39,8 +43,8 @@ std::optional<MenuPropertiesRules> MenuPropertiesRules::forEdit(MenuTree& tree, 
     v.nameEnabled = !v.localCaptionTicked;
     v.name = v.localCaptionTicked ? equivalentOfText(englishCaption(tree.getFmId(node), true)) : tree.caption(node);
     v.appMenuNoteShown = isAppMenu;
-    v.platforms = PlatformBoxes::forParent(tree.getPlatforms(node), tree.getParentPlatforms(node),
-                                           tree.isAppMenu(parent));
+    v.platforms =
+        PlatformBoxes::forParent(tree.getPlatforms(node), tree.getParentPlatforms(node), tree.isAppMenu(parent));
     rules.ownBoxes_ = v.platforms;
     if (isAppMenu) {
         v.platforms.enableAll(false);
@@ -137,14 +141,14 @@ OkChecks MenuPropertiesRules::okChecks() const {
     return checks;
 }
 
-NodeHandle MenuPropertiesRules::apply(bool ctrlHeld) {
+NodeHandle MenuPropertiesRules::apply() {
     MenuTree& tree = *tree_;
     if (mode_ == DialogMode::Add) {
         if (view_.appMenuTicked) {
             parent_ = kRootNode;
             return tree.insertNode(kRootNode, kFirstPosition, view_.name, NodeKind::AppMenu, newRecord(kPlatformMac));
         }
-        parent_ = parentWithCtrl(parent_, NodeKind::Menu, menuKind_, ctrlHeld);
+        parent_ = parentWithCtrl(parent_, NodeKind::Menu, menuKind_, ctrlHeld_);
         return insertPlaced(tree, parent_, view_.name, NodeKind::Menu, newRecord(view_.platforms.mask()));
     }
 

@@ -17,8 +17,8 @@ struct MenuPropertiesView {
     bool localCaptionEnabled = false;  // "Use local caption"
     bool localCaptionTicked = false;
     bool nameEnabled = true;
-    std::string name;                  // the name field
-    bool appMenuNoteShown = false;     // "This name will be used for the Application Menu under Mac OS X"
+    std::string name;               // the name field
+    bool appMenuNoteShown = false;  // "This name will be used for the Application Menu under Mac OS X"
     PlatformBoxes platforms;
 };
 
@@ -41,9 +41,12 @@ public:
     bool okEnabled() const { return !view_.name.empty(); }
     // The checks of OK, in order, before anything changes.
     OkChecks okChecks() const;
-    // Makes the change; the new or edited node (edited nodes may be made anew
-    // when they move). ctrlHeld: Ctrl was down at OK.
-    NodeHandle apply(bool ctrlHeld);
+    // Ctrl was held at OK: a new node goes to the top level where it may.
+    void setCtrlHeld(bool held) { ctrlHeld_ = held; }
+    bool ctrlHeld() const { return ctrlHeld_; }
+    // Makes the change; the new or edited node (an edited node is made anew
+    // when it moves).
+    NodeHandle apply();
     // The parent a new node went under (add mode, after apply).
     NodeHandle parent() const { return parent_; }
 
@@ -59,6 +62,7 @@ private:
     DialogMode mode_;
     NodeHandle node_;    // edit mode
     NodeHandle parent_;  // add mode: P; edit mode: the node's parent
+    bool ctrlHeld_ = false;
     MenuPropertiesView view_;
     PlatformBoxes ownBoxes_;  // the boxes as they were before the application-menu box took them
 };

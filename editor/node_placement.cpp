@@ -68,7 +68,10 @@ NodeHandle insertionPoint(const MenuTree& tree, NodeHandle parent, NodeKind kind
     }
 }
 
-NodeHandle insertPlaced(MenuTree& tree, NodeHandle parent, std::string_view caption, NodeKind kind,
+NodeHandle insertPlaced(MenuTree& tree,
+                        NodeHandle parent,
+                        std::string_view caption,
+                        NodeKind kind,
                         const MenuItemRecord& record) {
     return tree.insertNode(parent, insertionPoint(tree, parent, kind), caption, kind, record);
 }

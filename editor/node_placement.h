@@ -24,7 +24,10 @@ NodeHandle parentWithCtrl(NodeHandle parent, NodeKind kind, MenuKind menuKind, b
 NodeHandle insertionPoint(const MenuTree& tree, NodeHandle parent, NodeKind kind);
 
 // Inserts a node at its place: insertNode at insertionPoint.
-NodeHandle insertPlaced(MenuTree& tree, NodeHandle parent, std::string_view caption, NodeKind kind,
+NodeHandle insertPlaced(MenuTree& tree,
+                        NodeHandle parent,
+                        std::string_view caption,
+                        NodeKind kind,
                         const MenuItemRecord& record);
 
 // Moves a node (its subtree copied, the old one removed) to a new place under

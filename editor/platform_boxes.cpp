@@ -7,7 +7,9 @@ constexpr PlatformMask kBits[3] = {kPlatformWindows, kPlatformMacClassic, kPlatf
 
 }  // namespace
 
-PlatformBoxes::PlatformBoxes(PlatformMask set) { show(set); }
+PlatformBoxes::PlatformBoxes(PlatformMask set) {
+    show(set);
+}
 
 PlatformBoxes PlatformBoxes::forParent(PlatformMask shown, PlatformMask parentSet, bool parentIsAppMenu) {
     PlatformBoxes boxes(parentIsAppMenu ? kPlatformMac : shown);

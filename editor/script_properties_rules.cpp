@@ -31,7 +31,10 @@ MacSystemItem macItemOf(NodeKind kind) {
 
 }  // namespace
 
-ScriptPropertiesRules::ScriptPropertiesRules(MenuTree& tree, MenuKind menuKind, DialogMode mode, NodeHandle node,
+ScriptPropertiesRules::ScriptPropertiesRules(MenuTree& tree,
+                                             MenuKind menuKind,
+                                             DialogMode mode,
+                                             NodeHandle node,
                                              NodeHandle parent)
     : tree_(&tree), menuKind_(menuKind), mode_(mode), node_(node), parent_(parent) {}
 
@@ -43,7 +46,8 @@ std::optional<ScriptPropertiesRules> ScriptPropertiesRules::forAdd(MenuTree& tre
     ScriptPropertiesRules rules(tree, menuKind, DialogMode::Add, kNoNode, parent);
     ScriptPropertiesView& v = rules.view_;
     v.checkOnEnabled = true;
-    v.platforms = PlatformBoxes::forParent(tree.getPlatforms(parent), tree.getPlatforms(parent), tree.isAppMenu(parent));
+    v.platforms =
+        PlatformBoxes::forParent(tree.getPlatforms(parent), tree.getPlatforms(parent), tree.isAppMenu(parent));
     if (menuKind != MenuKind::PopupMenu) {
         v.shortcut = ShortcutControls::filled();
     }
@@ -51,7 +55,8 @@ std::optional<ScriptPropertiesRules> ScriptPropertiesRules::forAdd(MenuTree& tre
     return rules;
 }
 
-std::optional<ScriptPropertiesRules> ScriptPropertiesRules::forEdit(MenuTree& tree, MenuKind menuKind,
+std::optional<ScriptPropertiesRules> ScriptPropertiesRules::forEdit(MenuTree& tree,
+                                                                    MenuKind menuKind,
                                                                     NodeHandle node) {
     const NodeKind kind = tree.getKind(node);
     if (kind != NodeKind::ScriptItem && kind != NodeKind::MacQuitItem && kind != NodeKind::MacPreferencesItem) {
@@ -69,8 +74,8 @@ std::optional<ScriptPropertiesRules> ScriptPropertiesRules::forEdit(MenuTree& tr
     v.macItem = macItemOf(kind);
     const bool script = kind == NodeKind::ScriptItem;
     v.checkOnEnabled = script;
-    v.platforms = PlatformBoxes::forParent(tree.getPlatforms(node), tree.getParentPlatforms(node),
-                                           tree.isAppMenu(parent));
+    v.platforms =
+        PlatformBoxes::forParent(tree.getPlatforms(node), tree.getParentPlatforms(node), tree.isAppMenu(parent));
     if (!script) {
         v.platforms.enableAll(false);
     }
@@ -198,7 +203,7 @@ OkChecks ScriptPropertiesRules::okChecks() const {
     return checks;
 }
 
-NodeHandle ScriptPropertiesRules::apply(bool ctrlHeld) {
+NodeHandle ScriptPropertiesRules::apply() {
     MenuTree& tree = *tree_;
     const NodeKind kind = chosenKind();
     const bool system = kind != NodeKind::ScriptItem;
@@ -209,7 +214,7 @@ NodeHandle ScriptPropertiesRules::apply(bool ctrlHeld) {
         record.enabled = view_.enabled ? 1 : 0;
         record.checkOn = !system && view_.checkOn ? 1 : 0;
         record.shortcut = shortcutStored() ? view_.shortcut.value() : 0;
-        parent_ = parentWithCtrl(parent_, NodeKind::ScriptItem, menuKind_, ctrlHeld);
+        parent_ = parentWithCtrl(parent_, NodeKind::ScriptItem, menuKind_, ctrlHeld_);
         return insertPlaced(tree, parent_, view_.name, kind, record);
     }
 

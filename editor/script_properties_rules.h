@@ -23,7 +23,7 @@ struct ScriptPropertiesView {
     std::string name;
     std::string script;
     std::string userString;
-    bool enabled = true;  // "Enabled"
+    bool enabled = true;   // "Enabled"
     bool checkOn = false;  // "Check On"
     bool checkOnEnabled = false;
     PlatformBoxes platforms;
@@ -57,8 +57,14 @@ public:
     void takeChosenScript(std::string_view script);
 
     bool okEnabled() const { return !view_.name.empty(); }
+    // The checks of OK, in order, before anything changes.
     OkChecks okChecks() const;
-    NodeHandle apply(bool ctrlHeld);
+    // Ctrl was held at OK: a new node goes to the top level where it may.
+    void setCtrlHeld(bool held) { ctrlHeld_ = held; }
+    bool ctrlHeld() const { return ctrlHeld_; }
+    // Makes the change; the new or edited node (an edited node is made anew
+    // when it moves).
+    NodeHandle apply();
     NodeHandle parent() const { return parent_; }
 
 private:
@@ -72,6 +78,7 @@ private:
     DialogMode mode_;
     NodeHandle node_;
     NodeHandle parent_;
+    bool ctrlHeld_ = false;
     ScriptPropertiesView view_;
 };
 

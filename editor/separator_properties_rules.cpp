@@ -5,7 +5,10 @@
 
 namespace tessary {
 
-SeparatorPropertiesRules::SeparatorPropertiesRules(MenuTree& tree, MenuKind menuKind, DialogMode mode, NodeHandle node,
+SeparatorPropertiesRules::SeparatorPropertiesRules(MenuTree& tree,
+                                                   MenuKind menuKind,
+                                                   DialogMode mode,
+                                                   NodeHandle node,
                                                    NodeHandle parent)
     : tree_(&tree), menuKind_(menuKind), mode_(mode), node_(node), parent_(parent) {}
 
@@ -20,7 +23,8 @@ std::optional<SeparatorPropertiesRules> SeparatorPropertiesRules::forAdd(MenuTre
     return rules;
 }
 
-std::optional<SeparatorPropertiesRules> SeparatorPropertiesRules::forEdit(MenuTree& tree, MenuKind menuKind,
+std::optional<SeparatorPropertiesRules> SeparatorPropertiesRules::forEdit(MenuTree& tree,
+                                                                          MenuKind menuKind,
                                                                           NodeHandle node) {
     if (tree.getKind(node) != NodeKind::Separator) {
         return std::nullopt;
@@ -37,12 +41,12 @@ void SeparatorPropertiesRules::clickPlatform(PlatformBox box) {
     }
 }
 
-OkChecks SeparatorPropertiesRules::okChecks(bool ctrlHeld) const {
+OkChecks SeparatorPropertiesRules::okChecks() const {
     OkChecks checks;
     if (mode_ == DialogMode::Edit) {
         return checks;  // the set is stored without a question
     }
-    if (parentWithCtrl(parent_, NodeKind::Separator, menuKind_, ctrlHeld) == kRootNode &&
+    if (parentWithCtrl(parent_, NodeKind::Separator, menuKind_, ctrlHeld_) == kRootNode &&
         menuKind_ == MenuKind::MainMenu) {
         checks.push_back(OkCheck::refusal(IDS_MENU_BAR_HOLDS_MENUS, OkCheck::Icon::Warning));
         return checks;
@@ -53,12 +57,12 @@ OkChecks SeparatorPropertiesRules::okChecks(bool ctrlHeld) const {
     return checks;
 }
 
-NodeHandle SeparatorPropertiesRules::apply(bool ctrlHeld) {
+NodeHandle SeparatorPropertiesRules::apply() {
     if (mode_ == DialogMode::Edit) {
         tree_->setPlatforms(node_, platforms_.mask());
         return node_;
     }
-    parent_ = parentWithCtrl(parent_, NodeKind::Separator, menuKind_, ctrlHeld);
+    parent_ = parentWithCtrl(parent_, NodeKind::Separator, menuKind_, ctrlHeld_);
     return insertPlaced(*tree_, parent_, "-Separator-", NodeKind::Separator, newRecord(platforms_.mask()));
 }
 

@@ -18,8 +18,14 @@ public:
     const PlatformBoxes& platforms() const { return platforms_; }
     void clickPlatform(PlatformBox box);
 
-    OkChecks okChecks(bool ctrlHeld) const;
-    NodeHandle apply(bool ctrlHeld);
+    // The checks of OK, in order, before anything changes.
+    OkChecks okChecks() const;
+    // Ctrl was held at OK: a new node goes to the top level where it may.
+    void setCtrlHeld(bool held) { ctrlHeld_ = held; }
+    bool ctrlHeld() const { return ctrlHeld_; }
+    // Makes the change; the new or edited node (an edited node is made anew
+    // when it moves).
+    NodeHandle apply();
     NodeHandle parent() const { return parent_; }
 
 private:
@@ -30,6 +36,7 @@ private:
     DialogMode mode_;
     NodeHandle node_;
     NodeHandle parent_;
+    bool ctrlHeld_ = false;
     PlatformBoxes platforms_;
 };
 

@@ -31,6 +31,34 @@
 #define IDR_ACCEL_MAIN 220
 #define IDR_ACCEL_TREE 221
 
+// Item property dialogs. Controls the four share: IDC_ITEM_; their own:
+// IDC_MENU_ (Menu Properties), IDC_SCRIPT_ (Script Properties), IDC_FMITEM_
+// (Menu Item Properties).
+#define IDD_MENU_PROPERTIES 130
+#define IDD_SCRIPT_PROPERTIES 131
+#define IDD_FMITEM_PROPERTIES 132
+#define IDD_SEPARATOR_PROPERTIES 133
+#define IDC_ITEM_NAME 1300
+#define IDC_ITEM_USER_STRING 1301
+#define IDC_ITEM_ENABLED 1302
+#define IDC_ITEM_WINDOWS 1303
+#define IDC_ITEM_MAC_CLASSIC 1304
+#define IDC_ITEM_MAC_X 1305
+#define IDC_ITEM_CTRL 1306
+#define IDC_ITEM_ALT 1307
+#define IDC_ITEM_KEY 1308
+#define IDC_ITEM_LOCAL_CAPTION 1309
+#define IDC_MENU_APP_MENU 1320
+#define IDC_MENU_NOTE 1321
+#define IDC_SCRIPT_MAC_ITEM 1330
+#define IDC_SCRIPT_SCRIPT 1331
+#define IDC_SCRIPT_CHOOSE 1332
+#define IDC_SCRIPT_CHECK_ON 1333
+#define IDC_FMITEM_KEYWORD 1340
+#define IDC_FMITEM_CHOOSE 1341
+#define IDC_FMITEM_NOTE 1342
+#define IDC_FMITEM_SEVERAL 1343
+
 // Small dialogs: New menu (IDC_NEWMENU_), Preferences (IDC_PREFS_), About
 // (IDC_ABOUT_) and the hint after the copy commands (IDC_HINT_).
 #define IDD_NEW_MENU 140

@@ -13,6 +13,7 @@
 #include "shell/code_view.h"
 #include "shell/dialogs/about_dialog.h"
 #include "shell/dialogs/preferences_dialog.h"
+#include "shell/item_commands.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
@@ -97,204 +98,167 @@ void typeTab(MainWindow& window, UINT) {
     }
 }
 
+void newDocumentAsked(MainWindow& w, UINT) {
+    w.session().newDocument(std::nullopt);
+}
+void newMainMenu(MainWindow& w, UINT) {
+    w.session().newDocument(MenuKind::MainMenu);
+}
+void newContextMenu(MainWindow& w, UINT) {
+    w.session().newDocument(MenuKind::ContextMenu);
+}
+void newPopupMenu(MainWindow& w, UINT) {
+    w.session().newDocument(MenuKind::PopupMenu);
+}
+void newFromTemplate(MainWindow& w, UINT) {
+    w.session().newFromTemplate();
+}
+void openDocument(MainWindow& w, UINT) {
+    w.session().openDocument(false);
+}
+void openNamedDocument(MainWindow& w, UINT) {
+    w.session().openDocument(true);
+}
+void save(MainWindow& w, UINT) {
+    w.session().saveDocument(false, false);
+}
+void saveAs(MainWindow& w, UINT) {
+    w.session().saveDocument(true, false);
+}
+void saveAsTemplate(MainWindow& w, UINT) {
+    w.session().saveDocument(true, true);
+}
+void exitProgram(MainWindow& w, UINT) {
+    w.session().confirmExit();
+}
+void undoInCode(MainWindow& w, UINT) {
+    forwardToCodeEdit(w, EM_UNDO);
+}
+void cut(MainWindow& w, UINT) {
+    forwardToCodeEdit(w, WM_CUT);
+}
+void copy(MainWindow& w, UINT) {
+    forwardToCodeEdit(w, WM_COPY);
+}
+void paste(MainWindow& w, UINT) {
+    forwardToCodeEdit(w, WM_PASTE);
+}
+void collapseAll(MainWindow& w, UINT) {
+    w.tree().collapseAll();
+}
+void expandAll(MainWindow& w, UINT) {
+    w.tree().expandAll();
+}
+void copyPlainCode(MainWindow& w, UINT) {
+    copyCode(w, false);
+}
+void copyStringCode(MainWindow& w, UINT) {
+    copyCode(w, true);
+}
+
 constexpr CommandHint hint(UINT text) {
     return {text, text};
 }
 
 // ---- The table ----
 
+// clang-format off
 const Command kCommands[] = {
-    // id, hint, enabling, handler, places, side button
-    {ID_FILE_NEW,
-     hint(IDS_HINT_NEW),
-     Enabling::Never,
-     [](MainWindow& w, UINT) { w.session().newDocument(std::nullopt); },
-     kOnToolbar | kMainKey,
-     {}},
-    {ID_FILE_NEW_MAIN,
-     hint(IDS_HINT_NEW_MAIN),
-     Enabling::Never,
-     [](MainWindow& w, UINT) { w.session().newDocument(MenuKind::MainMenu); },
-     kInMainMenu,
-     {}},
-    {ID_FILE_NEW_CONTEXT,
-     hint(IDS_HINT_NEW_CONTEXT),
-     Enabling::Never,
-     [](MainWindow& w, UINT) { w.session().newDocument(MenuKind::ContextMenu); },
-     kInMainMenu,
-     {}},
-    {ID_FILE_NEW_POPUP,
-     hint(IDS_HINT_NEW_POPUP),
-     Enabling::Never,
-     [](MainWindow& w, UINT) { w.session().newDocument(MenuKind::PopupMenu); },
-     kInMainMenu,
-     {}},
-    {ID_FILE_NEW_FROM_TEMPLATE,
-     hint(IDS_HINT_NEW_FROM_TEMPLATE),
-     Enabling::Never,
-     [](MainWindow& w, UINT) { w.session().newFromTemplate(); },
-     kInMainMenu,
-     {}},
-    {ID_FILE_OPEN,
-     hint(IDS_HINT_OPEN),
-     Enabling::Never,
-     [](MainWindow& w, UINT) { w.session().openDocument(false); },
-     kInMainMenu | kOnToolbar | kMainKey,
-     {}},
-    {ID_FILE_OPEN_NAMED,
-     {},
-     Enabling::Never,
-     [](MainWindow& w, UINT) { w.session().openDocument(true); },
-     kPostedOnly,
-     {}},
+    // id                        hint (tree tab, code tab)                  enabling              handler
+    //     places                                                  side button
+    {ID_FILE_NEW,                hint(IDS_HINT_NEW),                        Enabling::Never,      newDocumentAsked,
+         kOnToolbar | kMainKey,                                    {}},
+    {ID_FILE_NEW_MAIN,           hint(IDS_HINT_NEW_MAIN),                   Enabling::Never,      newMainMenu,
+         kInMainMenu,                                              {}},
+    {ID_FILE_NEW_CONTEXT,        hint(IDS_HINT_NEW_CONTEXT),                Enabling::Never,      newContextMenu,
+         kInMainMenu,                                              {}},
+    {ID_FILE_NEW_POPUP,          hint(IDS_HINT_NEW_POPUP),                  Enabling::Never,      newPopupMenu,
+         kInMainMenu,                                              {}},
+    {ID_FILE_NEW_FROM_TEMPLATE,  hint(IDS_HINT_NEW_FROM_TEMPLATE),          Enabling::Never,      newFromTemplate,
+         kInMainMenu,                                              {}},
+    {ID_FILE_OPEN,               hint(IDS_HINT_OPEN),                       Enabling::Never,      openDocument,
+         kInMainMenu | kOnToolbar | kMainKey,                      {}},
+    {ID_FILE_OPEN_NAMED,         {},                                        Enabling::Never,      openNamedDocument,
+         kPostedOnly,                                              {}},
     // The item that carries the Open Recent submenu; its entries are the four rows below.
-    {ID_FILE_OPEN_RECENT, {}, Enabling::Never, nullptr, kInMainMenu, {}},
-    {ID_FILE_RECENT_FIRST, {}, Enabling::Never, openRecentFile, kInRecentMenu, {}},
-    {ID_FILE_RECENT_FIRST + 1, {}, Enabling::Never, openRecentFile, kInRecentMenu, {}},
-    {ID_FILE_RECENT_FIRST + 2, {}, Enabling::Never, openRecentFile, kInRecentMenu, {}},
-    {ID_FILE_RECENT_LAST, {}, Enabling::Never, openRecentFile, kInRecentMenu, {}},
-    {ID_FILE_SAVE,
-     hint(IDS_HINT_SAVE),
-     Enabling::Never,
-     [](MainWindow& w, UINT) { w.session().saveDocument(false, false); },
-     kInMainMenu | kOnToolbar | kMainKey,
-     {}},
-    {ID_FILE_SAVE_AS,
-     hint(IDS_HINT_SAVE_AS),
-     Enabling::Never,
-     [](MainWindow& w, UINT) { w.session().saveDocument(true, false); },
-     kInMainMenu | kMainKey,
-     {}},
-    {ID_FILE_SAVE_AS_TEMPLATE,
-     hint(IDS_HINT_SAVE_AS_TEMPLATE),
-     Enabling::Never,
-     [](MainWindow& w, UINT) { w.session().saveDocument(true, true); },
-     kInMainMenu,
-     {}},
-    {ID_FILE_EXIT,
-     hint(IDS_HINT_EXIT),
-     Enabling::Never,
-     [](MainWindow& w, UINT) { w.session().confirmExit(); },
-     kInMainMenu | kMainKey,
-     {}},
+    {ID_FILE_OPEN_RECENT,        {},                                        Enabling::Never,      nullptr,
+         kInMainMenu,                                              {}},
+    {ID_FILE_RECENT_FIRST,       {},                                        Enabling::Never,      openRecentFile,
+         kInRecentMenu,                                            {}},
+    {ID_FILE_RECENT_FIRST + 1,   {},                                        Enabling::Never,      openRecentFile,
+         kInRecentMenu,                                            {}},
+    {ID_FILE_RECENT_FIRST + 2,   {},                                        Enabling::Never,      openRecentFile,
+         kInRecentMenu,                                            {}},
+    {ID_FILE_RECENT_LAST,        {},                                        Enabling::Never,      openRecentFile,
+         kInRecentMenu,                                            {}},
+    {ID_FILE_SAVE,               hint(IDS_HINT_SAVE),                       Enabling::Never,      save,
+         kInMainMenu | kOnToolbar | kMainKey,                      {}},
+    {ID_FILE_SAVE_AS,            hint(IDS_HINT_SAVE_AS),                    Enabling::Never,      saveAs,
+         kInMainMenu | kMainKey,                                   {}},
+    {ID_FILE_SAVE_AS_TEMPLATE,   hint(IDS_HINT_SAVE_AS_TEMPLATE),           Enabling::Never,      saveAsTemplate,
+         kInMainMenu,                                              {}},
+    {ID_FILE_EXIT,               hint(IDS_HINT_EXIT),                       Enabling::Never,      exitProgram,
+         kInMainMenu | kMainKey,                                   {}},
 
-    {ID_EDIT_UNDO,
-     hint(IDS_HINT_UNDO),
-     Enabling::CodeTab,
-     [](MainWindow& w, UINT) { forwardToCodeEdit(w, EM_UNDO); },
-     kInMainMenu | kMainKey,
-     {}},
-    {ID_EDIT_CUT,
-     {IDS_HINT_CUT_NODE, IDS_HINT_CUT_TEXT},
-     Enabling::Never,
-     [](MainWindow& w, UINT) { forwardToCodeEdit(w, WM_CUT); },
-     kInMainMenu | kInContextMenu | kMainKey,
-     {}},
-    {ID_EDIT_COPY,
-     {IDS_HINT_COPY_NODE, IDS_HINT_COPY_TEXT},
-     Enabling::Never,
-     [](MainWindow& w, UINT) { forwardToCodeEdit(w, WM_COPY); },
-     kInMainMenu | kInContextMenu | kMainKey,
-     {}},
-    {ID_EDIT_PASTE,
-     {IDS_HINT_PASTE_NODE, IDS_HINT_PASTE_TEXT},
-     Enabling::Paste,
-     [](MainWindow& w, UINT) { forwardToCodeEdit(w, WM_PASTE); },
-     kInMainMenu | kInContextMenu | kMainKey,
-     {}},
-    {ID_EDIT_SELECT_ALL, hint(IDS_HINT_SELECT_ALL), Enabling::CodeTab, selectAllCode, kInMainMenu | kMainKey, {}},
-    {ID_EDIT_PREFERENCES, hint(IDS_HINT_PREFERENCES), Enabling::Never, editPreferences, kInMainMenu, {}},
-    {ID_EDIT_RENAME, {}, Enabling::Never, renameSelected, kMainKey, {}},
-    {ID_CODE_TAB, {}, Enabling::Never, typeTab, kMainKey, {}},
+    {ID_EDIT_UNDO,               hint(IDS_HINT_UNDO),                       Enabling::CodeTab,    undoInCode,
+         kInMainMenu | kMainKey,                                   {}},
+    {ID_EDIT_CUT,                {IDS_HINT_CUT_NODE, IDS_HINT_CUT_TEXT},    Enabling::Never,      cut,
+         kInMainMenu | kInContextMenu | kMainKey,                  {}},
+    {ID_EDIT_COPY,               {IDS_HINT_COPY_NODE, IDS_HINT_COPY_TEXT},  Enabling::Never,      copy,
+         kInMainMenu | kInContextMenu | kMainKey,                  {}},
+    {ID_EDIT_PASTE,              {IDS_HINT_PASTE_NODE, IDS_HINT_PASTE_TEXT}, Enabling::Paste,     paste,
+         kInMainMenu | kInContextMenu | kMainKey,                  {}},
+    {ID_EDIT_SELECT_ALL,         hint(IDS_HINT_SELECT_ALL),                 Enabling::CodeTab,    selectAllCode,
+         kInMainMenu | kMainKey,                                   {}},
+    {ID_EDIT_PREFERENCES,        hint(IDS_HINT_PREFERENCES),                Enabling::Never,      editPreferences,
+         kInMainMenu,                                              {}},
+    {ID_EDIT_RENAME,             {},                                        Enabling::Never,      renameSelected,
+         kMainKey,                                                 {}},
+    {ID_CODE_TAB,                {},                                        Enabling::Never,      typeTab,
+         kMainKey,                                                 {}},
 
-    // Adding nodes and their properties go through the item dialogs, which are not built yet.
-    {ID_MENU_ADD_MENU,
-     hint(IDS_HINT_ADD_MENU),
-     Enabling::TreeTab,
-     nullptr,
-     kInMainMenu | kInContextMenu | kOnSideButton | kMainKey,
-     {1, IDS_BUTTON_ADD_MENU}},
-    {ID_MENU_ADD_SCRIPT,
-     hint(IDS_HINT_ADD_SCRIPT),
-     Enabling::TreeItem,
-     nullptr,
-     kInMainMenu | kInContextMenu | kOnSideButton | kMainKey,
-     {2, IDS_BUTTON_ADD_SCRIPT}},
-    {ID_MENU_ADD_FM_ITEM,
-     hint(IDS_HINT_ADD_FM_ITEM),
-     Enabling::TreeTab,
-     nullptr,
-     kInMainMenu | kInContextMenu | kOnSideButton | kMainKey,
-     {3, IDS_BUTTON_ADD_FM_ITEM}},
-    {ID_MENU_ADD_SEPARATOR,
-     hint(IDS_HINT_ADD_SEPARATOR),
-     Enabling::TreeItem,
-     nullptr,
-     kInMainMenu | kInContextMenu | kOnSideButton | kMainKey,
-     {4, IDS_BUTTON_ADD_SEPARATOR}},
-    {ID_MENU_PROPERTIES,
-     hint(IDS_HINT_PROPERTIES),
-     Enabling::TreeSelection,
-     nullptr,
-     kInMainMenu | kInContextMenu | kOnSideButton | kTreeKey,
-     {5, IDS_BUTTON_PROPERTIES}},
+    {ID_MENU_ADD_MENU,           hint(IDS_HINT_ADD_MENU),                   Enabling::TreeTab,    addMenu,
+         kInMainMenu | kInContextMenu | kOnSideButton | kMainKey,  {1, IDS_BUTTON_ADD_MENU}},
+    {ID_MENU_ADD_SCRIPT,         hint(IDS_HINT_ADD_SCRIPT),                 Enabling::TreeItem,   addScript,
+         kInMainMenu | kInContextMenu | kOnSideButton | kMainKey,  {2, IDS_BUTTON_ADD_SCRIPT}},
+    {ID_MENU_ADD_FM_ITEM,        hint(IDS_HINT_ADD_FM_ITEM),                Enabling::TreeTab,    addFmItem,
+         kInMainMenu | kInContextMenu | kOnSideButton | kMainKey,  {3, IDS_BUTTON_ADD_FM_ITEM}},
+    {ID_MENU_ADD_SEPARATOR,      hint(IDS_HINT_ADD_SEPARATOR),              Enabling::TreeItem,   addSeparator,
+         kInMainMenu | kInContextMenu | kOnSideButton | kMainKey,  {4, IDS_BUTTON_ADD_SEPARATOR}},
+    {ID_MENU_PROPERTIES,         hint(IDS_HINT_PROPERTIES),                 Enabling::TreeSelection, editItemProperties,
+         kInMainMenu | kInContextMenu | kOnSideButton | kTreeKey,  {5, IDS_BUTTON_PROPERTIES}},
     // Deleting, moving and the drag belong to the tree editing commands, which are not built yet.
-    {ID_MENU_DELETE,
-     hint(IDS_HINT_DELETE),
-     Enabling::TreeSelection,
-     nullptr,
-     kInMainMenu | kInContextMenu | kOnSideButton | kTreeKey,
-     {6, IDS_BUTTON_DELETE}},
-    {ID_MENU_MOVE_UP,
-     hint(IDS_HINT_MOVE_UP),
-     Enabling::TreeMovable,
-     nullptr,
-     kInMainMenu | kInContextMenu | kMainKey,
-     {}},
-    {ID_MENU_MOVE_DOWN,
-     hint(IDS_HINT_MOVE_DOWN),
-     Enabling::TreeMovable,
-     nullptr,
-     kInMainMenu | kInContextMenu | kMainKey,
-     {}},
-    {ID_CANCEL_DRAG, {}, Enabling::Never, nullptr, kMainKey, {}},
-    {ID_MENU_COLLAPSE_ALL,
-     hint(IDS_HINT_COLLAPSE_ALL),
-     Enabling::Never,
-     [](MainWindow& w, UINT) { w.tree().collapseAll(); },
-     kInMainMenu | kMainKey,
-     {}},
-    {ID_MENU_EXPAND_ALL,
-     hint(IDS_HINT_EXPAND_ALL),
-     Enabling::Never,
-     [](MainWindow& w, UINT) { w.tree().expandAll(); },
-     kInMainMenu | kMainKey,
-     {}},
-    {ID_MENU_CHECK_SYNTAX, hint(IDS_HINT_CHECK_SYNTAX), Enabling::CodeTab, checkSyntax, kInMainMenu | kMainKey, {}},
-    {ID_MENU_PREVIEW,
-     hint(IDS_HINT_PREVIEW),
-     Enabling::Never,
-     showPreview,
-     kInMainMenu | kOnSideButton | kMainKey,
-     {7, IDS_BUTTON_PREVIEW}},
-    {ID_MENU_COPY_STRING_CODE,
-     hint(IDS_HINT_COPY_STRING_CODE),
-     Enabling::Never,
-     [](MainWindow& w, UINT) { copyCode(w, true); },
-     kInMainMenu | kOnSideButton,
-     {8, IDS_BUTTON_COPY_STRING_CODE}},
-    {ID_MENU_COPY_CODE,
-     hint(IDS_HINT_COPY_CODE),
-     Enabling::Never,
-     [](MainWindow& w, UINT) { copyCode(w, false); },
-     kInMainMenu | kOnSideButton | kMainKey,
-     {9, IDS_BUTTON_COPY_CODE}},
+    {ID_MENU_DELETE,             hint(IDS_HINT_DELETE),                     Enabling::TreeSelection, nullptr,
+         kInMainMenu | kInContextMenu | kOnSideButton | kTreeKey,  {6, IDS_BUTTON_DELETE}},
+    {ID_MENU_MOVE_UP,            hint(IDS_HINT_MOVE_UP),                    Enabling::TreeMovable, nullptr,
+         kInMainMenu | kInContextMenu | kMainKey,                  {}},
+    {ID_MENU_MOVE_DOWN,          hint(IDS_HINT_MOVE_DOWN),                  Enabling::TreeMovable, nullptr,
+         kInMainMenu | kInContextMenu | kMainKey,                  {}},
+    {ID_CANCEL_DRAG,             {},                                        Enabling::Never,      nullptr,
+         kMainKey,                                                 {}},
+    {ID_MENU_COLLAPSE_ALL,       hint(IDS_HINT_COLLAPSE_ALL),               Enabling::Never,      collapseAll,
+         kInMainMenu | kMainKey,                                   {}},
+    {ID_MENU_EXPAND_ALL,         hint(IDS_HINT_EXPAND_ALL),                 Enabling::Never,      expandAll,
+         kInMainMenu | kMainKey,                                   {}},
+    {ID_MENU_CHECK_SYNTAX,       hint(IDS_HINT_CHECK_SYNTAX),               Enabling::CodeTab,    checkSyntax,
+         kInMainMenu | kMainKey,                                   {}},
+    {ID_MENU_PREVIEW,            hint(IDS_HINT_PREVIEW),                    Enabling::Never,      showPreview,
+         kInMainMenu | kOnSideButton | kMainKey,                   {7, IDS_BUTTON_PREVIEW}},
+    {ID_MENU_COPY_STRING_CODE,   hint(IDS_HINT_COPY_STRING_CODE),           Enabling::Never,      copyStringCode,
+         kInMainMenu | kOnSideButton,                              {8, IDS_BUTTON_COPY_STRING_CODE}},
+    {ID_MENU_COPY_CODE,          hint(IDS_HINT_COPY_CODE),                  Enabling::Never,      copyPlainCode,
+         kInMainMenu | kOnSideButton | kMainKey,                   {9, IDS_BUTTON_COPY_CODE}},
 
-    {ID_HELP_MANUAL, hint(IDS_HINT_MANUAL), Enabling::Never, openManual, kInMainMenu | kMainKey, {}},
-    {ID_HELP_WEB, hint(IDS_HINT_WEB), Enabling::Never, openWebSite, kInMainMenu, {}},
-    {ID_HELP_WIZARD, hint(IDS_HINT_WIZARD), Enabling::Never, showWizard, kInMainMenu, {}},
-    {ID_HELP_ABOUT, {}, Enabling::Never, showAbout, kInMainMenu, {}},
+    {ID_HELP_MANUAL,             hint(IDS_HINT_MANUAL),                     Enabling::Never,      openManual,
+         kInMainMenu | kMainKey,                                   {}},
+    {ID_HELP_WEB,                hint(IDS_HINT_WEB),                        Enabling::Never,      openWebSite,
+         kInMainMenu,                                              {}},
+    {ID_HELP_WIZARD,             hint(IDS_HINT_WIZARD),                     Enabling::Never,      showWizard,
+         kInMainMenu,                                              {}},
+    {ID_HELP_ABOUT,              {},                                        Enabling::Never,      showAbout,
+         kInMainMenu,                                              {}},
 };
+// clang-format on
 
 }  // namespace
 

@@ -25,11 +25,12 @@ public:
     }
 
 private:
-    void onInit() override {
+    bool onInit() override {
         setItemText(IDC_ABOUT_NAME, kNameLine);
         setItemText(IDC_ABOUT_LINE, kSecondLine);
         nameFont_ = createControlFont(item(IDC_ABOUT_NAME), nullptr, true, 0);
         SendMessageA(item(IDC_ABOUT_NAME), WM_SETFONT, reinterpret_cast<WPARAM>(nameFont_), FALSE);
+        return true;
     }
 
     HFONT nameFont_ = nullptr;

@@ -12,9 +12,10 @@ public:
     explicit CopyHintDialog(CopyHintFields& fields) : fields_(fields) {}
 
 private:
-    void onInit() override {
+    bool onInit() override {
         setItemText(IDC_HINT_TEXT, loadString(fields_.messageId));
         setChecked(IDC_HINT_DO_NOT_SHOW, fields_.doNotShowAgain);
+        return true;
     }
 
     bool onOk() override {

@@ -16,8 +16,7 @@ INT_PTR CALLBACK Dialog::procedure(HWND window, UINT message, WPARAM wParam, LPA
         self->window_ = window;
         SetWindowLongPtrA(window, DWLP_USER, lParam);
         centerWindow(window, self->owner_);
-        self->onInit();
-        return TRUE;
+        return self->onInit() ? TRUE : FALSE;
     }
     auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
     if (!self) {

@@ -29,8 +29,9 @@ public:
 protected:
     virtual ~Dialog() = default;
 
-    // WM_INITDIALOG: fill the controls from the fields.
-    virtual void onInit() {}
+    // WM_INITDIALOG: fill the controls from the fields. True lets the dialog
+    // give the focus to its first control; false when onInit set it.
+    virtual bool onInit() { return true; }
     // WM_COMMAND of a control, other than OK and Cancel.
     virtual void onCommand(int /*controlId*/, int /*notifyCode*/) {}
     // OK was pressed: read the controls back; false keeps the dialog open.

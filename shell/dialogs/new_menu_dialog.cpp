@@ -11,11 +11,12 @@ public:
     explicit NewMenuDialog(NewMenuFields& fields) : fields_(fields) {}
 
 private:
-    void onInit() override {
+    bool onInit() override {
         const NewMenuButtons buttons = newMenuButtonsFor(fields_.kind);
         setChecked(IDC_NEWMENU_MAIN, buttons.mainMenu);
         setChecked(IDC_NEWMENU_CONTEXT, buttons.contextMenu);
         setChecked(IDC_NEWMENU_POPUP, buttons.popupMenu);
+        return true;
     }
 
     bool onOk() override {

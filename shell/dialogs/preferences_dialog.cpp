@@ -11,9 +11,10 @@ public:
     explicit PreferencesDialog(PreferencesFields& fields) : fields_(fields) {}
 
 private:
-    void onInit() override {
+    bool onInit() override {
         setChecked(IDC_PREFS_WIZARD, fields_.showWizardOnStart);
         setChecked(IDC_PREFS_SHOW_HINT, fields_.showHintOnCopy);
+        return true;
     }
 
     bool onOk() override {

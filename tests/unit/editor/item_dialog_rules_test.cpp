@@ -84,14 +84,14 @@ TEST(PlatformBoxes, KeepAValidSetAfterEveryClick) {
         B clicked;
         PlatformMask after;
     } cases[] = {
-        {kPlatformMacX, B::MacX, kPlatformMacX},                // the only ticked box stays ticked
+        {kPlatformMacX, B::MacX, kPlatformMacX},  // the only ticked box stays ticked
         {kPlatformWindows, B::Windows, kPlatformWindows},
-        {kPlatformMacX, B::Windows, kPlatformAll},               // Windows with a Mac box ticks both
-        {kPlatformAll, B::MacClassic, kPlatformWindows},         // unticking one Mac box leaves Windows alone
+        {kPlatformMacX, B::Windows, kPlatformAll},        // Windows with a Mac box ticks both
+        {kPlatformAll, B::MacClassic, kPlatformWindows},  // unticking one Mac box leaves Windows alone
         {kPlatformAll, B::MacX, kPlatformWindows},
         {kPlatformWindows, B::MacClassic, kPlatformAll},
         {kPlatformAll, B::Windows, kPlatformMac},
-        {kPlatformMac, B::MacClassic, kPlatformMacX},            // without Windows the Mac boxes are free
+        {kPlatformMac, B::MacClassic, kPlatformMacX},  // without Windows the Mac boxes are free
         {kPlatformMacClassic, B::MacX, kPlatformMac},
     };
     for (const Case& c : cases) {
@@ -160,14 +160,14 @@ TEST(ScriptPropertiesRules, ShortcutsAreUniqueAmongScriptItemsOnly) {
     fm->setKeyword("FM_SAVE_COPY");
     fm->tickCtrl(true);
     fm->chooseKey(s);
-    EXPECT_EQ(messages(fm->okChecks(false)), "refuse " + std::to_string(IDS_SHORTCUT_USED) + ";");
+    EXPECT_EQ(messages(fm->okChecks()), "refuse " + std::to_string(IDS_SHORTCUT_USED) + ";");
     tree.setShortcut(find(tree, "Print"), 0);
-    fm->apply(false);
+    fm->apply();
     auto second = FmItemPropertiesRules::forAdd(tree, MenuKind::MainMenu);
     second->setKeyword("FM_OPEN");
     second->tickCtrl(true);
     second->chooseKey(s);
-    EXPECT_EQ(messages(second->okChecks(false)), "");
+    EXPECT_EQ(messages(second->okChecks()), "");
 }
 
 TEST(ItemDialogs, NewNodesInTheApplicationMenuStayAboveTheMacItems) {
@@ -179,14 +179,13 @@ TEST(ItemDialogs, NewNodesInTheApplicationMenuStayAboveTheMacItems) {
     EXPECT_EQ(script->view().platforms.mask(), kPlatformMac);
     script->setName("About");
     script->setScript("About");
-    script->apply(false);
+    script->apply();
     auto menu = MenuPropertiesRules::forAdd(tree, MenuKind::MainMenu);
     menu->setName("Services");
-    menu->apply(false);
+    menu->apply();
     auto separator = SeparatorPropertiesRules::forAdd(tree, MenuKind::MainMenu);
-    separator->apply(false);
-    EXPECT_EQ(flattenSubtree(tree, find(tree, "Orders")),
-              "Orders[About,Preferences...,Services,-Separator-,Quit]");
+    separator->apply();
+    EXPECT_EQ(flattenSubtree(tree, find(tree, "Orders")), "Orders[About,Preferences...,Services,-Separator-,Quit]");
     expectRoundTrip(tree, MenuKind::MainMenu);
 
     // The taken Mac items are grey for every other script node.
@@ -202,9 +201,10 @@ TEST(ItemDialogs, NewNodesInTheApplicationMenuStayAboveTheMacItems) {
 
 TEST(MenuPropertiesRules, AMenuMadeTheApplicationMenuLosesWindowsOnlyItemsAndMovesFirst) {
     MenuTree tree;
-    load(tree, "FM_MENUBAR ()\r\n{\r\n\tFM_MENU ( \"File\" )\r\n\t{\r\n\t}\r\n\tFM_MENU ( \"Tools\" )\r\n\t{\r\n"
-               "\t\tFM_MENUSCRIPTITEM ( \"Run\", \"Run\" )\r\n#IF_WIN\r\n\t\tFM_MENUSCRIPTITEM ( \"Win\", \"Win\" )\r\n"
-               "#END_IF\r\n\t}\r\n}\r\n");
+    load(tree,
+         "FM_MENUBAR ()\r\n{\r\n\tFM_MENU ( \"File\" )\r\n\t{\r\n\t}\r\n\tFM_MENU ( \"Tools\" )\r\n\t{\r\n"
+         "\t\tFM_MENUSCRIPTITEM ( \"Run\", \"Run\" )\r\n#IF_WIN\r\n\t\tFM_MENUSCRIPTITEM ( \"Win\", \"Win\" )\r\n"
+         "#END_IF\r\n\t}\r\n}\r\n");
     const NodeHandle tools = find(tree, "Tools");
     auto rules = MenuPropertiesRules::forEdit(tree, MenuKind::MainMenu, tools);
     ASSERT_TRUE(rules);
@@ -212,20 +212,21 @@ TEST(MenuPropertiesRules, AMenuMadeTheApplicationMenuLosesWindowsOnlyItemsAndMov
     rules->tickAppMenu(true);
     EXPECT_FALSE(rules->view().platforms.anyEnabled());
     EXPECT_EQ(messages(rules->okChecks()), "ask " + std::to_string(IDS_WINDOWS_ONLY_ITEMS) + ";");
-    rules->apply(false);
+    rules->apply();
     EXPECT_EQ(flattenTree(tree, kDetail), "Tools{AppMenu 6}[Run{ScriptItem 6}],File{Menu 7}");
     expectRoundTrip(tree, MenuKind::MainMenu);
 }
 
 TEST(MenuPropertiesRules, PlatformChangesAskBeforeReachingChildren) {
     MenuTree tree;
-    load(tree, "FM_MENUBAR ()\r\n{\r\n\tFM_MENU ( \"File\" )\r\n\t{\r\n"
-               "\t\tFM_MENUSCRIPTITEM ( \"Run\", \"Run\" )\r\n\t}\r\n}\r\n");
+    load(tree,
+         "FM_MENUBAR ()\r\n{\r\n\tFM_MENU ( \"File\" )\r\n\t{\r\n"
+         "\t\tFM_MENUSCRIPTITEM ( \"Run\", \"Run\" )\r\n\t}\r\n}\r\n");
     auto rules = MenuPropertiesRules::forEdit(tree, MenuKind::MainMenu, find(tree, "File"));
     rules->clickPlatform(PlatformBox::Windows);  // all three -> both Mac platforms
     rules->setName("Datei");
     EXPECT_EQ(messages(rules->okChecks()), "ask " + std::to_string(IDS_PLATFORMS_TO_SUBITEMS) + ";");
-    rules->apply(false);
+    rules->apply();
     EXPECT_EQ(flattenTree(tree, kDetail), "Datei{Menu 6}[Run{ScriptItem 6}]");
     expectRoundTrip(tree, MenuKind::MainMenu);
 }
@@ -239,18 +240,19 @@ TEST(FmItemPropertiesRules, DynamicListsAndStandardMenusKeepFileMakersCaptions) 
     EXPECT_FALSE(recent->view().nameShown);
     EXPECT_EQ(recent->view().severalItemsText, "Recent Files\nWill be represented by several items in FileMaker.");
     EXPECT_FALSE(recent->view().shortcut.enabled());
-    recent->apply(false);
+    recent->apply();
 
     // A standard menu with its items, Windows unticked: the copies lose the Windows bit.
     MenuTree standard;
-    load(standard, "FM_MENUBAR ()\r\n{\r\n\tFM_MENU ( FM_MENU_EDIT )\r\n\t{\r\n\t\tFM_MENUITEM ( FM_UNDO )\r\n"
-                   "\t\tFM_MENUITEMSEPARATOR ()\r\n\t\tFM_MENUITEM ( FM_COPY )\r\n\t}\r\n}\r\n");
+    load(standard,
+         "FM_MENUBAR ()\r\n{\r\n\tFM_MENU ( FM_MENU_EDIT )\r\n\t{\r\n\t\tFM_MENUITEM ( FM_UNDO )\r\n"
+         "\t\tFM_MENUITEMSEPARATOR ()\r\n\t\tFM_MENUITEM ( FM_COPY )\r\n\t}\r\n}\r\n");
     tree.selectNode(kNoNode);
     auto edit = FmItemPropertiesRules::forAdd(tree, MenuKind::MainMenu);
     edit->takeChosenMenu("FM_MENU_EDIT", &standard, standard.firstTopLevel());
     EXPECT_FALSE(edit->view().enabledEnabled);
     edit->clickPlatform(PlatformBox::Windows);
-    edit->apply(false);
+    edit->apply();
     EXPECT_EQ(flattenTree(tree, kDetail),
               "File{Menu 7}[Recent Files{FmItem 7}],"
               "Edit{Menu 6}[Undo{FmItem 6},-Separator-{Separator 6},Copy{FmItem 6}]");
@@ -278,10 +280,12 @@ TEST(ItemDialogs, RefuseWhatMenuCodeCouldNotReadBack) {
     // Ctrl puts FileMaker items and separators at the top level, which a menu bar refuses.
     auto fm = FmItemPropertiesRules::forAdd(tree, MenuKind::MainMenu);
     fm->setKeyword("FM_OPEN");
-    EXPECT_EQ(messages(fm->okChecks(true)), "refuse " + std::to_string(IDS_MENU_BAR_HOLDS_MENUS) + ";");
-    EXPECT_EQ(messages(fm->okChecks(false)), "");
+    EXPECT_EQ(messages(fm->okChecks()), "");
+    fm->setCtrlHeld(true);
+    EXPECT_EQ(messages(fm->okChecks()), "refuse " + std::to_string(IDS_MENU_BAR_HOLDS_MENUS) + ";");
     auto separator = SeparatorPropertiesRules::forAdd(tree, MenuKind::MainMenu);
-    EXPECT_EQ(messages(separator->okChecks(true)), "refuse " + std::to_string(IDS_MENU_BAR_HOLDS_MENUS) + ";");
+    separator->setCtrlHeld(true);
+    EXPECT_EQ(messages(separator->okChecks()), "refuse " + std::to_string(IDS_MENU_BAR_HOLDS_MENUS) + ";");
 
     // Nothing selected in a menu bar: the script and separator dialogs do not open.
     tree.selectNode(kNoNode);

@@ -1,0 +1,133 @@
+#include "shell/dialogs/script_properties_dialog.h"
+
+#include "resources/resource.h"
+#include "shell/dialogs/dialog_base.h"
+#include "shell/dialogs/item_dialog_controls.h"
+
+namespace tessary {
+namespace {
+
+// The name field takes 255 typed characters, of which 249 are kept.
+constexpr int kNameTyped = 255;
+
+class ScriptPropertiesDialog : public Dialog {
+public:
+    explicit ScriptPropertiesDialog(ScriptPropertiesRules& rules) : rules_(rules) {}
+
+private:
+    bool onInit() override {
+        SendMessageA(item(IDC_ITEM_NAME), EM_LIMITTEXT, kNameTyped, 0);
+        SendMessageA(item(IDC_SCRIPT_SCRIPT), EM_LIMITTEXT, kMaxTextLength, 0);
+        SendMessageA(item(IDC_ITEM_USER_STRING), EM_LIMITTEXT, kMaxTextLength, 0);
+        const ScriptPropertiesView& v = rules_.view();
+        HWND macItems = item(IDC_SCRIPT_MAC_ITEM);
+        if (v.macItemEnabled) {
+            for (int i = 0; i < kMacSystemItemCount; ++i) {
+                SendMessageA(macItems, CB_ADDSTRING, 0,
+                             reinterpret_cast<LPARAM>(macSystemItemName(static_cast<MacSystemItem>(i))));
+            }
+        }
+        sizeListEntries(macItems);
+        sizeListEntries(item(IDC_ITEM_KEY));
+        fillKeyList(hwnd(), v.shortcut);
+        refresh();
+        SetFocus(item(IDC_ITEM_NAME));
+        return false;
+    }
+
+    void refresh() {
+        refreshing_ = true;
+        const ScriptPropertiesView& v = rules_.view();
+        HWND macItems = item(IDC_SCRIPT_MAC_ITEM);
+        SendMessageA(macItems, CB_SETCURSEL, v.macItemEnabled ? static_cast<int>(v.macItem) : -1, 0);
+        EnableWindow(macItems, v.macItemEnabled);
+        showText(hwnd(), IDC_ITEM_NAME, v.name);
+        showText(hwnd(), IDC_SCRIPT_SCRIPT, v.script);
+        showText(hwnd(), IDC_ITEM_USER_STRING, v.userString);
+        showCheck(hwnd(), IDC_ITEM_ENABLED, v.enabled);
+        showCheck(hwnd(), IDC_SCRIPT_CHECK_ON, v.checkOn, v.checkOnEnabled);
+        showPlatformBoxes(hwnd(), v.platforms);
+        showShortcut(hwnd(), v.shortcut);
+        enableItem(IDOK, rules_.okEnabled());
+        refreshing_ = false;
+    }
+
+    void onCommand(int id, int code) override {
+        if (refreshing_) {
+            return;
+        }
+        if (code == EN_CHANGE) {
+            const std::string text = itemText(id);
+            if (id == IDC_ITEM_NAME) {
+                rules_.setName(text);
+            } else if (id == IDC_SCRIPT_SCRIPT) {
+                rules_.setScript(text);
+            } else if (id == IDC_ITEM_USER_STRING) {
+                rules_.setUserString(text);
+            }
+            enableItem(IDOK, rules_.okEnabled());
+            return;
+        }
+        if (code == CBN_SELCHANGE) {
+            const int entry = static_cast<int>(SendMessageA(item(id), CB_GETCURSEL, 0, 0));
+            if (id == IDC_SCRIPT_MAC_ITEM) {
+                rules_.chooseMacItem(static_cast<MacSystemItem>(entry));
+            } else if (id == IDC_ITEM_KEY) {
+                rules_.chooseKey(entry);
+            }
+            refresh();
+            return;
+        }
+        if (code != BN_CLICKED) {
+            return;
+        }
+        if (id == IDC_ITEM_ENABLED) {
+            rules_.tickEnabled(isChecked(id));
+        } else if (id == IDC_SCRIPT_CHECK_ON) {
+            rules_.tickCheckOn(isChecked(id));
+        } else if (id == IDC_ITEM_CTRL) {
+            rules_.tickCtrl(isChecked(id));
+        } else if (id == IDC_ITEM_ALT) {
+            rules_.tickAlt(isChecked(id));
+        } else if (auto box = platformBoxOf(id)) {
+            rules_.clickPlatform(*box);
+        }
+        refresh();
+    }
+
+    INT_PTR onMessage(UINT message, WPARAM, LPARAM lParam) override {
+        if (message != WM_DRAWITEM) {
+            return FALSE;
+        }
+        const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        const int entry = static_cast<int>(draw.itemID);
+        bool grey = false;
+        if (draw.CtlID == IDC_SCRIPT_MAC_ITEM && entry >= 0 && entry < kMacSystemItemCount) {
+            grey = rules_.view().macItemGrey[entry];
+        } else if (draw.CtlID == IDC_ITEM_KEY) {
+            grey = entry >= 0 && !rules_.view().shortcut.choosable(entry);
+        }
+        drawListEntry(draw, grey);
+        return TRUE;
+    }
+
+    bool onOk() override {
+        if (!rules_.okEnabled()) {
+            return false;
+        }
+        rules_.setCtrlHeld(ctrlHeldNow());
+        return passOkChecks(hwnd(), rules_.okChecks());
+    }
+
+    ScriptPropertiesRules& rules_;
+    bool refreshing_ = false;
+};
+
+}  // namespace
+
+bool runScriptPropertiesDialog(HWND owner, ScriptPropertiesRules& rules) {
+    ScriptPropertiesDialog dialog(rules);
+    return dialog.runModal(owner, IDD_SCRIPT_PROPERTIES) == IDOK;
+}
+
+}  // namespace tessary

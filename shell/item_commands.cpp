@@ -1,0 +1,106 @@
+#include "shell/item_commands.h"
+
+#include <optional>
+
+#include "editor/fm_item_properties_rules.h"
+#include "editor/menu_properties_rules.h"
+#include "editor/node_placement.h"
+#include "editor/script_properties_rules.h"
+#include "editor/separator_properties_rules.h"
+#include "platform/window_protocol.h"
+#include "shell/command_dispatch.h"
+#include "shell/dialogs/fm_item_properties_dialog.h"
+#include "shell/dialogs/menu_properties_dialog.h"
+#include "shell/dialogs/script_properties_dialog.h"
+#include "shell/dialogs/separator_properties_dialog.h"
+#include "shell/main_window.h"
+
+namespace tessary {
+namespace {
+
+// After a change the tree has the focus and shows the node that matters:
+// after adding, the parent (nothing at the top level), or the new node when
+// Ctrl put it at the top level; after editing, the edited node.
+void showResult(MainWindow& window, NodeHandle selected) {
+    HWND control = window.controls().tree;
+    window.document().setModified(true);
+    SetFocus(control);
+    if (selected == kNoNode) {
+        PostMessageA(control, kResetTreeViewMessage, 0, 0);
+    } else {
+        window.tree().selectNode(selected);
+    }
+    InvalidateRect(control, nullptr, TRUE);
+    applyCommandEnabling(window);
+}
+
+// Opens a dialog on its rules (none: the dialog's target does not fit, and it
+// does not open) and carries out what OK accepted.
+template <typename Rules>
+void runItemDialog(MainWindow& window, std::optional<Rules> rules, bool (*run)(HWND, Rules&)) {
+    if (!rules) {
+        return;
+    }
+    if (!run(window.hwnd(), *rules)) {
+        SetFocus(window.controls().tree);
+        return;
+    }
+    const NodeHandle node = rules->apply();
+    if (rules->mode() == DialogMode::Add) {
+        showResult(window, selectionAfterAdd(rules->parent(), node, rules->ctrlHeld()));
+    } else {
+        showResult(window, node);
+    }
+}
+
+}  // namespace
+
+void addMenu(MainWindow& window, UINT) {
+    runItemDialog(window, MenuPropertiesRules::forAdd(window.tree(), window.document().menuKind),
+                  runMenuPropertiesDialog);
+}
+
+void addScript(MainWindow& window, UINT) {
+    runItemDialog(window, ScriptPropertiesRules::forAdd(window.tree(), window.document().menuKind),
+                  runScriptPropertiesDialog);
+}
+
+void addFmItem(MainWindow& window, UINT) {
+    runItemDialog(window, FmItemPropertiesRules::forAdd(window.tree(), window.document().menuKind),
+                  runFmItemPropertiesDialog);
+}
+
+void addSeparator(MainWindow& window, UINT) {
+    runItemDialog(window, SeparatorPropertiesRules::forAdd(window.tree(), window.document().menuKind),
+                  runSeparatorPropertiesDialog);
+}
+
+void editItemProperties(MainWindow& window, UINT) {
+    if (window.currentTab() != EditorTab::MenuTree) {
+        return;
+    }
+    MenuTree& tree = window.tree();
+    const NodeHandle node = tree.selectedNode();
+    const MenuKind kind = window.document().menuKind;
+    switch (tree.getKind(node)) {
+        case NodeKind::AppMenu:
+        case NodeKind::Menu:
+            runItemDialog(window, MenuPropertiesRules::forEdit(tree, kind, node), runMenuPropertiesDialog);
+            break;
+        case NodeKind::ScriptItem:
+        case NodeKind::MacQuitItem:
+        case NodeKind::MacPreferencesItem:
+            runItemDialog(window, ScriptPropertiesRules::forEdit(tree, kind, node), runScriptPropertiesDialog);
+            break;
+        case NodeKind::FmItem:
+            runItemDialog(window, FmItemPropertiesRules::forEdit(tree, kind, node), runFmItemPropertiesDialog);
+            break;
+        case NodeKind::Separator:
+            runItemDialog(window, SeparatorPropertiesRules::forEdit(tree, kind, node), runSeparatorPropertiesDialog);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace tessary
