@@ -21,6 +21,8 @@ void parse(benchmark::State& state, Shape shape, size_t size);
 void load(benchmark::State& state, Shape shape, size_t size);
 // GenerateMenuCode of the loaded tree; bytes are the bytes of the text written.
 void generate(benchmark::State& state, Shape shape, size_t size);
+// The preview's tree of entries for Windows, as Preview Menu builds it.
+void preview(benchmark::State& state, Shape shape, size_t size);
 // Load into a fresh tree and generate its code again, as a tab change there and back.
 void roundTrip(benchmark::State& state, Shape shape, size_t size);
 

@@ -29,6 +29,7 @@ constexpr Case kCases[] = {
     {"Load", load, benchmark::kMicrosecond},
     {"Generate", generate, benchmark::kMicrosecond},
     {"RoundTrip", roundTrip, benchmark::kMicrosecond},
+    {"Preview", preview, benchmark::kMicrosecond},
 };
 
 void registerAll() {

@@ -12,7 +12,9 @@ struct Kind {
     const char* name;
     double target;  // highest ratio to the line scan; 0: none
 };
-constexpr Kind kKinds[] = {{"Parse", 8}, {"Load", 15}, {"Generate", 8}, {"RoundTrip", 0}};
+// Preview reads as Parse does and makes one text per entry (about 1.9 ms for
+// the largest main menu, against 1.0 ms for Parse alone).
+constexpr Kind kKinds[] = {{"Parse", 8}, {"Load", 15}, {"Generate", 8}, {"RoundTrip", 0}, {"Preview", 25}};
 
 // Time may grow by 1.5 to 2.5 times when the input doubles.
 constexpr double kLowestGrowth = 1.5;
