@@ -5,9 +5,9 @@ namespace tessary::cli {
 namespace {
 
 constexpr std::string_view kKindOption =
-    "  --kind KIND          read FILE as KIND of menu code: main (a menu bar), context\n"
-    "                       or popup; auto (the default) takes the first of the three\n"
-    "                       that the code is, as the editor's Open does\n";
+    "  --kind KIND          read FILE as KIND of menu code: main (a menu bar),\n"
+    "                       context or popup; auto (the default) takes the first of\n"
+    "                       the three that the code is, as the editor's Open does\n";
 constexpr std::string_view kHelpOption = "  -h, --help           show this help and exit\n";
 
 constexpr Command kCommands[] = {
@@ -33,8 +33,8 @@ constexpr Command kCommands[] = {
      "Load FILE as the editor opens it and write its menu code to standard output,\n"
      "byte for byte as the editor saves it.\n",
      true,
-     "  --string             write the calculation form, as Copy String Code puts it on\n"
-     "                       the clipboard\n",
+     "  --string             write the calculation form, as Copy String Code puts it\n"
+     "                       on the clipboard\n",
      "the code was written", "FILE does not load, or its menu cannot be written as menu code"},
     {"tree", TreeCommand, "[--kind main|context|popup|auto] FILE", "print the menu tree a file loads into, as JSON",
      "Load FILE as the editor opens it and print its menu tree as one line of JSON:\n"

@@ -141,12 +141,17 @@ private:
     void checkFormat() {
         std::string code;
         if (!generateMenuCodeText(tree_, kind_, false, code)) {
-            // The writer refuses a node whose platforms have no place where it stands.
-            const std::vector<PlatformProblem> problems = findPlatformProblems(tree_);
-            warn(problems.empty() ? 1 : lineOf(problems.front().node), kRuleFormat,
-                 "format cannot write this menu: " +
-                     (problems.empty() ? std::string("the writer refuses a node")
-                                       : name(problems.front().node) + " has platforms that have no place there"));
+            // The writer refuses a node whose platforms have no place where it
+            // stands (it leaves out the nodes for no platform).
+            for (const PlatformProblem& problem : findPlatformProblems(tree_)) {
+                if (tree_.getPlatforms(problem.node) != 0) {
+                    warn(lineOf(problem.node), kRuleFormat,
+                         "format cannot write this menu: the platforms of " + name(problem.node) +
+                             " have no place there");
+                    return;
+                }
+            }
+            warn(1, kRuleFormat, "format cannot write this menu");
             return;
         }
         if (code == text_) {
