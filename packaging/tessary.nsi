@@ -1,8 +1,8 @@
 ; The Tessary installer, built by packaging/make-installer (for scripts/package
 ; and the installer test):
 ;   makensis -DVERSION=x.y.z -DSTAGE=folder -DFILELIST=files.nsh -DOUTFILE=setup.exe
-; STAGE holds what the portable zip holds (Tessary.exe, tessary-cli.exe when
-; built, Templates, the manual); FILELIST deletes exactly those files again, so
+; STAGE holds what the portable zip holds (Tessary.exe, tessary-cli.exe,
+; Templates, the manual); FILELIST deletes exactly those files again, so
 ; what a user added (own templates) stays.
 ;
 ; Installs for the current user or, with the rights for it, for all users

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The installer under Wine: a silent per-user install into a fresh folder puts
-# the program, the ready-made menus, the manual, the Start-menu shortcut, the
-# file association and the uninstall entry in place; the silent uninstaller
-# takes all of them away again and leaves a template the user added.
+# the program, its command-line tool, the ready-made menus, the manual, the
+# Start-menu shortcut, the file association and the uninstall entry in place;
+# the silent uninstaller takes all of them away again and leaves a template the
+# user added.
 #   installer_test.sh BIN_DIR
 # Builds its own installer from BIN_DIR with a stand-in manual. Exit 77 (a
 # skip) when NSIS is not installed.
@@ -38,6 +39,7 @@ printf '%%PDF-1.4\n%% stand-in manual\n' >"$work/manual.pdf"
 
 wine "$work/Tessary-test-setup.exe" /S /CurrentUser "/D=C:\\$name" </dev/null >/dev/null 2>&1
 check "the program is installed" test -f "$target/Tessary.exe"
+check "the command-line tool is installed" test -f "$target/tessary-cli.exe"
 check "the ready-made menus are installed" same_templates
 check "the manual is installed" test -f "$target/Tessary 2 Manual.pdf"
 check "the uninstaller is installed" test -f "$target/Uninstall.exe"
@@ -53,6 +55,7 @@ for _ in $(seq 150); do
     sleep 0.2
 done
 check "the program is removed" absent "$target/Tessary.exe"
+check "the command-line tool is removed" absent "$target/tessary-cli.exe"
 check "the manual is removed" absent "$target/Tessary 2 Manual.pdf"
 check "the standard menus are removed" absent "$target/Templates/FileMaker Menus"
 check "the uninstaller is removed" absent "$target/Uninstall.exe"
