@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "editor/menu_rules.h"
 #include "editor/node_placement.h"
 #include "model/lexicon.h"
 #include "resources/resource.h"
@@ -222,7 +223,7 @@ OkChecks FmItemPropertiesRules::okChecks() const {
     if (shortcutStored() && shortcut != 0) {
         // A FileMaker item is compared with script items only: two FileMaker
         // items may share a shortcut.
-        if (tree_->findScriptByShortcut(shortcut) != kNoNode) {
+        if (findShortcutClash(*tree_, shortcut) != kNoNode) {
             checks.push_back(OkCheck::refusal(IDS_SHORTCUT_USED, OkCheck::Icon::Warning));
         }
     }

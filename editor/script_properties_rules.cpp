@@ -1,5 +1,6 @@
 #include "editor/script_properties_rules.h"
 
+#include "editor/menu_rules.h"
 #include "editor/node_placement.h"
 #include "resources/resource.h"
 
@@ -92,10 +93,10 @@ void ScriptPropertiesRules::fillMacItemList() {
     if (!view_.macItemEnabled) {
         return;
     }
-    const NodeHandle quit = tree_->findMacQuitItem();
-    const NodeHandle preferences = tree_->findMacPreferencesItem();
-    view_.macItemGrey[static_cast<int>(MacSystemItem::Quit)] = quit != kNoNode && quit != node_;
-    view_.macItemGrey[static_cast<int>(MacSystemItem::Preferences)] = preferences != kNoNode && preferences != node_;
+    view_.macItemGrey[static_cast<int>(MacSystemItem::Quit)] =
+        findOtherMacSystemItem(*tree_, NodeKind::MacQuitItem, node_) != kNoNode;
+    view_.macItemGrey[static_cast<int>(MacSystemItem::Preferences)] =
+        findOtherMacSystemItem(*tree_, NodeKind::MacPreferencesItem, node_) != kNoNode;
 }
 
 void ScriptPropertiesRules::tickCheckOn(bool ticked) {
@@ -195,8 +196,7 @@ OkChecks ScriptPropertiesRules::okChecks() const {
     const uint16_t shortcut = view_.shortcut.value();
     if (shortcutStored() && shortcut != 0) {
         // Only script items are searched; a node never clashes with itself.
-        const NodeHandle taken = tree_->findScriptByShortcut(shortcut);
-        if (taken != kNoNode && taken != node_) {
+        if (findShortcutClash(*tree_, shortcut, node_) != kNoNode) {
             checks.push_back(OkCheck::refusal(IDS_SHORTCUT_USED, OkCheck::Icon::Warning));
         }
     }
