@@ -118,6 +118,21 @@ TEST_F(PreviewLintTest, LintExitCodes) {
     EXPECT_EQ(err_.str(), broken + ":3: error: Syntax incorrect in line 3\n");
 }
 
+// A node's line is its keyword's, counting blank lines, past keywords inside
+// quoted texts and beside other nodes on the same line.
+TEST_F(PreviewLintTest, LintFindsEachNodesLine) {
+    const std::string file =
+        write("lines.tsmn",
+              "FM_CONTEXTMENU ( )\n{\nFM_MENUSCRIPTITEM ( \"FM_MENU ( x\", \"FM_MENU (\" )\n"
+              "FM_MENUITEMSEPARATOR ()  FM_MENUITEMSEPARATOR ()\n\n\nFM_MENU ( FM_MENU_EDIT )\n{\n}\n"
+              "FM_MENU ( \"a\" ) { FM_MENU ( FM_MENU_FILE ) { } }\n}\n");
+    EXPECT_EQ(run({"lint", file}), kExitFailed);
+    EXPECT_EQ(err_.str(), file +
+                              ":1: warning: the layout differs from what format writes, from this line on [format]\n" +
+                              file + ":7: warning: menu \"Edit\" holds no items [empty-menu]\n" + file +
+                              ":10: warning: menu \"File\" holds no items [empty-menu]\n");
+}
+
 // A pop-up menu that fails for its shortcuts names each of them.
 TEST_F(PreviewLintTest, LintNamesShortcutsOfPopupMenus) {
     const std::string popup = write(
