@@ -17,6 +17,10 @@ constexpr UINT kRecentListChangedMessage = WM_USER + 2;
 // top, is redrawn and loses its selection.
 constexpr UINT kResetTreeViewMessage = WM_USER + 3;
 
+// Posted by a main window to itself when a caption typed in the tree was
+// refused: the message tells why once the edit box has closed.
+constexpr UINT kCaptionRefusedMessage = WM_APP + 1;
+
 // A main window that receives it comes to the top. The program never sends it
 // itself; other programs may.
 constexpr UINT kBringToTopMessage = WM_USER + 4;

@@ -62,7 +62,7 @@ void applyCommandEnabling(MainWindow& window) {
     context.menuKind = window.document().menuKind;
     MenuTree& tree = window.tree();
     context.selectedKind = tree.getKind(tree.selectedNode());
-    context.clipboardHoldsNode = tree.isValid(window.clipNode);
+    context.clipboardHoldsNode = window.clipboard.holdsNode(tree);
     HMENU mainMenu = GetMenu(window.hwnd());
     for (const Command& command : commandTable()) {
         if (command.enabling == Enabling::Never) {

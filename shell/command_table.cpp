@@ -14,6 +14,7 @@
 #include "shell/dialogs/about_dialog.h"
 #include "shell/dialogs/preferences_dialog.h"
 #include "shell/item_commands.h"
+#include "shell/tree_commands.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
@@ -64,14 +65,6 @@ void showAbout(MainWindow& window, UINT) {
 
 void openRecentFile(MainWindow& window, UINT id) {
     window.session().openRecent(recentMenuPath(GetMenu(window.hwnd()), id));
-}
-
-// Cut, Copy, Paste and Undo act on the code edit while it has the focus.
-void forwardToCodeEdit(MainWindow& window, UINT message) {
-    HWND edit = window.controls().codeEdit;
-    if (window.currentTab() == EditorTab::MenuCode && GetFocus() == edit) {
-        SendMessageA(edit, message, 0, 0);
-    }
 }
 
 void selectAllCode(MainWindow& window, UINT) {
@@ -131,17 +124,8 @@ void saveAsTemplate(MainWindow& w, UINT) {
 void exitProgram(MainWindow& w, UINT) {
     w.session().confirmExit();
 }
-void undoInCode(MainWindow& w, UINT) {
-    forwardToCodeEdit(w, EM_UNDO);
-}
-void cut(MainWindow& w, UINT) {
-    forwardToCodeEdit(w, WM_CUT);
-}
-void copy(MainWindow& w, UINT) {
-    forwardToCodeEdit(w, WM_COPY);
-}
-void paste(MainWindow& w, UINT) {
-    forwardToCodeEdit(w, WM_PASTE);
+void cancelDrag(MainWindow& w, UINT) {
+    w.drag().cancel();
 }
 void collapseAll(MainWindow& w, UINT) {
     w.tree().collapseAll();
@@ -200,13 +184,13 @@ const Command kCommands[] = {
     {ID_FILE_EXIT,               hint(IDS_HINT_EXIT),                       Enabling::Never,      exitProgram,
          kInMainMenu | kMainKey,                                   {}},
 
-    {ID_EDIT_UNDO,               hint(IDS_HINT_UNDO),                       Enabling::CodeTab,    undoInCode,
+    {ID_EDIT_UNDO,               hint(IDS_HINT_UNDO),                       Enabling::CodeTab,    undoText,
          kInMainMenu | kMainKey,                                   {}},
-    {ID_EDIT_CUT,                {IDS_HINT_CUT_NODE, IDS_HINT_CUT_TEXT},    Enabling::Never,      cut,
+    {ID_EDIT_CUT,                {IDS_HINT_CUT_NODE, IDS_HINT_CUT_TEXT},    Enabling::Never,      cutItem,
          kInMainMenu | kInContextMenu | kMainKey,                  {}},
-    {ID_EDIT_COPY,               {IDS_HINT_COPY_NODE, IDS_HINT_COPY_TEXT},  Enabling::Never,      copy,
+    {ID_EDIT_COPY,               {IDS_HINT_COPY_NODE, IDS_HINT_COPY_TEXT},  Enabling::Never,      copyItem,
          kInMainMenu | kInContextMenu | kMainKey,                  {}},
-    {ID_EDIT_PASTE,              {IDS_HINT_PASTE_NODE, IDS_HINT_PASTE_TEXT}, Enabling::Paste,     paste,
+    {ID_EDIT_PASTE,              {IDS_HINT_PASTE_NODE, IDS_HINT_PASTE_TEXT}, Enabling::Paste,     pasteItem,
          kInMainMenu | kInContextMenu | kMainKey,                  {}},
     {ID_EDIT_SELECT_ALL,         hint(IDS_HINT_SELECT_ALL),                 Enabling::CodeTab,    selectAllCode,
          kInMainMenu | kMainKey,                                   {}},
@@ -227,14 +211,13 @@ const Command kCommands[] = {
          kInMainMenu | kInContextMenu | kOnSideButton | kMainKey,  {4, IDS_BUTTON_ADD_SEPARATOR}},
     {ID_MENU_PROPERTIES,         hint(IDS_HINT_PROPERTIES),                 Enabling::TreeSelection, editItemProperties,
          kInMainMenu | kInContextMenu | kOnSideButton | kTreeKey,  {5, IDS_BUTTON_PROPERTIES}},
-    // Deleting, moving and the drag belong to the tree editing commands, which are not built yet.
-    {ID_MENU_DELETE,             hint(IDS_HINT_DELETE),                     Enabling::TreeSelection, nullptr,
+    {ID_MENU_DELETE,             hint(IDS_HINT_DELETE),                     Enabling::TreeSelection, deleteItem,
          kInMainMenu | kInContextMenu | kOnSideButton | kTreeKey,  {6, IDS_BUTTON_DELETE}},
-    {ID_MENU_MOVE_UP,            hint(IDS_HINT_MOVE_UP),                    Enabling::TreeMovable, nullptr,
+    {ID_MENU_MOVE_UP,            hint(IDS_HINT_MOVE_UP),                    Enabling::TreeMovable, moveItemUp,
          kInMainMenu | kInContextMenu | kMainKey,                  {}},
-    {ID_MENU_MOVE_DOWN,          hint(IDS_HINT_MOVE_DOWN),                  Enabling::TreeMovable, nullptr,
+    {ID_MENU_MOVE_DOWN,          hint(IDS_HINT_MOVE_DOWN),                  Enabling::TreeMovable, moveItemDown,
          kInMainMenu | kInContextMenu | kMainKey,                  {}},
-    {ID_CANCEL_DRAG,             {},                                        Enabling::Never,      nullptr,
+    {ID_CANCEL_DRAG,             {},                                        Enabling::Never,      cancelDrag,
          kMainKey,                                                 {}},
     {ID_MENU_COLLAPSE_ALL,       hint(IDS_HINT_COLLAPSE_ALL),               Enabling::Never,      collapseAll,
          kInMainMenu | kMainKey,                                   {}},

@@ -6,10 +6,12 @@
 #include <string>
 
 #include "documents/document_title.h"
+#include "editor/item_dialog_rules.h"
 #include "platform/window_protocol.h"
 #include "resources/resource.h"
 #include "shell/code_view.h"
 #include "shell/command_dispatch.h"
+#include "shell/message_box.h"
 #include "shell/program.h"
 #include "shell/recent_menu.h"
 #include "shell/tree_control.h"
@@ -68,6 +70,16 @@ LRESULT beginCaptionEdit(MainWindow& window, const TVITEMA& item) {
 void endCaptionEdit(MainWindow& window, const TVITEMA& item) {
     window.treeKeysActive = true;
     const NodeHandle node = window.mirror().nodeOf(item.hItem);
+    if (item.pszText && !fitsMenuCode(item.pszText)) {
+        // A message box now would take the focus from the closing edit box,
+        // which would end the edit once more; the control may also report the
+        // end twice. One message, once the edit has closed.
+        MSG queued;
+        if (!PeekMessageA(&queued, window.hwnd(), kCaptionRefusedMessage, kCaptionRefusedMessage, PM_NOREMOVE)) {
+            PostMessageA(window.hwnd(), kCaptionRefusedMessage, 0, 0);
+        }
+        return;
+    }
     if (item.pszText && node != kNoNode) {
         // The typed text becomes the caption as it stands; the control shows the
         // model's caption through the mirror.
@@ -97,7 +109,6 @@ LRESULT onNotify(MainWindow& window, NMHDR* header) {
     switch (header->code) {
         case TVN_SELCHANGEDA:
             window.mirror().onSelectionChanged(*info);
-            applyCommandEnabling(window);
             return 0;
         case TVN_ITEMEXPANDEDA:
             window.mirror().onItemExpanded(*info);
@@ -107,6 +118,12 @@ LRESULT onNotify(MainWindow& window, NMHDR* header) {
         case TVN_ENDLABELEDITA:
             endCaptionEdit(window, reinterpret_cast<NMTVDISPINFOA*>(header)->item);
             return FALSE;
+        case TVN_BEGINDRAGA: {
+            POINT start = info->ptDrag;
+            ClientToScreen(window.controls().tree, &start);
+            window.drag().begin(info->itemNew.hItem, start);
+            return 0;
+        }
         default:
             return 0;
     }
@@ -131,10 +148,20 @@ void onDroppedFiles(MainWindow& window, HDROP drop) {
     DragFinish(drop);
 }
 
+// The cursor of a mouse message in screen coordinates (client coordinates for
+// the client-area messages, screen coordinates for the others).
+POINT screenPoint(HWND window, UINT message, LPARAM lParam) {
+    POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (message != WM_NCMOUSEMOVE) {
+        ClientToScreen(window, &point);
+    }
+    return point;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Program& program)
-    : program_(program), host_(*this), session_(document_, host_, program.files, program.settings) {
+    : program_(program), host_(*this), session_(document_, host_, program.files, program.settings), drag_(*this) {
     document_.titleSink = [this](const std::string& title) {
         if (window_) {
             SetWindowTextA(window_, title.c_str());
@@ -164,6 +191,8 @@ MainWindow* MainWindow::create(Program& program, bool show, bool setUntitled) {
     centerWindow(window, nullptr);
     self->createControls();
     self->mirror_ = std::make_unique<TreeViewMirror>(self->controls_.tree, self->tree_);
+    // Enabling follows the selected node wherever the selection changes.
+    self->mirror_->setSelectionListener([self] { applyCommandEnabling(*self); });
     self->layout();
     self->contextMenus_ = LoadMenuA(program.instance, MAKEINTRESOURCEA(IDR_TREE_CONTEXT_MENU));
     self->controls_.contextMenu = self->contextMenus_ ? GetSubMenu(self->contextMenus_, 0) : nullptr;
@@ -237,6 +266,9 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             session_.confirmExit();
             return 0;
+        case kCaptionRefusedMessage:
+            showStringMessage(window_, IDS_QUOTE_IN_NAME, MB_OK | MB_ICONWARNING);
+            return 0;
         case kBringToTopMessage:
             SetForegroundWindow(window_);
             BringWindowToTop(window_);
@@ -255,7 +287,24 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEMOVE:
         case WM_NCMOUSEMOVE:
             clearStatusHint(*this);
+            if (drag_.active()) {
+                drag_.move(screenPoint(window_, message, lParam));
+            }
             return 0;
+        case WM_LBUTTONUP:
+            if (drag_.active()) {
+                drag_.drop(screenPoint(window_, message, lParam));
+            }
+            return 0;
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+        case WM_SYSKEYDOWN:
+        case WM_SYSKEYUP:
+            if (drag_.active()) {
+                drag_.keyChanged();
+                return 0;
+            }
+            return DefWindowProcA(window_, message, wParam, lParam);
         case WM_DROPFILES:
             onDroppedFiles(*this, reinterpret_cast<HDROP>(wParam));
             return 0;

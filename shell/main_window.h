@@ -10,8 +10,10 @@
 #include "documents/document_session.h"
 #include "documents/document_state.h"
 #include "editor/command_enabling.h"
+#include "editor/tree_editing.h"
 #include "model/menu_tree.h"
 #include "shell/document_host.h"
+#include "shell/tree_drag.h"
 
 namespace tessary {
 
@@ -67,8 +69,10 @@ public:
     // Accelerator table 221 (Delete, Enter) applies only while the tree tab is
     // shown and no caption is being edited.
     bool treeKeysActive = true;
-    // The node that the tree's Cut or Copy remembered; a stale handle means none.
-    NodeHandle clipNode = kNoNode;
+    // The node that the tree's Cut or Copy remembered.
+    NodeClipboard clipboard;
+    // A node being dragged in the tree.
+    TreeDrag& drag() { return drag_; }
 
 private:
     explicit MainWindow(Program& program);
@@ -87,6 +91,7 @@ private:
     DocumentState document_;
     ShellDocumentHost host_;
     DocumentSession session_;
+    TreeDrag drag_;
 };
 
 }  // namespace tessary

@@ -349,8 +349,13 @@ void TreeViewMirror::selectionChanged(NodeHandle node) {
         selectionPending_ = true;
         return;
     }
-    ApplyingGuard guard(applying_);
-    SendMessageA(control_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(itemOf(node)));
+    {
+        ApplyingGuard guard(applying_);
+        SendMessageA(control_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(itemOf(node)));
+    }
+    if (selectionListener_) {
+        selectionListener_();
+    }
 }
 
 void TreeViewMirror::dropHighlightChanged(NodeHandle node) {

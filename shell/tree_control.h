@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
@@ -26,6 +27,9 @@ public:
 
     MenuTree& tree() { return tree_; }
     HWND control() const { return control_; }
+
+    // Called whenever the model's selection changed, from the control or not.
+    void setSelectionListener(std::function<void()> listener) { selectionListener_ = std::move(listener); }
 
     HTREEITEM itemOf(NodeHandle node) const;
     NodeHandle nodeOf(HTREEITEM item) const;
@@ -63,6 +67,7 @@ private:
     std::vector<NodeHandle> pendingExpansions_;
     std::vector<NodeHandle> pendingInserts_;
     bool selectionPending_ = false;
+    std::function<void()> selectionListener_;
 };
 
 }  // namespace tessary

@@ -192,6 +192,17 @@ TEST_F(TreeMirrorTest, CaptionsAreEditedInPlace) {
     EXPECT_TRUE(document().modified);
     EXPECT_EQ(itemText(control, TreeView_GetSelection(control)), "Run Report");
 
+    // A double quote, which menu code can not hold, is refused with a message.
+    SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(ID_EDIT_RENAME, 0), 0);
+    SetWindowTextA(reinterpret_cast<HWND>(SendMessageA(control, TVM_GETEDITCONTROL, 0, 0)), "Run \"all\"");
+    DialogDriver driver;
+    std::string refusal;
+    driver.answerMessageBox(IDOK, &refusal);
+    SendMessageA(control, TVM_ENDEDITLABELNOW, FALSE, 0);
+    test::pumpPending();
+    EXPECT_NE(refusal.find("double quote"), std::string::npos) << refusal;
+    EXPECT_EQ(tree->caption(run), "Run Report");
+
     // A cancelled edit reports no text and changes nothing.
     document().modified = false;
     window->treeKeysActive = false;

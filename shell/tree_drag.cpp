@@ -1,0 +1,181 @@
+#include "shell/tree_drag.h"
+
+#include "resources/resource.h"
+#include "shell/command_dispatch.h"
+#include "shell/main_window.h"
+#include "shell/program.h"
+#include "shell/tree_control.h"
+
+namespace tessary {
+namespace {
+
+// The marks' background colour, left out when they are drawn.
+constexpr COLORREF kMarkMask = RGB(192, 220, 192);
+// The bands along the tree's top and bottom edges that scroll it during a drag.
+constexpr int kScrollBand = 20;
+
+bool ctrlDown() {
+    return (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+}
+
+HIMAGELIST loadMarks(UINT bitmap, int width) {
+    return ImageList_LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmap), width, 0, kMarkMask, IMAGE_BITMAP,
+                                LR_CREATEDIBSECTION);
+}
+
+// A mark that shows nothing: the drag image alone.
+HIMAGELIST emptyMark() {
+    HIMAGELIST list = ImageList_Create(1, 1, ILC_COLOR24 | ILC_MASK, 1, 0);
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 1, 1);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    SetPixel(dc, 0, 0, kMarkMask);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    ImageList_AddMasked(list, bitmap, kMarkMask);
+    DeleteObject(bitmap);
+    return list;
+}
+
+}  // namespace
+
+TreeDrag::~TreeDrag() {
+    for (HIMAGELIST list : {image_, refusedMark_, copyMark_, noMark_}) {
+        if (list) {
+            ImageList_Destroy(list);
+        }
+    }
+}
+
+void TreeDrag::begin(HTREEITEM item, POINT start) {
+    MenuTree& tree = window_.tree();
+    const NodeHandle node = window_.mirror().nodeOf(item);
+    if (!isMovableKind(tree.getKind(node))) {
+        return;  // the application menu and the Mac items keep their places
+    }
+    HWND control = window_.controls().tree;
+    ShowCursor(FALSE);
+    if (image_) {
+        ImageList_Destroy(image_);
+    }
+    if (!refusedMark_) {
+        refusedMark_ = loadMarks(IDB_DRAG_REFUSE, 18);
+        copyMark_ = loadMarks(IDB_DRAG_COPY, 16);
+        noMark_ = emptyMark();
+    }
+    node_ = node;
+    image_ = TreeView_CreateDragImage(control, item);
+    ImageList_BeginDrag(image_, 0, 0, 0);
+    SetCapture(window_.hwnd());
+    SetFocus(window_.hwnd());
+    ImageList_DragEnter(nullptr, start.x, start.y);
+    copy_ = ctrlDown();
+    dropAllowed_ = true;
+    place_ = {};
+    showMark();
+}
+
+void TreeDrag::showMark() {
+    if (!dropAllowed_) {
+        ImageList_SetDragCursorImage(refusedMark_, 0, 0, 0);
+    } else if (copy_) {
+        ImageList_SetDragCursorImage(copyMark_, 0, 0, 0);
+    } else {
+        ImageList_SetDragCursorImage(noMark_, 0, 0, 0);
+    }
+}
+
+void TreeDrag::move(POINT cursor) {
+    if (!active()) {
+        return;
+    }
+    MenuTree& tree = window_.tree();
+    HWND control = window_.controls().tree;
+    ImageList_DragShowNolock(FALSE);
+    place_ = dropPlaceUnder(tree, node_, tree.nodeAtScreenPoint(cursor.x, cursor.y));
+    tree.setDropHighlight(place_.accepts && place_.target != kRootNode ? place_.target : kNoNode);
+    if (place_.accepts != dropAllowed_) {
+        dropAllowed_ = place_.accepts;
+        showMark();
+    }
+    // Scrolling happens only while the mouse moves inside a band at the edges.
+    RECT area;
+    GetWindowRect(control, &area);
+    if (cursor.x > area.left && cursor.x < area.right) {
+        if (cursor.y < area.bottom && cursor.y > area.bottom - kScrollBand) {
+            SendMessageA(control, WM_VSCROLL, SB_LINEDOWN, 0);
+        } else if (cursor.y > area.top && cursor.y < area.top + kScrollBand) {
+            SendMessageA(control, WM_VSCROLL, SB_LINEUP, 0);
+        }
+    }
+    ImageList_DragShowNolock(TRUE);
+    ImageList_DragMove(cursor.x, cursor.y);
+}
+
+void TreeDrag::keyChanged() {
+    if (!active()) {
+        return;
+    }
+    const bool copy = ctrlDown();
+    if (copy != copy_) {
+        copy_ = copy;
+        if (dropAllowed_) {
+            showMark();
+        }
+    }
+}
+
+void TreeDrag::drop(POINT cursor) {
+    if (!active()) {
+        return;
+    }
+    ImageList_EndDrag();
+    ReleaseCapture();
+    ShowCursor(TRUE);
+    MenuTree& tree = window_.tree();
+    RECT area;
+    GetWindowRect(window_.controls().tree, &area);
+    const bool overTree = PtInRect(&area, cursor) != 0;
+    if (dropAllowed_ && dropCarriedOut(tree, window_.document().menuKind, node_, place_, overTree)) {
+        HCURSOR old = SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));  // IDC_WAIT
+        if (dropNode(tree, node_, place_.target, !copy_) != kNoNode) {
+            if (place_.target != kRootNode) {
+                tree.expandNode(place_.target, true);
+            }
+            window_.document().setModified(true);
+        }
+        SetCursor(old);
+    }
+    finish();
+}
+
+void TreeDrag::cancel() {
+    if (!active()) {
+        return;
+    }
+    ImageList_EndDrag();
+    ReleaseCapture();
+    ShowCursor(TRUE);
+    finish();
+}
+
+void TreeDrag::finish() {
+    SetFocus(window_.hwnd());
+    window_.tree().setDropHighlight(kNoNode);
+    if (image_) {
+        ImageList_Destroy(image_);
+        image_ = nullptr;
+    }
+    node_ = kNoNode;
+    copy_ = false;
+    dropAllowed_ = true;
+    place_ = {};
+    SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));  // IDC_ARROW
+    InvalidateRect(window_.hwnd(), nullptr, TRUE);
+    InvalidateRect(window_.controls().tree, nullptr, TRUE);
+    applyCommandEnabling(window_);
+}
+
+}  // namespace tessary

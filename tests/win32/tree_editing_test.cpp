@@ -1,0 +1,178 @@
+// The tree editing commands on a real main window: Delete with its question,
+// Move Up, Cut/Copy/Paste, a drag and drop made of mouse messages, and the
+// enabling of the buttons and menu items.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "menucode/code_tree.h"
+#include "model/tree_flatten.h"
+#include "resources/resource.h"
+#include "shell/message_loop.h"
+#include "shell/tree_control.h"
+#include "support/dialog_driver.h"
+#include "support/main_window_fixture.h"
+
+namespace tessary {
+namespace {
+
+using test::DialogDriver;
+
+const char* kMenu =
+    "FM_MENUBAR ()\r\n{\r\n\tFM_MENU ( \"File\" )\r\n\t{\r\n\t\tFM_MENUSCRIPTITEM ( \"Run\", \"Run\" )\r\n"
+    "\t\tFM_MENUITEMSEPARATOR ()\r\n\t}\r\n\tFM_MENU ( \"Edit\" )\r\n\t{\r\n\t}\r\n}\r\n";
+
+class TreeEditingTest : public test::MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        ASSERT_EQ(LoadCodeIntoTree(tree(), kMenu, MenuKind::MainMenu), kLoadAccepted);
+    }
+
+    NodeHandle find(const std::string& caption, NodeHandle from = kRootNode) {
+        for (NodeHandle n = tree().firstChild(from); n != kNoNode; n = tree().nextSibling(n)) {
+            if (tree().caption(n) == caption) {
+                return n;
+            }
+            if (NodeHandle below = find(caption, n); below != kNoNode) {
+                return below;
+            }
+        }
+        return kNoNode;
+    }
+
+    // Selects a node and gives the tree the focus, as a click does. (A tree
+    // control that gets the focus with nothing selected selects its first item.)
+    void select(const std::string& caption) {
+        if (caption.empty()) {
+            tree().selectNode(kNoNode);
+            return;
+        }
+        tree().selectNode(find(caption));
+        SetFocus(controls().tree);
+    }
+
+    bool menuEnabled(UINT id) { return !(GetMenuState(GetMenu(hwnd()), id, MF_BYCOMMAND) & MF_GRAYED); }
+
+    // The client point of the main window at the middle of a node's caption.
+    LPARAM pointOf(const std::string& caption) {
+        RECT rect = {};
+        TreeView_GetItemRect(controls().tree, window->mirror().itemOf(find(caption)), &rect, TRUE);
+        POINT point = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        MapWindowPoints(controls().tree, hwnd(), &point, 1);
+        return MAKELPARAM(point.x, point.y);
+    }
+
+    DialogDriver unexpected{8000};
+};
+
+TEST_F(TreeEditingTest, DeleteKeyAsksForAMenuWithChildrenAndNotForAnItem) {
+    for (int answer : {IDNO, IDYES}) {
+        select("File");
+        DialogDriver driver;
+        std::string question;
+        driver.answerMessageBox(answer, &question);
+        MSG key = {controls().tree, WM_KEYDOWN, VK_DELETE, 0x00530001, 0, {}};
+        ASSERT_TRUE(translateEditorAccelerators(program, key));
+        EXPECT_EQ(question, "Are you sure you want to delete \"File\"?");
+        EXPECT_EQ(flattenTree(tree()), answer == IDYES ? "Edit" : "File[Run,-Separator-],Edit");
+    }
+    EXPECT_TRUE(document().modified);
+    select("Edit");
+    command(ID_MENU_DELETE);  // no children: no question
+    EXPECT_EQ(flattenTree(tree()), "");
+}
+
+TEST_F(TreeEditingTest, MoveUpAtTheFirstPlaceStaysAndMarksTheDocument) {
+    select("Run");
+    command(ID_MENU_MOVE_UP);
+    EXPECT_EQ(flattenTree(tree()), "File[Run,-Separator-],Edit");
+    EXPECT_TRUE(document().modified);
+    command(ID_MENU_MOVE_DOWN);
+    EXPECT_EQ(flattenTree(tree()), "File[-Separator-,Run],Edit");
+}
+
+TEST_F(TreeEditingTest, CutMovesOnPasteAndCopyPastesAgain) {
+    select("Run");
+    command(ID_EDIT_CUT);
+    EXPECT_TRUE(menuEnabled(ID_EDIT_PASTE));
+    select("Edit");
+    command(ID_EDIT_PASTE);
+    EXPECT_EQ(flattenTree(tree()), "File[-Separator-],Edit[Run]");
+    EXPECT_FALSE(menuEnabled(ID_EDIT_PASTE));
+
+    select("-Separator-");
+    command(ID_EDIT_COPY);
+    select("Edit");
+    command(ID_EDIT_PASTE);
+    command(ID_EDIT_PASTE);
+    EXPECT_EQ(flattenTree(tree()), "File[-Separator-],Edit[Run,-Separator-,-Separator-]");
+    EXPECT_TRUE(menuEnabled(ID_EDIT_PASTE));
+    // Deleting the copied node empties the clipboard.
+    select("File");
+    DialogDriver driver;
+    driver.answerMessageBox(IDYES);
+    command(ID_MENU_DELETE);
+    EXPECT_FALSE(menuEnabled(ID_EDIT_PASTE));
+}
+
+TEST_F(TreeEditingTest, ADragOfMouseMessagesMovesAnItemIntoAnotherMenu) {
+    NMTREEVIEWA begin = {};
+    begin.hdr = {controls().tree, 0, static_cast<UINT>(TVN_BEGINDRAGA)};
+    begin.itemNew.hItem = window->mirror().itemOf(find("Run"));
+    SendMessageA(hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&begin));
+    ASSERT_TRUE(window->drag().active());
+    SendMessageA(hwnd(), WM_MOUSEMOVE, 0, pointOf("Edit"));
+    EXPECT_EQ(tree().dropHighlight(), find("Edit"));
+    SendMessageA(hwnd(), WM_LBUTTONUP, 0, pointOf("Edit"));
+    EXPECT_FALSE(window->drag().active());
+    EXPECT_EQ(flattenTree(tree()), "File[-Separator-],Edit[Run]");
+    EXPECT_EQ(tree().dropHighlight(), kNoNode);
+    EXPECT_TRUE(document().modified);
+
+    // Esc cancels a drag and the tree stays.
+    begin.itemNew.hItem = window->mirror().itemOf(find("-Separator-"));
+    SendMessageA(hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&begin));
+    SendMessageA(hwnd(), WM_MOUSEMOVE, 0, pointOf("Edit"));
+    command(ID_CANCEL_DRAG);
+    EXPECT_FALSE(window->drag().active());
+    EXPECT_EQ(flattenTree(tree()), "File[-Separator-],Edit[Run]");
+}
+
+TEST_F(TreeEditingTest, ButtonsAndMenuItemsFollowTheTabAndTheSelection) {
+    struct Case {
+        const char* selected;
+        EditorTab tab;
+        const char* states;  // Add Script, Properties, Delete, Move Up, Check Syntax ('1' on)
+    } cases[] = {
+        {"", EditorTab::MenuTree, "00000"},
+        {"Run", EditorTab::MenuTree, "11110"},
+        {"File", EditorTab::MenuTree, "11110"},
+        {"", EditorTab::MenuCode, "00001"},
+    };
+    for (const Case& c : cases) {
+        clickTab(c.tab);
+        select(c.selected);
+        std::string states;
+        for (UINT id :
+             {ID_MENU_ADD_SCRIPT, ID_MENU_PROPERTIES, ID_MENU_DELETE, ID_MENU_MOVE_UP, ID_MENU_CHECK_SYNTAX}) {
+            const bool onMenu = menuEnabled(id);
+            const bool onContext = !(GetMenuState(controls().contextMenu, id, MF_BYCOMMAND) & MF_GRAYED);
+            HWND button = window->sideButton(id);
+            if (button) {
+                EXPECT_EQ(IsWindowEnabled(button) != 0, onMenu) << id;
+            }
+            if (id != ID_MENU_CHECK_SYNTAX) {
+                EXPECT_EQ(onContext, onMenu) << id;
+            }
+            states += onMenu ? '1' : '0';
+        }
+        EXPECT_EQ(states, c.states) << c.selected << " tab " << static_cast<int>(c.tab);
+    }
+}
+
+}  // namespace
+}  // namespace tessary
