@@ -471,6 +471,11 @@ bool MenuTree::expandNode(NodeHandle node, bool expand) {
         return false;
     }
     setExpanded(index, expand);
+    // A node hidden in a collapsed menu does not stay selected: the menu is.
+    const NodeHandle menu = handleOf(index);
+    if (!expand && selected_ != menu && isValid(selected_) && isAncestorOrSelf(menu, selected_)) {
+        setSelected(menu);
+    }
     return true;
 }
 

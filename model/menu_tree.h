@@ -210,8 +210,10 @@ public:
     NodeHandle moveNodeDown(NodeHandle node);
 
     void expandAll();
+    // A selected node below the top level gives its selection to its top-level menu.
     void collapseAll();
-    // Expanding a node without children does nothing and returns false.
+    // Expanding a node without children does nothing and returns false. A
+    // collapsed node that holds the selected node becomes the selected node.
     bool expandNode(NodeHandle node, bool expand);
     bool isExpanded(NodeHandle node) const;
 

@@ -226,6 +226,14 @@ void MenuTree::collapseAll() {
     for (uint32_t at = slots_[kRootIndex].firstChild; at != kNil; at = preOrderNext(at, kRootIndex)) {
         setExpanded(at, false);
     }
+    // Only top-level nodes stay in sight: a selection below one moves up to it.
+    NodeHandle shown = selected_;
+    while (isValid(shown) && parent(shown) != kRootNode) {
+        shown = parent(shown);
+    }
+    if (shown != selected_) {
+        setSelected(shown);
+    }
 }
 
 // ---- Self-check ----

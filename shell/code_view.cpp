@@ -58,8 +58,12 @@ void enterCodeTab(MainWindow& window) {
         return;
     }
     showView(window, EditorTab::MenuCode);
-    if (!text.empty()) {
-        SetWindowTextA(window.controls().codeEdit, text.c_str());
+    // The edit lays out every line of a text it is given, which takes most of
+    // a second for the largest document under Wine: the text it already holds
+    // is not given again.
+    HWND edit = window.controls().codeEdit;
+    if (!text.empty() && text != windowText(edit)) {
+        SetWindowTextA(edit, text.c_str());
     }
     window.treeKeysActive = false;
     applyCommandEnabling(window);

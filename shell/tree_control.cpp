@@ -374,14 +374,58 @@ void TreeViewMirror::batchBegin() {
 
 void TreeViewMirror::batchEnd() {
     batching_ = false;
-    applyPendingInserts();
-    applyPendingExpansions();
+    if (pendingChangesOfShownItems() >= kRebuildAfterChanges) {
+        rebuildControl();
+    } else {
+        applyPendingInserts();
+        applyPendingExpansions();
+    }
     if (selectionPending_) {
         selectionPending_ = false;
         selectionChanged(tree_.selectedNode());
     }
     SendMessageA(control_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(control_, nullptr, TRUE);
+}
+
+size_t TreeViewMirror::pendingChangesOfShownItems() const {
+    size_t count = 0;
+    for (NodeHandle node : pendingExpansions_) {
+        count += items_.count(node);
+    }
+    return count;
+}
+
+// The control expands or collapses a visible item in time that grows with all
+// the items it shows, so changing many items it already holds one by one takes
+// seconds on a large document (under Wine, on the largest: Collapse All 5 s,
+// Expand All after it 1.1 s). Emptying the control and inserting every node
+// again with its state costs time linear in the document (0.3 s there). New
+// nodes need no rebuild: they go in under collapsed parents and are expanded
+// deepest first, while each is still hidden.
+void TreeViewMirror::rebuildControl() {
+    ApplyingGuard guard(applying_);
+    SendMessageA(control_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    items_.clear();
+    pendingInserts_.clear();
+    pendingExpansions_.clear();
+    for (NodeHandle node = tree_.firstTopLevel(); node != kNoNode;) {
+        pendingInserts_.push_back(node);
+        if (tree_.isExpanded(node)) {
+            pendingExpansions_.push_back(node);
+        }
+        NodeHandle next = tree_.firstChild(node);
+        while (next == kNoNode && node != kRootNode) {
+            next = tree_.nextSibling(node);
+            if (next == kNoNode) {
+                node = tree_.parent(node);
+            }
+        }
+        node = node == kRootNode ? kNoNode : next;
+    }
+    applyPendingInserts();
+    applyPendingExpansions();
+    selectionPending_ = true;
 }
 
 NodeHandle TreeViewMirror::nodeAtScreenPoint(int x, int y) const {

@@ -55,6 +55,11 @@ private:
     void applyExpansion(NodeHandle node, bool expanded);
     void applyPendingExpansions();
     void applyPendingInserts();
+    void rebuildControl();
+    size_t pendingChangesOfShownItems() const;
+    // A batch that expands or collapses this many items the control already
+    // holds rebuilds the control.
+    static constexpr size_t kRebuildAfterChanges = 64;
     HTREEITEM insertItem(NodeHandle node, HTREEITEM parentItem, HTREEITEM insertAfter);
 
     HWND control_;
