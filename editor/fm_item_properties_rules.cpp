@@ -71,6 +71,10 @@ bool FmItemPropertiesRules::shortcutAllowed() const {
     if (menuKind_ == MenuKind::PopupMenu) {
         return false;  // pop-up menus carry no shortcuts
     }
+    return commandAllowed();
+}
+
+bool FmItemPropertiesRules::commandAllowed() const {
     return !(mode_ == DialogMode::Add && menuKind_ == MenuKind::MainMenu && parent_ == kRootNode);
 }
 
@@ -139,7 +143,7 @@ void FmItemPropertiesRules::takeChosenCommand(std::string_view keyword, std::str
     }
     fmId_ = id;
     menuChosen_ = false;
-    chosenSource_ = nullptr;
+    chosenSource_.reset();
     chosenMenu_ = kNoNode;
     view_.keyword = keyword;
     view_.name = caption;
@@ -160,13 +164,20 @@ void FmItemPropertiesRules::takeChosenCommand(std::string_view keyword, std::str
 }
 
 void FmItemPropertiesRules::takeChosenMenu(std::string_view keyword, const MenuTree* source, NodeHandle menu) {
+    // A tree the caller keeps alive itself: shared without being owned.
+    takeChosenMenu(keyword, std::shared_ptr<const MenuTree>(std::shared_ptr<const MenuTree>(), source), menu);
+}
+
+void FmItemPropertiesRules::takeChosenMenu(std::string_view keyword,
+                                           std::shared_ptr<const MenuTree> source,
+                                           NodeHandle menu) {
     uint32_t id = 0;
     if (!LookupFmMenuByKeyword(keyword, id)) {
         return;
     }
     fmId_ = id;
     menuChosen_ = true;
-    chosenSource_ = source;
+    chosenSource_ = std::move(source);
     chosenMenu_ = menu;
     view_.keyword = keyword;
     view_.userStringEnabled = false;
@@ -175,7 +186,9 @@ void FmItemPropertiesRules::takeChosenMenu(std::string_view keyword, const MenuT
     view_.localCaptionShown = true;
     view_.nameShown = true;
     view_.shortcut.setEnabled(false);
-    if (view_.name.empty()) {
+    if (chosenSource_ && chosenSource_->isValid(chosenMenu_)) {
+        view_.name = chosenSource_->caption(chosenMenu_);
+    } else if (view_.name.empty()) {
         view_.name = english();
     }
     refreshLocalCaption();
@@ -189,7 +202,7 @@ void FmItemPropertiesRules::setKeyword(std::string_view keyword) {
     if (LookupFmCommandByKeyword(keyword, id)) {
         takeChosenCommand(keyword, englishCaption(id, false));
     } else if (LookupFmMenuByKeyword(keyword, id)) {
-        takeChosenMenu(keyword, nullptr, kNoNode);
+        takeChosenMenu(keyword, std::shared_ptr<const MenuTree>(), kNoNode);
     } else {
         view_.keyword.clear();
         fmId_ = 0;

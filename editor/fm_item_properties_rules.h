@@ -3,6 +3,7 @@
 // the standard-menu chooser.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -51,9 +52,15 @@ public:
 
     // A FileMaker command picked in the chooser, with the caption it shows there.
     void takeChosenCommand(std::string_view keyword, std::string_view caption);
-    // A standard FileMaker menu picked in the chooser; its children in the
-    // chooser's tree are copied beneath the node on OK (none when source is null).
+    // A standard FileMaker menu picked in the chooser, with its caption there;
+    // its children in the chooser's tree are copied beneath the node on OK
+    // (none when source is null). The shared form keeps the chooser's tree alive
+    // until then, also when the chooser has closed.
+    void takeChosenMenu(std::string_view keyword, std::shared_ptr<const MenuTree> source, NodeHandle menu);
     void takeChosenMenu(std::string_view keyword, const MenuTree* source, NodeHandle menu);
+    // Whether a FileMaker command may be chosen: not for a new node at the top
+    // level of a menu bar.
+    bool commandAllowed() const;
     // The keyword field's text changed: a command or a menu keyword, else nothing chosen.
     void setKeyword(std::string_view keyword);
 
@@ -86,7 +93,7 @@ private:
     FmItemPropertiesView view_;
     uint32_t fmId_ = 0;
     bool menuChosen_ = false;
-    const MenuTree* chosenSource_ = nullptr;
+    std::shared_ptr<const MenuTree> chosenSource_;
     NodeHandle chosenMenu_ = kNoNode;
 };
 

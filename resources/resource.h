@@ -77,6 +77,17 @@
 #define IDC_HINT_TEXT 1430
 #define IDC_HINT_DO_NOT_SHOW 1431
 
+// Chooser dialogs: Select Script (IDC_SELSCRIPT_) and the standard-menu
+// chooser "Select FileMaker Menu Item" (IDC_CHOOSEFM_).
+#define IDD_SELECT_SCRIPT 150
+#define IDC_SELSCRIPT_TEXT 1500
+#define IDC_SELSCRIPT_LIST 1501
+#define IDC_SELSCRIPT_REFRESH 1502
+#define IDD_CHOOSE_FM_ITEM 151
+#define IDC_CHOOSEFM_VERSION 1510
+#define IDC_CHOOSEFM_MODE 1511
+#define IDC_CHOOSEFM_TREE 1512
+
 // Commands
 #define ID_FILE_NEW 57600
 #define ID_FILE_OPEN 57601

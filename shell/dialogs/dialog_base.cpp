@@ -6,8 +6,24 @@ namespace tessary {
 
 INT_PTR Dialog::runModal(HWND owner, UINT templateId) {
     owner_ = owner;
+    modal_ = true;
     return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner, procedure,
                            reinterpret_cast<LPARAM>(this));
+}
+
+HWND Dialog::createModeless(HWND owner, UINT templateId) {
+    owner_ = owner;
+    modal_ = false;
+    return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner, procedure,
+                              reinterpret_cast<LPARAM>(this));
+}
+
+void Dialog::end(INT_PTR result) {
+    if (modal_) {
+        EndDialog(window_, result);
+    } else {
+        DestroyWindow(window_);
+    }
 }
 
 INT_PTR CALLBACK Dialog::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -26,12 +42,14 @@ INT_PTR CALLBACK Dialog::procedure(HWND window, UINT message, WPARAM wParam, LPA
         const int id = LOWORD(wParam);
         if (id == IDOK) {
             if (self->onOk()) {
-                EndDialog(window, IDOK);
+                self->end(IDOK);
             }
             return TRUE;
         }
         if (id == IDCANCEL) {
-            EndDialog(window, IDCANCEL);
+            if (self->onCancel()) {
+                self->end(IDCANCEL);
+            }
             return TRUE;
         }
         self->onCommand(id, HIWORD(wParam));

@@ -25,6 +25,10 @@ public:
     // Runs the dialog template modally, centred over its owner. The id of the
     // button that ended it (IDOK, IDCANCEL), or -1 when it could not be made.
     INT_PTR runModal(HWND owner, UINT templateId);
+    // Creates the dialog template as a modeless window centred over its owner;
+    // null when it could not be made. OK and Cancel destroy it (see onOk and
+    // onCancel); it is shown as its template says.
+    HWND createModeless(HWND owner, UINT templateId);
 
 protected:
     virtual ~Dialog() = default;
@@ -36,6 +40,8 @@ protected:
     virtual void onCommand(int /*controlId*/, int /*notifyCode*/) {}
     // OK was pressed: read the controls back; false keeps the dialog open.
     virtual bool onOk() { return true; }
+    // Cancel (or Esc, or the close box) was pressed; false keeps the dialog open.
+    virtual bool onCancel() { return true; }
     // Any other message, with the dialog procedure's return value: FALSE when
     // not handled (a message that returns a value sets DWLP_MSGRESULT).
     virtual INT_PTR onMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/) { return FALSE; }
@@ -51,8 +57,12 @@ protected:
 private:
     static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Ends a modal dialog with the result, destroys a modeless one.
+    void end(INT_PTR result);
+
     HWND window_ = nullptr;
     HWND owner_ = nullptr;
+    bool modal_ = true;
 };
 
 }  // namespace tessary

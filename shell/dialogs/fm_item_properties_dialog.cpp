@@ -1,15 +1,23 @@
 #include "shell/dialogs/fm_item_properties_dialog.h"
 
+#include <optional>
+
 #include "resources/resource.h"
 #include "shell/dialogs/dialog_base.h"
 #include "shell/dialogs/item_dialog_controls.h"
+#include "shell/dialogs/standard_menu_chooser.h"
+#include "shell/main_window.h"
+#include "shell/program.h"
 
 namespace tessary {
 namespace {
 
 class FmItemPropertiesDialog : public Dialog {
 public:
-    explicit FmItemPropertiesDialog(FmItemPropertiesRules& rules) : rules_(rules) {}
+    // Without a chooser context (an owner that is no main window) "Choose..."
+    // does nothing.
+    FmItemPropertiesDialog(FmItemPropertiesRules& rules, const StandardMenuChooserContext* context)
+        : rules_(rules), context_(context) {}
 
 private:
     bool onInit() override {
@@ -53,8 +61,21 @@ private:
         refreshing_ = false;
     }
 
+    // "Choose..." closes a chooser this dialog still holds and opens a new one.
+    void openChooser() {
+        chooser_.reset();
+        if (context_) {
+            chooser_ = StandardMenuChooser::open(hwnd(), rules_, *context_,
+                                                 [this](StandardMenuChooserRules::Pick) { refresh(); });
+        }
+    }
+
     void onCommand(int id, int code) override {
         if (refreshing_) {
+            return;
+        }
+        if (id == IDC_FMITEM_CHOOSE && code == BN_CLICKED) {
+            openChooser();
             return;
         }
         if (code == EN_CHANGE) {
@@ -106,17 +127,31 @@ private:
             return false;
         }
         rules_.setCtrlHeld(ctrlHeldNow());
-        return passOkChecks(hwnd(), rules_.okChecks());
+        if (!passOkChecks(hwnd(), rules_.okChecks())) {
+            return false;
+        }
+        // A chosen standard menu stays in the rules, which copy its items.
+        chooser_.reset();
+        return true;
     }
 
     FmItemPropertiesRules& rules_;
+    const StandardMenuChooserContext* context_;
+    std::unique_ptr<StandardMenuChooser> chooser_;
     bool refreshing_ = false;
 };
 
 }  // namespace
 
 bool runFmItemPropertiesDialog(HWND owner, FmItemPropertiesRules& rules) {
-    FmItemPropertiesDialog dialog(rules);
+    std::optional<StandardMenuChooserContext> context;
+    if (MainWindow* window = MainWindow::from(owner)) {
+        Program& program = window->program();
+        context.emplace(StandardMenuChooserContext{
+            program.files, program.settings,
+            reinterpret_cast<HIMAGELIST>(SendMessageA(window->controls().tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0))});
+    }
+    FmItemPropertiesDialog dialog(rules, context ? &*context : nullptr);
     return dialog.runModal(owner, IDD_FMITEM_PROPERTIES) == IDOK;
 }
 

@@ -3,6 +3,8 @@
 #include "resources/resource.h"
 #include "shell/dialogs/dialog_base.h"
 #include "shell/dialogs/item_dialog_controls.h"
+#include "shell/dialogs/select_script_dialog.h"
+#include "shell/plugin_prompts.h"
 
 namespace tessary {
 namespace {
@@ -81,7 +83,11 @@ private:
         if (code != BN_CLICKED) {
             return;
         }
-        if (id == IDC_ITEM_ENABLED) {
+        if (id == IDC_SCRIPT_CHOOSE) {
+            MessageBoxPluginPrompts prompts(hwnd());
+            PluginLink link(prompts);
+            runSelectScriptDialog(hwnd(), rules_, link);
+        } else if (id == IDC_ITEM_ENABLED) {
             rules_.tickEnabled(isChecked(id));
         } else if (id == IDC_SCRIPT_CHECK_ON) {
             rules_.tickCheckOn(isChecked(id));
