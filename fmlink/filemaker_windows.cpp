@@ -71,8 +71,8 @@ HWND waitForDocumentWindow(std::string_view name, int seconds) {
 }
 
 HWND openFileMakerDocument(const std::string& path, int seconds) {
-    const auto opened = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNOACTIVATE));
+    const auto opened =
+        reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNOACTIVATE));
     if (opened <= 32) {
         return nullptr;
     }

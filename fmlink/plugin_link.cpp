@@ -14,8 +14,7 @@ HWND findPluginWindow() {
 bool askPluginWindow(HWND window, PluginRequest request, PluginAnswer& answer, UINT timeoutMs) {
     answer.clear();
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, WM_USER, static_cast<WPARAM>(request), 0, SMTO_ABORTIFHUNG, timeoutMs,
-                             &result)) {
+    if (!SendMessageTimeoutA(window, WM_USER, static_cast<WPARAM>(request), 0, SMTO_ABORTIFHUNG, timeoutMs, &result)) {
         return false;
     }
     // One byte more than the plug-in is offered, so the text always ends.

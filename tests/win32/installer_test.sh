@@ -40,6 +40,7 @@ printf '%%PDF-1.4\n%% stand-in manual\n' >"$work/manual.pdf"
 wine "$work/Tessary-test-setup.exe" /S /CurrentUser "/D=C:\\$name" </dev/null >/dev/null 2>&1
 check "the program is installed" test -f "$target/Tessary.exe"
 check "the command-line tool is installed" test -f "$target/tessary-cli.exe"
+check "the FileMaker stand-in is not installed" absent "$target/fm-standin.exe"
 check "the ready-made menus are installed" same_templates
 check "the manual is installed" test -f "$target/Tessary 2 Manual.pdf"
 check "the uninstaller is installed" test -f "$target/Uninstall.exe"

@@ -44,8 +44,8 @@ struct StandIn {
 
 std::string readFile(const std::string& path) {
     std::string bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return bytes;
     }
@@ -198,9 +198,8 @@ int main(int argc, char** argv) {
     // A hidden top-level window: other processes find it by its class.
     HWND plugin = CreateWindowExA(0, options.pluginClass.c_str(), "Varnex", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                   instance, &standIn);
-    HWND application =
-        CreateWindowExA(0, options.appClass.c_str(), "FileMaker Pro (stand-in)", WS_OVERLAPPEDWINDOW, 40, 40, 480,
-                        360, nullptr, nullptr, instance, nullptr);
+    HWND application = CreateWindowExA(0, options.appClass.c_str(), "FileMaker Pro (stand-in)", WS_OVERLAPPEDWINDOW, 40,
+                                       40, 480, 360, nullptr, nullptr, instance, nullptr);
     if (!plugin || !application) {
         return 1;
     }

@@ -65,6 +65,22 @@ void DialogDriver::answerMessageBox(int buttonId, std::string* text, std::string
     });
 }
 
+void DialogDriver::later(std::function<void()> step) {
+    steps_.push_back(std::move(step));
+    SetTimer(nullptr, 0, 1, laterProc);
+}
+
+void CALLBACK DialogDriver::laterProc(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    DialogDriver* self = tCurrent;
+    if (!self || self->steps_.empty()) {
+        return;
+    }
+    std::function<void()> step = std::move(self->steps_.front());
+    self->steps_.pop_front();
+    step();
+}
+
 std::string DialogDriver::messageText(HWND dialog) {
     return windowText(GetDlgItem(dialog, 0xFFFF));
 }

@@ -26,6 +26,10 @@ public:
     // Queues: read the message box text into *text and its caption into
     // *caption (either may be null), then press the button.
     void answerMessageBox(int buttonId, std::string* text = nullptr, std::string* caption = nullptr);
+    // Runs a step once the messages posted so far have been handled (a thread
+    // timer's turn comes after them): for checks of what an action set off,
+    // inside the dialog loop that is running then.
+    void later(std::function<void()> step);
 
     int dialogsSeen() const { return seen_; }
     int pending() const { return static_cast<int>(actions_.size()); }
@@ -39,12 +43,14 @@ public:
 private:
     static LRESULT CALLBACK hookProc(int code, WPARAM wParam, LPARAM lParam);
     static void CALLBACK watchdogProc(HWND, UINT, UINT_PTR, DWORD);
+    static void CALLBACK laterProc(HWND, UINT, UINT_PTR, DWORD);
     void onActivate(HWND window);
 
     DialogDriver* previous_ = nullptr;
     HHOOK hook_ = nullptr;
     UINT_PTR timer_ = 0;
     std::deque<Action> actions_;
+    std::deque<std::function<void()>> steps_;
     int seen_ = 0;
     bool watchdogFired_ = false;
 };
