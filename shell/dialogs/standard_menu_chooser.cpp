@@ -9,6 +9,16 @@ namespace {
 // Marks a chooser's window for the key filter.
 constexpr const char* kChooserProperty = "TessaryStandardMenuChooser";
 
+// Fills a drop-down list in the order given (the rules sort it) and selects an
+// entry (-1: none).
+void fillList(HWND list, const std::vector<std::string>& entries, int selected) {
+    SendMessageA(list, CB_RESETCONTENT, 0, 0);
+    for (const std::string& entry : entries) {
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    }
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
 }  // namespace
 
 StandardMenuChooser::StandardMenuChooser(FmItemPropertiesRules& rules,
@@ -70,22 +80,12 @@ LRESULT CALLBACK StandardMenuChooser::keyFilter(int code, WPARAM wParam, LPARAM 
 }
 
 void StandardMenuChooser::showVersions() {
-    HWND versions = item(IDC_CHOOSEFM_VERSION);
-    SendMessageA(versions, CB_RESETCONTENT, 0, 0);
-    for (const std::string& version : rules_.versions()) {
-        SendMessageA(versions, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(version.c_str()));
-    }
-    SendMessageA(versions, CB_SETCURSEL, static_cast<WPARAM>(rules_.versionIndex()), 0);
+    fillList(item(IDC_CHOOSEFM_VERSION), rules_.versions(), rules_.versionIndex());
     showModes();
 }
 
 void StandardMenuChooser::showModes() {
-    HWND modes = item(IDC_CHOOSEFM_MODE);
-    SendMessageA(modes, CB_RESETCONTENT, 0, 0);
-    for (const std::string& mode : rules_.modes()) {
-        SendMessageA(modes, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(mode.c_str()));
-    }
-    SendMessageA(modes, CB_SETCURSEL, static_cast<WPARAM>(rules_.modeIndex()), 0);
+    fillList(item(IDC_CHOOSEFM_MODE), rules_.modes(), rules_.modeIndex());
     takeSelection();
 }
 
