@@ -19,7 +19,7 @@ FmItemPropertiesRules::FmItemPropertiesRules(MenuTree& tree,
                                              DialogMode mode,
                                              NodeHandle node,
                                              NodeHandle parent)
-    : tree_(&tree), menuKind_(menuKind), mode_(mode), node_(node), parent_(parent) {}
+    : ItemDialogRules(tree, menuKind, mode, node, parent) {}
 
 std::optional<FmItemPropertiesRules> FmItemPropertiesRules::forAdd(MenuTree& tree, MenuKind menuKind) {
     const NodeHandle parent = parentForNewNode(tree);
@@ -110,30 +110,6 @@ void FmItemPropertiesRules::tickLocalCaption(bool ticked) {
         view_.name = english();  // the English caption to start from
     }
     refreshLocalCaption();
-}
-
-void FmItemPropertiesRules::clickPlatform(PlatformBox box) {
-    if (view_.platforms.enabled(box)) {
-        view_.platforms.click(box);
-    }
-}
-
-void FmItemPropertiesRules::chooseKey(int entry) {
-    if (view_.shortcut.enabled()) {
-        view_.shortcut.choose(entry);
-    }
-}
-
-void FmItemPropertiesRules::tickCtrl(bool ticked) {
-    if (view_.shortcut.enabled()) {
-        view_.shortcut.setCtrl(ticked);
-    }
-}
-
-void FmItemPropertiesRules::tickAlt(bool ticked) {
-    if (view_.shortcut.enabled()) {
-        view_.shortcut.setAlt(ticked);
-    }
 }
 
 void FmItemPropertiesRules::takeChosenCommand(std::string_view keyword, std::string_view caption) {

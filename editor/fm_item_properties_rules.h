@@ -30,13 +30,12 @@ struct FmItemPropertiesView {
     ShortcutControls shortcut;
 };
 
-class FmItemPropertiesRules {
+class FmItemPropertiesRules : public ItemDialogRules {
 public:
     static std::optional<FmItemPropertiesRules> forAdd(MenuTree& tree, MenuKind menuKind);
     // The node must be a FileMaker item.
     static std::optional<FmItemPropertiesRules> forEdit(MenuTree& tree, MenuKind menuKind, NodeHandle node);
 
-    DialogMode mode() const { return mode_; }
     const FmItemPropertiesView& view() const { return view_; }
     // A standard menu is chosen: the node will be a menu.
     bool menuChosen() const { return menuChosen_; }
@@ -45,10 +44,10 @@ public:
     void setUserString(std::string_view text) { view_.userString = text; }
     void tickEnabled(bool ticked);
     void tickLocalCaption(bool ticked);
-    void clickPlatform(PlatformBox box);
-    void chooseKey(int entry);
-    void tickCtrl(bool ticked);
-    void tickAlt(bool ticked);
+    void clickPlatform(PlatformBox box) { view_.platforms.click(box); }
+    void chooseKey(int entry) { view_.shortcut.choose(entry); }
+    void tickCtrl(bool ticked) { view_.shortcut.setCtrl(ticked); }
+    void tickAlt(bool ticked) { view_.shortcut.setAlt(ticked); }
 
     // A FileMaker command picked in the chooser, with the caption it shows there.
     void takeChosenCommand(std::string_view keyword, std::string_view caption);
@@ -67,13 +66,9 @@ public:
     bool okEnabled() const { return !view_.name.empty() && !view_.keyword.empty(); }
     // The checks of OK, in order, before anything changes.
     OkChecks okChecks() const;
-    // Ctrl was held at OK: a new node goes to the top level where it may.
-    void setCtrlHeld(bool held) { ctrlHeld_ = held; }
-    bool ctrlHeld() const { return ctrlHeld_; }
     // Makes the change; the new or edited node (an edited node is made anew
     // when it moves).
     NodeHandle apply();
-    NodeHandle parent() const { return parent_; }
 
 private:
     FmItemPropertiesRules(MenuTree& tree, MenuKind menuKind, DialogMode mode, NodeHandle node, NodeHandle parent);
@@ -84,12 +79,6 @@ private:
     void refreshLocalCaption();
     void copyChosenChildren(NodeHandle target);
 
-    MenuTree* tree_;
-    MenuKind menuKind_;
-    DialogMode mode_;
-    NodeHandle node_;
-    NodeHandle parent_;
-    bool ctrlHeld_ = false;
     FmItemPropertiesView view_;
     uint32_t fmId_ = 0;
     bool menuChosen_ = false;

@@ -58,6 +58,31 @@ std::string englishCaption(uint32_t fmId, bool isMenu);
 // windows): the dialogs give them no caption and no shortcut.
 bool isDynamicListKeyword(std::string_view keyword);
 
+// What the four dialogs' rules share: the tree they change, the document's
+// menu kind, the mode, the edited node or the new node's parent, and whether
+// Ctrl was held at OK.
+class ItemDialogRules {
+public:
+    DialogMode mode() const { return mode_; }
+    // Ctrl was held at OK: a new node goes to the top level where it may.
+    void setCtrlHeld(bool held) { ctrlHeld_ = held; }
+    bool ctrlHeld() const { return ctrlHeld_; }
+    // Add mode: the parent a new node goes (after apply: went) under; edit
+    // mode: the edited node's parent.
+    NodeHandle parent() const { return parent_; }
+
+protected:
+    ItemDialogRules(MenuTree& tree, MenuKind menuKind, DialogMode mode, NodeHandle node, NodeHandle parent)
+        : tree_(&tree), menuKind_(menuKind), mode_(mode), node_(node), parent_(parent) {}
+
+    MenuTree* tree_;
+    MenuKind menuKind_;
+    DialogMode mode_;
+    NodeHandle node_;  // edit mode: the node
+    NodeHandle parent_;
+    bool ctrlHeld_ = false;
+};
+
 // The record of a new node: enabled, everything else 0 but what is given.
 MenuItemRecord newRecord(PlatformMask platforms);
 // Stores a dialog's text in a record field, cut to the 249 characters it holds.

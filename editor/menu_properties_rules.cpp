@@ -12,7 +12,7 @@ MenuPropertiesRules::MenuPropertiesRules(MenuTree& tree,
                                          DialogMode mode,
                                          NodeHandle node,
                                          NodeHandle parent)
-    : tree_(&tree), menuKind_(menuKind), mode_(mode), node_(node), parent_(parent) {}
+    : ItemDialogRules(tree, menuKind, mode, node, parent) {}
 
 std::optional<MenuPropertiesRules> MenuPropertiesRules::forAdd(MenuTree& tree, MenuKind menuKind) {
     const NodeHandle parent = parentForNewNode(tree);
@@ -98,12 +98,6 @@ void MenuPropertiesRules::tickLocalCaption(bool ticked) {
     view_.localCaptionTicked = ticked;
     view_.nameEnabled = !ticked;
     view_.name = ticked ? equivalentOfText(english) : english;
-}
-
-void MenuPropertiesRules::clickPlatform(PlatformBox box) {
-    if (view_.platforms.enabled(box)) {
-        view_.platforms.click(box);
-    }
 }
 
 bool MenuPropertiesRules::becomesAppMenuFromMenu() const {

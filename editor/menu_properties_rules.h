@@ -22,7 +22,7 @@ struct MenuPropertiesView {
     PlatformBoxes platforms;
 };
 
-class MenuPropertiesRules {
+class MenuPropertiesRules : public ItemDialogRules {
 public:
     // A new menu under the parent the selection gives; none when that parent
     // cannot hold one.
@@ -30,25 +30,19 @@ public:
     // The node, which must be a menu or the application menu.
     static std::optional<MenuPropertiesRules> forEdit(MenuTree& tree, MenuKind menuKind, NodeHandle node);
 
-    DialogMode mode() const { return mode_; }
     const MenuPropertiesView& view() const { return view_; }
 
     void setName(std::string_view name);
     void tickAppMenu(bool ticked);
     void tickLocalCaption(bool ticked);
-    void clickPlatform(PlatformBox box);
+    void clickPlatform(PlatformBox box) { view_.platforms.click(box); }
 
     bool okEnabled() const { return !view_.name.empty(); }
     // The checks of OK, in order, before anything changes.
     OkChecks okChecks() const;
-    // Ctrl was held at OK: a new node goes to the top level where it may.
-    void setCtrlHeld(bool held) { ctrlHeld_ = held; }
-    bool ctrlHeld() const { return ctrlHeld_; }
     // Makes the change; the new or edited node (an edited node is made anew
     // when it moves).
     NodeHandle apply();
-    // The parent a new node went under (add mode, after apply).
-    NodeHandle parent() const { return parent_; }
 
 private:
     MenuPropertiesRules(MenuTree& tree, MenuKind menuKind, DialogMode mode, NodeHandle node, NodeHandle parent);
@@ -57,12 +51,6 @@ private:
     std::string caption() const;
     void restorePlatformBoxes();
 
-    MenuTree* tree_;
-    MenuKind menuKind_;
-    DialogMode mode_;
-    NodeHandle node_;    // edit mode
-    NodeHandle parent_;  // add mode: P; edit mode: the node's parent
-    bool ctrlHeld_ = false;
     MenuPropertiesView view_;
     PlatformBoxes ownBoxes_;  // the boxes as they were before the application-menu box took them
 };

@@ -40,6 +40,9 @@ void PlatformBoxes::enableAll(bool on) {
 }
 
 void PlatformBoxes::click(PlatformBox box) {
+    if (!enabled(box)) {
+        return;
+    }
     bool& windows = ticked_[0];
     bool& classic = ticked_[1];
     bool& macX = ticked_[2];

@@ -23,7 +23,8 @@ public:
     // both Mac platforms, disabled.
     static PlatformBoxes forParent(PlatformMask shown, PlatformMask parentSet, bool parentIsAppMenu);
 
-    // The user clicked a box: it toggles, then the rules keep a valid set.
+    // The user clicked a box: it toggles, then the rules keep a valid set. A
+    // disabled box takes no click.
     void click(PlatformBox box);
 
     void show(PlatformMask set);

@@ -37,7 +37,7 @@ ScriptPropertiesRules::ScriptPropertiesRules(MenuTree& tree,
                                              DialogMode mode,
                                              NodeHandle node,
                                              NodeHandle parent)
-    : tree_(&tree), menuKind_(menuKind), mode_(mode), node_(node), parent_(parent) {}
+    : ItemDialogRules(tree, menuKind, mode, node, parent) {}
 
 std::optional<ScriptPropertiesRules> ScriptPropertiesRules::forAdd(MenuTree& tree, MenuKind menuKind) {
     const NodeHandle parent = parentForNewNode(tree);
@@ -102,30 +102,6 @@ void ScriptPropertiesRules::fillMacItemList() {
 void ScriptPropertiesRules::tickCheckOn(bool ticked) {
     if (view_.checkOnEnabled) {
         view_.checkOn = ticked;
-    }
-}
-
-void ScriptPropertiesRules::clickPlatform(PlatformBox box) {
-    if (view_.platforms.enabled(box)) {
-        view_.platforms.click(box);
-    }
-}
-
-void ScriptPropertiesRules::chooseKey(int entry) {
-    if (view_.shortcut.enabled()) {
-        view_.shortcut.choose(entry);
-    }
-}
-
-void ScriptPropertiesRules::tickCtrl(bool ticked) {
-    if (view_.shortcut.enabled()) {
-        view_.shortcut.setCtrl(ticked);
-    }
-}
-
-void ScriptPropertiesRules::tickAlt(bool ticked) {
-    if (view_.shortcut.enabled()) {
-        view_.shortcut.setAlt(ticked);
     }
 }
 

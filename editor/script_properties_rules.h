@@ -30,7 +30,7 @@ struct ScriptPropertiesView {
     ShortcutControls shortcut;
 };
 
-class ScriptPropertiesRules {
+class ScriptPropertiesRules : public ItemDialogRules {
 public:
     // None when the selection gives no parent that may hold a script item (the
     // top level of a menu bar): the dialog then does not open.
@@ -38,7 +38,6 @@ public:
     // The node must be a script item or a Mac system item.
     static std::optional<ScriptPropertiesRules> forEdit(MenuTree& tree, MenuKind menuKind, NodeHandle node);
 
-    DialogMode mode() const { return mode_; }
     const ScriptPropertiesView& view() const { return view_; }
 
     void setName(std::string_view text) { view_.name = text; }
@@ -46,10 +45,10 @@ public:
     void setUserString(std::string_view text) { view_.userString = text; }
     void tickEnabled(bool ticked) { view_.enabled = ticked; }
     void tickCheckOn(bool ticked);
-    void clickPlatform(PlatformBox box);
-    void chooseKey(int entry);
-    void tickCtrl(bool ticked);
-    void tickAlt(bool ticked);
+    void clickPlatform(PlatformBox box) { view_.platforms.click(box); }
+    void chooseKey(int entry) { view_.shortcut.choose(entry); }
+    void tickCtrl(bool ticked) { view_.shortcut.setCtrl(ticked); }
+    void tickAlt(bool ticked) { view_.shortcut.setAlt(ticked); }
     // A grey entry sets the list back to "-none-".
     void chooseMacItem(MacSystemItem item);
     // A script picked in the Select Script chooser: it fills the script field,
@@ -59,13 +58,9 @@ public:
     bool okEnabled() const { return !view_.name.empty(); }
     // The checks of OK, in order, before anything changes.
     OkChecks okChecks() const;
-    // Ctrl was held at OK: a new node goes to the top level where it may.
-    void setCtrlHeld(bool held) { ctrlHeld_ = held; }
-    bool ctrlHeld() const { return ctrlHeld_; }
     // Makes the change; the new or edited node (an edited node is made anew
     // when it moves).
     NodeHandle apply();
-    NodeHandle parent() const { return parent_; }
 
 private:
     ScriptPropertiesRules(MenuTree& tree, MenuKind menuKind, DialogMode mode, NodeHandle node, NodeHandle parent);
@@ -73,12 +68,6 @@ private:
     NodeKind chosenKind() const;
     bool shortcutStored() const;
 
-    MenuTree* tree_;
-    MenuKind menuKind_;
-    DialogMode mode_;
-    NodeHandle node_;
-    NodeHandle parent_;
-    bool ctrlHeld_ = false;
     ScriptPropertiesView view_;
 };
 

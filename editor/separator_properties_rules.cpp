@@ -10,7 +10,7 @@ SeparatorPropertiesRules::SeparatorPropertiesRules(MenuTree& tree,
                                                    DialogMode mode,
                                                    NodeHandle node,
                                                    NodeHandle parent)
-    : tree_(&tree), menuKind_(menuKind), mode_(mode), node_(node), parent_(parent) {}
+    : ItemDialogRules(tree, menuKind, mode, node, parent) {}
 
 std::optional<SeparatorPropertiesRules> SeparatorPropertiesRules::forAdd(MenuTree& tree, MenuKind menuKind) {
     const NodeHandle parent = parentForNewNode(tree);
@@ -33,12 +33,6 @@ std::optional<SeparatorPropertiesRules> SeparatorPropertiesRules::forEdit(MenuTr
     rules.platforms_ = PlatformBoxes::forParent(tree.getPlatforms(node), tree.getParentPlatforms(node),
                                                 tree.isAppMenu(tree.parent(node)));
     return rules;
-}
-
-void SeparatorPropertiesRules::clickPlatform(PlatformBox box) {
-    if (platforms_.enabled(box)) {
-        platforms_.click(box);
-    }
 }
 
 OkChecks SeparatorPropertiesRules::okChecks() const {

@@ -34,19 +34,23 @@ bool ShortcutControls::choosable(int entry) const {
 }
 
 void ShortcutControls::choose(int entry) {
-    if (filled_) {
+    if (enabled()) {
         entry_ = choosable(entry) ? entry : 0;
     }
 }
 
 void ShortcutControls::setCtrl(bool on) {
-    ctrl_ = on;
-    dropEntryNeedingModifier();
+    if (enabled()) {
+        ctrl_ = on;
+        dropEntryNeedingModifier();
+    }
 }
 
 void ShortcutControls::setAlt(bool on) {
-    alt_ = on;
-    dropEntryNeedingModifier();
+    if (enabled()) {
+        alt_ = on;
+        dropEntryNeedingModifier();
+    }
 }
 
 void ShortcutControls::dropEntryNeedingModifier() {

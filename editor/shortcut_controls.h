@@ -35,6 +35,7 @@ public:
     // Whether an entry may be chosen now; the others are drawn grey.
     bool choosable(int entry) const;
     // The user chose an entry; one that may not be chosen sets "-none-".
+    // Disabled controls take no choice.
     void choose(int entry);
     // The user ticked or unticked a box; unticking the last one returns an entry
     // that needs a modifier to "-none-".

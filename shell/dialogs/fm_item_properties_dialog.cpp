@@ -90,8 +90,7 @@ private:
             }
             return;
         }
-        if (id == IDC_ITEM_KEY && code == CBN_SELCHANGE) {
-            rules_.chooseKey(static_cast<int>(SendMessageA(item(id), CB_GETCURSEL, 0, 0)));
+        if (forwardShortcutOrPlatform(hwnd(), id, code, rules_)) {
             refresh();
             return;
         }
@@ -102,12 +101,6 @@ private:
             rules_.tickLocalCaption(isChecked(id));
         } else if (id == IDC_ITEM_ENABLED) {
             rules_.tickEnabled(isChecked(id));
-        } else if (id == IDC_ITEM_CTRL) {
-            rules_.tickCtrl(isChecked(id));
-        } else if (id == IDC_ITEM_ALT) {
-            rules_.tickAlt(isChecked(id));
-        } else if (auto box = platformBoxOf(id)) {
-            rules_.clickPlatform(*box);
         }
         refresh();
     }
@@ -116,9 +109,7 @@ private:
         if (message != WM_DRAWITEM) {
             return FALSE;
         }
-        const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        const int entry = static_cast<int>(draw.itemID);
-        drawListEntry(draw, entry >= 0 && !rules_.view().shortcut.choosable(entry));
+        drawKeyListEntry(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), rules_.view().shortcut);
         return TRUE;
     }
 

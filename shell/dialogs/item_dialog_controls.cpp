@@ -141,6 +141,11 @@ bool passOkChecks(HWND dialog, const OkChecks& checks) {
     return true;
 }
 
+void drawKeyListEntry(const DRAWITEMSTRUCT& item, const ShortcutControls& shortcut) {
+    const int entry = static_cast<int>(item.itemID);
+    drawListEntry(item, entry >= 0 && !shortcut.choosable(entry));
+}
+
 bool ctrlHeldNow() {
     return (GetKeyState(VK_CONTROL) & 0x8000) != 0;
 }

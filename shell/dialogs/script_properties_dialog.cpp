@@ -70,13 +70,12 @@ private:
             enableItem(IDOK, rules_.okEnabled());
             return;
         }
-        if (code == CBN_SELCHANGE) {
-            const int entry = static_cast<int>(SendMessageA(item(id), CB_GETCURSEL, 0, 0));
-            if (id == IDC_SCRIPT_MAC_ITEM) {
-                rules_.chooseMacItem(static_cast<MacSystemItem>(entry));
-            } else if (id == IDC_ITEM_KEY) {
-                rules_.chooseKey(entry);
-            }
+        if (forwardShortcutOrPlatform(hwnd(), id, code, rules_)) {
+            refresh();
+            return;
+        }
+        if (id == IDC_SCRIPT_MAC_ITEM && code == CBN_SELCHANGE) {
+            rules_.chooseMacItem(static_cast<MacSystemItem>(SendMessageA(item(id), CB_GETCURSEL, 0, 0)));
             refresh();
             return;
         }
@@ -91,12 +90,6 @@ private:
             rules_.tickEnabled(isChecked(id));
         } else if (id == IDC_SCRIPT_CHECK_ON) {
             rules_.tickCheckOn(isChecked(id));
-        } else if (id == IDC_ITEM_CTRL) {
-            rules_.tickCtrl(isChecked(id));
-        } else if (id == IDC_ITEM_ALT) {
-            rules_.tickAlt(isChecked(id));
-        } else if (auto box = platformBoxOf(id)) {
-            rules_.clickPlatform(*box);
         }
         refresh();
     }
@@ -106,14 +99,12 @@ private:
             return FALSE;
         }
         const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        const int entry = static_cast<int>(draw.itemID);
-        bool grey = false;
-        if (draw.CtlID == IDC_SCRIPT_MAC_ITEM && entry >= 0 && entry < kMacSystemItemCount) {
-            grey = rules_.view().macItemGrey[entry];
-        } else if (draw.CtlID == IDC_ITEM_KEY) {
-            grey = entry >= 0 && !rules_.view().shortcut.choosable(entry);
+        if (draw.CtlID == IDC_ITEM_KEY) {
+            drawKeyListEntry(draw, rules_.view().shortcut);
+        } else {
+            const int entry = static_cast<int>(draw.itemID);
+            drawListEntry(draw, entry >= 0 && entry < kMacSystemItemCount && rules_.view().macItemGrey[entry]);
         }
-        drawListEntry(draw, grey);
         return TRUE;
     }
 
