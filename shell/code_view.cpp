@@ -72,7 +72,13 @@ void enterCodeTab(MainWindow& window) {
 void leaveCodeTab(MainWindow& window) {
     HWND edit = window.controls().codeEdit;
     const std::string text = windowText(edit);
-    if (!text.empty()) {
+    // A text that is just what the tree writes needs no reading back: the tree
+    // keeps its nodes, expansion and selection, and a large document comes
+    // back at once instead of being built anew.
+    std::string treeCode;
+    const bool unchanged = generateDocumentCode(window.tree(), window.document().menuKind, false, treeCode) &&
+                           treeCode == text;
+    if (!text.empty() && !unchanged) {
         const TabLeaveOutcome outcome = tabLeaveOutcome(loadIntoTree(window, text));
         if (!outcome.accepted) {
             showOutcome(window.hwnd(), outcome, MB_ICONERROR);
