@@ -63,6 +63,21 @@ std::string previewMenuText(const MenuSpec& menu) {
     return text;
 }
 
+std::string previewExplanation(MenuKind kind) {
+    std::string text =
+        "This is a menu preview window.\n"
+        "FileMaker scripts and FileMaker menu commands will not be triggered.\n"
+        "Default keyboard shortcuts of FileMaker menu items\n"
+        "are not shown in this preview menu.\n"
+        "Local captions of FileMaker items will be shown in English.";
+    if (kind == MenuKind::ContextMenu) {
+        text += "\nRight-click to open menu.";
+    } else if (kind == MenuKind::PopupMenu) {
+        text += "\nClick to open menu.";
+    }
+    return text;
+}
+
 PreviewCallbacks::PreviewCallbacks(MenuKind kind, bool showAppMenu) : kind_(kind) {
     callbacks_.BeginMenuBar = [this] {
         top_ = beginMenu();

@@ -55,6 +55,11 @@ std::string previewItemText(const ItemSpec& item);
 // FileMaker menu when the code gives none.
 std::string previewMenuText(const MenuSpec& menu);
 
+// The explanation the preview window shows, lines separated by '\n': what a
+// preview does and leaves out, and for a context or pop-up menu which click
+// opens it.
+std::string previewExplanation(MenuKind kind);
+
 // The parser's callback table for a preview: each callback adds what it is
 // told to a PreviewMenu of the given kind. Items of a menu that is not shown
 // (one for other platforms, or the application menu while it is not shown)

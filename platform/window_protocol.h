@@ -9,6 +9,9 @@ namespace tessary {
 // The main window's class; other copies find every main window by it.
 constexpr const char* kMainWindowClass = "VarnexMain";
 
+// The menu preview's window, one per Preview Menu command.
+constexpr const char* kPreviewWindowClass = "VarnexPreview";
+
 // Posted to every main window, of every running copy, after the recent-file
 // list changed: each reloads its Open Recent submenu.
 constexpr UINT kRecentListChangedMessage = WM_USER + 2;

@@ -11,6 +11,7 @@
 #include "shell/dialogs/copy_hint_dialog.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
+#include "shell/preview_window.h"
 #include "shell/program.h"
 #include "shell/window_helpers.h"
 
@@ -151,8 +152,7 @@ void showPreview(MainWindow& window, UINT) {
         showStringMessage(window.hwnd(), IDS_TREE_NOT_WRITABLE, MB_OK | MB_ICONERROR);
         return;
     }
-    // The preview window arrives with the menu preview; until then the command says so.
-    showStringMessage(window.hwnd(), IDS_PREVIEW_UNAVAILABLE, MB_OK | MB_ICONINFORMATION);
+    openMenuPreview(window.program(), window.hwnd(), text, window.document().menuKind);
 }
 
 }  // namespace tessary

@@ -20,7 +20,8 @@ void applyCurrentTab(MainWindow& window);
 void checkSyntax(MainWindow& window, UINT commandId = 0);
 // Copy Code (stringForm false) and Copy String Code (true).
 void copyCode(MainWindow& window, bool stringForm);
-// Preview Menu: takes the text as Copy Code does and shows the menu.
+// Preview Menu: takes the text as Copy Code does and opens a preview window
+// of it for the document's kind.
 void showPreview(MainWindow& window, UINT commandId = 0);
 
 // The document's text as Copy and Preview take it: the code edit's text in the

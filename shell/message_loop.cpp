@@ -1,6 +1,7 @@
 #include "shell/message_loop.h"
 
 #include "shell/main_window.h"
+#include "shell/preview_window.h"
 #include "shell/program.h"
 
 namespace tessary {
@@ -18,13 +19,20 @@ bool translateEditorAccelerators(Program& program, MSG& msg) {
            TranslateAcceleratorA(program.wizardFrame, program.mainKeys, &msg);
 }
 
+void processLoopMessage(Program& program, MSG& msg) {
+    // The editor's keys belong to the editor's windows: in a preview, Alt+F4
+    // closes the preview and Ctrl+Shift+V does nothing.
+    if (translatePreviewMessage(msg) || translateEditorAccelerators(program, msg)) {
+        return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
 int runMessageLoop(Program& program) {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (!translateEditorAccelerators(program, msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        processLoopMessage(program, msg);
     }
     return static_cast<int>(msg.wParam);
 }

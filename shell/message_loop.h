@@ -11,6 +11,10 @@ struct Program;
 // for the wizard's frame. True when a table translated it.
 bool translateEditorAccelerators(Program& program, MSG& msg);
 
+// One message of the loop: a preview window's goes to it alone; any other is
+// offered to the accelerator tables, else translated and dispatched.
+void processLoopMessage(Program& program, MSG& msg);
+
 // Runs until the quit message; returns its parameter as the exit code.
 int runMessageLoop(Program& program);
 

@@ -1,7 +1,8 @@
 // The few things of a running copy that are not one window's: the instance,
 // the accelerator tables, the registry settings and the files, the starting
-// of a second copy, and the windows the message loop routes keys to. WinMain
-// owns the one Program; tests make their own.
+// of a second copy, the windows the message loop routes keys to, and the
+// preview's kept pop-up menu. WinMain owns the one Program; tests make their
+// own.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +17,9 @@ namespace tessary {
 
 struct Program {
     Program();
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
 
     HINSTANCE instance = nullptr;
     HACCEL mainKeys = nullptr;  // accelerator table 220
@@ -29,6 +33,9 @@ struct Program {
     // wizard's frame while it exists.
     HWND mainWindow = nullptr;
     HWND wizardFrame = nullptr;
+    // The pop-up menu of the latest context or pop-up menu preview, which every
+    // such preview window opens; the next one replaces it. Null when none.
+    HMENU keptPreviewMenu = nullptr;
 
     // Loads the two accelerator tables of the program's resources.
     void loadAccelerators();
