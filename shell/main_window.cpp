@@ -36,25 +36,6 @@ void enforceMinimumSize(WINDOWPOS* pos) {
     }
 }
 
-bool registerMainWindowClass(HINSTANCE instance, WNDPROC proc) {
-    WNDCLASSEXA existing = {sizeof existing};
-    if (GetClassInfoExA(instance, kMainWindowClass, &existing)) {
-        return true;
-    }
-    WNDCLASSEXA wc = {sizeof wc};
-    wc.style = CS_OWNDC;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_TESSARY));
-    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TESSARY), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
-    wc.lpszClassName = kMainWindowClass;
-    return RegisterClassExA(&wc) != 0;
-}
-
 // Editing a caption in place: the application menu and local captions refuse;
 // while the edit box is open Delete and Enter belong to it.
 LRESULT beginCaptionEdit(MainWindow& window, const TVITEMA& item) {
@@ -176,7 +157,8 @@ MainWindow::~MainWindow() {
 }
 
 MainWindow* MainWindow::create(Program& program, bool show, bool setUntitled) {
-    if (!registerMainWindowClass(program.instance, windowProc)) {
+    if (!registerProgramWindowClass(program.instance, kMainWindowClass, windowProc, CS_OWNDC,
+                                    MAKEINTRESOURCEA(IDR_MAIN_MENU))) {
         return nullptr;
     }
     auto* self = new MainWindow(program);

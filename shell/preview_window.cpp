@@ -6,7 +6,6 @@
 
 #include "editor/preview_menu.h"
 #include "platform/window_protocol.h"
-#include "resources/resource.h"
 #include "shell/preview_menu_builder.h"
 #include "shell/program.h"
 #include "shell/window_helpers.h"
@@ -50,30 +49,13 @@ private:
     HFONT font_ = nullptr;  // the explanation's
 };
 
-bool registerPreviewClass(HINSTANCE instance, WNDPROC proc) {
-    WNDCLASSEXA existing = {sizeof existing};
-    if (GetClassInfoExA(instance, kPreviewWindowClass, &existing)) {
-        return true;
-    }
-    WNDCLASSEXA wc = {sizeof wc};
-    wc.lpfnWndProc = proc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_TESSARY));
-    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TESSARY), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kPreviewWindowClass;
-    return RegisterClassExA(&wc) != 0;
-}
-
 bool isPreviewWindow(HWND window) {
     char name[32] = {};
     return window && GetClassNameA(window, name, sizeof name) && lstrcmpA(name, kPreviewWindowClass) == 0;
 }
 
 PreviewWindow* PreviewWindow::create(Program& program, HWND owner, MenuKind kind) {
-    if (!registerPreviewClass(program.instance, windowProc)) {
+    if (!registerProgramWindowClass(program.instance, kPreviewWindowClass, windowProc)) {
         return nullptr;
     }
     auto* self = new PreviewWindow(program, kind);

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "resources/resource.h"
+
 namespace tessary {
 namespace {
 
@@ -14,6 +16,29 @@ hintButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR
 }
 
 }  // namespace
+
+bool registerProgramWindowClass(HINSTANCE instance,
+                                const char* className,
+                                WNDPROC proc,
+                                UINT style,
+                                const char* menuName) {
+    WNDCLASSEXA existing = {sizeof existing};
+    if (GetClassInfoExA(instance, className, &existing)) {
+        return true;
+    }
+    WNDCLASSEXA wc = {sizeof wc};
+    wc.style = style;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_TESSARY));
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TESSARY), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszMenuName = menuName;
+    wc.lpszClassName = className;
+    return RegisterClassExA(&wc) != 0;
+}
 
 void centerWindow(HWND window, HWND over) {
     RECT own;
