@@ -1,5 +1,8 @@
 #include "shell/tree_drag.h"
 
+#include <algorithm>
+#include <string>
+
 #include "resources/resource.h"
 #include "shell/command_dispatch.h"
 #include "shell/main_window.h"
@@ -18,9 +21,53 @@ bool ctrlDown() {
     return (GetKeyState(VK_CONTROL) & 0x8000) != 0;
 }
 
+// The drag image is drawn over the main window: its points are relative to the
+// window's top-left corner.
+POINT inWindow(HWND window, POINT screen) {
+    RECT frame;
+    GetWindowRect(window, &frame);
+    return {screen.x - frame.left, screen.y - frame.top};
+}
+
 HIMAGELIST loadMarks(UINT bitmap, int width) {
     return ImageList_LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmap), width, 0, kMarkMask, IMAGE_BITMAP,
                                 LR_CREATEDIBSECTION);
+}
+
+// The dragged node as the tree shows it, its icon and caption, on a clear
+// background. (The control's own drag image comes out empty under Wine.)
+HIMAGELIST makeDragImage(HWND control, const MenuTree& tree, NodeHandle node) {
+    const std::string caption = tree.caption(node);
+    HIMAGELIST icons = TreeView_GetImageList(control, TVSIL_NORMAL);
+    int iconWidth = 0;
+    int iconHeight = 0;
+    ImageList_GetIconSize(icons, &iconWidth, &iconHeight);
+    HDC screen = GetDC(control);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    SIZE text = {};
+    GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+    const int width = iconWidth + 4 + text.cx + 2;
+    const int height = std::max<int>(iconHeight, text.cy) + 2;
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    const COLORREF clear = RGB(255, 0, 255);
+    HBRUSH background = CreateSolidBrush(clear);
+    RECT all = {0, 0, width, height};
+    FillRect(dc, &all, background);
+    DeleteObject(background);
+    ImageList_Draw(icons, static_cast<int>(tree.getKind(node)), dc, 0, (height - iconHeight) / 2, ILD_TRANSPARENT);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    TextOutA(dc, iconWidth + 4, (height - text.cy) / 2, caption.c_str(), static_cast<int>(caption.size()));
+    SelectObject(dc, oldBitmap);
+    SelectObject(dc, oldFont);
+    DeleteDC(dc);
+    ReleaseDC(control, screen);
+    HIMAGELIST image = ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 1, 0);
+    ImageList_AddMasked(image, bitmap, clear);
+    DeleteObject(bitmap);
+    return image;
 }
 
 // A mark that shows nothing: the drag image alone.
@@ -66,11 +113,12 @@ void TreeDrag::begin(HTREEITEM item, POINT start) {
         noMark_ = emptyMark();
     }
     node_ = node;
-    image_ = TreeView_CreateDragImage(control, item);
+    image_ = makeDragImage(control, tree, node);
     ImageList_BeginDrag(image_, 0, 0, 0);
     SetCapture(window_.hwnd());
     SetFocus(window_.hwnd());
-    ImageList_DragEnter(nullptr, start.x, start.y);
+    const POINT at = inWindow(window_.hwnd(), start);
+    ImageList_DragEnter(window_.hwnd(), at.x, at.y);
     copy_ = ctrlDown();
     dropAllowed_ = true;
     place_ = {};
@@ -110,8 +158,12 @@ void TreeDrag::move(POINT cursor) {
             SendMessageA(control, WM_VSCROLL, SB_LINEUP, 0);
         }
     }
+    // The tree repaints what changed while the image is hidden, so that its
+    // painting does not wipe the image out afterwards.
+    UpdateWindow(control);
     ImageList_DragShowNolock(TRUE);
-    ImageList_DragMove(cursor.x, cursor.y);
+    const POINT at = inWindow(window_.hwnd(), cursor);
+    ImageList_DragMove(at.x, at.y);
 }
 
 void TreeDrag::keyChanged() {
@@ -131,6 +183,7 @@ void TreeDrag::drop(POINT cursor) {
     if (!active()) {
         return;
     }
+    ImageList_DragLeave(window_.hwnd());
     ImageList_EndDrag();
     ReleaseCapture();
     ShowCursor(TRUE);
@@ -155,6 +208,7 @@ void TreeDrag::cancel() {
     if (!active()) {
         return;
     }
+    ImageList_DragLeave(window_.hwnd());
     ImageList_EndDrag();
     ReleaseCapture();
     ShowCursor(TRUE);

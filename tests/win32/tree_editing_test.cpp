@@ -125,6 +125,9 @@ TEST_F(TreeEditingTest, ADragOfMouseMessagesMovesAnItemIntoAnotherMenu) {
     begin.itemNew.hItem = window->mirror().itemOf(find("Run"));
     SendMessageA(hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&begin));
     ASSERT_TRUE(window->drag().active());
+    POINT at = {};
+    POINT hotSpot = {};
+    EXPECT_NE(ImageList_GetDragImage(&at, &hotSpot), nullptr);  // the image follows the cursor
     SendMessageA(hwnd(), WM_MOUSEMOVE, 0, pointOf("Edit"));
     EXPECT_EQ(tree().dropHighlight(), find("Edit"));
     SendMessageA(hwnd(), WM_LBUTTONUP, 0, pointOf("Edit"));
