@@ -5,6 +5,7 @@
 #include "cli/cli_file.h"
 #include "cli/commands.h"
 #include "cli/menu_loading.h"
+#include "documents/document_title.h"
 #include "menucode/code_tree.h"
 #include "model/menu_tree.h"
 
@@ -28,7 +29,7 @@ int CheckCommand(const Args& args, std::ostream& out, std::ostream& err) {
         MenuKind kind = MenuKind::MainMenu;
         const LoadResult result = LoadAsDocument(tree, text, options.kind, kind);
         if (result == kLoadAccepted) {
-            out << file << ": Syntax is correct (" << MenuKindTitle(kind) << ")\n";
+            out << file << ": Syntax is correct (" << menuKindName(kind) << ")\n";
         } else {
             err << LoadFailureMessage(file, result, kind) << '\n';
             exitCode = std::max(exitCode, kExitFailed);

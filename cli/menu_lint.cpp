@@ -1,4 +1,5 @@
 #include "cli/menu_lint.h"
+#include "documents/document_title.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -274,7 +275,7 @@ void checkPopupShortcuts(std::string_view text, LintReport& report) {
 
 LintFinding loadFailureFinding(std::string_view text, LoadResult result, MenuKind kind) {
     if (result == kLoadOtherKind) {
-        return {1, true, {}, "the code is of another menu kind, not a " + std::string(MenuKindTitle(kind))};
+        return {1, true, {}, "the code is of another menu kind, not a " + std::string(menuKindName(kind))};
     }
     const int line = result.failingLine();
     return {LineIndex(text).lineOfEditorLine(line), true, {}, "Syntax incorrect in line " + std::to_string(line)};

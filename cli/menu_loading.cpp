@@ -1,5 +1,7 @@
 #include "cli/menu_loading.h"
 
+#include "documents/document_title.h"
+
 #include <ostream>
 
 #include "cli/cli_file.h"
@@ -106,18 +108,6 @@ bool LoadOneFile(std::string_view command,
     return true;
 }
 
-std::string_view MenuKindTitle(MenuKind kind) {
-    switch (kind) {
-        case MenuKind::MainMenu:
-            return "Main Menu";
-        case MenuKind::ContextMenu:
-            return "Context Menu";
-        case MenuKind::PopupMenu:
-            return "Pop-Up Menu";
-    }
-    return "Menu";
-}
-
 std::string_view MenuKindWord(MenuKind kind) {
     switch (kind) {
         case MenuKind::MainMenu:
@@ -132,7 +122,7 @@ std::string_view MenuKindWord(MenuKind kind) {
 
 std::string LoadFailureMessage(const std::string& file, LoadResult result, MenuKind kind) {
     if (result == kLoadOtherKind) {
-        return file + ":1: error: the code is of another menu kind, not a " + std::string(MenuKindTitle(kind));
+        return file + ":1: error: the code is of another menu kind, not a " + std::string(menuKindName(kind));
     }
     const std::string line = std::to_string(result.failingLine());
     return file + ":" + line + ": error: Syntax incorrect in line " + line;

@@ -54,8 +54,6 @@ bool LoadOneFile(std::string_view command,
                  std::ostream& err,
                  int& exitCode);
 
-// "Main Menu", "Context Menu", "Pop-Up Menu": the names of the editor's title.
-std::string_view MenuKindTitle(MenuKind kind);
 // "main", "context", "popup": the names of the --kind option and of the JSON.
 std::string_view MenuKindWord(MenuKind kind);
 
