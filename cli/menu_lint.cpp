@@ -1,11 +1,11 @@
 #include "cli/menu_lint.h"
-#include "documents/document_title.h"
 
 #include <algorithm>
 #include <unordered_map>
 
 #include "cli/code_sources.h"
 #include "cli/menu_loading.h"
+#include "documents/document_title.h"
 #include "editor/menu_rules.h"
 #include "editor/preview_menu.h"
 #include "menucode/code_generator.h"
