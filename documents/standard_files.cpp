@@ -1,6 +1,7 @@
 #include "documents/standard_files.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 
 #include "documents/document_state.h"
@@ -22,6 +23,13 @@ std::string_view displayName(std::string_view fileName, bool filtered, bool temp
         return mode.substr(0, mode.find('.'));
     }
     return fileName.substr(0, fileName.find(templatesOnly ? '.' : ','));
+}
+
+std::string lowered(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
 }
 
 }  // namespace
@@ -70,6 +78,16 @@ int StandardFileList::listStandardFiles(std::string_view filter, bool templatesO
         names_.emplace_back(name);
     }
     return count;
+}
+
+std::vector<std::string> StandardFileList::sortedNames() const {
+    std::vector<std::string> names = names_;
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const std::string la = lowered(a);
+        const std::string lb = lowered(b);
+        return la != lb ? la < lb : a < b;
+    });
+    return names;
 }
 
 size_t StandardFileList::nextStandardName(char* buffer, size_t size) {

@@ -44,6 +44,10 @@ public:
     size_t nextStandardName(char* buffer, size_t size);
 
     const std::vector<std::string>& names() const { return names_; }
+    // The names in the order of a sorted list: letter case ignored, then by
+    // bytes. The wizard and the standard-menu chooser list versions in this
+    // order and store the index of the chosen one, so both agree on it.
+    std::vector<std::string> sortedNames() const;
 
 private:
     DocumentFiles& files_;

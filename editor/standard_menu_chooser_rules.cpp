@@ -1,8 +1,5 @@
 #include "editor/standard_menu_chooser_rules.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "documents/standard_files.h"
 #include "menucode/code_tree.h"
 #include "model/lexicon.h"
@@ -24,25 +21,6 @@ private:
     MenuTree& tree_;
 };
 
-// The order of a sorted drop-down list: letter case ignored, then by bytes.
-bool listOrder(const std::string& a, const std::string& b) {
-    auto lowered = [](std::string text) {
-        for (char& c : text) {
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        }
-        return text;
-    };
-    const std::string la = lowered(a);
-    const std::string lb = lowered(b);
-    return la != lb ? la < lb : a < b;
-}
-
-std::vector<std::string> sortedNames(StandardFileList& list) {
-    std::vector<std::string> names = list.names();
-    std::sort(names.begin(), names.end(), listOrder);
-    return names;
-}
-
 }  // namespace
 
 StandardMenuChooserRules::StandardMenuChooserRules(DocumentFiles& files,
@@ -53,7 +31,7 @@ StandardMenuChooserRules::StandardMenuChooserRules(DocumentFiles& files,
 void StandardMenuChooserRules::open() {
     StandardFileList list(files_);
     list.listStandardFiles({}, false);
-    versions_ = sortedNames(list);
+    versions_ = list.sortedNames();
     const uint32_t stored = readSettingOr(settings_, kSettingChooseFmVersion, 0);
     if (stored < versions_.size()) {
         chooseVersion(static_cast<int>(stored));
@@ -69,7 +47,7 @@ void StandardMenuChooserRules::chooseVersion(int index) {
     // The comma keeps "FileMaker 8" from taking the modes of "FileMaker 8.5".
     StandardFileList list(files_);
     list.listStandardFiles(versions_[index] + ",", false);
-    modes_ = sortedNames(list);
+    modes_ = list.sortedNames();
     mode_ = -1;
     selected_ = kNoNode;
     tree_->clearTree();

@@ -20,6 +20,7 @@
 #include "shell/program.h"
 #include "shell/recent_menu.h"
 #include "shell/tree_control.h"
+#include "shell/wizard/wizard_frame.h"
 
 namespace tessary {
 namespace {
@@ -49,6 +50,12 @@ void showWizard(MainWindow& window, UINT) {
     // A document with unsaved changes stays; the wizard runs in a second copy.
     if (window.document().modified) {
         window.program().launchCopy(kLaunchWizard, {});
+        return;
+    }
+    // Otherwise the wizard runs over the hidden main window, and shows it again.
+    ShowWindow(window.hwnd(), SW_HIDE);
+    if (!openWizard(window.program())) {
+        ShowWindow(window.hwnd(), SW_SHOW);
     }
 }
 

@@ -3,20 +3,24 @@
 #include "shell/main_window.h"
 #include "shell/preview_window.h"
 #include "shell/program.h"
+#include "shell/wizard/wizard_frame.h"
 
 namespace tessary {
 
 bool translateEditorAccelerators(Program& program, MSG& msg) {
+    // Keys typed in the wizard are the wizard's (Tab and Esc are its commands,
+    // Enter presses its buttons): the main window, hidden while the wizard
+    // runs, takes none of them.
+    HWND frame = program.wizardFrame;
+    if (frame && msg.hwnd && (msg.hwnd == frame || IsChild(frame, msg.hwnd))) {
+        return translateWizardKey(frame, program.mainKeys, msg);
+    }
     HWND main = program.mainWindow;
     if (main && program.mainKeys && TranslateAcceleratorA(main, program.mainKeys, &msg)) {
         return true;
     }
     MainWindow* window = MainWindow::from(main);
-    if (window && window->treeKeysActive && program.treeKeys && TranslateAcceleratorA(main, program.treeKeys, &msg)) {
-        return true;
-    }
-    return program.wizardFrame && program.mainKeys &&
-           TranslateAcceleratorA(program.wizardFrame, program.mainKeys, &msg);
+    return window && window->treeKeysActive && program.treeKeys && TranslateAcceleratorA(main, program.treeKeys, &msg);
 }
 
 void processLoopMessage(Program& program, MSG& msg) {

@@ -6,6 +6,7 @@
 #include "shell/message_loop.h"
 #include "shell/program.h"
 #include "shell/startup.h"
+#include "shell/wizard/wizard_frame.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     using namespace tessary;
@@ -18,7 +19,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     InitCommonControlsEx(&controls);
     program.loadAccelerators();
 
-    // Until the wizard exists, the main window opens in its place.
+    // The wizard runs in place of the main window and creates it when the user
+    // leaves it for the editor; without its window the editor opens directly.
+    if (wizard && openWizard(program)) {
+        return runMessageLoop(program);
+    }
     MainWindow* window = MainWindow::create(program, true, true);
     if (!window) {
         return 0;

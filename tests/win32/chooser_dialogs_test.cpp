@@ -14,6 +14,7 @@
 #include "resources/resource.h"
 #include "support/fm_standin.h"
 #include "support/main_window_fixture.h"
+#include "support/ready_made_folder.h"
 
 namespace tessary {
 namespace {
@@ -32,31 +33,16 @@ constexpr const char* kEditMenu =
 class StandardMenus {
 public:
     StandardMenus() {
-        char path[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, path, sizeof path);
-        folder_ = std::string(path, std::string(path).rfind('\\') + 1) + "Templates\\";
-        CreateDirectoryA(folder_.c_str(), nullptr);
-        folder_ += "FileMaker Menus\\";
-        CreateDirectoryA(folder_.c_str(), nullptr);
         const std::string file = "\tFM_MENU ( FM_MENU_FILE )\r\n\t{\r\n\t\tFM_MENUITEM ( FM_OPEN )\r\n\t}\r\n";
         for (const char* name : {"Alpha 1,Browse", "Alpha 1,Find", "Beta 2,Layout", "Beta 2,Browse"}) {
             const bool beta = name[0] == 'B';
-            files_.push_back(folder_ + name + ".qxtf");
-            ScratchFolder::write(files_.back(),
-                                 std::string("FM_MENUBAR ()\r\n{\r\n") + kEditMenu + (beta ? file : "") + "}\r\n");
+            folder_.addStandardMenu(name,
+                                    std::string("FM_MENUBAR ()\r\n{\r\n") + kEditMenu + (beta ? file : "") + "}\r\n");
         }
-    }
-    ~StandardMenus() {
-        for (const std::string& file : files_) {
-            DeleteFileA(file.c_str());
-        }
-        RemoveDirectoryA(folder_.c_str());
-        RemoveDirectoryA(folder_.substr(0, folder_.size() - 16).c_str());
     }
 
 private:
-    std::string folder_;
-    std::vector<std::string> files_;
+    test::ReadyMadeFolder folder_;
 };
 
 class ChooserDialogsTest : public test::MainWindowFixture {

@@ -6,6 +6,7 @@
 
 #include "documents/command_line.h"
 #include "platform/program_instance.h"
+#include "resources/resource.h"
 #include "support/dialog_driver.h"
 #include "win32_test_files.h"
 
@@ -155,6 +156,27 @@ TEST_F(TessaryProcessTest, SecondCopiesStartThroughTheShellWithTheirSwitch) {
         CloseHandle(process.hProcess);
         process = {};
     }
+}
+
+TEST_F(TessaryProcessTest, AFirstStartOpensTheWizardInPlaceOfTheEditorAndCancelEndsIt) {
+    start("");
+    HWND frame = nullptr;
+    test::pumpUntil(
+        [&] {
+            frame = FindWindowA(TESSARY_WIZARD_CLASS, "Tessary");
+            return frame && IsWindowVisible(frame);
+        },
+        30000);
+    ASSERT_NE(frame, nullptr);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(frame, &owner);
+    EXPECT_EQ(owner, process.dwProcessId);
+    EXPECT_EQ(FindWindowA(kMainWindowClass, nullptr), nullptr);
+    PostMessageA(GetDlgItem(frame, IDCANCEL), BM_CLICK, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+    DWORD code = 99;
+    GetExitCodeProcess(process.hProcess, &code);
+    EXPECT_EQ(code, 0u);
 }
 
 }  // namespace

@@ -72,12 +72,7 @@ public:
         return names;
     }
 
-private:
-    static int& counter() {
-        static int value = 0;
-        return value;
-    }
-
+    // Removes a folder (ending in a backslash) with everything in it.
     static void removeTree(const std::string& folder) {
         WIN32_FIND_DATAA found;
         HANDLE find = FindFirstFileA((folder + "*").c_str(), &found);
@@ -98,6 +93,12 @@ private:
             FindClose(find);
         }
         RemoveDirectoryA(folder.c_str());
+    }
+
+private:
+    static int& counter() {
+        static int value = 0;
+        return value;
     }
 
     std::string path_;
