@@ -21,7 +21,8 @@ bool registerProgramWindowClass(HINSTANCE instance,
                                 const char* className,
                                 WNDPROC proc,
                                 UINT style,
-                                const char* menuName) {
+                                const char* menuName,
+                                int windowExtra) {
     WNDCLASSEXA existing = {sizeof existing};
     if (GetClassInfoExA(instance, className, &existing)) {
         return true;
@@ -29,6 +30,7 @@ bool registerProgramWindowClass(HINSTANCE instance,
     WNDCLASSEXA wc = {sizeof wc};
     wc.style = style;
     wc.lpfnWndProc = proc;
+    wc.cbWndExtra = windowExtra;
     wc.hInstance = instance;
     wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_TESSARY));
     wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TESSARY), IMAGE_ICON,

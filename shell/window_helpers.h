@@ -8,13 +8,15 @@
 namespace tessary {
 
 // Registers a window class of the program unless it exists: the program's
-// icon, the arrow cursor, the button-face background, and the class style and
-// menu resource given. False when the class cannot be registered.
+// icon, the arrow cursor, the button-face background, and the class style,
+// menu resource and extra window bytes given (DLGWINDOWEXTRA for a dialog
+// class). False when the class cannot be registered.
 bool registerProgramWindowClass(HINSTANCE instance,
                                 const char* className,
                                 WNDPROC proc,
                                 UINT style = 0,
-                                const char* menuName = nullptr);
+                                const char* menuName = nullptr,
+                                int windowExtra = 0);
 
 // Moves a window so that its centre lies on the centre of another window (the
 // desktop when none is given); size and z-order stay.

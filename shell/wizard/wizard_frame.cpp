@@ -36,25 +36,6 @@ std::vector<std::string> openFileMakerDocuments(HWND owner) {
     return names;
 }
 
-// The frame's class: a dialog's, with the program icon.
-bool registerFrameClass(HINSTANCE instance) {
-    WNDCLASSEXA existing = {sizeof existing};
-    if (GetClassInfoExA(instance, TESSARY_WIZARD_CLASS, &existing)) {
-        return true;
-    }
-    WNDCLASSEXA wc = {sizeof wc};
-    wc.lpfnWndProc = DefDlgProcA;
-    wc.cbWndExtra = DLGWINDOWEXTRA;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_TESSARY));
-    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TESSARY), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = TESSARY_WIZARD_CLASS;
-    return RegisterClassExA(&wc) != 0;
-}
-
 bool hasClass(HWND window, const char* className) {
     char name[16] = {};
     return window && GetClassNameA(window, name, sizeof name) && lstrcmpiA(name, className) == 0;
@@ -98,7 +79,9 @@ bool openWizard(Program& program) {
         SetForegroundWindow(program.wizardFrame);
         return true;
     }
-    if (!registerFrameClass(GetModuleHandleA(nullptr))) {
+    // The frame's class: a dialog's, with the program icon.
+    if (!registerProgramWindowClass(GetModuleHandleA(nullptr), TESSARY_WIZARD_CLASS, DefDlgProcA, 0, nullptr,
+                                    DLGWINDOWEXTRA)) {
         return false;
     }
     auto* frame = new WizardFrame(program);
