@@ -242,6 +242,39 @@ TEST_F(WizardTest, ImportScriptsListsFileMakersDocumentsAndBringsTheChosenOneFor
     EXPECT_EQ(DialogDriver::windowText(main()->hwnd()), "Tessary - Untitled Menu Project  (Pop-Up Menu)");
 }
 
+TEST_F(WizardTest, WithoutFileMakerAFileChosenWithChooseLeadsOnToTheMenuType) {
+    ScratchFolder files;
+    const std::string path = files.file("Sales.fp7");
+    ASSERT_TRUE(ScratchFolder::write(path, "fp7"));
+    startTask(IDC_WELCOME_SCRIPTS);
+    EXPECT_EQ(entries(IDC_IMPORT_LIST), "");
+    DialogDriver driver;
+    std::string title;
+    std::string filter;
+    driver.next([&](HWND dialog) {
+        title = DialogDriver::windowText(dialog);
+        // The dialog fills its file-type box after it shows.
+        driver.later([&, dialog] {
+            char type[64] = {};
+            HWND types = GetDlgItem(dialog, 0x470);
+            SendMessageA(types, CB_GETLBTEXT, SendMessageA(types, CB_GETCURSEL, 0, 0), reinterpret_cast<LPARAM>(type));
+            filter = type;
+            SetWindowTextA(GetDlgItem(dialog, 0x47C), path.c_str());
+            DialogDriver::press(dialog, IDOK);
+        });
+    });
+    click(IDC_IMPORT_CHOOSE);
+    EXPECT_EQ(title, "Open file...");
+    EXPECT_EQ(filter, "FileMaker 7 (*.fp7)");  // "UseFM" reads 7
+    EXPECT_EQ(DialogDriver::windowText(GetDlgItem(page(), IDC_IMPORT_FILE)), path);
+    EXPECT_TRUE(enabled(IDC_WIZARD_NEXT));
+    press(IDC_WIZARD_NEXT);
+    press(IDC_WIZARD_NEXT);
+    EXPECT_EQ(frame(), nullptr);
+    ASSERT_NE(main(), nullptr);
+    EXPECT_EQ(DialogDriver::windowText(main()->hwnd()), "Tessary - Untitled Menu Project  (Main Menu)");
+}
+
 TEST_F(WizardTest, SkipAlwaysMakesTheNextStartOpenTheEditorAndCancelAtStartEndsTheProgram) {
     ASSERT_TRUE(openWizard(program));
     DialogDriver driver;
