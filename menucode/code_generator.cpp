@@ -1,13 +1,8 @@
 #include "menucode/code_generator.h"
 
-#include <bit>
-#include <cstddef>
-#include <cstdint>
 #include <memory>
-#include <optional>
 #include <string_view>
 
-#include "menucode/byte_scan.h"
 #include "menucode/conversion_hooks.h"
 #include "menucode/parser.h"
 #include "menucode/writer.h"
@@ -17,23 +12,6 @@
 namespace tessary {
 
 namespace {
-
-// recordText, eight bytes at a time: at most 249 characters, up to a NUL. The
-// words stay inside the 250-byte field.
-std::string_view fieldText(const char (&field)[kRecordTextSize]) {
-    size_t length = 0;
-    if constexpr (byte_scan::kWordScan) {
-        for (; length + 8 <= kMaxTextLength; length += 8) {
-            if (const uint64_t nul = byte_scan::lanesEqual(byte_scan::load(field + length), 0)) {
-                return std::string_view(field, length + static_cast<size_t>(std::countr_zero(nul) / 8));
-            }
-        }
-    }
-    while (length < kMaxTextLength && field[length] != '\0') {
-        ++length;
-    }
-    return std::string_view(field, length);
-}
 
 // The item of a ScriptItem, FmItem, Separator or Mac system item node.
 ItemSpec itemSpecOf(NodeKind kind, const MenuItemRecord& record, std::string_view caption) {
@@ -47,8 +25,8 @@ ItemSpec itemSpecOf(NodeKind kind, const MenuItemRecord& record, std::string_vie
             if (record.shortcut != 0) {
                 VirtualKeyToKeyCode(record.shortcut, itemSpec.key, itemSpec.modifiers);
             }
-            itemSpec.userString = fieldText(record.userString);
-            itemSpec.scriptName = fieldText(record.scriptName);
+            itemSpec.userString = recordText(record.userString);
+            itemSpec.scriptName = recordText(record.scriptName);
             itemSpec.checkOn = record.checkOn;
             break;
         case NodeKind::FmItem:
@@ -59,7 +37,7 @@ ItemSpec itemSpecOf(NodeKind kind, const MenuItemRecord& record, std::string_vie
             if (record.shortcut != 0) {
                 VirtualKeyToKeyCode(record.shortcut, itemSpec.key, itemSpec.modifiers);
             }
-            itemSpec.userString = fieldText(record.userString);
+            itemSpec.userString = recordText(record.userString);
             itemSpec.commandId = record.fmId;
             break;
         case NodeKind::Separator:
@@ -72,24 +50,13 @@ ItemSpec itemSpecOf(NodeKind kind, const MenuItemRecord& record, std::string_vie
             itemSpec.kind = kind == NodeKind::MacQuitItem ? ItemSpecKind::MacQuit : ItemSpecKind::MacPreferences;
             itemSpec.platforms = kPlatformMacX;
             itemSpec.caption = caption;
-            itemSpec.userString = fieldText(record.userString);
-            itemSpec.scriptName = fieldText(record.scriptName);
+            itemSpec.userString = recordText(record.userString);
+            itemSpec.scriptName = recordText(record.scriptName);
             break;
         default:
             break;
     }
     return itemSpec;
-}
-
-// Starts reading the parts of a record that itemSpecOf and the walk read
-// while the node before it is handled: in a large tree the records are far
-// apart, and the walk would otherwise wait for each of them.
-void askForRecord(const MenuItemRecord* record) {
-    const char* bytes = reinterpret_cast<const char*>(record);
-    __builtin_prefetch(bytes + offsetof(MenuItemRecord, scriptName));
-    __builtin_prefetch(bytes + offsetof(MenuItemRecord, userString));
-    __builtin_prefetch(bytes + offsetof(MenuItemRecord, userString) + 8);
-    __builtin_prefetch(bytes + offsetof(MenuItemRecord, fmId));
 }
 
 // Opens the writer, walks the tree into it and closes it again. nullptr when
@@ -102,9 +69,6 @@ std::unique_ptr<FM_Builder> writeTree(const MenuTree& tree,
     if (!writer) {
         return nullptr;
     }
-    // Most lines of menu code are shorter than this; a longer text grows as it goes.
-    constexpr size_t kBytesPerNode = 64;
-    writer->expectTextBytes(tree.nodeCount() * kBytesPerNode);
     const bool mainMenu = kind == MenuKind::MainMenu;
     if (mainMenu) {
         writer->OpenMenuBar();
@@ -136,15 +100,8 @@ int menuLevelsOf(MenuKind kind) {
 }
 
 bool WalkNodes(const MenuTree& tree, NodeHandle first, FM_Builder& writer, int menuLevels) {
-    // Each node's next sibling is looked at, and its record asked for, before
-    // the node itself is handed on.
     MenuTree::NodeLook look;
-    MenuTree::NodeLook next;
-    for (bool live = first != kNoNode && tree.look(first, look); live; look = next) {
-        live = look.nextSibling != kNoNode && tree.look(look.nextSibling, next);
-        if (live) {
-            askForRecord(next.record);
-        }
+    for (NodeHandle node = first; node != kNoNode && tree.look(node, look); node = look.nextSibling) {
         const MenuItemRecord* record = look.record;
         // As read through a 250-byte buffer: at most 249 characters, up to a NUL.
         std::string_view caption = look.caption.substr(0, kMaxTextLength);

@@ -2,15 +2,10 @@
 
 #include <algorithm>
 #include <limits>
-#include <optional>
 #include <ostream>
 
 #include "menucode/conversion_hooks.h"
-#include "menucode/direct_loader.h"
-#include "menucode/loader_callbacks.h"
-#include "menucode/node_values.h"
 #include "menucode/parser.h"
-#include "menucode/syntax_parser.h"
 #include "model/lexicon.h"
 #include "model/menu_tree.h"
 
@@ -18,12 +13,90 @@ namespace tessary {
 
 namespace {
 
+constexpr std::string_view kSeparatorCaption = "-Separator-";
+constexpr std::string_view kUnnamedCaption = "-unnamed-";
+constexpr std::string_view kAppMenuCaption = "FileMaker Pro";
+
+// The node of a menu, with its own platform set. False for the context or
+// pop-up menu itself, which has no node: its items are top-level nodes.
+bool menuNodeValues(const MenuSpec& menuSpec, PendingNodeValues& menu) {
+    if (menuSpec.caption) {
+        menu.caption = *menuSpec.caption;
+    } else if (menuSpec.fmMenuId != 0) {
+        LookupFmMenuCaption(menuSpec.fmMenuId, menu.caption);
+        menu.useLocalCaption = 1;
+    } else {
+        return false;
+    }
+    menu.kind = NodeKind::Menu;
+    menu.platforms = static_cast<PlatformMask>(menuSpec.platforms);
+    menu.fmId = menuSpec.fmMenuId;
+    menu.enabled = 1;
+    return true;
+}
+
+NodeKind nodeKindOf(ItemSpecKind kind) {
+    switch (kind) {
+        case ItemSpecKind::FmCommand:
+            return NodeKind::FmItem;
+        case ItemSpecKind::Script:
+            return NodeKind::ScriptItem;
+        case ItemSpecKind::Separator:
+            return NodeKind::Separator;
+        case ItemSpecKind::MacQuit:
+            return NodeKind::MacQuitItem;
+        case ItemSpecKind::MacPreferences:
+            return NodeKind::MacPreferencesItem;
+        default:
+            return NodeKind::None;
+    }
+}
+
+// The node of an item under a parent whose children take `parentPlatforms`.
+// False for a kind of item that has no node.
+bool itemNodeValues(const ItemSpec& itemSpec, PlatformMask parentPlatforms, PendingNodeValues& item) {
+    const NodeKind kind = nodeKindOf(itemSpec.kind);
+    if (kind == NodeKind::None) {
+        return false;
+    }
+    const bool macItem = kind == NodeKind::MacQuitItem || kind == NodeKind::MacPreferencesItem;
+    item.kind = kind;
+    const PlatformMask own = macItem ? kPlatformMacX : static_cast<PlatformMask>(itemSpec.platforms);
+    item.platforms = own & parentPlatforms;
+    item.shortcut = PackShortcut(itemSpec.key, itemSpec.modifiers);
+    item.enabled = itemSpec.enabled;
+    if (kind == NodeKind::FmItem) {
+        item.fmId = itemSpec.commandId;
+    }
+    if (kind == NodeKind::ScriptItem) {
+        item.checkOn = itemSpec.checkOn;
+    }
+    if (kind == NodeKind::ScriptItem || macItem) {
+        item.scriptName = itemSpec.scriptName.value_or(std::string_view());
+    }
+    if (kind == NodeKind::ScriptItem || kind == NodeKind::FmItem) {
+        item.userString = itemSpec.userString.value_or(std::string_view());
+    }
+
+    if (kind == NodeKind::Separator) {
+        item.caption = kSeparatorCaption;
+    } else if (itemSpec.caption) {
+        item.caption = *itemSpec.caption;
+    } else if (kind == NodeKind::FmItem) {
+        LookupFmCommandCaption(itemSpec.commandId, item.caption);
+        item.useLocalCaption = 1;
+    }
+    if (item.caption.empty()) {
+        item.caption = kUnnamedCaption;
+    }
+    return true;
+}
+
 // The failure at the parser's line, or at line 1 when it has none (an
 // exception left the parse before the line was known).
 LoadResult failingLine(uint32_t line) {
-    return LoadResult::failedAt(line > static_cast<uint32_t>(std::numeric_limits<int>::max())
-                                    ? std::numeric_limits<int>::max()
-                                    : static_cast<int>(line));
+    constexpr auto kHighest = static_cast<uint32_t>(std::numeric_limits<int>::max());
+    return LoadResult::failedAt(static_cast<int>(std::min(line, kHighest)));
 }
 
 }  // namespace
@@ -36,89 +109,61 @@ LoadResult CodeLoader::load(std::string_view text, MenuKind kind) {
     if (hooks_) {
         hooks_->conversionBegin();
     }
-    // Documents are at most 0x80000 bytes; a longer view is read up to what the
-    // parser's length can hold and fails there.
-    const uint32_t length = static_cast<uint32_t>(std::min<size_t>(text.size(), std::numeric_limits<uint32_t>::max()));
-    const std::optional<MenuCodeEntry> entry = entryOf(kind);
-    LoadResult result = kLoadAccepted;
-    if (entry && tree_.firstTopLevel() == kNoNode && loadDirectly(*entry, text, length)) {
-        lastStatus_ = kParseOk;
-        result = kLoadAccepted;
-    } else {
-        result = loadPending(entry, text, length);
-    }
-    if (hooks_) {
-        hooks_->conversionEnd(tree_.firstTopLevel());
-    }
-    return result;
-}
-
-std::optional<MenuCodeEntry> CodeLoader::entryOf(MenuKind kind) {
-    switch (kind) {
-        case MenuKind::MainMenu:
-            return MenuCodeEntry::MenuBar;
-        case MenuKind::ContextMenu:
-            return MenuCodeEntry::Context;
-        case MenuKind::PopupMenu:
-            return MenuCodeEntry::Popup;
-        default:
-            return std::nullopt;  // no kind to read the text as: nothing is accepted
-    }
-}
-
-// An empty tree and a text that reads to its end: the nodes go straight into
-// the tree. Anything else leaves the tree empty again for loadPending.
-bool CodeLoader::loadDirectly(MenuCodeEntry entry, std::string_view text, uint32_t length) {
-    // Room for the nodes of a text of this size, one per line of about
-    // 40 bytes, so that slots and records are not moved as they come.
-    constexpr size_t kBytesPerNode = 40;
-    tree_.reserve(text.size() / kBytesPerNode + 1);
-    DirectLoader direct(tree_);
-    MenuHandle top = 0;
-    const ParseOutcome outcome =
-        RunMenuCodeParse(entry, loaderCallbacks(direct), text.data(), length, kPlatformAll, false, &top);
-    if (outcome.status == kParseOk && direct.finish()) {
-        return true;
-    }
-    tree_.clearTree();
-    return false;
-}
-
-LoadResult CodeLoader::loadPending(std::optional<MenuCodeEntry> entry, std::string_view text, uint32_t length) {
     pending_.clear();
-    // No construct of menu code takes fewer than 20 characters.
-    constexpr size_t kShortestConstruct = 20;
-    pending_.reserve(text.size() / kShortestConstruct + 1);
-
-    MenuHandle top = 0;
-    ParseOutcome outcome;
-    outcome.status = kParseMissingToken;
-    if (entry) {
-        outcome = RunMenuCodeParse(*entry, loaderCallbacks(*this), text.data(), length, kPlatformAll, false, &top);
-    }
-    const uint32_t status = outcome.status;
-    lastStatus_ = status;
-    // The line where reading stopped, as the entry points of parser.h report
-    // it, worked out only for a text that failed (0 after an exception).
-    auto line = [&]() -> uint32_t {
-        if (!entry) {
-            return 1;
-        }
-        const uint32_t textLength = text.data() != nullptr ? length : 0;
-        return outcome.leftByThrow ? 0 : LineIndexAt(text.data(), textLength, outcome.stopped) + 1;
-    };
-
+    // No construct of menu code takes fewer than 20 bytes.
+    pending_.reserve(text.size() / 20 + 1);
+    uint32_t line = 0;
+    const uint32_t status = parse(text, kind, line);
     // Whatever was read stays, also when the text failed.
     const bool complete = pending_.materialize(tree_);
     pending_.clear();
+    if (hooks_) {
+        hooks_->conversionEnd(tree_.firstTopLevel());
+    }
 
-    if (status == kParseOk) {
-        return complete ? kLoadAccepted : failingLine(line());
+    if (status == kParseOk && complete) {
+        return kLoadAccepted;
     }
     if (status == kParseOtherKind) {
         return kLoadOtherKind;
     }
-    return failingLine(line());
+    return failingLine(line);
+}
+
+uint32_t CodeLoader::parse(std::string_view text, MenuKind kind, uint32_t& line) {
+    // Documents are at most 0x80000 bytes; a longer view is read up to what the
+    // parser's length can hold and fails there.
+    const auto length = static_cast<uint32_t>(std::min<size_t>(text.size(), std::numeric_limits<uint32_t>::max()));
+    const ParseCallbacks table = callbacks();
+    MenuHandle top = 0;
+    switch (kind) {
+        case MenuKind::MainMenu:
+            return ParseMenuBarCode(table, text.data(), length, kPlatformAll, false, &top, &line);
+        case MenuKind::ContextMenu:
+            return ParseContextMenuCode(table, text.data(), length, kPlatformAll, &top, &line);
+        case MenuKind::PopupMenu:
+            return ParsePopupMenuCode(table, text.data(), length, kPlatformAll, &top, &line);
+        default:
+            line = 1;  // no kind to read the text as: nothing is accepted
+            return kParseMissingToken;
+    }
+}
+
+// Each slot sends the call to the member of the same meaning.
+ParseCallbacks CodeLoader::callbacks() {
+    ParseCallbacks table;
+    table.BeginMenuBar = [this] { return beginMenuBar(); };
+    table.AbortMenuBar = [this](MenuHandle) { abortMenuBar(); };
+    table.AttachMenuToBar = [this](MenuHandle bar, MenuHandle menu, const MenuSpec&) { return attach(bar, menu); };
+    table.BeginMenu = [this](const MenuSpec& menuSpec) { return beginMenu(menuSpec); };
+    table.DiscardMenu = [this](MenuHandle menu) { discardMenu(menu); };
+    table.AddItem = [this](MenuHandle parent, const ItemSpec& itemSpec) { return addItem(parent, itemSpec); };
+    table.AttachSubmenu = [this](MenuHandle parent, MenuHandle menu, const MenuSpec&) { return attach(parent, menu); };
+    table.BeginAppMenu = [this] { return beginAppMenu(); };
+    table.NameAppMenu = [this](MenuHandle, MenuHandle appMenu, std::string_view caption) {
+        return nameAppMenu(appMenu, caption);
+    };
+    return table;
 }
 
 bool CodeLoader::isContainer(MenuHandle handle) const {
@@ -136,7 +181,7 @@ MenuHandle CodeLoader::beginMenuBar() {
 
 // Removes the first top-level node: one the tree held before the load, when
 // there is one, else the first one of this load.
-void CodeLoader::abortMenuBar(MenuHandle) {
+void CodeLoader::abortMenuBar() {
     const NodeHandle first = tree_.firstTopLevel();
     if (first != kNoNode) {
         tree_.deleteSubtree(first);
@@ -187,7 +232,12 @@ bool CodeLoader::addItem(MenuHandle parent, const ItemSpec& itemSpec) {
 }
 
 MenuHandle CodeLoader::beginAppMenu() {
-    return pending_.add(PendingTree::kTop, appMenuNodeValues());
+    PendingNodeValues appMenu;
+    appMenu.caption = kAppMenuCaption;
+    appMenu.kind = NodeKind::AppMenu;
+    appMenu.platforms = kPlatformMac;
+    appMenu.enabled = 1;
+    return pending_.add(PendingTree::kTop, appMenu);
 }
 
 bool CodeLoader::nameAppMenu(MenuHandle appMenu, std::string_view caption) {

@@ -1,6 +1,23 @@
 // Code-to-tree loading: runs the parser with the nine callbacks that turn what
 // it reads into MenuTree nodes.
 //
+// The path from text to tree, top down:
+// 1. LoadCodeIntoTree (code_tree.h) makes a CodeLoader for the tree.
+// 2. CodeLoader::load cuts the text at its first NUL, brackets the work with
+//    the tree's batch and the hooks, and runs the entry point of the menu kind
+//    (ParseMenuBarCode, ParseContextMenuCode or ParsePopupMenuCode, parser.h)
+//    with the loader's callbacks.
+// 3. The entry point runs the grammar rules of FMSyntaxParser
+//    (syntax_parser.h), which call back once per menu begun, item read and
+//    menu closed.
+// 4. Each callback (beginMenu, addItem, attach, ...) works out the node's
+//    values and arranges the node in the PendingTree (pending_tree.h), which
+//    moves a closed menu under its parent in constant time.
+// 5. When the parse is over, whether it failed or not, PendingTree::materialize
+//    inserts the arranged nodes into the MenuTree, each once, through
+//    MenuTree::insertNode.
+// 6. load turns the parser's status and line into a LoadResult.
+//
 // What the callbacks build:
 // - A menu bar has no node of its own; its menus, and the application menu
 //   ("FileMaker Pro" until the code names it), are top-level nodes.
@@ -16,14 +33,9 @@
 //   script names and user strings are cut to 249 characters.
 // - A missing closing brace of the menu bar removes the first top-level node;
 //   of a context or pop-up menu, the whole tree; of a menu, that menu.
-//
-// See pending_tree.h for how the moves are done without copying, and
-// direct_loader.h for how a text that reads to its end into an empty tree
-// skips them.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 #include "menucode/code_tree.h"
@@ -34,7 +46,6 @@ namespace tessary {
 
 class ConversionHooks;
 class MenuTree;
-enum class MenuCodeEntry : uint8_t;  // syntax_parser.h
 
 // One load into one tree. The nodes are appended after whatever the tree holds
 // (callers empty it first).
@@ -48,21 +59,15 @@ public:
     // failed. The text ends at its first NUL, if it holds one.
     LoadResult load(std::string_view text, MenuKind kind);
 
-    // The parser's status of the last load (kParseOk when it was accepted).
-    uint32_t lastStatus() const { return lastStatus_; }
-
 private:
-    static std::optional<MenuCodeEntry> entryOf(MenuKind kind);
-    bool loadDirectly(MenuCodeEntry entry, std::string_view text, uint32_t length);
-    LoadResult loadPending(std::optional<MenuCodeEntry> entry, std::string_view text, uint32_t length);
+    // The parser's status for the text read as the kind, and its line.
+    uint32_t parse(std::string_view text, MenuKind kind, uint32_t& line);
+    ParseCallbacks callbacks();
 
-    template <typename Loader>
-    friend ParseCallbacks loaderCallbacks(Loader& loader);
-
-    // The nine callbacks (loader_callbacks.h). Handles given to the parser are PendingTree ids, and
-    // kRootNode for the top level.
+    // The nine callbacks. Handles given to the parser are PendingTree ids,
+    // and PendingTree::kTop for the top level.
     MenuHandle beginMenuBar();
-    void abortMenuBar(MenuHandle bar);
+    void abortMenuBar();
     bool attach(MenuHandle parent, MenuHandle menu);
     MenuHandle beginMenu(const MenuSpec& menuSpec);
     void discardMenu(MenuHandle menu);
@@ -76,7 +81,6 @@ private:
     MenuTree& tree_;
     ConversionHooks* hooks_;
     PendingTree pending_;
-    uint32_t lastStatus_ = kParseOk;
 };
 
 }  // namespace tessary

@@ -4,7 +4,6 @@
 // on with the next keyword where a failing construct stopped.
 #include "menucode/syntax_parser.h"
 #include "menucode/parser.h"
-#include "menucode/view_copy.h"
 
 namespace tessary {
 
@@ -51,22 +50,7 @@ FMSyntaxParser::FMSyntaxParser(const ParseCallbacks& callbacks,
     : FMSyntaxParserBase(text, length),
       callbacks_(callbacks),
       requestedPlatforms_(requestedPlatforms),
-      noScriptItems_(noScriptItems) {
-    useIndex(kLexiconIndex);
-}
-
-void FMSyntaxParser::readPlainly() {
-    plain_ = true;
-    readEntryByEntry();
-}
-
-int FMSyntaxParser::TokenCount() const {
-    return kKeywordCount;
-}
-
-const KeywordEntry& FMSyntaxParser::TokenAt(int index) const {
-    return KeywordAt(index);
-}
+      noScriptItems_(noScriptItems) {}
 
 namespace {
 
@@ -106,7 +90,7 @@ uint32_t FMSyntaxParser::ParseMenuBarText(MenuHandle* topHandle) {
     if (uint32_t st = probeKind(TC::MenuBar)) {
         return st;
     }
-    expect(tokenBit(TC::MenuBar));
+    expectOne(TC::MenuBar);
     ParentState top;
     uint32_t st = ReadMenuBar(top);
     if (st == kParseOk) {
@@ -140,7 +124,7 @@ uint32_t FMSyntaxParser::ParseMenuText(bool popup, MenuHandle* topHandle) {
     if (uint32_t st = probeKind(keyword)) {
         return st;
     }
-    expect(tokenBit(keyword));
+    expectOne(keyword);
     ParentState top;
     const uint32_t st = ReadMenu(top, true);
     if (depthExceeded_) {
@@ -160,15 +144,15 @@ uint32_t FMSyntaxParser::ParseMenuText(bool popup, MenuHandle* topHandle) {
 
 // menubar := "(" [quoted] ")" "{" [directive] [appmenu] { [directive] FM_MENU menu } "}"
 uint32_t FMSyntaxParser::ReadMenuBar(ParentState& parent) {
-    if (uint32_t st = takeOne<TC::OpenArguments>()) {
+    if (uint32_t st = expectOne(TC::OpenArguments)) {
         return st;
     }
     std::string_view ignored;
-    quoted(ignored);  // the menu bar's own text is not used
-    if (uint32_t st = takeOne<TC::CloseArguments>()) {
+    ReadQuoted(ignored);  // the menu bar's own text is not used
+    if (uint32_t st = expectOne(TC::CloseArguments)) {
         return st;
     }
-    if (uint32_t st = takeOne<TC::OpenBody>()) {
+    if (uint32_t st = expectOne(TC::OpenBody)) {
         return st;
     }
     if (uint32_t st = ProcessDirective()) {
@@ -181,7 +165,7 @@ uint32_t FMSyntaxParser::ReadMenuBar(ParentState& parent) {
     parent = ParentState{ParentKind::MenuBar, bar};
 
     uint32_t st = kParseOk;
-    if (takeOne<TC::AppMenu>() == kParseOk) {
+    if (expect(tokenBit(TC::AppMenu)) == kParseOk) {
         st = ReadAppMenu(parent);
         if (st == kParseOk) {
             st = ProcessDirective();
@@ -194,7 +178,7 @@ uint32_t FMSyntaxParser::ReadMenuBar(ParentState& parent) {
         if ((st = ProcessDirective()) != kParseOk) {
             return st;
         }
-        if (takeOne<TC::Menu>() != kParseOk) {
+        if (expectOne(TC::Menu) != kParseOk) {
             break;
         }
         st = ReadMenu(parent, false);
@@ -208,134 +192,45 @@ uint32_t FMSyntaxParser::ReadMenuBar(ParentState& parent) {
             return st;
         }
     }
-    if ((st = takeOne<TC::CloseBody>()) != kParseOk) {
+    if ((st = expectOne(TC::CloseBody)) != kParseOk) {
         callbacks_.AbortMenuBar(bar);
         return st;
     }
     return kParseOk;
 }
 
-template <TokenClass Keyword>
-uint32_t FMSyntaxParser::readConstruct(ParentState& parent) {
-    if constexpr (Keyword == TC::SeparatorItem) {
-        return ReadSeparator(parent);
-    } else if constexpr (Keyword == TC::ScriptItem) {
-        return ReadScriptItem(parent);
-    } else if constexpr (Keyword == TC::CommandItem) {
-        return ReadCommandItem(parent);
-    } else if constexpr (Keyword == TC::Menu) {
-        return ReadMenu(parent, false);
-    } else if constexpr (Keyword == TC::MacQuitItem) {
-        return ReadMacItem(parent, ItemSpecKind::MacQuit);
-    } else {
-        static_assert(Keyword == TC::MacPreferencesItem);
-        return ReadMacItem(parent, ItemSpecKind::MacPreferences);
+uint32_t FMSyntaxParser::readConstruct(TokenClass keyword, ParentState& parent) {
+    switch (keyword) {
+        case TC::SeparatorItem:
+            return ReadSeparator(parent);
+        case TC::ScriptItem:
+            return ReadScriptItem(parent);
+        case TC::CommandItem:
+            return ReadCommandItem(parent);
+        case TC::Menu:
+            return ReadMenu(parent, false);
+        case TC::MacQuitItem:
+            return ReadMacItem(parent, ItemSpecKind::MacQuit);
+        case TC::MacPreferencesItem:
+            return ReadMacItem(parent, ItemSpecKind::MacPreferences);
+        default:
+            return kParseMissingToken;
     }
 }
 
-// One pass of a body loop: which body it is, and what the pass did: read a
-// construct (again), or met a failure that ends the body.
-struct FMSyntaxParser::BodyStep {
-    bool appMenuBody = false;
-    bool again = false;
-    uint32_t failure = kParseOk;
-};
-
-// One keyword of a body loop: kNotHere when the next keyword is to be tried,
-// else what the pass came to: kParseOk when a construct was read (another
-// pass follows), kPassOver when nothing more is read, any other status when
-// a failure ends the body. In a menu body a construct that fails with status
-// 1 lets the next keyword be tried at the position where it stopped, and any
-// other failure ends the body. In the body of an application menu every
-// failure lets the next keyword be tried, and a failure counts as read when
-// the application menu has no handle; only nesting too deep ends the pass
-// there (the caller sees depthExceeded_). The outcome is a value rather than
-// fields written through a reference: a pass is returned in registers, and
-// reading back fields just written costs a wait in the processor.
-template <TokenClass Keyword>
-uint32_t FMSyntaxParser::tryConstruct(ParentState& self, bool appMenuBody, bool standsHere) {
-    if (standsHere) {
-        // Found by the look at the position: move past it.
-        constexpr int kEntry = std::countr_zero(kLexiconIndex.entriesOf(tokenBit(Keyword)));
-        pos_ += kLexiconIndex.length(kEntry);
-    } else if (takeOne<Keyword>() != kParseOk) {
-        return kNotHere;
-    }
-    uint32_t st = readConstruct<Keyword>(self);
-    if (st == kParseOk) {
-        st = ProcessDirective();
-    }
-    if (appMenuBody) {
-        if (depthExceeded_) {
-            return kPassOver;
-        }
-        return st == kParseOk || self.handle == 0 ? kParseOk : kNotHere;
-    }
-    return st == kParseMissingToken ? kNotHere : st;
-}
-
-// The keywords are tried in the order given, each at the position where the
-// one before left it. One look at the position finds the first keyword there;
-// those before it are absent and need no try.
-template <TokenClass... Keywords>
-FMSyntaxParser::BodyStep FMSyntaxParser::readBodyStep(ParentState& self, bool appMenuBody) {
-    uint32_t outcome = kNotHere;
-    if (plain_) {
-        (((outcome = tryConstruct<Keywords>(self, appMenuBody, false)) != kNotHere) || ...);
-    } else {
-        skipWhiteSpace();
-        int first = 0;
-        const bool any = ((match<tokenBit(Keywords)>() >= 0 || (++first, false)) || ...);
-        int index = 0;
-        any &&
-            ((index < first ? (++index, false)
-                            : ((outcome = tryConstruct<Keywords>(self, appMenuBody, index++ == first)) != kNotHere)) ||
-             ...);
-    }
-    BodyStep step;
-    step.appMenuBody = appMenuBody;
-    step.again = outcome == kParseOk;
-    step.failure = outcome == kNotHere || outcome == kPassOver ? kParseOk : outcome;
-    return step;
-}
-
-// menu := "(" quoted ["," keyword] | keyword ")" "{" body "}"    (top-level form: "(" ")" "{" body "}")
-// body := [directive] { [directive] (separator | script | command | FM_MENU menu) [directive] }
-//
-// The menus nested in a body are read in the same loop, one frame each,
-// rather than by the rule calling itself: nesting can be as deep as
-// kMaxMenuDepth, and returning through that many calls costs more than the
-// reading. Each frame goes through the steps the rule would: openMenu, the
-// body passes, closeMenu; a nested menu's status is what the construct read
-// in its parent's body gives.
-// The menu's heading up to its opening brace, and its BeginMenu. Counts the
-// menu as open (depth_) unless it fails.
-uint32_t FMSyntaxParser::openMenu(MenuFrame& frame, bool topLevelForm) {
-    if (depth_ >= kMaxMenuDepth) {
-        depthExceeded_ = true;
-        return kParseMisplaced;
-    }
-    ++depth_;
-    const uint32_t st = readMenuHeading(frame, topLevelForm);
-    if (st != kParseOk) {
-        --depth_;
-    }
-    return st;
-}
-
-uint32_t FMSyntaxParser::readMenuHeading(MenuFrame& frame, bool topLevelForm) {
-    uint32_t st = takeOne<TC::OpenArguments>();
+// The heading of a menu up to its opening brace; the menu's platforms are
+// those of the block open at its closing parenthesis.
+uint32_t FMSyntaxParser::readMenuHeading(MenuSpec& menuSpec, bool topLevelForm) {
+    uint32_t st = expectOne(TC::OpenArguments);
     if (st != kParseOk) {
         return st;
     }
-    MenuSpec& menuSpec = frame.menuSpec;
-    menuSpec = MenuSpec();
     if (!topLevelForm) {
         std::string_view caption;
-        st = quoted(caption);
+        st = ReadQuoted(caption);
         if (st == kParseOk) {
-            setView(menuSpec.caption, caption);
-            if (takeOne<TC::Comma>() == kParseOk && (st = ReadTableKeyword(FmTable::Menus, menuSpec.fmMenuId))) {
+            menuSpec.caption = caption;
+            if (expectOne(TC::Comma) == kParseOk && (st = ReadTableKeyword(FmTable::Menus, menuSpec.fmMenuId))) {
                 return st;
             }
         } else if (st == kParseMissingToken) {
@@ -346,11 +241,25 @@ uint32_t FMSyntaxParser::readMenuHeading(MenuFrame& frame, bool topLevelForm) {
             return st;
         }
     }
-    if ((st = takeOne<TC::CloseArguments>()) != kParseOk) {
+    if ((st = expectOne(TC::CloseArguments)) != kParseOk) {
         return st;
     }
     menuSpec.platforms = platforms();
-    if ((st = takeOne<TC::OpenBody>()) != kParseOk) {
+    return expectOne(TC::OpenBody);
+}
+
+// menu := "(" quoted ["," keyword] | keyword ")" "{" body "}"    (top-level form: "(" ")" "{" body "}")
+// body := [directive] { [directive] (separator | script | command | FM_MENU menu) [directive] }
+// A construct of the body that fails with status 1 lets the next keyword be
+// tried where it stopped; any other failure ends the menu without DiscardMenu.
+uint32_t FMSyntaxParser::ReadMenu(ParentState& parent, bool topLevelForm) {
+    DepthGuard depth(*this);
+    if (depth.refused()) {
+        return kParseMisplaced;
+    }
+    MenuSpec menuSpec;
+    uint32_t st = readMenuHeading(menuSpec, topLevelForm);
+    if (st != kParseOk) {
         return st;
     }
     MenuHandle handle = 0;
@@ -360,19 +269,40 @@ uint32_t FMSyntaxParser::readMenuHeading(MenuFrame& frame, bool topLevelForm) {
             return kParseRefused;
         }
     }
-    frame.self = ParentState{ParentKind::Menu, handle};
-    return ProcessDirective();
-}
+    if ((st = ProcessDirective()) != kParseOk) {
+        return st;
+    }
 
-// The closing brace of an open menu and its attachment to the parent. The
-// menu no longer counts as open, whatever the status.
-uint32_t FMSyntaxParser::closeMenu(MenuFrame& frame, ParentState& parent) {
-    --depth_;
-    const MenuHandle handle = frame.self.handle;
-    if (uint32_t st = takeOne<TC::CloseBody>()) {
+    static constexpr TokenClass kBody[] = {TC::SeparatorItem, TC::ScriptItem, TC::CommandItem, TC::Menu};
+    ParentState self{ParentKind::Menu, handle};
+    for (bool again = true; again;) {
+        if ((st = ProcessDirective()) != kParseOk) {
+            return st;
+        }
+        again = false;
+        #pragma GCC unroll 8
+        for (TokenClass keyword : kBody) {
+            if (expectOne(keyword) != kParseOk) {
+                continue;
+            }
+            st = readConstruct(keyword, self);
+            if (st == kParseOk) {
+                st = ProcessDirective();
+            }
+            if (st == kParseOk) {
+                again = true;
+                break;
+            }
+            if (st != kParseMissingToken) {
+                return st;
+            }
+        }
+    }
+    if ((st = expectOne(TC::CloseBody)) != kParseOk) {
         callbacks_.DiscardMenu(handle);
         return st;
     }
+
     if (handle == 0) {
         return kParseOk;
     }
@@ -382,10 +312,10 @@ uint32_t FMSyntaxParser::closeMenu(MenuFrame& frame, ParentState& parent) {
             parent = ParentState{ParentKind::Menu, handle};
             break;
         case ParentKind::MenuBar:
-            accepted = callbacks_.AttachMenuToBar(parent.handle, handle, frame.menuSpec);
+            accepted = callbacks_.AttachMenuToBar(parent.handle, handle, menuSpec);
             break;
         case ParentKind::Menu:
-            accepted = callbacks_.AttachSubmenu(parent.handle, handle, frame.menuSpec);
+            accepted = callbacks_.AttachSubmenu(parent.handle, handle, menuSpec);
             break;
     }
     if (!accepted) {
@@ -395,81 +325,22 @@ uint32_t FMSyntaxParser::closeMenu(MenuFrame& frame, ParentState& parent) {
     return kParseOk;
 }
 
-uint32_t FMSyntaxParser::ReadMenu(ParentState& parent, bool topLevelForm) {
-    if (!menuFrames_) {
-        menuFrames_ = std::make_unique<MenuFrame[]>(kMaxMenuDepth + 1);
-    }
-    MenuFrame* frames = menuFrames_.get();
-    uint32_t st = openMenu(frames[0], topLevelForm);
-    if (st != kParseOk) {
-        return st;
-    }
-    int top = 0;  // the innermost open menu
-    auto parentOf = [&](int index) -> ParentState& { return index == 0 ? parent : frames[index - 1].self; };
-    for (;;) {
-        // One pass of the body of the innermost open menu.
-        MenuFrame& frame = frames[top];
-        bool ended = true;  // the menu is done, and st is what reading it gives
-        if ((st = ProcessDirective()) != kParseOk) {
-            --depth_;
-        } else if (const BodyStep step =
-                       readBodyStep<TC::SeparatorItem, TC::ScriptItem, TC::CommandItem>(frame.self, false);
-                   step.failure != kParseOk) {
-            st = step.failure;
-            --depth_;
-        } else if (step.again) {
-            continue;
-        } else if (takeOne<TC::Menu>() == kParseOk) {
-            if ((st = openMenu(frames[top + 1], false)) == kParseOk) {
-                ++top;
-                continue;
-            }
-            ended = false;  // a nested menu that failed before its body
-        } else {
-            st = closeMenu(frame, parentOf(top));
-        }
-        // st is the status of a nested menu read as a construct of the body
-        // of frames[top] (once the menu that ended is left): the body goes on
-        // after it, or ends there, or fails with it.
-        for (;;) {
-            if (ended) {
-                if (top == 0) {
-                    return st;
-                }
-                --top;
-            }
-            if (st == kParseOk) {
-                st = ProcessDirective();
-            }
-            if (st == kParseOk) {
-                break;
-            }
-            if (st != kParseMissingToken) {
-                --depth_;
-            } else {
-                st = closeMenu(frames[top], parentOf(top));
-            }
-            ended = true;
-        }
-    }
-}
-
 // appmenu := "(" [quoted] ")" "{" { separator | script | command | FM_MENU menu | macitem } "}"
 uint32_t FMSyntaxParser::ReadAppMenu(const ParentState& parent) {
     DepthGuard depth(*this);
     if (depth.refused()) {
         return kParseMisplaced;
     }
-    uint32_t st = takeOne<TC::OpenArguments>();
+    uint32_t st = expectOne(TC::OpenArguments);
     if (st != kParseOk) {
         return st;
     }
     std::string_view caption("");
-    st = quoted(caption);
+    st = ReadQuoted(caption);
     if (st != kParseOk && st != kParseMissingToken) {
         return st;
     }
-    if ((st = takeOne<TC::CloseArguments>()) != kParseOk || (st = takeOne<TC::OpenBody>()) != kParseOk) {
+    if ((st = expectOne(TC::CloseArguments)) != kParseOk || (st = expectOne(TC::OpenBody)) != kParseOk) {
         return st;
     }
     MenuHandle handle = 0;
@@ -486,19 +357,33 @@ uint32_t FMSyntaxParser::ReadAppMenu(const ParentState& parent) {
     // A failing construct does not end the loop: the next keyword is tried
     // where it stopped. Without an application menu of the callee's (no
     // BeginAppMenu slot) failures inside do not count at all.
+    static constexpr TokenClass kBody[] = {TC::MacQuitItem, TC::SeparatorItem, TC::ScriptItem,
+                                           TC::CommandItem, TC::Menu,          TC::MacPreferencesItem};
     ParentState self{ParentKind::Menu, handle};
     for (bool again = true; again;) {
         if ((st = ProcessDirective()) != kParseOk) {
             return st;
         }
-        const BodyStep step = readBodyStep<TC::MacQuitItem, TC::SeparatorItem, TC::ScriptItem, TC::CommandItem,
-                                           TC::Menu, TC::MacPreferencesItem>(self, true);
-        again = step.again;
-        if (depthExceeded_) {
-            return kParseMisplaced;  // too deep is final, wherever it happens
+        again = false;
+        #pragma GCC unroll 8
+        for (TokenClass keyword : kBody) {
+            if (expectOne(keyword) != kParseOk) {
+                continue;
+            }
+            st = readConstruct(keyword, self);
+            if (st == kParseOk) {
+                st = ProcessDirective();
+            }
+            if (depthExceeded_) {
+                return kParseMisplaced;  // too deep is final, wherever it happens
+            }
+            if (st == kParseOk || handle == 0) {
+                again = true;
+                break;
+            }
         }
     }
-    if ((st = takeOne<TC::CloseBody>()) != kParseOk) {
+    if ((st = expectOne(TC::CloseBody)) != kParseOk) {
         callbacks_.DiscardMenu(handle);
         return st;
     }
@@ -514,11 +399,16 @@ uint32_t FMSyntaxParser::ReadAppMenu(const ParentState& parent) {
 // directive := line-break (#IF_WIN | #IF_MAC | #IF_MACCLASSIC | #IF_MACCARBON | #END_IF) line-break
 // Only the line break before the keyword is consumed here; the one after it is
 // left for the next construct.
-uint32_t FMSyntaxParser::readDirective() {
-    int entry = 0;
-    if (take<kDirectives>(&entry) != kParseOk) {
+uint32_t FMSyntaxParser::ProcessDirective() {
+    if (ExpectLineBreak(true) != kParseOk) {
         return kParseOk;
     }
+    SkipWhitespace();
+    int entry = 0;
+    if (MatchToken(kDirectives, false, &entry) != kParseOk) {
+        return kParseOk;
+    }
+    setPosition(position() + entryLength(entry));
     const TokenClass directive = entryClass(entry);
     if (!inPlatformBlock_) {
         switch (directive) {
@@ -544,7 +434,7 @@ uint32_t FMSyntaxParser::readDirective() {
     } else {
         return kParseNestedIf;
     }
-    return lineBreak(false);
+    return ExpectLineBreak(false);
 }
 
 }  // namespace tessary

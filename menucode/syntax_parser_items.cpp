@@ -3,11 +3,9 @@
 // command and menu tables.
 #include <algorithm>
 #include <cstring>
-#include <optional>
 #include <string_view>
 
 #include "menucode/syntax_parser.h"
-#include "menucode/view_copy.h"
 
 namespace tessary {
 
@@ -48,8 +46,8 @@ uint32_t FMSyntaxParser::report(const ParentState& parent, const ItemSpec& itemS
 
 // separator := "(" ")"
 uint32_t FMSyntaxParser::ReadSeparator(const ParentState& parent) {
-    uint32_t st = takeOne<TC::OpenArguments>();
-    if (st != kParseOk || (st = takeOne<TC::CloseArguments>()) != kParseOk) {
+    uint32_t st = expectOne(TC::OpenArguments);
+    if (st != kParseOk || (st = expectOne(TC::CloseArguments)) != kParseOk) {
         return st;
     }
     ItemSpec itemSpec;
@@ -60,7 +58,7 @@ uint32_t FMSyntaxParser::ReadSeparator(const ParentState& parent) {
 
 // options := { "," option }
 uint32_t FMSyntaxParser::readOptionList(ItemOptions& options) {
-    while (takeOne<TC::Comma>() == kParseOk) {
+    while (expectOne(TC::Comma) == kParseOk) {
         if (uint32_t st = ReadItemOptions(options)) {
             return st;
         }
@@ -70,16 +68,16 @@ uint32_t FMSyntaxParser::readOptionList(ItemOptions& options) {
 
 // command := "(" [quoted ","] command-keyword options ")"
 uint32_t FMSyntaxParser::ReadCommandItem(const ParentState& parent) {
-    uint32_t st = takeOne<TC::OpenArguments>();
+    uint32_t st = expectOne(TC::OpenArguments);
     if (st != kParseOk) {
         return st;
     }
     ItemSpec itemSpec;
     itemSpec.kind = ItemSpecKind::FmCommand;
     std::string_view caption;
-    if (quoted(caption) == kParseOk) {
-        setView(itemSpec.caption, caption);
-        if ((st = takeOne<TC::Comma>()) != kParseOk) {
+    if (ReadQuoted(caption) == kParseOk) {
+        itemSpec.caption = caption;
+        if ((st = expectOne(TC::Comma)) != kParseOk) {
             return st;
         }
     }
@@ -89,14 +87,14 @@ uint32_t FMSyntaxParser::ReadCommandItem(const ParentState& parent) {
     ItemOptions options;
     options.seenCheckOn = true;
     options.seenShortcut = popupMode_;
-    if ((st = readOptionList(options)) != kParseOk || (st = takeOne<TC::CloseArguments>()) != kParseOk) {
+    if ((st = readOptionList(options)) != kParseOk || (st = expectOne(TC::CloseArguments)) != kParseOk) {
         return st;
     }
     itemSpec.platforms = platforms();
     itemSpec.modifiers = options.modifiers;
     itemSpec.key = options.key;
     itemSpec.enabled = options.enabled;
-    setView(itemSpec.userString, options.userString);
+    itemSpec.userString = options.userString;
     return report(parent, itemSpec);
 }
 
@@ -107,25 +105,25 @@ uint32_t FMSyntaxParser::ReadScriptItem(const ParentState& parent) {
     }
     std::string_view caption;
     std::string_view script;
-    uint32_t st = takeOne<TC::OpenArguments>();
-    if (st != kParseOk || (st = quoted(caption)) != kParseOk || (st = takeOne<TC::Comma>()) != kParseOk ||
-        (st = quoted(script)) != kParseOk) {
+    uint32_t st = expectOne(TC::OpenArguments);
+    if (st != kParseOk || (st = ReadQuoted(caption)) != kParseOk || (st = expectOne(TC::Comma)) != kParseOk ||
+        (st = ReadQuoted(script)) != kParseOk) {
         return st;
     }
     ItemOptions options;
     options.seenShortcut = popupMode_;
-    if ((st = readOptionList(options)) != kParseOk || (st = takeOne<TC::CloseArguments>()) != kParseOk) {
+    if ((st = readOptionList(options)) != kParseOk || (st = expectOne(TC::CloseArguments)) != kParseOk) {
         return st;
     }
     ItemSpec itemSpec;
     itemSpec.platforms = platforms();
     itemSpec.kind = ItemSpecKind::Script;
-    setView(itemSpec.caption, caption);
+    itemSpec.caption = caption;
     itemSpec.modifiers = options.modifiers;
     itemSpec.key = options.key;
     itemSpec.enabled = options.enabled;
-    setView(itemSpec.userString, options.userString);
-    setView(itemSpec.scriptName, script);
+    itemSpec.userString = options.userString;
+    itemSpec.scriptName = script;
     itemSpec.checkOn = options.checkOn;
     return report(parent, itemSpec);
 }
@@ -134,24 +132,24 @@ uint32_t FMSyntaxParser::ReadScriptItem(const ParentState& parent) {
 uint32_t FMSyntaxParser::ReadMacItem(const ParentState& parent, ItemSpecKind kind) {
     std::string_view caption;
     std::string_view script;
-    uint32_t st = takeOne<TC::OpenArguments>();
-    if (st != kParseOk || (st = quoted(caption)) != kParseOk || (st = takeOne<TC::Comma>()) != kParseOk ||
-        (st = quoted(script)) != kParseOk) {
+    uint32_t st = expectOne(TC::OpenArguments);
+    if (st != kParseOk || (st = ReadQuoted(caption)) != kParseOk || (st = expectOne(TC::Comma)) != kParseOk ||
+        (st = ReadQuoted(script)) != kParseOk) {
         return st;
     }
     ItemOptions options;
     options.seenShortcut = true;
     options.seenUserString = true;
     options.seenCheckOn = true;
-    if ((st = readOptionList(options)) != kParseOk || (st = takeOne<TC::CloseArguments>()) != kParseOk) {
+    if ((st = readOptionList(options)) != kParseOk || (st = expectOne(TC::CloseArguments)) != kParseOk) {
         return st;
     }
     ItemSpec itemSpec;
     itemSpec.platforms = platforms();
     itemSpec.kind = kind;
-    setView(itemSpec.caption, caption);
+    itemSpec.caption = caption;
     itemSpec.enabled = options.enabled;
-    setView(itemSpec.scriptName, script);
+    itemSpec.scriptName = script;
     return report(parent, itemSpec);
 }
 
@@ -171,7 +169,7 @@ uint32_t FMSyntaxParser::ReadItemOptions(ItemOptions& options) {
     }
     if (!options.seenEnable) {
         int entry = 0;
-        st = take<tokenSet(TC::DisableOption, TC::EnableOption), true>(&entry);
+        st = expect(tokenSet(TC::DisableOption, TC::EnableOption), true, &entry);
         if (st == kParseOk) {
             options.enabled = entryClass(entry) == TC::EnableOption ? 1 : 0;
             options.seenEnable = true;
@@ -179,16 +177,16 @@ uint32_t FMSyntaxParser::ReadItemOptions(ItemOptions& options) {
         }
     }
     if (!options.seenUserString) {
-        st = take<tokenBit(TC::UserStringOption), true>();
+        st = expect(tokenBit(TC::UserStringOption), true);
         std::string_view text;
-        if (st == kParseOk && (st = quoted(text)) == kParseOk) {
-            options.userString = copyView(text);
+        if (st == kParseOk && (st = ReadQuoted(text)) == kParseOk) {
+            options.userString = text;
             options.seenUserString = true;
             return kParseOk;
         }
     }
     if (!options.seenCheckOn) {
-        st = take<tokenBit(TC::CheckOnOption), true>();
+        st = expect(tokenBit(TC::CheckOnOption), true);
         if (st == kParseOk) {
             options.checkOn = 1;
             options.seenCheckOn = true;
@@ -200,7 +198,7 @@ uint32_t FMSyntaxParser::ReadItemOptions(ItemOptions& options) {
 // shortcut := NONE | [modifier "+" [modifier "+"]] quoted-key       modifier := CTRL | ALT
 // The item's shortcut changes only when the whole option reads.
 uint32_t FMSyntaxParser::ReadShortcut(int& modifiers, int& key) {
-    if (takeOne<TC::NoShortcut>() == kParseOk) {
+    if (expectOne(TC::NoShortcut) == kParseOk) {
         modifiers = 0;
         key = 0;
         return kParseOk;
@@ -208,7 +206,7 @@ uint32_t FMSyntaxParser::ReadShortcut(int& modifiers, int& key) {
     int mods = 0;
     for (int i = 0; i < 2; ++i) {
         int entry = 0;
-        if (take<tokenSet(TC::NoShortcut, TC::CtrlModifier, TC::AltModifier)>(&entry) != kParseOk) {
+        if (expect(tokenSet(TC::NoShortcut, TC::CtrlModifier, TC::AltModifier), false, &entry) != kParseOk) {
             break;
         }
         const TokenClass modifier = entryClass(entry);
@@ -216,12 +214,12 @@ uint32_t FMSyntaxParser::ReadShortcut(int& modifiers, int& key) {
             return kParseMisplaced;
         }
         mods |= modifier == TC::CtrlModifier ? kModCtrl : kModAlt;
-        if (uint32_t st = takeOne<TC::Plus>()) {
+        if (uint32_t st = expectOne(TC::Plus)) {
             return st;
         }
     }
     std::string_view name;
-    if (uint32_t st = quoted(name)) {
+    if (uint32_t st = ReadQuoted(name)) {
         return st;
     }
     int keyCode = 0;
@@ -242,9 +240,9 @@ uint32_t FMSyntaxParser::ReadShortcut(int& modifiers, int& key) {
 
 // keyword := the text up to the next "," or ")", less trailing blanks and tabs
 uint32_t FMSyntaxParser::ReadTableKeyword(FmTable table, uint32_t& id) {
-    skipWhiteSpace();
+    SkipWhitespace();
     uint32_t distance = 0;
-    if (distanceToKeywordEnd(distance) != kParseOk) {
+    if (distanceToAny(tokenSet(TC::Comma, TC::CloseArguments), distance) != kParseOk) {
         return kParseMissingToken;
     }
     const uint32_t begin = position();
@@ -262,26 +260,6 @@ uint32_t FMSyntaxParser::ReadTableKeyword(FmTable table, uint32_t& id) {
     id = foundId;
     setPosition(begin + distance);
     return kParseOk;
-}
-
-uint32_t FMSyntaxParser::distanceToKeywordEnd(uint32_t& distance) {
-    constexpr TokenSet kEnds = tokenSet(TC::Comma, TC::CloseArguments);
-    static_assert((kEnds & ~kLexiconIndex.singleCharClasses()) == 0, "a keyword ends at one byte");
-    if (!plain_) {
-        // Keywords are short: a look a little way ahead mostly finds the end
-        // without the remembered scan.
-        constexpr uint32_t kLookAhead = 64;
-        const uint32_t stop = length_ - pos_ < kLookAhead ? length_ : pos_ + kLookAhead;
-        const uint32_t end = byte_scan::findFirst(
-            text_, pos_, stop, [](const char* here) { return maskOf16<kEnds>(here); },
-            [](uint64_t word) { return lanesOf<kEnds>(word); },
-            [](unsigned char c) { return (kLexiconIndex.byteClasses(c, false) & kEnds) != 0; });
-        if (end < stop) {
-            distance = end - pos_;
-            return kParseOk;
-        }
-    }
-    return distanceToAny(kEnds, distance);
 }
 
 }  // namespace tessary

@@ -1,7 +1,6 @@
 #include "menucode/writer.h"
 
 #include <cstring>
-#include <new>
 #include <utility>
 
 namespace tessary {
@@ -30,21 +29,13 @@ FM_Builder::FM_Builder(bool calculationForm) : calculationForm_(calculationForm)
 
 FM_Builder::~FM_Builder() = default;
 
-void FM_Builder::expectTextBytes(size_t bytes) noexcept {
-    try {
-        output_.reserve(output_.size() + bytes);
-    } catch (...) {
-        // The text grows as it goes instead.
-    }
-}
-
 bool FM_Builder::OpenMenu(const MenuSpec& menuSpec) {
     if (current_ == nullptr) {
         return false;
     }
     FM_MenuBuilderMenuObj* menu = nullptr;
     try {
-        menu = arena_.make<FM_MenuBuilderMenuObj>(menuSpec, current_, calculationForm_);
+        menu = makeMenu<FM_MenuBuilderMenuObj>(menuSpec, current_, calculationForm_);
         if (current_->AcceptMenu(menu) == nullptr) {
             menu = nullptr;
         }
@@ -132,7 +123,7 @@ bool FM_Builder::prepareCode() {
                 return false;
             }
         } catch (...) {
-            output_.keepFirst(written);
+            output_.resize(written);
             return false;
         }
         finished_ = true;
@@ -153,7 +144,7 @@ bool FM_Builder::GetCode(char* buffer, size_t capacity) {
     if (buffer == nullptr || !prepareCode() || output_.size() > capacity) {
         return false;
     }
-    std::memcpy(buffer, output_.view().data(), output_.size());
+    std::memcpy(buffer, output_.data(), output_.size());
     return true;
 }
 
@@ -162,7 +153,7 @@ bool FM_Builder::GetCode(std::string& code) {
         return false;
     }
     try {
-        code.assign(output_.view());
+        code = output_;
     } catch (...) {
         return false;
     }
@@ -181,7 +172,7 @@ bool FM_MenuBarBuilder::OpenMenuBar() {
         return false;
     }
     try {
-        auto* bar = arena_.make<FM_MenuBuilderMBarObj>(calculationForm_);
+        auto* bar = makeMenu<FM_MenuBuilderMBarObj>(calculationForm_);
         bar->writeRootHead(output_);
         root_ = bar;
     } catch (...) {
@@ -198,7 +189,7 @@ bool FM_MenuBarBuilder::OpenAppMenu(std::string_view name) {
     }
     FM_AppleMenuBuilderMenuObj* appMenu = nullptr;
     try {
-        appMenu = arena_.make<FM_AppleMenuBuilderMenuObj>(name, root_, calculationForm_);
+        appMenu = makeMenu<FM_AppleMenuBuilderMenuObj>(name, root_, calculationForm_);
         if (root_->AcceptAppMenu(appMenu) == nullptr) {
             appMenu = nullptr;
         }
@@ -225,7 +216,7 @@ bool FM_MenuBarBuilder::WriteCode() {
 
 FM_MenuBuilder::FM_MenuBuilder(bool popupMenu, bool calculationForm)
     : FM_Builder(calculationForm), popupMenu_(popupMenu) {
-    root_ = arena_.make<FM_MenuBuilderPopupMenuObj>(!popupMenu, calculationForm);
+    root_ = makeMenu<FM_MenuBuilderPopupMenuObj>(!popupMenu, calculationForm);
     root_->writeRootHead(output_);
     current_ = root_;
 }

@@ -26,10 +26,10 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
-#include "menucode/code_text.h"
 #include "menucode/parse_types.h"
-#include "menucode/writer_arena.h"
 #include "menucode/writer_nodes.h"
 
 namespace tessary {
@@ -65,11 +65,6 @@ public:
 
     bool calculationForm() const { return calculationForm_; }
 
-    // Makes room ahead for about `bytes` more of text, so that a large text
-    // is not moved again and again while it grows. Only a hint: when no
-    // memory is left the text grows as it goes.
-    void expectTextBytes(size_t bytes) noexcept;
-
 protected:
     explicit FM_Builder(bool calculationForm);
 
@@ -88,12 +83,19 @@ protected:
     // accepted or refused (nullptr): writes its head and makes it current.
     bool noteMenuOffered(FM_MenuBuilderComplexObj* menu);
 
-    // The open menus; an item lives only while it is offered.
-    WriterArena arena_;
+    // A menu object kept until the writer goes; throws std::bad_alloc.
+    template <typename Menu, typename... Args>
+    Menu* makeMenu(Args&&... args) {
+        menus_.push_back(std::make_unique<Menu>(std::forward<Args>(args)...));
+        return static_cast<Menu*>(menus_.back().get());
+    }
+
+    // Every menu offered, the root first; an item lives only while it is offered.
+    std::vector<std::unique_ptr<FM_MenuBuilderComplexObj>> menus_;
     FM_MenuBuilderComplexObj* current_ = nullptr;
-    CodeText output_;
+    std::string output_;
     bool calculationForm_;
-    FM_MenuBuilderComplexObj* root_ = nullptr;  // in arena_
+    FM_MenuBuilderComplexObj* root_ = nullptr;  // in menus_
     // Set by the first refused menu, item or application menu, and by a write
     // that found no memory. The writer then never produces text: what it
     // holds lacks the refused node and everything the caller stopped feeding

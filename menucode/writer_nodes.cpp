@@ -1,8 +1,5 @@
 #include "menucode/writer_nodes.h"
 
-#include <initializer_list>
-#include <utility>
-
 #include "model/lexicon.h"
 
 namespace tessary {
@@ -44,58 +41,14 @@ constexpr std::string_view kUserStringLabel = ", String:";
 constexpr std::string_view kCheckOn = ", Check-On";
 constexpr std::string_view kDisabled = ", Disabled";
 
-// The most bytes a piece takes in either form: a line end and a quotation
-// mark as the calculation form writes them.
-constexpr size_t kLineEndAtMost = kCalculationLineEnd.size();
-constexpr size_t kQuotedAtMost = 4;  // the quotation marks around a text
-
-constexpr size_t longest(std::initializer_list<std::string_view> pieces) {
-    size_t most = 0;
-    for (std::string_view piece : pieces) {
-        most = piece.size() > most ? piece.size() : most;
-    }
-    return most;
-}
-
-// A block switch: closing the open block and opening another, or the mark of
-// a set that has no block.
-constexpr size_t kBlockSwitchAtMost =
-    kEndIf.size() + kLineEndAtMost + longest({kIfWindows, kIfMacClassic, kIfMacCarbon, kIfMac}) + kLineEndAtMost;
-constexpr size_t kSwitchAtMost = kBlockSwitchAtMost > kInternalErrorText.size() ? kBlockSwitchAtMost
-                                                                                : kInternalErrorText.size();
-
-// A brace's line besides its indentation.
-constexpr size_t kBraceLineAtMost = 1 + kLineEndAtMost;
-
-// A menu's head besides its two indentations, its caption and its keyword:
-// the switch in front, the opening word, the quoted caption (or the empty
-// one), the comma before the keyword, the closing parenthesis, the line end
-// and the opening brace's line.
-constexpr size_t kMenuHeadAtMost = kSwitchAtMost + kMenuOpen.size() + kQuotedAtMost + kMenuKeywordComma.size() +
-                                   kClose.size() + kLineEndAtMost + kBraceLineAtMost;
-
-// An item's line besides its indentation and its texts (caption, script name
-// or command keyword, key name, user string), with every piece any kind
-// writes: the longest opening word, four quoted texts, the comma after the
-// caption, a shortcut with both modifiers, the user string's label,
-// Check-On, Disabled, the closing parenthesis and the line end.
-constexpr size_t kItemLineAtMost =
-    longest({kSeparatorLine, kMacQuitOpen, kMacPreferencesOpen, kScriptItemOpen, kCommandItemOpen}) +
-    4 * kQuotedAtMost + kComma.size() + kComma.size() + kCtrl.size() + kAlt.size() + kUserStringLabel.size() +
-    kCheckOn.size() + kDisabled.size() + kClose.size() + kLineEndAtMost;
-
-// The pieces lines are made of, appended to the text itself or to a cursor
-// into it.
-template <typename Out>
-void putIndent(Out& out, int level) {
+// The pieces lines are made of.
+void putIndent(std::string& out, int level) {
     if (level > 0) {
         out.append(static_cast<size_t>(level), '\t');
     }
 }
 
-// Each form's pieces are appended with their length known when compiling.
-template <typename Out>
-void putQuote(Out& out, bool calculationForm) {
+void putQuote(std::string& out, bool calculationForm) {
     if (calculationForm) {
         out += "\"\"";
     } else {
@@ -103,8 +56,7 @@ void putQuote(Out& out, bool calculationForm) {
     }
 }
 
-template <typename Out>
-void putLineEnd(Out& out, bool calculationForm) {
+void putLineEnd(std::string& out, bool calculationForm) {
     if (calculationForm) {
         out += kCalculationLineEnd;
     } else {
@@ -112,8 +64,7 @@ void putLineEnd(Out& out, bool calculationForm) {
     }
 }
 
-template <typename Out>
-void putQuoted(Out& out, bool calculationForm, std::string_view value) {
+void putQuoted(std::string& out, bool calculationForm, std::string_view value) {
     putQuote(out, calculationForm);
     out += value;
     putQuote(out, calculationForm);
@@ -182,23 +133,19 @@ FM_MenuBuilderBaseObj* FM_MenuBuilderBaseObj::AddChild(FM_MenuBuilderBaseObj*) {
     return nullptr;
 }
 
-template <typename Out>
-void FM_MenuBuilderBaseObj::WriteIndent(Out& out, int level) const {
+void FM_MenuBuilderBaseObj::WriteIndent(std::string& out, int level) const {
     putIndent(out, level);
 }
 
-template <typename Out>
-void FM_MenuBuilderBaseObj::WriteQuote(Out& out) const {
+void FM_MenuBuilderBaseObj::WriteQuote(std::string& out) const {
     putQuote(out, calculationForm_);
 }
 
-template <typename Out>
-void FM_MenuBuilderBaseObj::WriteLineEnd(Out& out) const {
+void FM_MenuBuilderBaseObj::WriteLineEnd(std::string& out) const {
     putLineEnd(out, calculationForm_);
 }
 
-template <typename Out>
-void FM_MenuBuilderBaseObj::writeQuoted(Out& out, std::string_view value) const {
+void FM_MenuBuilderBaseObj::writeQuoted(std::string& out, std::string_view value) const {
     putQuoted(out, calculationForm_, value);
 }
 
@@ -211,8 +158,7 @@ void FM_MenuBuilderBaseObj::writeQuoted(Out& out, std::string_view value) const 
 // than its own set), and the document would not read back. "#IF_MAC" is never
 // written inside the application menu otherwise, so every other text is the
 // same either way.
-template <typename Out>
-void FM_MenuBuilderBaseObj::writePlatformSwitch(Out& out, uint32_t openSet) const {
+void FM_MenuBuilderBaseObj::writePlatformSwitch(std::string& out, uint32_t openSet) const {
     const uint32_t own = WrittenPlatforms(platforms_);
     if (own == openSet) {
         return;
@@ -276,7 +222,7 @@ FM_MenuBuilderMenuItemObj::FM_MenuBuilderMenuItemObj(const ItemSpec& itemSpec, b
     modifiers_ = static_cast<uint8_t>(itemSpec.modifiers & (kModCtrl | kModAlt));
 }
 
-void FM_MenuBuilderMenuItemObj::WriteHead(CodeText& text, int, uint32_t openSet) {
+void FM_MenuBuilderMenuItemObj::WriteHead(std::string& text, int, uint32_t openSet) {
     if (takesOpenSet_) {
         platforms_ = openSet;
     }
@@ -286,17 +232,10 @@ void FM_MenuBuilderMenuItemObj::WriteHead(CodeText& text, int, uint32_t openSet)
     }
 }
 
-size_t FM_MenuBuilderMenuItemObj::lineBytesAtMost(int level) const {
-    return static_cast<size_t>(level > 0 ? level : 0) + kItemLineAtMost + name_.size() + target_.size() +
-           userString_.size() + keyName_.size();
-}
-
-// The line is written at a cursor into room made for the whole of it.
-void FM_MenuBuilderMenuItemObj::WriteBody(CodeText& text, int level, uint32_t) {
+void FM_MenuBuilderMenuItemObj::WriteBody(std::string& line, int level, uint32_t) {
     const bool calculation = calculationForm_;
     switch (kind_) {
         case ItemSpecKind::Separator: {
-            CodeCursor line(text, lineBytesAtMost(level));
             putIndent(line, level);
             line += kSeparatorLine;
             putLineEnd(line, calculation);
@@ -304,7 +243,6 @@ void FM_MenuBuilderMenuItemObj::WriteBody(CodeText& text, int level, uint32_t) {
         }
         case ItemSpecKind::MacQuit:
         case ItemSpecKind::MacPreferences: {
-            CodeCursor line(text, lineBytesAtMost(level));
             putIndent(line, level);
             if (kind_ == ItemSpecKind::MacQuit) {
                 line += kMacQuitOpen;
@@ -324,7 +262,6 @@ void FM_MenuBuilderMenuItemObj::WriteBody(CodeText& text, int level, uint32_t) {
             return;  // the writer takes no other kind
     }
 
-    CodeCursor line(text, lineBytesAtMost(level));
     putIndent(line, level);
     const bool script = kind_ == ItemSpecKind::Script;
     if (script) {
@@ -353,7 +290,7 @@ void FM_MenuBuilderMenuItemObj::WriteBody(CodeText& text, int level, uint32_t) {
     writeEnding(line);
 }
 
-void FM_MenuBuilderMenuItemObj::writeShortcut(CodeCursor& line) const {
+void FM_MenuBuilderMenuItemObj::writeShortcut(std::string& line) const {
     if (keyName_.empty()) {
         return;
     }
@@ -367,7 +304,7 @@ void FM_MenuBuilderMenuItemObj::writeShortcut(CodeCursor& line) const {
     putQuoted(line, calculationForm_, keyName_);
 }
 
-void FM_MenuBuilderMenuItemObj::writeEnding(CodeCursor& line) const {
+void FM_MenuBuilderMenuItemObj::writeEnding(std::string& line) const {
     if (enabled_ == 0) {
         line += kDisabled;
     }
@@ -375,7 +312,7 @@ void FM_MenuBuilderMenuItemObj::writeEnding(CodeCursor& line) const {
     putLineEnd(line, calculationForm_);
 }
 
-uint32_t FM_MenuBuilderMenuItemObj::WriteTail(CodeText&, int, uint32_t) {
+uint32_t FM_MenuBuilderMenuItemObj::WriteTail(std::string&, int, uint32_t) {
     return WrittenPlatforms(platforms_);
 }
 
@@ -425,20 +362,20 @@ FM_MenuBuilderBaseObj* FM_MenuBuilderComplexObj::AddChild(FM_MenuBuilderBaseObj*
     return node;
 }
 
-void FM_MenuBuilderComplexObj::writeRootHead(CodeText& text) {
+void FM_MenuBuilderComplexObj::writeRootHead(std::string& text) {
     level_ = 0;
     WriteHead(text, 0, kPlatformAll);
     open_ = WrittenPlatforms(platforms_);
     writesChildren_ = true;
 }
 
-void FM_MenuBuilderComplexObj::writeRootEnd(CodeText& text) {
+void FM_MenuBuilderComplexObj::writeRootEnd(std::string& text) {
     WriteBody(text, 0, kPlatformAll);
     WriteTail(text, 0, kPlatformAll);
     writesChildren_ = false;
 }
 
-void FM_MenuBuilderComplexObj::writeItem(CodeText& text, FM_MenuBuilderMenuItemObj& item) {
+void FM_MenuBuilderComplexObj::writeItem(std::string& text, FM_MenuBuilderMenuItemObj& item) {
     if (!writesChildren_ || !item.isWritten()) {
         return;
     }
@@ -448,7 +385,7 @@ void FM_MenuBuilderComplexObj::writeItem(CodeText& text, FM_MenuBuilderMenuItemO
     open_ = item.WriteTail(text, level_ + 1, open_);
 }
 
-void FM_MenuBuilderComplexObj::openMenu(CodeText& text, FM_MenuBuilderComplexObj& menu) {
+void FM_MenuBuilderComplexObj::openMenu(std::string& text, FM_MenuBuilderComplexObj& menu) {
     menu.level_ = level_ + 1;
     menu.writesChildren_ = writesChildren_ && menu.isWritten();
     if (menu.writesChildren_) {
@@ -459,7 +396,7 @@ void FM_MenuBuilderComplexObj::openMenu(CodeText& text, FM_MenuBuilderComplexObj
     menu.name_ = std::string_view();
 }
 
-void FM_MenuBuilderComplexObj::closeMenu(CodeText& text, FM_MenuBuilderComplexObj& menu) {
+void FM_MenuBuilderComplexObj::closeMenu(std::string& text, FM_MenuBuilderComplexObj& menu) {
     if (!menu.writesChildren_) {
         return;
     }
@@ -468,35 +405,32 @@ void FM_MenuBuilderComplexObj::closeMenu(CodeText& text, FM_MenuBuilderComplexOb
     menu.writesChildren_ = false;
 }
 
-template <typename Out>
-void FM_MenuBuilderComplexObj::writeOpenBrace(Out& out, int level) const {
+void FM_MenuBuilderComplexObj::writeOpenBrace(std::string& out, int level) const {
     WriteIndent(out, level);
     out += '{';
     WriteLineEnd(out);
 }
 
-template <typename Out>
-void FM_MenuBuilderComplexObj::writeCloseBrace(Out& out, int level) const {
+void FM_MenuBuilderComplexObj::writeCloseBrace(std::string& out, int level) const {
     WriteIndent(out, level);
     out += '}';
     WriteLineEnd(out);
 }
 
-void FM_MenuBuilderComplexObj::WriteHead(CodeText& text, int level, uint32_t openSet) {
+void FM_MenuBuilderComplexObj::WriteHead(std::string& text, int level, uint32_t openSet) {
     writeOpenBrace(text, level);
     writePlatformSwitch(text, openSet);
 }
 
-void FM_MenuBuilderComplexObj::WriteBody(CodeText& text, int, uint32_t) {
+void FM_MenuBuilderComplexObj::WriteBody(std::string& text, int, uint32_t) {
     if (open_ != WrittenPlatforms(platforms_) && open_ != kPlatformAll) {
         text += kEndIf;
         WriteLineEnd(text);
     }
 }
 
-uint32_t FM_MenuBuilderComplexObj::WriteTail(CodeText& text, int level, uint32_t) {
-    CodeCursor out(text, static_cast<size_t>(level > 0 ? level : 0) + kBraceLineAtMost);
-    writeCloseBrace(out, level);
+uint32_t FM_MenuBuilderComplexObj::WriteTail(std::string& text, int level, uint32_t) {
+    writeCloseBrace(text, level);
     return WrittenPlatforms(platforms_);
 }
 
@@ -508,7 +442,7 @@ FM_MenuBuilderMBarObj::FM_MenuBuilderMBarObj(bool calculationForm)
 
 FM_MenuBuilderMBarObj::~FM_MenuBuilderMBarObj() = default;
 
-void FM_MenuBuilderMBarObj::WriteHead(CodeText& text, int level, uint32_t openSet) {
+void FM_MenuBuilderMBarObj::WriteHead(std::string& text, int level, uint32_t openSet) {
     WriteIndent(text, level);
     text += kMenuBarLine;
     WriteLineEnd(text);
@@ -541,9 +475,7 @@ FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(std::string_view name,
 
 FM_MenuBuilderMenuObj::~FM_MenuBuilderMenuObj() = default;
 
-void FM_MenuBuilderMenuObj::WriteHead(CodeText& text, int level, uint32_t openSet) {
-    const size_t indent = static_cast<size_t>(level > 0 ? level : 0);
-    CodeCursor out(text, kMenuHeadAtMost + 2 * indent + name_.size() + keyword_.size());
+void FM_MenuBuilderMenuObj::WriteHead(std::string& out, int level, uint32_t openSet) {
     writePlatformSwitch(out, openSet);
     WriteIndent(out, level);
     out += kMenuOpen;
@@ -578,7 +510,7 @@ FM_MenuBuilderPopupMenuObj::FM_MenuBuilderPopupMenuObj(bool contextMenu, bool ca
 
 FM_MenuBuilderPopupMenuObj::~FM_MenuBuilderPopupMenuObj() = default;
 
-void FM_MenuBuilderPopupMenuObj::WriteHead(CodeText& text, int level, uint32_t openSet) {
+void FM_MenuBuilderPopupMenuObj::WriteHead(std::string& text, int level, uint32_t openSet) {
     writePlatformSwitch(text, openSet);
     WriteIndent(text, level);
     if (isContextMenu()) {
@@ -615,7 +547,7 @@ FM_MenuBuilderBaseObj* FM_AppleMenuBuilderMenuObj::AcceptMenu(FM_MenuBuilderMenu
     return AddChild(menu);
 }
 
-void FM_AppleMenuBuilderMenuObj::WriteHead(CodeText& text, int level, uint32_t) {
+void FM_AppleMenuBuilderMenuObj::WriteHead(std::string& text, int level, uint32_t) {
     WriteIndent(text, level);
     text += kAppMenuOpen;
     writeQuoted(text, name_);
@@ -624,7 +556,7 @@ void FM_AppleMenuBuilderMenuObj::WriteHead(CodeText& text, int level, uint32_t) 
     writeOpenBrace(text, level);
 }
 
-uint32_t FM_AppleMenuBuilderMenuObj::WriteTail(CodeText& text, int level, uint32_t) {
+uint32_t FM_AppleMenuBuilderMenuObj::WriteTail(std::string& text, int level, uint32_t) {
     writeCloseBrace(text, level);
     return kPlatformAll;
 }

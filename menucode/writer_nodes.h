@@ -6,17 +6,17 @@
 // platforms share one #IF block; a menu keeps the block its last child left
 // open until the next child or its own end.
 //
-// The menus live as long as the writer, in its WriterArena; an item lives
-// only while it is offered and written. A node refers to its texts and owns
-// none of them: they need to stay in place only for the call that offers the
-// node, and a menu forgets its caption once its head is written.
+// The menus live as long as the writer, which owns them; an item lives only
+// while it is offered and written. A node refers to its texts and owns none
+// of them: they need to stay in place only for the call that offers the node,
+// and a menu forgets its caption once its head is written.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
-#include "menucode/code_text.h"
 #include "menucode/parse_types.h"
 #include "model/menu_item_record.h"
 
@@ -52,10 +52,10 @@ public:
     virtual ~FM_MenuBuilderBaseObj();
 
     // openSet is the platform block open in front of the node (7: none).
-    virtual void WriteHead(CodeText& text, int level, uint32_t openSet) = 0;
-    virtual void WriteBody(CodeText& text, int level, uint32_t openSet) = 0;
+    virtual void WriteHead(std::string& text, int level, uint32_t openSet) = 0;
+    virtual void WriteBody(std::string& text, int level, uint32_t openSet) = 0;
     // Returns the platform block that is open behind the node.
-    virtual uint32_t WriteTail(CodeText& text, int level, uint32_t openSet) = 0;
+    virtual uint32_t WriteTail(std::string& text, int level, uint32_t openSet) = 0;
 
     bool isAppMenu() const { return appMenu_; }
     // False for a node meant for no platform at all (set 0): it is left out
@@ -75,29 +75,23 @@ public:
     bool calculationForm() const { return calculationForm_; }
 
 protected:
-    // The pieces of the lines, appended to the text or to a CodeCursor into it.
-    template <typename Out>
-    void WriteIndent(Out& out, int level) const;
+    // The pieces of the lines.
+    void WriteIndent(std::string& out, int level) const;
     virtual FM_MenuBuilderBaseObj* AddChild(FM_MenuBuilderBaseObj* node);
-    template <typename Out>
-    void WriteQuote(Out& out) const;
-    template <typename Out>
-    void WriteLineEnd(Out& out) const;
+    void WriteQuote(std::string& out) const;
+    void WriteLineEnd(std::string& out) const;
 
     // Appends the directives that take the text from the open block to the
     // block of this node's own set.
-    template <typename Out>
-    void writePlatformSwitch(Out& out, uint32_t openSet) const;
+    void writePlatformSwitch(std::string& out, uint32_t openSet) const;
     // Appends quote, text, quote in the chosen form.
-    template <typename Out>
-    void writeQuoted(Out& out, std::string_view value) const;
+    void writeQuoted(std::string& out, std::string_view value) const;
 
     std::string_view name_;
     FM_MenuBuilderBaseObj* parent_;
     uint32_t platforms_;
     bool calculationForm_;
-    // Set by the application menu and the Mac system items, read where a call
-    // through the vtable would cost more than the answer.
+    // Set by the application menu and by the Mac system items.
     bool appMenu_ = false;
     bool takesOpenSet_ = false;
 
@@ -122,21 +116,18 @@ public:
     // A caption, user string or script name that is none is kept empty.
     // Without `shortcut` (pop-up menus) the item has no modifiers and no key.
     FM_MenuBuilderMenuItemObj(const ItemSpec& itemSpec, bool calculationForm, bool shortcut = true);
-    // Here, so that an item made for one call goes without a call.
     ~FM_MenuBuilderMenuItemObj() override = default;
 
-    void WriteHead(CodeText& text, int level, uint32_t openSet) override;
-    void WriteBody(CodeText& text, int level, uint32_t openSet) override;
-    uint32_t WriteTail(CodeText& text, int level, uint32_t openSet) override;
+    void WriteHead(std::string& text, int level, uint32_t openSet) override;
+    void WriteBody(std::string& text, int level, uint32_t openSet) override;
+    uint32_t WriteTail(std::string& text, int level, uint32_t openSet) override;
 
     ItemSpecKind kind() const { return kind_; }
 
 private:
-    // The most bytes the item's line takes at `level`, its block switch left out.
-    size_t lineBytesAtMost(int level) const;
-    void writeShortcut(CodeCursor& line) const;
+    void writeShortcut(std::string& line) const;
     // The ending of commands, scripts and Mac items: ", Disabled" and " )".
-    void writeEnding(CodeCursor& line) const;
+    void writeEnding(std::string& line) const;
 
     // The script name of scripts and Mac items, or the keyword of a command,
     // looked up when the item is made.
@@ -170,26 +161,26 @@ public:
     FM_MenuBuilderBaseObj* AcceptAppMenu(FM_AppleMenuBuilderMenuObj* appMenu) override;
 
     // Head: the opening brace after the block switch in front.
-    void WriteHead(CodeText& text, int level, uint32_t openSet) override;
+    void WriteHead(std::string& text, int level, uint32_t openSet) override;
     // The end of the body: closes the block the last child left open.
-    void WriteBody(CodeText& text, int level, uint32_t openSet) override;
+    void WriteBody(std::string& text, int level, uint32_t openSet) override;
     // The closing brace.
-    uint32_t WriteTail(CodeText& text, int level, uint32_t openSet) override;
+    uint32_t WriteTail(std::string& text, int level, uint32_t openSet) override;
 
     // The parent as a node that holds children, as every parent is.
     FM_MenuBuilderComplexObj* parentMenu() const { return static_cast<FM_MenuBuilderComplexObj*>(parent_); }
 
     // Starts the text with this node as its root, at level 0.
-    void writeRootHead(CodeText& text);
+    void writeRootHead(std::string& text);
     // Ends the text of this root; nothing is written for it afterwards.
-    void writeRootEnd(CodeText& text);
+    void writeRootEnd(std::string& text);
     // Writes an item this node accepted, when it is written at all.
-    void writeItem(CodeText& text, FM_MenuBuilderMenuItemObj& item);
+    void writeItem(std::string& text, FM_MenuBuilderMenuItemObj& item);
     // Writes the head of a menu this node accepted, one level deeper, and
     // lets the menu write its children when it is written at all.
-    void openMenu(CodeText& text, FM_MenuBuilderComplexObj& menu);
+    void openMenu(std::string& text, FM_MenuBuilderComplexObj& menu);
     // Writes the end of a menu opened by openMenu.
-    void closeMenu(CodeText& text, FM_MenuBuilderComplexObj& menu);
+    void closeMenu(std::string& text, FM_MenuBuilderComplexObj& menu);
 
 protected:
     FM_MenuBuilderBaseObj* AddChild(FM_MenuBuilderBaseObj* node) override;
@@ -197,10 +188,8 @@ protected:
     // any set when this node is for all platforms.
     bool acceptsPlatforms(uint32_t childPlatforms) const;
     // INDENT, "{" or "}", line end.
-    template <typename Out>
-    void writeOpenBrace(Out& out, int level) const;
-    template <typename Out>
-    void writeCloseBrace(Out& out, int level) const;
+    void writeOpenBrace(std::string& out, int level) const;
+    void writeCloseBrace(std::string& out, int level) const;
 
     uint32_t extraValue_;
     // A menu's FileMaker menu keyword, looked up when the menu is made; empty
@@ -220,7 +209,7 @@ public:
     explicit FM_MenuBuilderMBarObj(bool calculationForm);
     ~FM_MenuBuilderMBarObj() override;
 
-    void WriteHead(CodeText& text, int level, uint32_t openSet) override;
+    void WriteHead(std::string& text, int level, uint32_t openSet) override;
 };
 
 // A menu of the menu bar, a submenu, or a menu inside the application menu.
@@ -229,7 +218,7 @@ public:
     FM_MenuBuilderMenuObj(const MenuSpec& menuSpec, FM_MenuBuilderBaseObj* parent, bool calculationForm);
     ~FM_MenuBuilderMenuObj() override;
 
-    void WriteHead(CodeText& text, int level, uint32_t openSet) override;
+    void WriteHead(std::string& text, int level, uint32_t openSet) override;
 
     uint32_t fmMenuId() const { return extraValue_; }
 
@@ -247,7 +236,7 @@ public:
     FM_MenuBuilderPopupMenuObj(bool contextMenu, bool calculationForm);
     ~FM_MenuBuilderPopupMenuObj() override;
 
-    void WriteHead(CodeText& text, int level, uint32_t openSet) override;
+    void WriteHead(std::string& text, int level, uint32_t openSet) override;
 
     bool isContextMenu() const { return extraValue_ != 0; }
 };
@@ -261,8 +250,8 @@ public:
     FM_MenuBuilderBaseObj* AcceptItem(FM_MenuBuilderMenuItemObj* item) override;
     FM_MenuBuilderBaseObj* AcceptMenu(FM_MenuBuilderMenuObj* menu) override;
 
-    void WriteHead(CodeText& text, int level, uint32_t openSet) override;
-    uint32_t WriteTail(CodeText& text, int level, uint32_t openSet) override;
+    void WriteHead(std::string& text, int level, uint32_t openSet) override;
+    uint32_t WriteTail(std::string& text, int level, uint32_t openSet) override;
 };
 
 }  // namespace tessary

@@ -114,11 +114,7 @@ inline bool recordsEqual(const MenuItemRecord& a, const MenuItemRecord& b) {
 // The text held in one of the record's fields, up to its NUL (never more than
 // 249 characters, even when a field lacks its terminator).
 inline std::string_view recordText(const char (&field)[kRecordTextSize]) {
-    size_t length = 0;
-    while (length < kMaxTextLength && field[length] != '\0') {
-        ++length;
-    }
-    return std::string_view(field, length);
+    return std::string_view(field, strnlen(field, kMaxTextLength));
 }
 
 // Stores a text in one of the record's fields, the rest of the field zeroed.

@@ -352,10 +352,9 @@ TEST(LoadCodeIntoTree, OneBatchAndEachNodeInsertedOnce) {
     tree.setObserver(nullptr);
 }
 
-// Whole menus and menus with lines lost, doubled or put in: into an empty
-// tree a text that reads to its end goes straight into the tree, and one that
-// fails is read again the pending way; either way the tree is the one the
-// step-by-step reference builds, expansions included.
+// Whole menus and menus with lines lost, doubled or put in: whether the text
+// reads to its end or fails half-way, the tree is the one the step-by-step
+// reference builds, expansions included.
 TEST(LoadCodeIntoTree, WholeAndDamagedMenusLoadAsTheReferenceLoads) {
     static const char* const kLines[] = {"}",
                                          "{",
@@ -412,7 +411,7 @@ TEST(LoadCodeIntoTree, WholeAndDamagedMenusLoadAsTheReferenceLoads) {
         accepted += result == kLoadAccepted;
         failed += result.failingLine() > 0;
     }
-    // Both ways of loading were taken many times.
+    // Both accepted and failing texts were loaded many times.
     EXPECT_GT(accepted, 300);
     EXPECT_GT(failed, 200);
 }

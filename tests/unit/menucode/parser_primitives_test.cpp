@@ -242,9 +242,8 @@ TEST(ParserPrimitives, CurrentLineIndexCountsNonEmptyLines) {
 
 // The line of a position, against a count of its own: the lines are the runs
 // of other bytes between runs of CR and LF, and a position belongs to the last
-// line that starts at or before it (a position past the end: one line more).
-// Texts long enough to pass the point where the counters are added up.
-TEST(LineIndex, CountsTheLinesThatStartUpToThePosition) {
+// line that starts at or before it (a position at the end: one line more).
+TEST(ParserPrimitives, CurrentLineIndexOfRandomTexts) {
     auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
     auto expected = [&](const std::string& text, size_t position) -> uint32_t {
         std::vector<size_t> starts;
@@ -271,21 +270,14 @@ TEST(LineIndex, CountsTheLinesThatStartUpToThePosition) {
         for (size_t i = 0; i < size; ++i) {
             text += longLines && random() % 8 != 0 ? 'x' : kBytes[random() % sizeof kBytes];
         }
+        Reader r(text);
         const auto length = static_cast<uint32_t>(text.size());
         for (int probe = 0; probe < 12; ++probe) {
-            const uint32_t position = probe == 0 ? length : (probe == 1 ? length + 5 : random() % (length + 1));
-            ASSERT_EQ(LineIndexAt(text.data(), length, position), expected(text, position))
-                << "run " << run << ", position " << position;
+            const uint32_t position = probe == 0 ? length : random() % (length + 1);
+            r.parser.setPosition(position);
+            ASSERT_EQ(r.parser.CurrentLineIndex(), expected(text, position)) << "run " << run << ", at " << position;
         }
     }
-    // A line end at every other byte: as many in each counter as it can hold.
-    std::string alternating;
-    for (int i = 0; i < 6000; ++i) {
-        alternating += "\na";
-    }
-    const auto length = static_cast<uint32_t>(alternating.size());
-    EXPECT_EQ(LineIndexAt(alternating.data(), length, length), 6000u);
-    EXPECT_EQ(LineIndexAt(alternating.data(), length, length - 1), 5999u);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // What the writer asks of the calls that feed it and what it promises back:
 // the texts a call passes need to last only for that call, the text is
-// finished once and then stays as it was, a text asked for too early is
-// finished whole later, and the room hint changes nothing but the room.
+// finished once and then stays as it was, and a text asked for too early is
+// finished whole later.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -178,94 +178,6 @@ TEST(WriterCalls, CallsAfterTheTextIsFinishedLeaveItAsItWas) {
     std::string again;
     ASSERT_TRUE(writer.GetCode(again));
     EXPECT_EQ(again, first);
-}
-
-// Room asked for ahead, even more than there is, leaves the text as it is.
-TEST(WriterCalls, RoomHintChangesNothingButTheRoom) {
-    const std::vector<Node> nodes = everyText();
-    const Generated plain = generate(MenuKind::MainMenu, nodes, false, Readable::No);
-    ASSERT_TRUE(plain.text.has_value());
-    for (const size_t hint : {size_t{0}, size_t{3}, size_t{1} << 20, size_t{1} << 62}) {
-        SCOPED_TRACE(hint);
-        FM_MenuBarBuilder writer(false);
-        writer.expectTextBytes(hint);
-        ASSERT_TRUE(writer.OpenMenuBar());
-        writer.expectTextBytes(hint);
-        ASSERT_TRUE(feed(writer, nodes));
-        ASSERT_TRUE(writer.CloseMenu());
-        std::string text;
-        ASSERT_TRUE(writer.GetCode(text));
-        EXPECT_EQ(text, *plain.text);
-    }
-}
-
-// Lines with every option, the longest texts and deep indentation, in both
-// forms, each after a switch from another block: every line is written in one
-// piece into room made for it ahead (where assertions are on, a line that
-// outgrew its room would stop the test here).
-TEST(WriterCalls, FullestLinesComeOutWhole) {
-    const std::string longText(kMaxTextLength, 'x');
-    std::vector<Node> deepest = {item({.platforms = 7,
-                                       .kind = ItemSpecKind::Script,
-                                       .caption = longText,
-                                       .modifiers = kModCtrl | kModAlt,
-                                       .key = -6,
-                                       .enabled = 0,
-                                       .userString = longText,
-                                       .scriptName = longText,
-                                       .checkOn = 1})};
-    for (int level = 0; level < 20; ++level) {
-        deepest = {menu(7, longText, 5, std::move(deepest))};
-    }
-    std::vector<Node> macClassic;
-    for (int key = 1; key <= kKeyNameCount; ++key) {
-        macClassic.push_back(item({.platforms = 2,
-                                   .kind = ItemSpecKind::Script,
-                                   .caption = longText,
-                                   .modifiers = kModCtrl | kModAlt,
-                                   .key = -key,
-                                   .enabled = 0,
-                                   .userString = longText,
-                                   .scriptName = longText,
-                                   .checkOn = 1}));
-    }
-    const std::vector<Node> nodes = {
-        script(1, "w"),
-        menu(2, longText, 5, std::move(macClassic)),
-        item({.platforms = 1,
-              .kind = ItemSpecKind::FmCommand,
-              .caption = longText,
-              .modifiers = kModCtrl | kModAlt,
-              .key = '~',
-              .enabled = 0,
-              .userString = longText,
-              .commandId = 0xFFFF}),
-        script(9, "odd"),
-        menu(4, longText, 0, {item({.platforms = 4, .kind = ItemSpecKind::Separator})}),
-        deepest[0],
-    };
-    for (const bool calculationForm : {false, true}) {
-        SCOPED_TRACE(calculationForm);
-        const Generated generated = generate(MenuKind::ContextMenu, nodes, calculationForm, Readable::No);
-        ASSERT_TRUE(generated.accepted);
-        ASSERT_TRUE(generated.text.has_value());
-        const std::string& text = *generated.text;
-        const std::string quote = calculationForm ? "\"\"" : "\"";
-        const std::string lineEnd = calculationForm ? "\xB6\r\n" : "\r\n";
-        for (int key = 1; key <= kKeyNameCount; ++key) {
-            const std::string shortcut = "CTRL + ALT + " + quote + KeyNameAt(key - 1).name + quote + ", String:";
-            EXPECT_NE(text.find(shortcut), std::string::npos) << shortcut;
-        }
-        const std::string command = "\tFM_MENUITEM ( " + quote + longText + quote + ", FM_?????, CTRL + ALT + " +
-                                    quote + "~" + quote + ", String:" + quote + longText + quote + ", Disabled )" +
-                                    lineEnd;
-        EXPECT_NE(text.find("#END_IF" + lineEnd + "#IF_WIN" + lineEnd + command), std::string::npos);
-        EXPECT_NE(text.find("ERROR: internal error\tFM_MENUSCRIPTITEM ( " + quote + "odd" + quote), std::string::npos);
-        const std::string deepLine = std::string(21, '\t') + "FM_MENUSCRIPTITEM ( " + quote + longText + quote + ", " +
-                                     quote + longText + quote + ", CTRL + ALT + " + quote + "PAGE_DOWN" + quote +
-                                     ", String:" + quote + longText + quote + ", Check-On, Disabled )" + lineEnd;
-        EXPECT_NE(text.find(deepLine), std::string::npos);
-    }
 }
 
 }  // namespace
