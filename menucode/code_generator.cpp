@@ -69,6 +69,9 @@ std::unique_ptr<FM_Builder> writeTree(const MenuTree& tree,
     if (!writer) {
         return nullptr;
     }
+    // Most lines of menu code are shorter than this; a longer text grows as it goes.
+    constexpr size_t kBytesPerNode = 64;
+    writer->expectTextBytes(tree.nodeCount() * kBytesPerNode);
     const bool mainMenu = kind == MenuKind::MainMenu;
     if (mainMenu) {
         writer->OpenMenuBar();

@@ -194,10 +194,7 @@ void CodeLoader::abortMenuBar() {
 // platform the parent lacks. Refused when there is nothing to move or nowhere to
 // move it, so that nothing is lost without the parse knowing.
 bool CodeLoader::attach(MenuHandle parent, MenuHandle menu) {
-    if (menu == 0 || !pending_.isLive(menu) || !isContainer(parent)) {
-        return false;
-    }
-    if (!pending_.move(menu, parent)) {
+    if (!isContainer(parent) || !pending_.move(menu, parent)) {
         return false;
     }
     pending_.clearPlatforms(menu, static_cast<PlatformMask>(~pending_.platformsOf(parent)));

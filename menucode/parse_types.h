@@ -14,13 +14,13 @@ using MenuHandle = uint32_t;  // chosen by the callbacks; 0 means none
 enum ParseStatus : uint32_t {
     kParseOk = 0,
     kParseMissingToken = 1,
-    kParseUnclosed = 2,          // quoted text without closing quote, or #IF block open at the end
+    kParseUnclosed = 2,  // quoted text without closing quote, or #IF block open at the end
     kParseEndIfOutsideBlock = 3,
     kParseNestedIf = 4,
     kParseNoText = 7,
-    kParseMisplaced = 8,         // construct where it cannot stand (also: nesting too deep)
+    kParseMisplaced = 8,  // construct where it cannot stand (also: nesting too deep)
     kParseMissingCallback = 10,
-    kParseRefused = 11,          // a callback refused, or an exception left the parse
+    kParseRefused = 11,  // a callback refused, or an exception left the parse
     kParseUnknownKeyName = 13,
     kParseScriptItemsForbidden = 15,
     kParseUnknownCommand = 16,
@@ -53,8 +53,8 @@ struct ItemSpec {
     int key = 0;        // KeyCode, 0 = no shortcut
     uint8_t enabled = 1;
     std::optional<std::string_view> userString;  // empty when not given; none for kinds 3-5
-    uint32_t commandId = 0;                       // target of kind 1
-    std::optional<std::string_view> scriptName;   // target of kinds 2, 4, 5
+    uint32_t commandId = 0;                      // target of kind 1
+    std::optional<std::string_view> scriptName;  // target of kinds 2, 4, 5
     uint8_t checkOn = 0;
 };
 
@@ -67,7 +67,7 @@ struct ParseCallbacks {
     std::function<void(MenuHandle menu)> DiscardMenu;
     std::function<bool(MenuHandle parent, const ItemSpec&)> AddItem;
     std::function<bool(MenuHandle parent, MenuHandle menu, const MenuSpec&)> AttachSubmenu;
-    std::function<MenuHandle()> BeginAppMenu;                                         // optional
+    std::function<MenuHandle()> BeginAppMenu;                                                       // optional
     std::function<bool(MenuHandle bar, MenuHandle appMenu, std::string_view caption)> NameAppMenu;  // optional
 };
 

@@ -43,8 +43,7 @@ uint32_t ParseMenuBarCode(const ParseCallbacks& callbacks,
                           bool noScriptItems,
                           MenuHandle* topHandle,
                           uint32_t* line) {
-    return runParse(Entry::MenuBar, callbacks, text, length, requestedPlatforms, noScriptItems, topHandle,
-                    line);
+    return runParse(Entry::MenuBar, callbacks, text, length, requestedPlatforms, noScriptItems, topHandle, line);
 }
 
 uint32_t ParseContextMenuCode(const ParseCallbacks& callbacks,

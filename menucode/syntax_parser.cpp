@@ -280,7 +280,8 @@ uint32_t FMSyntaxParser::ReadMenu(ParentState& parent, bool topLevelForm) {
             return st;
         }
         again = false;
-        #pragma GCC unroll 8
+        // Unrolled, so that each keyword is a constant where it is looked for.
+#pragma GCC unroll 8
         for (TokenClass keyword : kBody) {
             if (expectOne(keyword) != kParseOk) {
                 continue;
@@ -365,7 +366,8 @@ uint32_t FMSyntaxParser::ReadAppMenu(const ParentState& parent) {
             return st;
         }
         again = false;
-        #pragma GCC unroll 8
+        // Unrolled, so that each keyword is a constant where it is looked for.
+#pragma GCC unroll 8
         for (TokenClass keyword : kBody) {
             if (expectOne(keyword) != kParseOk) {
                 continue;

@@ -30,12 +30,13 @@ constexpr TokenSet tokenSet(Classes... classes) {
 // derived class. Positions are offsets into the text; nothing reads at or
 // beyond `length`, and the text need not end with a NUL.
 //
-// Matching tries the entries in table order, as the table is written. The
-// primitives are inline: where a rule asks for classes fixed in the code and
-// the table is a constant (FMSyntaxParser is final and its table constexpr),
-// the compiler keeps only the entries of those classes and compares their
-// texts in place. Every scan ahead is remembered, so reading stays linear in
-// the text.
+// Matching tries the entries in table order, as the table is written, and
+// that is all the primitives know of the table. They are inline, and the loop
+// over the entries is unrolled: where a rule asks for classes fixed in its
+// code and the table is a constant (FMSyntaxParser is final and its table
+// constexpr), the compiler keeps only the entries of those classes and
+// compares their texts in place, so no index of the table is needed. Every
+// scan ahead is remembered, so reading stays linear in the text.
 class FMSyntaxParserBase {
 public:
     FMSyntaxParserBase(const char* text, uint32_t length);
@@ -90,6 +91,9 @@ protected:
 private:
     static constexpr uint32_t kNotFound = UINT32_MAX;
 
+    static constexpr unsigned char foldAscii(unsigned char c) {
+        return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
+    }
     // The first entry of `classes`, in table order, whose text stands at
     // `at`; -1 for none.
     int matchAt(uint32_t at, TokenSet classes, bool caseInsensitive) const;
@@ -117,15 +121,11 @@ private:
 
 // The primitives every rule calls, inline.
 
-constexpr unsigned char foldAscii(unsigned char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-}
-
 inline int FMSyntaxParserBase::matchAt(uint32_t at, TokenSet classes, bool caseInsensitive) const {
     const uint32_t remaining = at < length_ ? length_ - at : 0;
     const auto* here = reinterpret_cast<const unsigned char*>(text_ + at);
     const int count = TokenCount();
-#pragma GCC unroll 64
+#pragma GCC unroll 64  // tables have a few dozen entries
     for (int i = 0; i < count; ++i) {
         const KeywordEntry& entry = TokenAt(i);
         if ((classes & tokenBit(entry.tokenClass)) == 0 || entry.length == 0 || entry.length > remaining) {

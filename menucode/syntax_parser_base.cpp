@@ -1,8 +1,8 @@
 // The reading primitives of FMSyntaxParserBase, the scans ahead and the line
 // count.
 #include <algorithm>
-#include <cassert>
 #include <bit>
+#include <cassert>
 #include <cstring>
 
 #include "menucode/syntax_parser.h"

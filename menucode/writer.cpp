@@ -29,6 +29,14 @@ FM_Builder::FM_Builder(bool calculationForm) : calculationForm_(calculationForm)
 
 FM_Builder::~FM_Builder() = default;
 
+void FM_Builder::expectTextBytes(size_t bytes) noexcept {
+    try {
+        output_.reserve(output_.size() + bytes);
+    } catch (...) {
+        // The text grows as it goes instead.
+    }
+}
+
 bool FM_Builder::OpenMenu(const MenuSpec& menuSpec) {
     if (current_ == nullptr) {
         return false;

@@ -65,6 +65,11 @@ public:
 
     bool calculationForm() const { return calculationForm_; }
 
+    // Makes room ahead for about `bytes` more of text, so that a large text
+    // is not moved again and again while it grows. Only a hint: when no
+    // memory is left the text grows as it goes.
+    void expectTextBytes(size_t bytes) noexcept;
+
 protected:
     explicit FM_Builder(bool calculationForm);
 

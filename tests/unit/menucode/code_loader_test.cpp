@@ -95,8 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"OnlyBlankLines", kContext, "\r\n\r\n  \r\n", LoadResult::failedAt(1), ""},
         // The text ends at its first NUL, here inside a quoted caption.
         LoadCase{"NulEndsTheText", kContext,
-                 std::string("FM_CONTEXTMENU ( )\r\n{\r\nFM_MENUSCRIPTITEM ( \"a") + '\0' + "b\", \"s\" )\r\n}\r\n", LoadResult::failedAt(3),
-                 ""}));
+                 std::string("FM_CONTEXTMENU ( )\r\n{\r\nFM_MENUSCRIPTITEM ( \"a") + '\0' + "b\", \"s\" )\r\n}\r\n",
+                 LoadResult::failedAt(3), ""}));
 
 INSTANTIATE_TEST_SUITE_P(
     Platforms,
@@ -136,8 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Menus attached before stay; only the first top-level node goes.
         LoadCase{"MenuBarWithoutClosingBrace", kMain,
-                 codeLines({"FM_MENUBAR ()", "{", "FM_MENU ( \"A\" )", "{", "}", "FM_MENU ( \"B\" )", "{", "}"}), LoadResult::failedAt(9),
-                 "B{Menu 7}"},
+                 codeLines({"FM_MENUBAR ()", "{", "FM_MENU ( \"A\" )", "{", "}", "FM_MENU ( \"B\" )", "{", "}"}),
+                 LoadResult::failedAt(9), "B{Menu 7}"},
         LoadCase{"ContextMenuWithoutClosingBrace", kContext,
                  codeLines({"FM_CONTEXTMENU ( )", "{", "FM_MENUITEM ( FM_COPY )"}), LoadResult::failedAt(4), ""},
         // The menus open at the failure stay at the top level, each with what it
@@ -168,8 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
                             "FM_MENUITEM ( FM_OPEN )", "FM_MACPREFERENCES ( \"a\", \"b\" )", "}", "}"}),
                  kLoadAccepted, "{AppMenu 6}[a{MacPreferencesItem 4}]"},
         LoadCase{"BlockOpenAtTheEnd", kContext,
-                 codeLines({"FM_CONTEXTMENU ( )", "{", "#IF_WIN", "FM_MENUITEM ( FM_COPY )", "}"}), LoadResult::failedAt(5),
-                 "Copy{FmItem 1}"}));
+                 codeLines({"FM_CONTEXTMENU ( )", "{", "#IF_WIN", "FM_MENUITEM ( FM_COPY )", "}"}),
+                 LoadResult::failedAt(5), "Copy{FmItem 1}"}));
 
 TEST(LoadCodeIntoTree, DefaultCaptionsAndLocalCaptions) {
     MenuTree tree;
@@ -316,7 +316,8 @@ TEST(LoadCodeIntoTree, AppendsAfterWhatTheTreeHolds) {
 // A menu kind outside the three reads nothing and accepts nothing.
 TEST(LoadCodeIntoTree, UnknownKindIsNotAccepted) {
     MenuTree tree;
-    EXPECT_EQ(LoadCodeIntoTree(tree, codeLines({"FM_MENUBAR ()", "{", "}"}), static_cast<MenuKind>(7)), LoadResult::failedAt(1));
+    EXPECT_EQ(LoadCodeIntoTree(tree, codeLines({"FM_MENUBAR ()", "{", "}"}), static_cast<MenuKind>(7)),
+              LoadResult::failedAt(1));
     EXPECT_TRUE(tree.empty());
 }
 

@@ -1,7 +1,7 @@
 // What the writer asks of the calls that feed it and what it promises back:
 // the texts a call passes need to last only for that call, the text is
-// finished once and then stays as it was, and a text asked for too early is
-// finished whole later.
+// finished once and then stays as it was, a text asked for too early is
+// finished whole later, and the room hint changes nothing but the room.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -178,6 +178,25 @@ TEST(WriterCalls, CallsAfterTheTextIsFinishedLeaveItAsItWas) {
     std::string again;
     ASSERT_TRUE(writer.GetCode(again));
     EXPECT_EQ(again, first);
+}
+
+// Room asked for ahead, even more than there is, leaves the text as it is.
+TEST(WriterCalls, RoomHintChangesNothingButTheRoom) {
+    const std::vector<Node> nodes = everyText();
+    const Generated plain = generate(MenuKind::MainMenu, nodes, false, Readable::No);
+    ASSERT_TRUE(plain.text.has_value());
+    for (const size_t hint : {size_t{0}, size_t{3}, size_t{1} << 20, size_t{1} << 62}) {
+        SCOPED_TRACE(hint);
+        FM_MenuBarBuilder writer(false);
+        writer.expectTextBytes(hint);
+        ASSERT_TRUE(writer.OpenMenuBar());
+        writer.expectTextBytes(hint);
+        ASSERT_TRUE(feed(writer, nodes));
+        ASSERT_TRUE(writer.CloseMenu());
+        std::string text;
+        ASSERT_TRUE(writer.GetCode(text));
+        EXPECT_EQ(text, *plain.text);
+    }
 }
 
 }  // namespace
