@@ -1,40 +1,12 @@
 #include "menucode/pending_tree.h"
 
+#include <exception>
 #include <new>
+#include <utility>
 
 #include "model/menu_tree.h"
 
 namespace tessary {
-
-PendingTree::Id PendingTree::add(Id parent, const PendingNodeValues& values) {
-    if (parent != kTop && !isLive(parent)) {
-        return kNone;
-    }
-    try {
-        Node node;
-        node.caption = values.caption;
-        node.scriptName = values.scriptName;
-        node.userString = values.userString;
-        node.kind = values.kind;
-        node.platforms = values.platforms;
-        node.shortcut = values.shortcut;
-        node.fmId = values.fmId;
-        node.useLocalCaption = values.useLocalCaption;
-        node.enabled = values.enabled;
-        node.checkOn = values.checkOn;
-        node.live = true;
-        nodes_.push_back(node);
-    } catch (const std::bad_alloc&) {
-        return kNone;
-    }
-    const Id id = static_cast<Id>(nodes_.size());
-    append(id, parent);
-    ++liveCount_;
-    if (parent != kTop) {
-        at(parent).receivedItem = true;
-    }
-    return id;
-}
 
 bool PendingTree::move(Id node, Id newParent) {
     if (!isLive(node) || (newParent != kTop && (!isLive(newParent) || contains(node, newParent)))) {
@@ -68,7 +40,7 @@ void PendingTree::remove(Id node) {
 void PendingTree::reserve(size_t nodes) {
     try {
         nodes_.reserve(nodes);
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) {
         // They grow as they come.
     }
 }
@@ -77,6 +49,14 @@ void PendingTree::clear() {
     nodes_.clear();
     topFirst_ = topLast_ = kNil;
     liveCount_ = 0;
+}
+
+bool PendingTree::isLive(Id node) const {
+    return node != kNone && node != kTop && node <= nodes_.size() && at(node).live;
+}
+
+NodeKind PendingTree::kind(Id node) const {
+    return isLive(node) ? at(node).kind : NodeKind::None;
 }
 
 PlatformMask PendingTree::platformsOf(Id node) const {

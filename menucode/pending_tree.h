@@ -25,6 +25,7 @@
 #pragma once
 
 #include <cstdint>
+#include <new>
 #include <string_view>
 #include <vector>
 
@@ -62,6 +63,8 @@ public:
     // Appends a node as the last child of parent (kTop: the top level). Returns
     // kNone when parent is neither kTop nor a live node, or on allocation failure.
     // (The tree cuts the texts to 249 characters.) The texts are not copied.
+    // Inline: the loader's values reach the node in registers; read back from
+    // the small stores that had just written them, they would wait for those.
     Id add(Id parent, const PendingNodeValues& values);
 
     // Relinks a live node, with its subtree, as the last child of newParent (kTop
@@ -75,12 +78,13 @@ public:
     // Drops every node.
     void clear();
 
-    // Makes room for this many nodes ahead (or as many as memory allows).
+    // Makes room for about this many nodes, so that they are not moved as
+    // they come (when there is no memory for it, they are).
     void reserve(size_t nodes);
 
-    bool isLive(Id node) const { return node != kNone && node != kTop && node <= nodes_.size() && at(node).live; }
+    bool isLive(Id node) const;
     Id firstTopLevel() const { return topFirst_; }
-    NodeKind kind(Id node) const { return isLive(node) ? at(node).kind : NodeKind::None; }
+    NodeKind kind(Id node) const;
     // The set a node reports for its children: 7 for kTop, 6 for an AppMenu,
     // the record's set otherwise (0 for no live node).
     PlatformMask platformsOf(Id node) const;
@@ -136,5 +140,35 @@ private:
     uint32_t topLast_ = kNil;
     size_t liveCount_ = 0;
 };
+
+inline PendingTree::Id PendingTree::add(Id parent, const PendingNodeValues& values) {
+    if (parent != kTop && !isLive(parent)) {
+        return kNone;
+    }
+    try {
+        Node node;
+        node.caption = values.caption;
+        node.scriptName = values.scriptName;
+        node.userString = values.userString;
+        node.kind = values.kind;
+        node.platforms = values.platforms;
+        node.shortcut = values.shortcut;
+        node.fmId = values.fmId;
+        node.useLocalCaption = values.useLocalCaption;
+        node.enabled = values.enabled;
+        node.checkOn = values.checkOn;
+        node.live = true;
+        nodes_.push_back(node);
+    } catch (const std::bad_alloc&) {
+        return kNone;
+    }
+    const Id id = static_cast<Id>(nodes_.size());
+    append(id, parent);
+    ++liveCount_;
+    if (parent != kTop) {
+        at(parent).receivedItem = true;
+    }
+    return id;
+}
 
 }  // namespace tessary
