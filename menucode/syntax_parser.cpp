@@ -401,10 +401,7 @@ uint32_t FMSyntaxParser::ReadAppMenu(const ParentState& parent) {
 // directive := line-break (#IF_WIN | #IF_MAC | #IF_MACCLASSIC | #IF_MACCARBON | #END_IF) line-break
 // Only the line break before the keyword is consumed here; the one after it is
 // left for the next construct.
-uint32_t FMSyntaxParser::ProcessDirective() {
-    if (ExpectLineBreak(true) != kParseOk) {
-        return kParseOk;
-    }
+uint32_t FMSyntaxParser::readDirective() {
     SkipWhitespace();
     int entry = 0;
     if (MatchToken(kDirectives, false, &entry) != kParseOk) {

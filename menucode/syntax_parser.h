@@ -267,6 +267,7 @@ public:
     uint32_t ReadScriptItem(const ParentState& parent);
     uint32_t ReadMacItem(const ParentState& parent, ItemSpecKind kind);
     uint32_t ReadShortcut(int& modifiers, int& key);
+    // A platform line, if one follows the line break after the position.
     uint32_t ProcessDirective();
     uint32_t ReadTableKeyword(FmTable table, uint32_t& id);
 
@@ -293,6 +294,8 @@ private:
 
     uint32_t platforms() const { return platformBlock_ & requestedPlatforms_; }
     uint32_t expectOne(TokenClass c) { return expect(tokenBit(c)); }
+    // ProcessDirective once a line break was passed: the directive, if one follows.
+    uint32_t readDirective();
     uint32_t readConstruct(TokenClass keyword, ParentState& parent);
     uint32_t readMenuHeading(MenuSpec& menuSpec, bool topLevelForm);
     uint32_t readOptionList(ItemOptions& options);
@@ -308,5 +311,13 @@ private:
     int depth_ = 0;
     bool depthExceeded_ = false;
 };
+
+// Most places it is asked for have no line break: inline, to say so at once.
+inline uint32_t FMSyntaxParser::ProcessDirective() {
+    if (ExpectLineBreak(true) != kParseOk) {
+        return kParseOk;
+    }
+    return readDirective();
+}
 
 }  // namespace tessary
