@@ -197,7 +197,10 @@ bool CodeLoader::attach(MenuHandle parent, MenuHandle menu) {
     if (!isContainer(parent) || !pending_.move(menu, parent)) {
         return false;
     }
-    pending_.clearPlatforms(menu, static_cast<PlatformMask>(~pending_.platformsOf(parent)));
+    // A parent for all platforms takes none away.
+    if (const PlatformMask kept = pending_.platformsOf(parent); kept != kPlatformAll) {
+        pending_.clearPlatforms(menu, static_cast<PlatformMask>(~kept));
+    }
     return true;
 }
 
