@@ -1,10 +1,5 @@
 // The reading primitives of FMSyntaxParserBase, the scans ahead and the line
 // count.
-#include <algorithm>
-#include <bit>
-#include <cassert>
-#include <cstring>
-
 #include "menucode/syntax_parser.h"
 
 namespace tessary {
