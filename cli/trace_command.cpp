@@ -11,15 +11,15 @@ namespace tessary::cli {
 
 namespace {
 
-std::optional<CodeKind> kindNamed(std::string_view name) {
+std::optional<MenuKind> kindNamed(std::string_view name) {
     if (name == "main") {
-        return CodeKind::Main;
+        return MenuKind::MainMenu;
     }
     if (name == "context") {
-        return CodeKind::Context;
+        return MenuKind::ContextMenu;
     }
     if (name == "popup") {
-        return CodeKind::Popup;
+        return MenuKind::PopupMenu;
     }
     return std::nullopt;
 }
@@ -37,7 +37,7 @@ std::optional<uint32_t> platformsNamed(std::string_view text) {
 
 int TraceCommand(const Args& args, std::ostream& out, std::ostream& err) {
     constexpr std::string_view kName = "trace";
-    CodeKind kind = CodeKind::Main;
+    MenuKind kind = MenuKind::MainMenu;
     uint32_t platforms = 7;
     std::optional<std::string> path;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -55,7 +55,7 @@ int TraceCommand(const Args& args, std::ostream& out, std::ostream& err) {
                 return UsageError(kName, err, std::string(arg) + " needs a value");
             }
             if (isKind) {
-                const std::optional<CodeKind> named = kindNamed(value);
+                const std::optional<MenuKind> named = kindNamed(value);
                 if (!named) {
                     return UsageError(kName, err, "unknown kind '" + std::string(value) + "'");
                 }

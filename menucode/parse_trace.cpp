@@ -118,7 +118,7 @@ MenuHandle ParseTracer::nextHandle(std::string_view name) {
     return refuses(name) ? 0 : ++lastHandle_;
 }
 
-TraceResult TraceParse(CodeKind kind,
+TraceResult TraceParse(MenuKind kind,
                        const char* text,
                        uint32_t length,
                        uint32_t requestedPlatforms,
@@ -127,14 +127,14 @@ TraceResult TraceParse(CodeKind kind,
     TraceResult out;
     MenuHandle top = 0;
     switch (kind) {
-        case CodeKind::Main:
+        case MenuKind::MainMenu:
             out.status =
                 ParseMenuBarCode(tracer.callbacks(), text, length, requestedPlatforms, noScriptItems, &top, &out.line);
             break;
-        case CodeKind::Context:
+        case MenuKind::ContextMenu:
             out.status = ParseContextMenuCode(tracer.callbacks(), text, length, requestedPlatforms, &top, &out.line);
             break;
-        case CodeKind::Popup:
+        case MenuKind::PopupMenu:
             out.status = ParsePopupMenuCode(tracer.callbacks(), text, length, requestedPlatforms, &top, &out.line);
             break;
     }
@@ -143,7 +143,7 @@ TraceResult TraceParse(CodeKind kind,
     return out;
 }
 
-TraceResult TraceParse(CodeKind kind, std::string_view text, uint32_t requestedPlatforms) {
+TraceResult TraceParse(MenuKind kind, std::string_view text, uint32_t requestedPlatforms) {
     ParseTracer tracer;
     return TraceParse(kind, text.data(), static_cast<uint32_t>(text.size()), requestedPlatforms, tracer);
 }

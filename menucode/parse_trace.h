@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "menucode/parse_types.h"
+#include "model/menu_item_record.h"
 
 namespace tessary {
 
@@ -54,8 +55,6 @@ private:
     std::vector<std::pair<std::string, int>> calls_;
 };
 
-enum class CodeKind : uint8_t { Main = 0, Context = 1, Popup = 2 };
-
 struct TraceResult {
     uint32_t status = 0;
     uint32_t line = 0;
@@ -63,13 +62,13 @@ struct TraceResult {
 };
 
 // Runs the entry point of `kind` over the text with the tracer's callbacks.
-TraceResult TraceParse(CodeKind kind,
+TraceResult TraceParse(MenuKind kind,
                        const char* text,
                        uint32_t length,
                        uint32_t requestedPlatforms,
                        ParseTracer& tracer,
                        bool noScriptItems = false);
 // The same with a tracer that accepts everything.
-TraceResult TraceParse(CodeKind kind, std::string_view text, uint32_t requestedPlatforms = 7);
+TraceResult TraceParse(MenuKind kind, std::string_view text, uint32_t requestedPlatforms = 7);
 
 }  // namespace tessary

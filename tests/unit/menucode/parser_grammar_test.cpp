@@ -7,9 +7,9 @@ namespace {
 using parser_test::runTraceCase;
 using parser_test::TraceCase;
 
-constexpr CodeKind kMain = CodeKind::Main;
-constexpr CodeKind kContext = CodeKind::Context;
-constexpr CodeKind kPopup = CodeKind::Popup;
+constexpr MenuKind kMain = MenuKind::MainMenu;
+constexpr MenuKind kContext = MenuKind::ContextMenu;
+constexpr MenuKind kPopup = MenuKind::PopupMenu;
 
 // Tables keep one case per row group; the formatter would put every field on its own line.
 // clang-format off

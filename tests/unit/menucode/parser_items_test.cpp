@@ -63,7 +63,7 @@ TEST(ParserItems, AcceptedItemsInAContextMenu) {
     for (const ItemCase& c : kAcceptedItems) {
         SCOPED_TRACE(c.item);
         const TraceResult r =
-            TraceParse(CodeKind::Context, crlf(std::string("FM_CONTEXTMENU ( )|{|\t") + c.item + "|}"));
+            TraceParse(MenuKind::ContextMenu, crlf(std::string("FM_CONTEXTMENU ( )|{|\t") + c.item + "|}"));
         EXPECT_EQ(quoted({"BeginMenu platforms=7 caption=none fmMenuId=0 -> 1",
                           std::string("AddItem 1 ") + c.itemSpec + " -> 1", "status 0 line 5"}),
                   r.lines);
@@ -102,7 +102,7 @@ TEST(ParserItems, RefusedItemsInAMainMenu) {
     for (const RefusedItem& c : kRefusedItems) {
         SCOPED_TRACE(c.item);
         const TraceResult r = TraceParse(
-            CodeKind::Main, crlf(std::string("FM_MENUBAR ()|{|\tFM_MENU ( \"M\" )|\t{|\t\t") + c.item + "|\t}|}|"));
+            MenuKind::MainMenu, crlf(std::string("FM_MENUBAR ()|{|\tFM_MENU ( \"M\" )|\t{|\t\t") + c.item + "|\t}|}|"));
         std::vector<std::string> expected = {"BeginMenuBar -> 1", "BeginMenu platforms=7 caption='M' fmMenuId=0 -> 2"};
         if (c.status == kParseMissingToken) {
             // The menu's and the menu bar's closing braces are then missing where reading stopped.
@@ -123,16 +123,16 @@ TEST(ParserItems, ShortcutsInPopupAndContextMenus) {
     for (const char* item : withShortcut) {
         SCOPED_TRACE(item);
         const std::string body = std::string("|{|\t") + item + "|}";
-        const TraceResult popup = TraceParse(CodeKind::Popup, crlf("FM_POPUPMENU ( )" + body));
+        const TraceResult popup = TraceParse(MenuKind::PopupMenu, crlf("FM_POPUPMENU ( )" + body));
         EXPECT_EQ(quoted({"BeginMenu platforms=7 caption=none fmMenuId=0 -> 1", "DiscardMenu 1", "status 8 line 3"}),
                   popup.lines);
-        const TraceResult context = TraceParse(CodeKind::Context, crlf("FM_CONTEXTMENU ( )" + body));
+        const TraceResult context = TraceParse(MenuKind::ContextMenu, crlf("FM_CONTEXTMENU ( )" + body));
         EXPECT_EQ(0u, context.status);
         EXPECT_EQ(3u, context.lines.size());
     }
     const TraceResult plain =
-        TraceParse(CodeKind::Popup, crlf("FM_POPUPMENU ( )|{|\tFM_MENUSCRIPTITEM ( \"P\", \"S\", disabled, "
-                                         "string:\"u\", check-on )|}"));
+        TraceParse(MenuKind::PopupMenu, crlf("FM_POPUPMENU ( )|{|\tFM_MENUSCRIPTITEM ( \"P\", \"S\", disabled, "
+                                             "string:\"u\", check-on )|}"));
     EXPECT_EQ(quoted({"BeginMenu platforms=7 caption=none fmMenuId=0 -> 1",
                       "AddItem 1 platforms=7 kind=2 caption='P' modifiers=0 key=0 enabled=0 userString='u' "
                       "target='S' checkOn=1 -> 1",

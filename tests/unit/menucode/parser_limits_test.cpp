@@ -12,7 +12,7 @@ namespace {
 
 using parser_test::crlf;
 
-uint32_t parseKind(CodeKind kind,
+uint32_t parseKind(MenuKind kind,
                    const ParseCallbacks& cb,
                    const char* text,
                    uint32_t length,
@@ -20,11 +20,11 @@ uint32_t parseKind(CodeKind kind,
                    MenuHandle* top = nullptr,
                    uint32_t platforms = 7) {
     switch (kind) {
-        case CodeKind::Main:
+        case MenuKind::MainMenu:
             return ParseMenuBarCode(cb, text, length, platforms, false, top, line);
-        case CodeKind::Context:
+        case MenuKind::ContextMenu:
             return ParseContextMenuCode(cb, text, length, platforms, top, line);
-        case CodeKind::Popup:
+        case MenuKind::PopupMenu:
             break;
     }
     return ParsePopupMenuCode(cb, text, length, platforms, top, line);
@@ -69,7 +69,7 @@ TEST(ParserLimits, MissingCallbackSlots) {
 }
 
 TEST(ParserLimits, NoText) {
-    for (CodeKind kind : {CodeKind::Main, CodeKind::Context, CodeKind::Popup}) {
+    for (MenuKind kind : {MenuKind::MainMenu, MenuKind::ContextMenu, MenuKind::PopupMenu}) {
         SCOPED_TRACE(parser_test::kindName(kind));
         ParseTracer tracer;
         uint32_t line = 99;
@@ -86,15 +86,15 @@ TEST(ParserLimits, TopHandleIsWrittenOnSuccessOnly) {
     const std::string good = "FM_MENUBAR ()\r\n{\r\n\tFM_MENU ( \"A\" )\r\n\t{\r\n\t}\r\n}\r\n";
     MenuHandle top = 77;
     uint32_t line = 0;
-    EXPECT_EQ(kParseMissingToken, parseKind(CodeKind::Main, tracer.callbacks(), good.data(), 40, &line, &top));
+    EXPECT_EQ(kParseMissingToken, parseKind(MenuKind::MainMenu, tracer.callbacks(), good.data(), 40, &line, &top));
     EXPECT_EQ(77u, top);  // cut short: the menu bar is not complete
-    EXPECT_EQ(kParseOk, parseKind(CodeKind::Main, tracer.callbacks(), good.data(), static_cast<uint32_t>(good.size()),
-                                  &line, &top));
+    EXPECT_EQ(kParseOk, parseKind(MenuKind::MainMenu, tracer.callbacks(), good.data(),
+                                  static_cast<uint32_t>(good.size()), &line, &top));
     EXPECT_EQ(3u, top);  // the second menu bar begun by this tracer
 
     ParseTracer contextTracer;
     const std::string context = "FM_CONTEXTMENU ( ) { }";
-    EXPECT_EQ(kParseOk, parseKind(CodeKind::Context, contextTracer.callbacks(), context.data(),
+    EXPECT_EQ(kParseOk, parseKind(MenuKind::ContextMenu, contextTracer.callbacks(), context.data(),
                                   static_cast<uint32_t>(context.size()), &line, &top));
     EXPECT_EQ(1u, top);
 }
@@ -134,21 +134,21 @@ TEST(ParserLimits, ScriptItemsForbiddenOnRequest) {
 // The length given is the end of the text, whatever follows in memory.
 TEST(ParserLimits, NeverReadsPastTheLength) {
     struct Case {
-        CodeKind kind;
+        MenuKind kind;
         std::string text;  // '|' for CR LF
         std::string after;
         uint32_t status;
         uint32_t statusWithAfter;
     };
     const Case cases[] = {
-        {CodeKind::Main, "FM_MENUBAR ()|{|\tFM_MENU ( \"abc", "\" )|\t{|\t}|}|", kParseUnclosed, kParseOk},
-        {CodeKind::Main, "FM_MENUBAR ()|{|\tFM_MENU ( FM_MENU_FILE", " )|\t{|\t}|}|", kParseMissingToken, kParseOk},
-        {CodeKind::Main, "FM_MENUBAR ()|{|#IF_WIN|}|#END_IF", "|", kParseMissingToken, kParseOk},
-        {CodeKind::Main, "FM_MENUBAR ()|{|\tFM_MENU", "BAR", kParseMissingToken, kParseMissingToken},
-        {CodeKind::Context, "FM_CONTEXTMENU ( )|{|\tFM_MENUITEM ( FM_OPEN, CTRL + \"", "O\" )|}", kParseMisplaced,
+        {MenuKind::MainMenu, "FM_MENUBAR ()|{|\tFM_MENU ( \"abc", "\" )|\t{|\t}|}|", kParseUnclosed, kParseOk},
+        {MenuKind::MainMenu, "FM_MENUBAR ()|{|\tFM_MENU ( FM_MENU_FILE", " )|\t{|\t}|}|", kParseMissingToken, kParseOk},
+        {MenuKind::MainMenu, "FM_MENUBAR ()|{|#IF_WIN|}|#END_IF", "|", kParseMissingToken, kParseOk},
+        {MenuKind::MainMenu, "FM_MENUBAR ()|{|\tFM_MENU", "BAR", kParseMissingToken, kParseMissingToken},
+        {MenuKind::ContextMenu, "FM_CONTEXTMENU ( )|{|\tFM_MENUITEM ( FM_OPEN, CTRL + \"", "O\" )|}", kParseMisplaced,
          kParseOk},
-        {CodeKind::Popup, "FM_POPUPMENU", " ( ) { }", kParseMisplaced, kParseOk},
-        {CodeKind::Context, "FM_CONTEXTMEN", "U ( ) { }", kParseMissingToken, kParseOk},
+        {MenuKind::PopupMenu, "FM_POPUPMENU", " ( ) { }", kParseMisplaced, kParseOk},
+        {MenuKind::ContextMenu, "FM_CONTEXTMEN", "U ( ) { }", kParseMissingToken, kParseOk},
     };
     for (const Case& c : cases) {
         const std::string text = crlf(c.text);
@@ -174,26 +174,26 @@ TEST(ParserLimits, EveryPrefixInAnExactBuffer) {
         "#IF_WIN|\t\tFM_MENU ( FM_MENU_EDIT )|\t\t{|\t\t}|#END_IF|\t}|}|");
     ParseTracer fullTracer;
     uint32_t line = 0;
-    ASSERT_EQ(kParseOk, parseKind(CodeKind::Main, fullTracer.callbacks(), full.data(),
+    ASSERT_EQ(kParseOk, parseKind(MenuKind::MainMenu, fullTracer.callbacks(), full.data(),
                                   static_cast<uint32_t>(full.size()), &line));
     const uint32_t lines = line;  // the line after the last
     for (size_t n = 0; n <= full.size(); ++n) {
         auto block = std::make_unique<char[]>(n ? n : 1);
         std::copy(full.data(), full.data() + n, block.get());
-        for (CodeKind kind : {CodeKind::Main, CodeKind::Context, CodeKind::Popup}) {
+        for (MenuKind kind : {MenuKind::MainMenu, MenuKind::ContextMenu, MenuKind::PopupMenu}) {
             ParseTracer tracer;
             const uint32_t status = parseKind(kind, tracer.callbacks(), block.get(), static_cast<uint32_t>(n), &line);
             ASSERT_GE(line, 1u) << n;
             ASSERT_LE(line, lines) << n;
-            if (kind != CodeKind::Main) {
+            if (kind != MenuKind::MainMenu) {
                 ASSERT_EQ(n == 0 ? kParseNoText : n < 10 ? kParseMissingToken : kParseOtherKind, status) << n;
             }
         }
     }
 }
 
-std::string nestedMenus(CodeKind kind, int depth) {
-    std::string text = kind == CodeKind::Main ? "FM_MENUBAR ()\r\n{\r\n" : "FM_CONTEXTMENU ( )\r\n{\r\n";
+std::string nestedMenus(MenuKind kind, int depth) {
+    std::string text = kind == MenuKind::MainMenu ? "FM_MENUBAR ()\r\n{\r\n" : "FM_CONTEXTMENU ( )\r\n{\r\n";
     for (int i = 0; i < depth; ++i) {
         text += "FM_MENU ( \"m\" )\r\n{\r\n";
     }
@@ -214,18 +214,19 @@ int countLines(const std::vector<std::string>& lines, std::string_view prefix) {
 TEST(ParserLimits, NestingDeeperThanTheLimitIsRefused) {
     // In a main menu the menus are nested in the menu bar; a context menu is itself a menu.
     struct Case {
-        CodeKind kind;
+        MenuKind kind;
         int depth;
         uint32_t status;
         uint32_t line;
         int begun;
     };
     const Case cases[] = {
-        {CodeKind::Main, kMaxMenuDepth, kParseOk, 2 + 2 * kMaxMenuDepth + kMaxMenuDepth + 1 + 1, kMaxMenuDepth},
-        {CodeKind::Main, kMaxMenuDepth + 1, kParseMisplaced, 3 + 2 * kMaxMenuDepth, kMaxMenuDepth},
-        {CodeKind::Context, kMaxMenuDepth - 1, kParseOk, 2 + 2 * (kMaxMenuDepth - 1) + kMaxMenuDepth, kMaxMenuDepth},
-        {CodeKind::Context, kMaxMenuDepth, kParseMisplaced, 3 + 2 * (kMaxMenuDepth - 1), kMaxMenuDepth},
-        {CodeKind::Main, 30000, kParseMisplaced, 3 + 2 * kMaxMenuDepth, kMaxMenuDepth},
+        {MenuKind::MainMenu, kMaxMenuDepth, kParseOk, 2 + 2 * kMaxMenuDepth + kMaxMenuDepth + 1 + 1, kMaxMenuDepth},
+        {MenuKind::MainMenu, kMaxMenuDepth + 1, kParseMisplaced, 3 + 2 * kMaxMenuDepth, kMaxMenuDepth},
+        {MenuKind::ContextMenu, kMaxMenuDepth - 1, kParseOk, 2 + 2 * (kMaxMenuDepth - 1) + kMaxMenuDepth,
+         kMaxMenuDepth},
+        {MenuKind::ContextMenu, kMaxMenuDepth, kParseMisplaced, 3 + 2 * (kMaxMenuDepth - 1), kMaxMenuDepth},
+        {MenuKind::MainMenu, 30000, kParseMisplaced, 3 + 2 * kMaxMenuDepth, kMaxMenuDepth},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << parser_test::kindName(c.kind) << " depth " << c.depth);
@@ -249,7 +250,8 @@ TEST(ParserLimits, NestingLimitInsideTheApplicationMenu) {
         }
         text += "FM_MENUITEMSEPARATOR ()\r\n";
         ParseTracer tracer(ParseTracer::Options{.appMenuSlots = slots});
-        const TraceResult r = TraceParse(CodeKind::Main, text.data(), static_cast<uint32_t>(text.size()), 7, tracer);
+        const TraceResult r =
+            TraceParse(MenuKind::MainMenu, text.data(), static_cast<uint32_t>(text.size()), 7, tracer);
         EXPECT_EQ(kParseMisplaced, r.status);
         EXPECT_EQ(3u + 2 * kMaxMenuDepth, r.line);
         EXPECT_EQ(0, countLines(r.lines, "AddItem"));
@@ -259,7 +261,7 @@ TEST(ParserLimits, NestingLimitInsideTheApplicationMenu) {
 double secondsToParse(const std::string& text, bool appMenuSlots) {
     ParseTracer tracer(ParseTracer::Options{.appMenuSlots = appMenuSlots});
     const auto start = std::chrono::steady_clock::now();
-    TraceParse(CodeKind::Main, text.data(), static_cast<uint32_t>(text.size()), 7, tracer);
+    TraceParse(MenuKind::MainMenu, text.data(), static_cast<uint32_t>(text.size()), 7, tracer);
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 

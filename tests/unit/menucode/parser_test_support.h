@@ -38,7 +38,7 @@ inline std::vector<std::string> quoted(std::vector<std::string> lines) {
 
 struct TraceCase {
     const char* name;
-    CodeKind kind;
+    MenuKind kind;
     uint32_t platforms;
     std::string code;                // '|' stands for CR LF
     std::vector<std::string> trace;  // ' stands for ", last line "status S line L"
@@ -59,8 +59,8 @@ inline void runTraceCase(const TraceCase& c) {
     EXPECT_EQ(quoted(c.trace), result.lines);
 }
 
-inline std::string kindName(CodeKind kind) {
-    return kind == CodeKind::Main ? "main" : kind == CodeKind::Context ? "context" : "popup";
+inline std::string kindName(MenuKind kind) {
+    return kind == MenuKind::MainMenu ? "main" : kind == MenuKind::ContextMenu ? "context" : "popup";
 }
 
 }  // namespace tessary::parser_test

@@ -96,8 +96,8 @@ struct ReferenceCallbacks {
             caption = "-unnamed-";
         }
         return tree.insertNode(parent, kLastPosition, caption, kind, static_cast<PlatformMask>(own & parentSet),
-                               PackShortcut(itemSpec.key, itemSpec.modifiers), fmId, local, itemSpec.enabled, checkOn, script,
-                               user) != kNoNode;
+                               PackShortcut(itemSpec.key, itemSpec.modifiers), fmId, local, itemSpec.enabled, checkOn,
+                               script, user) != kNoNode;
     }
 };
 

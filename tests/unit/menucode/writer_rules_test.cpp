@@ -87,9 +87,9 @@ TEST(WriterRules, Acceptance) {
         bool accepted;
     } cases[] = {
         {7, false, 1, true},  {7, false, 0, true},  {7, true, 5, true},   {1, false, 1, true}, {1, false, 7, false},
-        {1, true, 6, false},  {1, false, 0, true}, {6, false, 2, false}, {6, true, 4, false}, {6, true, 6, true},
+        {1, true, 6, false},  {1, false, 0, true},  {6, false, 2, false}, {6, true, 4, false}, {6, true, 6, true},
         {3, false, 3, true},  {3, false, 1, false}, {0, false, 2, true},  {0, false, 4, true}, {0, true, 6, true},
-        {0, false, 7, false}, {0, true, 1, false},  {0, false, 0, true}, {0, true, 3, false},
+        {0, false, 7, false}, {0, true, 1, false},  {0, false, 0, true},  {0, true, 3, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "container " << c.container << " offered " << (c.offerMenu ? "menu" : "item")
@@ -244,7 +244,7 @@ TEST(WriterRules, ItemOptionsReadBack) {
     for (const ItemSpec& itemSpec : specs) {
         const std::optional<std::string> text = generate(MenuKind::ContextMenu, {item(itemSpec)}).text;
         ASSERT_TRUE(text.has_value());
-        const std::vector<std::string> trace = TraceParse(CodeKind::Context, *text).lines;
+        const std::vector<std::string> trace = TraceParse(MenuKind::ContextMenu, *text).lines;
         const std::string added = "AddItem 1 " + FormatItemSpec(itemSpec) + " -> 1";
         EXPECT_NE(std::find(trace.begin(), trace.end(), added), trace.end()) << added;
     }

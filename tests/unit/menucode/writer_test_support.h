@@ -67,10 +67,10 @@ inline bool feed(FM_Builder& writer, const std::vector<Node>& nodes) {
     return true;
 }
 
-inline CodeKind codeKind(MenuKind kind) {
-    return kind == MenuKind::MainMenu      ? CodeKind::Main
-           : kind == MenuKind::ContextMenu ? CodeKind::Context
-                                           : CodeKind::Popup;
+inline MenuKind codeKind(MenuKind kind) {
+    return kind == MenuKind::MainMenu      ? MenuKind::MainMenu
+           : kind == MenuKind::ContextMenu ? MenuKind::ContextMenu
+                                           : MenuKind::PopupMenu;
 }
 
 // Whether a plain text must read back (status 0). Only texts carrying the
