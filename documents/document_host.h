@@ -39,6 +39,7 @@ enum class DocumentMessage {
     ParseError,         // "Error parsing file content!"
     RecentFileMissing,  // string 326 with the path
     FileTooLarge,       // the path
+    OpenFailed,         // the path and the reason
     SaveFailed,         // the path and the reason
     CodeNotWritable,    // the tree cannot be written as menu code
 };

@@ -260,7 +260,9 @@ bool DocumentSession::readDocument(const std::string& path, std::string& text) {
             host_.report(DocumentMessage::FileTooLarge, path);
             return false;
         case ReadStatus::CannotOpen:
-            break;
+            // Missing (gone since it was listed), locked, a folder, a path too long...
+            host_.report(DocumentMessage::OpenFailed, path, reason);
+            return false;
     }
     return false;
 }

@@ -63,7 +63,7 @@ public:
     void applyCommandLine(std::string_view commandLine);
 
 private:
-    // The document text of a file; reports a file too large to open.
+    // The document text of a file; reports a file that cannot be read.
     bool readDocument(const std::string& path, std::string& text);
 
     DocumentState& state_;

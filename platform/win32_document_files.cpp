@@ -40,8 +40,8 @@ std::string failure(const std::string& what, DWORD error) {
 
 std::string systemErrorText(DWORD error) {
     char buffer[512] = {};
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                                  buffer, sizeof buffer, nullptr);
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, buffer,
+                                  sizeof buffer, nullptr);
     std::string text(buffer, length);
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
         text.pop_back();
@@ -49,15 +49,17 @@ std::string systemErrorText(DWORD error) {
     return text.empty() ? "Error " + std::to_string(error) + "." : text;
 }
 
-ReadStatus Win32DocumentFiles::readFile(const std::string& path, size_t limit, std::string& bytes,
+ReadStatus Win32DocumentFiles::readFile(const std::string& path,
+                                        size_t limit,
+                                        std::string& bytes,
                                         std::string& reason) {
     bytes.clear();
     if (path.empty() || path.size() > kMaxPathLength) {
         reason = "The path is too long.";
         return ReadStatus::CannotOpen;
     }
-    File file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL, nullptr));
+    File file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                          nullptr));
     if (!file.valid()) {
         reason = systemErrorText(GetLastError());
         return ReadStatus::CannotOpen;
@@ -94,14 +96,28 @@ ReadStatus Win32DocumentFiles::readFile(const std::string& path, size_t limit, s
     return ReadStatus::Ok;
 }
 
+SaveCalls::SaveCalls()
+    : createFile([](const char* path, DWORD access, DWORD share, DWORD disposition) {
+          return CreateFileA(path, access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+      }),
+      tempFileName([](const char* folder, char* name) { return GetTempFileNameA(folder, "tsy", 0, name); }),
+      writeFile([](HANDLE file, const void* data, DWORD size, DWORD* written) {
+          return WriteFile(file, data, size, written, nullptr);
+      }),
+      flushFileBuffers([](HANDLE file) { return FlushFileBuffers(file); }),
+      closeHandle([](HANDLE file) { return CloseHandle(file); }),
+      moveFile([](const char* from, const char* to) {
+          return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+      }) {}
+
 bool Win32DocumentFiles::writeAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
-        DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1 << 20));
+        DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), kSaveChunkSize));
         DWORD written = 0;
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) {
+        if (!saveCalls.writeFile(file, bytes.data(), chunk, &written)) {
             return false;
         }
-        if (written == 0) {
+        if (written == 0 || written > chunk) {
             SetLastError(ERROR_DISK_FULL);
             return false;
         }
@@ -128,12 +144,12 @@ std::string Win32DocumentFiles::writeFile(const std::string& path, std::string_v
     // anything is written.
     bool existed = true;
     {
-        File target(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
-        if (!target.valid()) {
+        HANDLE target = saveCalls.createFile(path.c_str(), GENERIC_WRITE, 0, OPEN_ALWAYS);
+        if (target == INVALID_HANDLE_VALUE) {
             return failure("", GetLastError());
         }
         existed = GetLastError() == ERROR_ALREADY_EXISTS;
+        CloseHandle(target);
     }
     auto dropCreated = [&] {
         if (!existed) {
@@ -143,28 +159,26 @@ std::string Win32DocumentFiles::writeFile(const std::string& path, std::string_v
 
     // The new text goes to a file of its own beside the document.
     char temporary[MAX_PATH] = {};
-    if (folder.size() > MAX_PATH - 14 || !GetTempFileNameA(folder.c_str(), "tsy", 0, temporary)) {
+    if (folder.size() > MAX_PATH - 14 || !saveCalls.tempFileName(folder.c_str(), temporary)) {
         DWORD error = GetLastError();
         dropCreated();
         return failure("Cannot create a file beside the document: ", error);
     }
-    {
-        File file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        bool written = file.valid() && writeAll(file.get(), bytes) && FlushFileBuffers(file.get());
-        DWORD error = GetLastError();
-        if (!file.close() && written) {
-            written = false;
-            error = GetLastError();
-        }
-        if (!written) {
-            DeleteFileA(temporary);
-            dropCreated();
-            return failure("", error);
-        }
+    HANDLE file = saveCalls.createFile(temporary, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    bool written = file != INVALID_HANDLE_VALUE && writeAll(file, bytes) && saveCalls.flushFileBuffers(file);
+    DWORD error = GetLastError();
+    if (file != INVALID_HANDLE_VALUE && !saveCalls.closeHandle(file) && written) {
+        written = false;
+        error = GetLastError();
+    }
+    if (!written) {
+        DeleteFileA(temporary);
+        dropCreated();
+        return failure("", error);
     }
     // Only the complete text replaces the document.
-    if (!MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DWORD error = GetLastError();
+    if (!saveCalls.moveFile(temporary, path.c_str())) {
+        error = GetLastError();
         DeleteFileA(temporary);
         dropCreated();
         return failure("", error);

@@ -5,9 +5,30 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "documents/document_files.h"
 
 namespace tessary {
+
+// The system calls a save makes, one slot each, so that tests can make any
+// step of a save fail: opening the document, naming, opening, writing,
+// flushing and closing the new text's file, and putting it in the document's
+// place. Each slot behaves as the Win32 function it names.
+struct SaveCalls {
+    std::function<HANDLE(const char* path, DWORD access, DWORD share, DWORD disposition)> createFile;
+    std::function<UINT(const char* folder, char* name)> tempFileName;
+    std::function<BOOL(HANDLE file, const void* data, DWORD size, DWORD* written)> writeFile;
+    std::function<BOOL(HANDLE file)> flushFileBuffers;
+    std::function<BOOL(HANDLE file)> closeHandle;
+    std::function<BOOL(const char* from, const char* to)> moveFile;
+
+    // The real calls.
+    SaveCalls();
+};
+
+// A save writes its text in pieces of at most this many bytes.
+constexpr DWORD kSaveChunkSize = 64 * 1024;
 
 class Win32DocumentFiles : public DocumentFiles {
 public:
@@ -17,10 +38,11 @@ public:
     std::vector<std::string> listFiles(const std::string& folder, const std::string& pattern) override;
     std::string programFolder() override;
 
-protected:
+    SaveCalls saveCalls;
+
+private:
     // Writes all bytes to an open file; false with the error in GetLastError.
-    // (A seam for tests that need a write to fail half-way.)
-    virtual bool writeAll(HANDLE file, std::string_view bytes);
+    bool writeAll(HANDLE file, std::string_view bytes);
 };
 
 // The system's text for an error code, without a trailing line break;

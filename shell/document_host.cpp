@@ -111,6 +111,9 @@ void ShellDocumentHost::report(DocumentMessage message, std::string_view path, s
         case DocumentMessage::FileTooLarge:
             text = formatString(IDS_FILE_TOO_LARGE, file);
             break;
+        case DocumentMessage::OpenFailed:
+            text = formatString(IDS_OPEN_FAILED, file, std::string(reason));
+            break;
         case DocumentMessage::SaveFailed:
             text = formatString(IDS_SAVE_FAILED, file, std::string(reason));
             break;

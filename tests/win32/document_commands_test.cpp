@@ -83,21 +83,18 @@ TEST_F(DocumentCommandsTest, FilesThatCannotBeOpenedAreReportedAndChangeNothing)
         {"Text.tsmb", "Error parsing file content!"},
         {"Huge.tsmb", "Can not open file \"" + folder.file("Huge.tsmb") +
                           "\" - file is too large! Menu files must be smaller than 512 KB."},
-        {"Missing.tsmb", ""},
+        // The system's reason follows.
+        {"Missing.tsmb", "Can not open file \"" + folder.file("Missing.tsmb") + "\" - "},
     };
     for (const Case& c : cases) {
         DialogDriver driver;
         std::string text;
         std::string caption;
-        if (!c.message.empty()) {
-            driver.answerMessageBox(IDOK, &text, &caption);
-        }
+        driver.answerMessageBox(IDOK, &text, &caption);
         openThroughCommandLine(folder.file(c.name));
-        EXPECT_EQ(driver.dialogsSeen(), c.message.empty() ? 0 : 1) << c.name;
-        EXPECT_EQ(text, c.message);
-        if (!c.message.empty()) {
-            EXPECT_EQ(caption, "Quorix Tessary");
-        }
+        EXPECT_EQ(driver.dialogsSeen(), 1) << c.name;
+        EXPECT_EQ(text.substr(0, c.message.size()), c.message);
+        EXPECT_EQ(caption, "Quorix Tessary");
         EXPECT_EQ(title(), "Tessary - Good.tsmn  (Context Menu)") << c.name;
         EXPECT_EQ(tree().nodeCount(), 1u) << c.name;
     }

@@ -87,29 +87,34 @@ TEST(DocumentFiles, RefusedWritesReportWhyAndLeaveTheOldFile) {
     EXPECT_EQ(folder.entries().size(), 2u);
 }
 
-// Fails the write half-way, as a full disk or a crash during a save would.
-class FailingFiles : public Win32DocumentFiles {
-protected:
-    bool writeAll(HANDLE file, std::string_view bytes) override {
-        DWORD written = 0;
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size() / 2), &written, nullptr);
-        SetLastError(ERROR_DISK_FULL);
-        return false;
-    }
-};
-
 TEST(DocumentFiles, AWriteThatFailsHalfWayLeavesThePreviousFileWhole) {
     ScratchFolder folder;
-    FailingFiles files;
+    Win32DocumentFiles files;
+    // Half the bytes reach the disk, then it is full.
+    files.saveCalls.writeFile = [real = SaveCalls().writeFile](HANDLE file, const void* data, DWORD size,
+                                                               DWORD* written) {
+        real(file, data, size / 2, written);
+        SetLastError(ERROR_DISK_FULL);
+        return FALSE;
+    };
     std::string existing = folder.file("Orders.tsmn");
     ASSERT_TRUE(ScratchFolder::write(existing, "FM_CONTEXTMENU ( )\r\n{\r\n}\r\n"));
 
     std::string reason = files.writeFile(existing, std::string(10000, 'n'));
-    EXPECT_FALSE(reason.empty());
+    EXPECT_EQ(reason, systemErrorText(ERROR_DISK_FULL));
     EXPECT_EQ(ScratchFolder::read(existing), "FM_CONTEXTMENU ( )\r\n{\r\n}\r\n");
     // A new file that could not be written is not left behind empty or partial.
     EXPECT_FALSE(files.writeFile(folder.file("New.tsmb"), "FM_MENUBAR").empty());
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"Orders.tsmn"});
+
+    // Writes that take only part of what they are given still save every byte.
+    files.saveCalls.writeFile = [real = SaveCalls().writeFile](HANDLE file, const void* data, DWORD size,
+                                                               DWORD* written) {
+        return real(file, data, std::min<DWORD>(size, 777), written);
+    };
+    const std::string text(3 * kSaveChunkSize + 5, 'y');
+    EXPECT_EQ(files.writeFile(existing, text), "");
+    EXPECT_EQ(ScratchFolder::read(existing), text);
 }
 
 TEST(DocumentFiles, ListsFilesOfAPatternAndFindsTheProgramFolder) {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "documents/recent_files.h"
 #include "documents/document_fakes.h"
+#include "documents/recent_files.h"
 
 namespace tessary {
 namespace {
@@ -52,8 +52,7 @@ TEST_F(DocumentSessionTest, OpenTakesTheKindFromTheContentNotTheExtension) {
         const char* trials;
     } cases[] = {
         {"C:\\M\\Bar.tsmb", "main bar", MenuKind::MainMenu, "Tessary - Bar.tsmb  (Main Menu)", "main"},
-        {"C:\\M\\Ctx.tsmb", "context ctx", MenuKind::ContextMenu, "Tessary - Ctx.tsmb  (Context Menu)",
-         "main context"},
+        {"C:\\M\\Ctx.tsmb", "context ctx", MenuKind::ContextMenu, "Tessary - Ctx.tsmb  (Context Menu)", "main context"},
         {"C:\\M\\Pop.qxtf", "popup pop", MenuKind::PopupMenu, "Tessary - Pop.qxtf  (Pop-Up Menu)",
          "main context popup"},
         {"C:\\M\\Main.tsmn", "main in tsmn", MenuKind::MainMenu, "Tessary - Main.tsmn  (Main Menu)", "main"},
@@ -113,23 +112,25 @@ TEST_F(DocumentSessionTest, FilesThatCannotBeReadLeaveTheDocumentAlone) {
     files.add("C:\\Nul.tsmn", std::string("popup a\0main b", 14));
     struct Case {
         const char* path;
-        bool reportsTooLarge;
+        std::optional<DocumentMessage> report;
+        const char* reason;
         const char* nameAfter;
         const char* contentAfter;
     } cases[] = {
-        {"C:\\Missing.tsmb", false, "Orders.tsmn", "context Orders"},
-        {"C:\\Big.tsmb", true, "Orders.tsmn", "context Orders"},
-        {"C:\\Nul.tsmn", false, "Nul.tsmn", "popup a"},
+        {"C:\\Missing.tsmb", DocumentMessage::OpenFailed, "not found", "Orders.tsmn", "context Orders"},
+        {"C:\\Big.tsmb", DocumentMessage::FileTooLarge, "", "Orders.tsmn", "context Orders"},
+        {"C:\\Nul.tsmn", std::nullopt, "", "Nul.tsmn", "popup a"},
     };
     for (const Case& c : cases) {
         host.reports.clear();
         openNamed(c.path);
         EXPECT_EQ(state.documentName, c.nameAfter) << c.path;
         EXPECT_EQ(host.tree.content, c.contentAfter) << c.path;
-        EXPECT_EQ(host.reports.size(), c.reportsTooLarge ? 1u : 0u) << c.path;
-        if (c.reportsTooLarge && !host.reports.empty()) {
-            EXPECT_EQ(host.reports[0].message, DocumentMessage::FileTooLarge);
+        ASSERT_EQ(host.reports.size(), c.report ? 1u : 0u) << c.path;
+        if (c.report) {
+            EXPECT_EQ(host.reports[0].message, *c.report);
             EXPECT_EQ(host.reports[0].path, c.path);
+            EXPECT_EQ(host.reports[0].reason, c.reason);
         }
     }
     std::vector<std::string> recent = readRecentFiles(settings);
@@ -171,8 +172,8 @@ TEST_F(DocumentSessionTest, UnsavedChangesAreNeverReplacedInTheWindow) {
     session.openDocument(false);
     openNamed("C:\\M\\New.tsmb");
 
-    EXPECT_EQ(host.launches, (std::vector<std::string>{"1 ", "2 ", "0 C:\\T\\Tpl.qxtf", "0 C:\\M\\New.tsmb",
-                                                        "0 C:\\M\\New.tsmb"}));
+    EXPECT_EQ(host.launches,
+              (std::vector<std::string>{"1 ", "2 ", "0 C:\\T\\Tpl.qxtf", "0 C:\\M\\New.tsmb", "0 C:\\M\\New.tsmb"}));
     EXPECT_EQ(state.documentName, "Orders.tsmn");
     EXPECT_TRUE(state.modified);
     EXPECT_EQ(host.tree.content, "context Orders");
