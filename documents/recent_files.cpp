@@ -23,7 +23,10 @@ std::vector<std::string> readRecentFiles(SettingsStore& store) {
         if (!store.readRecentFile(i, path) || path.empty()) {
             break;
         }
-        entries.push_back(std::move(path));
+        // A list written by hand or by a faulty copy may repeat a path: it is listed once.
+        if (std::find(entries.begin(), entries.end(), path) == entries.end()) {
+            entries.push_back(std::move(path));
+        }
     }
     return entries;
 }

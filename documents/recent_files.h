@@ -12,7 +12,8 @@
 
 namespace tessary {
 
-// File0 onwards, stopping at the first missing or empty value or after four.
+// File0 onwards, stopping at the first missing or empty value or after four;
+// a path repeated in the list counts once.
 std::vector<std::string> readRecentFiles(SettingsStore& store);
 
 // The list after using path: an entry equal to it (exact, case-sensitive)

@@ -71,6 +71,9 @@ TEST(RecentFiles, MostRecentFirstAtMostFourDistinct) {
         {"A,B,C,D", "D", "D,A,B,C"},
         {"A,B,C,D", "A", "A,B,C,D"},
         {"A,B", "a", "a,A,B"},
+        // A stored list that repeats a path lists it once.
+        {"A,A,B,A", "C", "C,A,B"},
+        {"A,B,A,B", "B", "B,A"},
     };
     for (const Case& c : cases) {
         MemorySettingsStore store;
