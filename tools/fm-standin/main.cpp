@@ -2,6 +2,7 @@
 //
 //   fm-standin.exe --scripts FILE --documents FILE [--grabber 6|7]
 //                  [--app-class NAME] [--timeout SECONDS] [--silent]
+//                  [--fault silent|silent-text|vanish|overlong]
 //
 // It creates the plug-in's hidden top-level window of class "Quorix Varnex
 // 2.0 Grabber7" (or "...Grabber6"), which answers WM_USER (wParam 1: the open
@@ -15,8 +16,12 @@
 // the documents file.
 //
 // --silent makes the plug-in window never answer a request, as a FileMaker
-// stuck in a modal loop would. The stand-in exits on WM_CLOSE to either window
-// or after the time-out (default 600 seconds).
+// stuck in a modal loop would. --fault plays a plug-in that misbehaves:
+// "silent" is --silent; "silent-text" answers the request but never the
+// WM_GETTEXT after it; "vanish" destroys its window on the request;
+// "overlong" fills the whole text buffer with one name and no terminator and
+// claims a length far beyond it. The stand-in exits on WM_CLOSE to either
+// window (also while it hangs) or after the time-out (default 600 seconds).
 #include <windows.h>
 
 #include <algorithm>
@@ -33,7 +38,7 @@ struct Options {
     std::string pluginClass = "Quorix Varnex 2.0 Grabber7";
     std::string appClass = "fmpro7app";
     DWORD timeoutSeconds = 600;
-    bool silent = false;
+    std::string fault;  // empty: answers as the plug-in does
 };
 
 struct StandIn {
@@ -74,6 +79,19 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
+// Hangs inside a message, as a plug-in stuck in a modal loop: only WM_CLOSE
+// (posted to any of the stand-in's windows) or the time-out ends it, and the
+// process with it.
+[[noreturn]] void hang(DWORD deadline) {
+    for (;;) {
+        MSG msg;
+        if (PeekMessageA(&msg, nullptr, WM_CLOSE, WM_CLOSE, PM_REMOVE) || GetTickCount() >= deadline) {
+            ExitProcess(0);
+        }
+        Sleep(20);
+    }
+}
+
 // The stand-in travels with the plug-in window from its creation on.
 LRESULT CALLBACK pluginProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
@@ -87,18 +105,25 @@ LRESULT CALLBACK pluginProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     StandIn& standIn = *self;
     switch (message) {
         case WM_USER:
-            if (standIn.options.silent) {
-                // Never answers: the caller's time limit must end its wait.
-                while (GetTickCount() < standIn.deadline) {
-                    Sleep(100);
-                }
-                ExitProcess(0);
+            if (standIn.options.fault == "silent") {
+                hang(standIn.deadline);  // the caller's time limit must end its wait
+            }
+            if (standIn.options.fault == "vanish") {
+                DestroyWindow(window);
+                return 0;
             }
             standIn.answer = readFile(wParam == 1 ? standIn.options.documentsFile : standIn.options.scriptsFile);
             return 0;
         case WM_GETTEXT: {
+            if (standIn.options.fault == "silent-text") {
+                hang(standIn.deadline);
+            }
             if (wParam == 0 || !lParam) {
                 return 0;
+            }
+            if (standIn.options.fault == "overlong") {
+                std::memset(reinterpret_cast<char*>(lParam), 'x', wParam);
+                return 0x7FFFFFFF;
             }
             const size_t length = std::min<size_t>(std::strlen(standIn.answer.c_str()), wParam - 1);
             std::memcpy(reinterpret_cast<char*>(lParam), standIn.answer.data(), length);
@@ -144,7 +169,13 @@ bool parseOptions(int argc, char** argv, Options& options) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
         if (arg == "--silent") {
-            options.silent = true;
+            options.fault = "silent";
+        } else if (arg == "--fault" && hasValue) {
+            options.fault = argv[++i];
+            if (options.fault != "silent" && options.fault != "silent-text" && options.fault != "vanish" &&
+                options.fault != "overlong") {
+                return false;
+            }
         } else if (arg == "--scripts" && hasValue) {
             options.scriptsFile = argv[++i];
         } else if (arg == "--documents" && hasValue) {
@@ -183,7 +214,7 @@ int main(int argc, char** argv) {
     if (!parseOptions(argc, argv, standIn.options)) {
         MessageBoxA(nullptr,
                     "fm-standin.exe --scripts FILE --documents FILE [--grabber 6|7] [--app-class NAME] "
-                    "[--timeout SECONDS] [--silent]",
+                    "[--timeout SECONDS] [--silent] [--fault silent|silent-text|vanish|overlong]",
                     "fm-standin", MB_OK);
         return 2;
     }

@@ -68,8 +68,11 @@ void FmStandIn::close() {
     if (!process_.hProcess) {
         return;
     }
-    if (plugin_) {
-        PostMessageA(plugin_, WM_CLOSE, 0, 0);
+    // Either window ends it; the plug-in's may be gone.
+    for (HWND window : {plugin_, application_}) {
+        if (window) {
+            PostMessageA(window, WM_CLOSE, 0, 0);
+        }
     }
     if (WaitForSingleObject(process_.hProcess, 3000) != WAIT_OBJECT_0) {
         TerminateProcess(process_.hProcess, 1);
