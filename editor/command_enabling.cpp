@@ -1,5 +1,7 @@
 #include "editor/command_enabling.h"
 
+#include "editor/item_dialog_rules.h"
+
 namespace tessary {
 namespace {
 
@@ -35,6 +37,13 @@ bool isEnabled(Enabling rule, const EnablingContext& context) {
 
 bool captionEditAllowed(NodeKind kind, bool useLocalCaption) {
     return isValidNodeKind(kind) && kind != NodeKind::AppMenu && !useLocalCaption;
+}
+
+TypedCaption typedCaption(std::string_view text) {
+    if (text.empty()) {
+        return TypedCaption::Unchanged;
+    }
+    return fitsMenuCode(text) ? TypedCaption::Taken : TypedCaption::Refused;
 }
 
 }  // namespace tessary

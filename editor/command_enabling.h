@@ -2,6 +2,8 @@
 // table, decided by the tab shown, the menu kind and the selected node's kind.
 #pragma once
 
+#include <string_view>
+
 #include "model/menu_item_record.h"
 
 namespace tessary {
@@ -32,5 +34,11 @@ bool isEnabled(Enabling rule, const EnablingContext& context);
 // Whether a node's caption may be edited in place: not the application menu's,
 // and not one that FileMaker's own local caption stands for.
 bool captionEditAllowed(NodeKind kind, bool useLocalCaption);
+
+// What a caption typed in place does when the edit ends: an empty one leaves
+// the caption as it was (a node captioned by nothing would read back as
+// "-unnamed-"), one with a double quote is refused, any other is taken.
+enum class TypedCaption { Unchanged, Refused, Taken };
+TypedCaption typedCaption(std::string_view text);
 
 }  // namespace tessary

@@ -24,6 +24,16 @@ void enableMenuItem(HMENU menu, UINT id, bool enabled) {
     }
 }
 
+EnablingContext enablingContext(MainWindow& window) {
+    EnablingContext context;
+    context.tab = window.currentTab();
+    context.menuKind = window.document().menuKind;
+    MenuTree& tree = window.tree();
+    context.selectedKind = tree.getKind(tree.selectedNode());
+    context.clipboardHoldsNode = window.clipboard.holdsNode(tree);
+    return context;
+}
+
 }  // namespace
 
 void dispatchCommand(MainWindow& window, UINT commandId, UINT notifyCode, HWND control) {
@@ -35,9 +45,16 @@ void dispatchCommand(MainWindow& window, UINT commandId, UINT notifyCode, HWND c
         return;
     }
     const Command* command = findCommand(commandId);
-    if (command && command->handler) {
-        command->handler(window, commandId);
+    if (!command || !command->handler) {
+        return;
     }
+    // A command that is off does nothing however it arrives (posted, or from a
+    // control not yet updated): its rule keeps, for example, the application
+    // menu from being moved below the menus.
+    if (!isEnabled(command->enabling, enablingContext(window))) {
+        return;
+    }
+    command->handler(window, commandId);
 }
 
 void showCommandHint(MainWindow& window, UINT commandId, UINT menuFlags) {
@@ -57,12 +74,7 @@ void clearStatusHint(MainWindow& window) {
 }
 
 void applyCommandEnabling(MainWindow& window) {
-    EnablingContext context;
-    context.tab = window.currentTab();
-    context.menuKind = window.document().menuKind;
-    MenuTree& tree = window.tree();
-    context.selectedKind = tree.getKind(tree.selectedNode());
-    context.clipboardHoldsNode = window.clipboard.holdsNode(tree);
+    const EnablingContext context = enablingContext(window);
     HMENU mainMenu = GetMenu(window.hwnd());
     for (const Command& command : commandTable()) {
         if (command.enabling == Enabling::Never) {

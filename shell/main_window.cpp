@@ -51,7 +51,9 @@ LRESULT beginCaptionEdit(MainWindow& window, const TVITEMA& item) {
 void endCaptionEdit(MainWindow& window, const TVITEMA& item) {
     window.treeKeysActive = true;
     const NodeHandle node = window.mirror().nodeOf(item.hItem);
-    if (item.pszText && !fitsMenuCode(item.pszText)) {
+    // No text: the edit was cancelled.
+    const TypedCaption typed = item.pszText ? typedCaption(item.pszText) : TypedCaption::Unchanged;
+    if (typed == TypedCaption::Refused) {
         // A message box now would take the focus from the closing edit box,
         // which would end the edit once more; the control may also report the
         // end twice. One message, once the edit has closed.
@@ -61,9 +63,9 @@ void endCaptionEdit(MainWindow& window, const TVITEMA& item) {
         }
         return;
     }
-    if (item.pszText && node != kNoNode) {
-        // The typed text becomes the caption as it stands; the control shows the
-        // model's caption through the mirror.
+    if (typed == TypedCaption::Taken && node != kNoNode) {
+        // The typed text becomes the caption as it stands (cut to what a record
+        // holds); the control shows the model's caption through the mirror.
         window.tree().setCaption(node, item.pszText);
         window.document().setModified(true);
     }

@@ -119,6 +119,19 @@ TEST_F(TreeEditingTest, CutMovesOnPasteAndCopyPastesAgain) {
     EXPECT_FALSE(menuEnabled(ID_EDIT_PASTE));
 }
 
+TEST_F(TreeEditingTest, ACommandThatIsOffDoesNothingWhenItArrivesAnyway) {
+    tree().clearTree();
+    ASSERT_EQ(LoadCodeIntoTree(tree(),
+                               "FM_MENUBAR ()\r\n{\r\nFM_APPMENU ( \"App\" )\r\n{\r\n}\r\n"
+                               "FM_MENU ( \"File\" )\r\n{\r\n}\r\n}\r\n",
+                               MenuKind::MainMenu),
+              kLoadAccepted);
+    select("App");
+    command(ID_MENU_MOVE_DOWN);  // off for the application menu, which stays first
+    EXPECT_EQ(flattenTree(tree()), "App,File");
+    EXPECT_FALSE(document().modified);
+}
+
 TEST_F(TreeEditingTest, ADragOfMouseMessagesMovesAnItemIntoAnotherMenu) {
     NMTREEVIEWA begin = {};
     begin.hdr = {controls().tree, 0, static_cast<UINT>(TVN_BEGINDRAGA)};

@@ -203,16 +203,18 @@ TEST_F(TreeMirrorTest, CaptionsAreEditedInPlace) {
     EXPECT_NE(refusal.find("double quote"), std::string::npos) << refusal;
     EXPECT_EQ(tree->caption(run), "Run Report");
 
-    // A cancelled edit reports no text and changes nothing.
+    // A cancelled edit reports no text and changes nothing; an emptied one neither.
     document().modified = false;
     window->treeKeysActive = false;
     NMTVDISPINFOA cancelled = {};
     cancelled.hdr = {control, 0, static_cast<UINT>(TVN_ENDLABELEDITA)};
     cancelled.item.hItem = TreeView_GetSelection(control);
-    cancelled.item.pszText = nullptr;
-    SendMessageA(hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&cancelled));
-    EXPECT_EQ(tree->caption(run), "Run Report");
-    EXPECT_FALSE(document().modified);
+    for (char* text : {static_cast<char*>(nullptr), const_cast<char*>("")}) {
+        cancelled.item.pszText = text;
+        SendMessageA(hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&cancelled));
+        EXPECT_EQ(tree->caption(run), "Run Report");
+        EXPECT_FALSE(document().modified);
+    }
     EXPECT_TRUE(window->treeKeysActive);
 }
 

@@ -46,5 +46,12 @@ TEST(CommandEnabling, FollowsTheTabTheSelectionAndTheMenuKind) {
     }
 }
 
+TEST(CaptionEditing, AnEmptyCaptionChangesNothingAndAQuoteIsRefused) {
+    EXPECT_EQ(typedCaption(""), TypedCaption::Unchanged);
+    EXPECT_EQ(typedCaption("Say \"hi\""), TypedCaption::Refused);
+    EXPECT_EQ(typedCaption(" "), TypedCaption::Taken);
+    EXPECT_EQ(typedCaption("\xC4pfel"), TypedCaption::Taken);
+}
+
 }  // namespace
 }  // namespace tessary
