@@ -11,6 +11,13 @@ build_native() {
         cmake --build '$root/build/native' -j$jobs $*"
 }
 
+# The native build under the address and undefined-behaviour sanitizers.
+build_sanitize() {
+    locked sh -c "cmake -S '$root' -B '$root/build/sanitize' -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DTESSARY_SANITIZE=ON >/dev/null &&
+        cmake --build '$root/build/sanitize' -j$jobs $*"
+}
+
 build_win32() {
     locked sh -c "cmake -S '$root' -B '$root/build/win32' -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE='$root/cmake/mingw-i686.cmake' >/dev/null &&
