@@ -18,6 +18,7 @@
 #include <deque>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "documents/document_files.h"
 #include "menucode/code_tree.h"
@@ -301,15 +302,41 @@ protected:
                 command(log_.back().ends_with("expand all") ? ID_MENU_EXPAND_ALL : ID_MENU_COLLAPSE_ALL);
                 break;
             case 12: {
-                // Through the code: unchanged, or with a blank line added at its end.
-                log("code tab and back");
+                // Through the code: unchanged, with a blank line added at its end,
+                // or with a line of garbage, refused, then taken out again. The
+                // menu comes back as it was.
+                std::string before;
+                generateDocumentCode(tree(), document().menuKind, false, before);
+                const unsigned how = pick(3);
+                log(how == 0   ? "code tab and back"
+                    : how == 1 ? "code tab, blank line, back"
+                               : "code tab, garbage, back");
                 clickTab(EditorTab::MenuCode);
-                if (chance(50)) {
-                    HWND edit = controls().codeEdit;
-                    SendMessageA(edit, EM_SETSEL, GetWindowTextLengthA(edit), -1);
+                if (currentTab() != EditorTab::MenuCode) {
+                    break;  // the tree could not be written as code; it said so
+                }
+                HWND edit = controls().codeEdit;
+                const std::string original = windowText(edit);
+                if (how == 1) {
+                    SendMessageA(edit, EM_SETSEL, original.size(), original.size());
                     SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("\r\n"));
+                } else if (how == 2) {
+                    std::vector<size_t> lineStarts{0};
+                    for (size_t at = original.find('\n'); at != std::string::npos && at + 1 < original.size();
+                         at = original.find('\n', at + 1)) {
+                        lineStarts.push_back(at + 1);
+                    }
+                    const size_t at = lineStarts[pick(static_cast<unsigned>(lineStarts.size()))];
+                    SendMessageA(edit, EM_SETSEL, at, at);
+                    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("garbage\r\n"));
+                    clickTab(EditorTab::MenuTree);
+                    EXPECT_EQ(currentTab(), EditorTab::MenuCode) << "a line of garbage was taken\n" << history();
+                    SetWindowTextA(edit, original.c_str());
                 }
                 clickTab(EditorTab::MenuTree);
+                std::string after;
+                generateDocumentCode(tree(), document().menuKind, false, after);
+                EXPECT_TRUE(after == before) << "the trip through the code changed the menu\n" << history();
                 break;
             }
             case 13:
