@@ -132,11 +132,15 @@ protected:
     void onDialog(DialogDriver& driver, HWND dialog) {
         const std::string title = DialogDriver::windowText(dialog);
         if (title == "Quorix Tessary") {
-            // A question or a refusal: any button; an item dialog it leaves open is cancelled.
+            // A question or a refusal: any button; an item dialog it leaves open is
+            // cancelled. A whole menu is deleted now and then only, so the tree stays large.
             const int buttons[] = {IDYES, IDNO, IDOK, IDCANCEL};
             int button = buttons[pick(4)];
             while (!GetDlgItem(dialog, button)) {
                 button = buttons[pick(4)];
+            }
+            if (button == IDYES && DialogDriver::messageText(dialog).starts_with("Are you sure") && chance(75)) {
+                button = IDNO;
             }
             log("  message \"" + DialogDriver::messageText(dialog).substr(0, 40) + "\" -> " + std::to_string(button));
             HWND owner = GetWindow(dialog, GW_OWNER);
