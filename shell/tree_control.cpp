@@ -166,13 +166,15 @@ void TreeViewMirror::onItemExpanded(const NMTREEVIEWA& info) {
     tree_.expandNode(nodeOf(info.itemNew.hItem), (info.action & TVE_EXPAND) != 0);
 }
 
-HTREEITEM TreeViewMirror::insertItem(NodeHandle node, HTREEITEM parentItem, HTREEITEM insertAfter) {
+HTREEITEM TreeViewMirror::insertItem(NodeHandle node, HTREEITEM parentItem, HTREEITEM insertAfter, bool expanded) {
     std::string caption = tree_.caption(node);
     int image = static_cast<int>(tree_.getKind(node));
     TVINSERTSTRUCTA insert = {};
     insert.hParent = parentItem;
     insert.hInsertAfter = insertAfter;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_STATE;
+    insert.item.state = expanded ? TVIS_EXPANDED : 0;
+    insert.item.stateMask = TVIS_EXPANDED;
     insert.item.pszText = caption.data();
     insert.item.iImage = image;
     insert.item.iSelectedImage = image;
@@ -262,7 +264,12 @@ void TreeViewMirror::applyPendingInserts() {
             } else if (lastShown != children.size() && i < lastShown) {
                 insertAfter = itemOf(children[i - 1]);
             }
-            insertItem(children[i], parentItem, insertAfter);
+            // An item that goes in expanded needs no expansion of its own: each
+            // expansion lays out the control again.
+            const bool expanded = tree_.isExpanded(children[i]);
+            if (insertItem(children[i], parentItem, insertAfter, expanded) && expanded) {
+                insertedExpanded_.insert(children[i]);
+            }
         }
     }
 }
@@ -327,7 +334,7 @@ void TreeViewMirror::applyPendingExpansions() {
     std::vector<std::pair<int, NodeHandle>> byDepth;
     byDepth.reserve(pendingExpansions_.size());
     for (NodeHandle node : pendingExpansions_) {
-        if (!tree_.isValid(node)) {
+        if (!tree_.isValid(node) || (insertedExpanded_.count(node) && tree_.isExpanded(node))) {
             continue;
         }
         int depth = 0;
@@ -337,6 +344,7 @@ void TreeViewMirror::applyPendingExpansions() {
         byDepth.emplace_back(depth, node);
     }
     pendingExpansions_.clear();
+    insertedExpanded_.clear();
     std::sort(byDepth.begin(), byDepth.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
     byDepth.erase(std::unique(byDepth.begin(), byDepth.end()), byDepth.end());
     for (const auto& [depth, node] : byDepth) {

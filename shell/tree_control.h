@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "model/menu_tree.h"
@@ -60,7 +61,7 @@ private:
     // A batch that expands or collapses this many items the control already
     // holds rebuilds the control.
     static constexpr size_t kRebuildAfterChanges = 64;
-    HTREEITEM insertItem(NodeHandle node, HTREEITEM parentItem, HTREEITEM insertAfter);
+    HTREEITEM insertItem(NodeHandle node, HTREEITEM parentItem, HTREEITEM insertAfter, bool expanded = false);
 
     HWND control_;
     MenuTree& tree_;
@@ -71,6 +72,8 @@ private:
     bool batching_ = false;
     std::vector<NodeHandle> pendingExpansions_;
     std::vector<NodeHandle> pendingInserts_;
+    // Items the last batch inserted already expanded.
+    std::unordered_set<NodeHandle> insertedExpanded_;
     bool selectionPending_ = false;
     std::function<void()> selectionListener_;
 };
