@@ -6,6 +6,7 @@
 
 #include "editor/code_text.h"
 #include "editor/preview_menu.h"
+#include "menucode/code_loader.h"
 #include "menucode/parse_types.h"
 #include "model/lexicon.h"
 
@@ -45,23 +46,6 @@ NodeKind nodeKindOf(TokenClass tokenClass) {
             return NodeKind::FmItem;
         case TokenClass::Menu:
             return NodeKind::Menu;
-        default:
-            return NodeKind::None;
-    }
-}
-
-NodeKind nodeKindOf(ItemSpecKind kind) {
-    switch (kind) {
-        case ItemSpecKind::FmCommand:
-            return NodeKind::FmItem;
-        case ItemSpecKind::Script:
-            return NodeKind::ScriptItem;
-        case ItemSpecKind::Separator:
-            return NodeKind::Separator;
-        case ItemSpecKind::MacQuit:
-            return NodeKind::MacQuitItem;
-        case ItemSpecKind::MacPreferences:
-            return NodeKind::MacPreferencesItem;
         default:
             return NodeKind::None;
     }

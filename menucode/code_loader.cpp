@@ -35,23 +35,6 @@ bool menuNodeValues(const MenuSpec& menuSpec, PendingNodeValues& menu) {
     return true;
 }
 
-NodeKind nodeKindOf(ItemSpecKind kind) {
-    switch (kind) {
-        case ItemSpecKind::FmCommand:
-            return NodeKind::FmItem;
-        case ItemSpecKind::Script:
-            return NodeKind::ScriptItem;
-        case ItemSpecKind::Separator:
-            return NodeKind::Separator;
-        case ItemSpecKind::MacQuit:
-            return NodeKind::MacQuitItem;
-        case ItemSpecKind::MacPreferences:
-            return NodeKind::MacPreferencesItem;
-        default:
-            return NodeKind::None;
-    }
-}
-
 // The node of an item under a parent whose children take `parentPlatforms`.
 // False for a kind of item that has no node.
 bool itemNodeValues(const ItemSpec& itemSpec, PlatformMask parentPlatforms, PendingNodeValues& item) {
@@ -100,6 +83,23 @@ LoadResult failingLine(uint32_t line) {
 }
 
 }  // namespace
+
+NodeKind nodeKindOf(ItemSpecKind kind) {
+    switch (kind) {
+        case ItemSpecKind::FmCommand:
+            return NodeKind::FmItem;
+        case ItemSpecKind::Script:
+            return NodeKind::ScriptItem;
+        case ItemSpecKind::Separator:
+            return NodeKind::Separator;
+        case ItemSpecKind::MacQuit:
+            return NodeKind::MacQuitItem;
+        case ItemSpecKind::MacPreferences:
+            return NodeKind::MacPreferencesItem;
+        default:
+            return NodeKind::None;
+    }
+}
 
 CodeLoader::CodeLoader(MenuTree& tree, ConversionHooks* hooks) : tree_(tree), hooks_(hooks) {}
 

@@ -47,6 +47,9 @@ namespace tessary {
 class ConversionHooks;
 class MenuTree;
 
+// The node an item of the code makes; NodeKind::None for none.
+NodeKind nodeKindOf(ItemSpecKind kind);
+
 // One load into one tree. The nodes are appended after whatever the tree holds
 // (callers empty it first).
 class CodeLoader {

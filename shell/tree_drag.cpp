@@ -183,10 +183,7 @@ void TreeDrag::drop(POINT cursor) {
     if (!active()) {
         return;
     }
-    ImageList_DragLeave(window_.hwnd());
-    ImageList_EndDrag();
-    ReleaseCapture();
-    ShowCursor(TRUE);
+    releaseMouse();
     MenuTree& tree = window_.tree();
     RECT area;
     GetWindowRect(window_.controls().tree, &area);
@@ -208,11 +205,16 @@ void TreeDrag::cancel() {
     if (!active()) {
         return;
     }
+    releaseMouse();
+    finish();
+}
+
+// The image leaves the screen, and the mouse and the cursor are the user's again.
+void TreeDrag::releaseMouse() {
     ImageList_DragLeave(window_.hwnd());
     ImageList_EndDrag();
     ReleaseCapture();
     ShowCursor(TRUE);
-    finish();
 }
 
 void TreeDrag::finish() {

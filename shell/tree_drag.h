@@ -37,6 +37,7 @@ public:
 
 private:
     void showMark();
+    void releaseMouse();
     void finish();
 
     MainWindow& window_;
