@@ -3,6 +3,8 @@
 //   measure_gui PROGRAM open LABEL FILE        start with FILE, until its title shows
 //   measure_gui PROGRAM edit LABEL FILE        editing commands on FILE in a main
 //                                              window of this process
+//   measure_gui PROGRAM baseline LABEL FILE    bare controls doing the same jobs:
+//                                              what the editor's times are read against
 // Each line printed is "OPERATION LABEL SECONDS". A start or an open is a new
 // Tessary.exe process, timed until its main window's title names the document;
 // an editing command is timed until the window has processed and painted it.
@@ -11,6 +13,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "documents/document_files.h"
 #include "editor/tree_editing.h"
@@ -141,13 +144,17 @@ void clickTab(MainWindow& window, EditorTab tab) {
     SendMessageA(window.hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
 }
 
-int edit(const std::string& label, const std::string& file) {
+MainWindow* createMainWindow(Program& program, bool show) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    Program program;
     program.launchCopy = [](int, std::string_view) {};
     program.loadAccelerators();
-    MainWindow* window = MainWindow::create(program, true, true);
+    return MainWindow::create(program, show, true);
+}
+
+int edit(const std::string& label, const std::string& file) {
+    Program program;
+    MainWindow* window = createMainWindow(program, true);
     if (!window) {
         return 2;
     }
@@ -197,11 +204,122 @@ int edit(const std::string& label, const std::string& file) {
     return 0;
 }
 
+// One item of a bare tree control: its parent's index in the list (-1: top level).
+struct BareItem {
+    int parent;
+    std::string caption;
+    int image;
+    bool expanded;
+};
+
+// The document's nodes in pre-order, as a program that only shows them would hold them.
+std::vector<BareItem> bareItems(const MenuTree& tree) {
+    std::vector<BareItem> items;
+    std::vector<std::pair<NodeHandle, int>> pending;
+    for (NodeHandle n = tree.lastChild(kRootNode); n != kNoNode; n = tree.previousSibling(n)) {
+        pending.emplace_back(n, -1);
+    }
+    while (!pending.empty()) {
+        const auto [node, parent] = pending.back();
+        pending.pop_back();
+        const int index = static_cast<int>(items.size());
+        items.push_back({parent, tree.caption(node), static_cast<int>(tree.getKind(node)), tree.isExpanded(node)});
+        for (NodeHandle c = tree.lastChild(node); c != kNoNode; c = tree.previousSibling(c)) {
+            pending.emplace_back(c, index);
+        }
+    }
+    return items;
+}
+
+// A control of the same class, styles and size as one of the editor's, at the
+// same place in a plain top-level window of the editor's size.
+HWND bareTwin(HWND frame, HWND editorControl, const char* className) {
+    RECT rect;
+    GetWindowRect(editorControl, &rect);
+    MapWindowPoints(nullptr, GetParent(editorControl), reinterpret_cast<POINT*>(&rect), 2);
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(editorControl, GWL_STYLE)) | WS_VISIBLE;
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(editorControl, GWL_EXSTYLE));
+    return CreateWindowExA(exStyle, className, "", style, rect.left, rect.top, rect.right - rect.left,
+                           rect.bottom - rect.top, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+// What the editor's window is measured against: a bare tree control with the
+// editor's styles and image list, filled with the document's nodes in their
+// nesting and expanded, with redraw off; and a bare multi-line edit with the
+// editor's styles and font given the document's code. Each in a window of the
+// editor's size, timed until painted.
+int baseline(const std::string& label, const std::string& file) {
+    Program program;
+    MainWindow* window = createMainWindow(program, false);
+    if (!window) {
+        return 2;
+    }
+    window->session().applyCommandLine("\"" + file + "\"");
+    pumpAndPaint(window->hwnd());
+    const std::vector<BareItem> items = bareItems(window->tree());
+    std::string code;
+    generateDocumentCode(window->tree(), MenuKind::MainMenu, false, code);
+    window->tree().clearTree();
+
+    WNDCLASSA frameClass = {};
+    frameClass.lpfnWndProc = DefWindowProcA;
+    frameClass.hInstance = GetModuleHandleA(nullptr);
+    frameClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    frameClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    frameClass.lpszClassName = "MeasureBareFrame";
+    RegisterClassA(&frameClass);
+    RECT outer;
+    GetWindowRect(window->hwnd(), &outer);
+    HWND frame = CreateWindowExA(0, frameClass.lpszClassName, "bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, outer.left,
+                                 outer.top, outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                                 frameClass.hInstance, nullptr);
+
+    HWND tree = bareTwin(frame, window->controls().tree, WC_TREEVIEWA);
+    TreeView_SetImageList(tree, TreeView_GetImageList(window->controls().tree, TVSIL_NORMAL), TVSIL_NORMAL);
+    pumpAndPaint(frame);
+    double start = now();
+    SendMessageA(tree, WM_SETREDRAW, FALSE, 0);
+    std::vector<HTREEITEM> handles(items.size());
+    for (size_t i = 0; i < items.size(); ++i) {
+        const BareItem& item = items[i];
+        TVINSERTSTRUCTA insert = {};
+        insert.hParent = item.parent < 0 ? TVI_ROOT : handles[static_cast<size_t>(item.parent)];
+        insert.hInsertAfter = TVI_LAST;
+        insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_STATE;
+        insert.item.state = item.expanded ? TVIS_EXPANDED : 0;
+        insert.item.stateMask = TVIS_EXPANDED;
+        insert.item.pszText = const_cast<char*>(item.caption.c_str());
+        insert.item.iImage = insert.item.iSelectedImage = item.image;
+        insert.item.lParam = static_cast<LPARAM>(i + 1);
+        handles[i] = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    }
+    SendMessageA(tree, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(tree, nullptr, TRUE);
+    pumpAndPaint(frame);
+    report("baseline-tree", label, now() - start);
+    std::printf("baseline-tree-items %s %zu\n", label.c_str(), items.size());
+    DestroyWindow(tree);
+
+    HWND edit = bareTwin(frame, window->controls().codeEdit, "EDIT");
+    SendMessageA(edit, EM_SETLIMITTEXT, SendMessageA(window->controls().codeEdit, EM_GETLIMITTEXT, 0, 0), 0);
+    SendMessageA(edit, WM_SETFONT, SendMessageA(window->controls().codeEdit, WM_GETFONT, 0, 0), FALSE);
+    pumpAndPaint(frame);
+    start = now();
+    SetWindowTextA(edit, code.c_str());
+    pumpAndPaint(frame);
+    report("baseline-edit", label, now() - start);
+
+    DestroyWindow(frame);
+    window->document().modified = false;
+    DestroyWindow(window->hwnd());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: measure_gui PROGRAM start | open LABEL FILE | edit LABEL FILE\n");
+        std::fprintf(stderr, "usage: measure_gui PROGRAM start | open LABEL FILE | edit LABEL FILE | baseline LABEL FILE\n");
         return 2;
     }
     const std::string program = argv[1];
@@ -219,6 +337,9 @@ int main(int argc, char** argv) {
         const std::string name = file.substr(file.find_last_of("\\/") + 1);
         report("open", label, timeStart(program, "\"" + file + "\"", name));
         return 0;
+    }
+    if (what == "baseline") {
+        return baseline(label, file);
     }
     return what == "edit" ? edit(label, file) : 2;
 }
