@@ -20,7 +20,7 @@ constexpr size_t kOutputCapacity = 16 * kMenuCodeBufferSize;
 // The code of a loaded tree, or an empty text when it is not written.
 std::string codeOf(const MenuTree& tree, MenuKind kind) {
     std::vector<char> buffer(kOutputCapacity);
-    if (!GenerateMenuCode(tree, kind, buffer.data(), buffer.size(), false)) {
+    if (!GenerateMenuCode(tree, kind, buffer.data(), buffer.size())) {
         return std::string();
     }
     return std::string(buffer.data());
@@ -62,13 +62,13 @@ void generate(benchmark::State& state, Shape shape, size_t size) {
         return;
     }
     std::vector<char> buffer(kOutputCapacity);
-    if (!GenerateMenuCode(tree, kind, buffer.data(), buffer.size(), false)) {
+    if (!GenerateMenuCode(tree, kind, buffer.data(), buffer.size())) {
         state.SkipWithError("the tree is not written");
         return;
     }
     const size_t written = std::char_traits<char>::length(buffer.data());
     for (auto _ : state) {
-        benchmark::DoNotOptimize(GenerateMenuCode(tree, kind, buffer.data(), buffer.size(), false));
+        benchmark::DoNotOptimize(GenerateMenuCode(tree, kind, buffer.data(), buffer.size()));
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * written));
     state.counters["in_bytes"] = static_cast<double>(text.size());
@@ -82,7 +82,7 @@ void roundTrip(benchmark::State& state, Shape shape, size_t size) {
     for (auto _ : state) {
         MenuTree tree;
         if (LoadCodeIntoTree(tree, text, kind) != kLoadAccepted ||
-            !GenerateMenuCode(tree, kind, buffer.data(), buffer.size(), false)) {
+            !GenerateMenuCode(tree, kind, buffer.data(), buffer.size())) {
             state.SkipWithError("the input does not come back");
             return;
         }

@@ -28,13 +28,20 @@ constexpr Command kCommands[] = {
      "\"FILE:N: error: Syntax incorrect in line N\", where N counts only non-empty\n"
      "lines, as the editor does.\n",
      true, "", "every file is correct", "a file is not"},
-    {"format", FormatCommand, "[--kind main|context|popup|auto] [--string] FILE",
+    {"format", FormatCommand, "[--kind main|context|popup|auto] [--string [--filemaker=6|7]] FILE",
      "write a file's menu code as the editor saves it",
      "Load FILE as the editor opens it and write its menu code to standard output,\n"
      "byte for byte as the editor saves it.\n",
      true,
      "  --string             write the calculation form, as Copy String Code puts it\n"
-     "                       on the clipboard\n",
+     "                       on the clipboard: the text inside a FileMaker text\n"
+     "                       constant, with the paragraph mark (byte 0xB6) before\n"
+     "                       every line break\n"
+     "  --filemaker=7        the form of FileMaker 7 and later (the default):\n"
+     "                       \\\" for a quotation mark, \\\\ for a backslash and \\ before\n"
+     "                       a paragraph mark that is part of a text\n"
+     "  --filemaker=6        the form of FileMaker 5 to 6: every quotation mark\n"
+     "                       doubled\n",
      "the code was written", "FILE does not load, or its menu cannot be written as menu code"},
     {"tree", TreeCommand, "[--kind main|context|popup|auto] FILE", "print the menu tree a file loads into, as JSON",
      "Load FILE as the editor opens it and print its menu tree as one line of JSON:\n"

@@ -1,6 +1,8 @@
 // format: loads a file into a tree and writes the tree's menu code to standard
 // output, byte for byte as the editor saves it (or, with --string, as Copy
-// String Code puts it on the clipboard).
+// String Code puts it on the clipboard for the --filemaker generation).
+#include "menucode/calculation_text.h"
+
 #include "cli/cli_file.h"
 #include "cli/commands.h"
 #include "cli/menu_loading.h"
@@ -25,7 +27,7 @@ int FormatCommand(const Args& args, std::ostream& out, std::ostream& err) {
         return kExitFailed;
     }
     std::string code;
-    if (!generateMenuCodeText(tree, kind, options.calculationForm, code)) {
+    if (!generateMenuCodeText(tree, kind, code)) {
         err << file << ": error: the menu cannot be written as menu code: a node does not fit where it stands\n";
         return kExitFailed;
     }
@@ -34,6 +36,9 @@ int FormatCommand(const Args& args, std::ostream& out, std::ostream& err) {
         err << file << ": error: the menu code would be " << code.size() << " bytes, more than the "
             << kMenuCodeBufferSize - 1 << " bytes a document holds\n";
         return kExitFailed;
+    }
+    if (options.calculationForm) {
+        code = calculationText(code, options.fileMaker.value_or(FileMakerGeneration::FileMaker7AndLater));
     }
     out.write(code.data(), static_cast<std::streamsize>(code.size()));
     return kExitOk;

@@ -141,7 +141,7 @@ private:
 
     void checkFormat() {
         std::string code;
-        if (!generateMenuCodeText(tree_, kind_, false, code)) {
+        if (!generateMenuCodeText(tree_, kind_, code)) {
             // The writer refuses a node whose platforms have no place where it
             // stands (it leaves out the nodes for no platform).
             for (const PlatformProblem& problem : findPlatformProblems(tree_)) {

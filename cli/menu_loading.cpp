@@ -26,15 +26,24 @@ bool ParseLoadOptions(std::string_view command,
         exitCode = UsageError(command, err, problem);
         return false;
     };
+    // The value of an option written `--name V` or `--name=V`; false when arg is another option.
+    auto optionValue = [&](size_t& i, std::string_view name, std::string_view& value) {
+        const std::string_view arg = args[i];
+        if (arg == name) {
+            value = i + 1 < args.size() ? std::string_view(args[++i]) : std::string_view();
+            return true;
+        }
+        if (arg.starts_with(name) && arg.size() > name.size() && arg[name.size()] == '=') {
+            value = arg.substr(name.size() + 1);
+            return true;
+        }
+        return false;
+    };
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        if (arg == "--kind" || arg.starts_with("--kind=")) {
-            std::string_view value;
-            if (arg.size() > 6) {
-                value = arg.substr(7);
-            } else if (i + 1 < args.size()) {
-                value = args[++i];
-            } else {
+        std::string_view value;
+        if (optionValue(i, "--kind", value)) {
+            if (value.empty()) {
                 return usage("--kind needs a value");
             }
             if (value == "auto") {
@@ -50,6 +59,14 @@ bool ParseLoadOptions(std::string_view command,
             }
         } else if (takesString && arg == "--string") {
             options.calculationForm = true;
+        } else if (takesString && optionValue(i, "--filemaker", value)) {
+            if (value == "6") {
+                options.fileMaker = FileMakerGeneration::FileMaker5To6;
+            } else if (value == "7") {
+                options.fileMaker = FileMakerGeneration::FileMaker7AndLater;
+            } else {
+                return usage("--filemaker takes 6 or 7");
+            }
         } else if (arg.size() > 1 && arg[0] == '-') {
             return usage("unknown option '" + std::string(arg) + "'");
         } else {
@@ -58,6 +75,9 @@ bool ParseLoadOptions(std::string_view command,
     }
     if (options.files.empty()) {
         return usage("no FILE given");
+    }
+    if (options.fileMaker && !options.calculationForm) {
+        return usage("--filemaker applies to --string only");
     }
     return true;
 }

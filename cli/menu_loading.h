@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "menucode/calculation_text.h"
 #include "menucode/code_tree.h"
 #include "model/menu_item_record.h"
 
@@ -21,12 +22,14 @@ namespace tessary::cli {
 struct LoadOptions {
     std::optional<MenuKind> kind;  // none: auto
     bool calculationForm = false;  // format --string
+    // format --filemaker: the generation of the calculation form; none: 7 and later.
+    std::optional<FileMakerGeneration> fileMaker;
     std::vector<std::string> files;
 };
 
-// Reads `--kind K` / `--kind=K` (main, context, popup, auto), `--string` when
-// takesString, and the files. On a mistake writes the usage to err and returns
-// false with `exitCode` set.
+// Reads `--kind K` / `--kind=K` (main, context, popup, auto), `--string` and
+// `--filemaker 6|7` (only with --string) when takesString, and the files. On a
+// mistake writes the usage to err and returns false with `exitCode` set.
 bool ParseLoadOptions(std::string_view command,
                       const Args& args,
                       bool takesString,

@@ -8,8 +8,8 @@ std::string_view documentText(std::string_view bytes) {
     return bytes.substr(0, bytes.find('\0'));
 }
 
-bool generateDocumentCode(const MenuTree& tree, MenuKind kind, bool calculationForm, std::string& text) {
-    if (!generateMenuCodeText(tree, kind, calculationForm, text) || text.size() >= kDocumentBufferSize) {
+bool generateDocumentCode(const MenuTree& tree, MenuKind kind, std::string& text) {
+    if (!generateMenuCodeText(tree, kind, text) || text.size() >= kDocumentBufferSize) {
         text.clear();
         return false;
     }

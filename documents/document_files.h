@@ -22,10 +22,9 @@ constexpr size_t kDocumentBufferSize = 0x80000;
 
 class MenuTree;
 
-// The tree's menu code as a document holds it: plain form or the calculation
-// form of Copy String Code. False, with `text` empty, when the writer refuses a
-// node or the code would not fit the document buffer.
-bool generateDocumentCode(const MenuTree& tree, MenuKind kind, bool calculationForm, std::string& text);
+// The tree's menu code as a document holds it. False, with `text` empty, when
+// the writer refuses a node or the code would not fit the document buffer.
+bool generateDocumentCode(const MenuTree& tree, MenuKind kind, std::string& text);
 
 enum class ReadStatus {
     Ok,

@@ -10,9 +10,13 @@ bool readShowHintSetting(SettingsStore& store) {
     return readSettingOr(store, kSettingShowHint, 1) != 0;
 }
 
-int readUseFmSetting(SettingsStore& store) {
+FileMakerGeneration readUseFmSetting(SettingsStore& store) {
     uint32_t value = readSettingOr(store, kSettingUseFm, 7);
-    return value == 0 || value == 7 ? 7 : 6;
+    return value == 0 || value == 7 ? FileMakerGeneration::FileMaker7AndLater : FileMakerGeneration::FileMaker5To6;
+}
+
+void writeUseFmSetting(SettingsStore& store, FileMakerGeneration generation) {
+    store.writeSetting(kSettingUseFm, static_cast<uint32_t>(generation));
 }
 
 uint32_t readSettingOr(SettingsStore& store, std::string_view name, uint32_t fallback) {

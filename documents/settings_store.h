@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "menucode/calculation_text.h"
+
 namespace tessary {
 
 // Setting names, exactly as stored.
@@ -46,9 +48,12 @@ public:
 bool readWizardSetting(SettingsStore& store);
 // The hint after Copy Code and Copy String Code: nonzero, or missing.
 bool readShowHintSetting(SettingsStore& store);
-// The FileMaker generation the wizard's file dialog preselects: 7 when the
-// value is missing, 0 or 7; 6 for any other value.
-int readUseFmSetting(SettingsStore& store);
+// The FileMaker generation Copy String Code writes for and the wizard's file
+// dialog preselects: 7 and later when the value is missing, 0 or 7; 5 to 6
+// for any other value.
+FileMakerGeneration readUseFmSetting(SettingsStore& store);
+// Stores the generation as "UseFM" 6 or 7.
+void writeUseFmSetting(SettingsStore& store, FileMakerGeneration generation);
 // Any other setting: its value, or fallback when missing.
 uint32_t readSettingOr(SettingsStore& store, std::string_view name, uint32_t fallback);
 // Stores 1 for true and 0 for false ("Wizard", "ShowHint").

@@ -10,7 +10,13 @@ bool copyHintShows(SettingsStore& settings) {
 
 CopyHintFields copyHintFieldsFor(SettingsStore& settings, bool stringForm) {
     CopyHintFields fields;
-    fields.messageId = stringForm ? IDS_HINT_PASTE_CALCULATION : IDS_HINT_PASTE_FIELD;
+    if (!stringForm) {
+        fields.messageId = IDS_HINT_PASTE_FIELD;
+    } else if (readUseFmSetting(settings) == FileMakerGeneration::FileMaker5To6) {
+        fields.messageId = IDS_HINT_PASTE_CALCULATION_FM6;
+    } else {
+        fields.messageId = IDS_HINT_PASTE_CALCULATION;
+    }
     fields.doNotShowAgain = !readShowHintSetting(settings);
     return fields;
 }

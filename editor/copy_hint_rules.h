@@ -15,7 +15,8 @@ struct CopyHintFields {
 // Whether the hint shows after a copy at all.
 bool copyHintShows(SettingsStore& settings);
 
-// What the hint shows after Copy Code (stringForm false) or Copy String Code:
+// What the hint shows after Copy Code (stringForm false) or Copy String Code,
+// whose hint names the FileMaker generation the calculation was written for:
 // "Do not show again" starts ticked exactly when the setting is off.
 CopyHintFields copyHintFieldsFor(SettingsStore& settings, bool stringForm);
 

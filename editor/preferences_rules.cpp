@@ -3,11 +3,11 @@
 namespace tessary {
 
 PreferencesFields readPreferences(SettingsStore& settings) {
-    return {readWizardSetting(settings), readShowHintSetting(settings)};
+    return {readWizardSetting(settings), readShowHintSetting(settings), readUseFmSetting(settings)};
 }
 
 void writePreferences(SettingsStore& settings, const PreferencesFields& fields) {
-    settings.writeSetting(kSettingUseFm, 0);
+    writeUseFmSetting(settings, fields.fileMaker);
     writeFlagSetting(settings, kSettingWizard, fields.showWizardOnStart);
     writeFlagSetting(settings, kSettingShowHint, fields.showHintOnCopy);
 }

@@ -257,7 +257,7 @@ void WizardFlow::chooseFileMakerFile(std::string_view path) {
 }
 
 int WizardFlow::fileMakerFilterIndex() {
-    return readUseFmSetting(settings_) == 7 ? 2 : 1;
+    return readUseFmSetting(settings_) == FileMakerGeneration::FileMaker7AndLater ? 2 : 1;
 }
 
 std::string WizardFlow::fileMakerDocument() const {

@@ -61,11 +61,8 @@ ItemSpec itemSpecOf(NodeKind kind, const MenuItemRecord& record, std::string_vie
 
 // Opens the writer, walks the tree into it and closes it again. nullptr when
 // the writer cannot be made or refused a node.
-std::unique_ptr<FM_Builder> writeTree(const MenuTree& tree,
-                                      MenuKind kind,
-                                      bool calculationForm,
-                                      ConversionHooks* hooks) {
-    std::unique_ptr<FM_Builder> writer = CreateMenuCodeBuilder(kind, calculationForm);
+std::unique_ptr<FM_Builder> writeTree(const MenuTree& tree, MenuKind kind, ConversionHooks* hooks) {
+    std::unique_ptr<FM_Builder> writer = CreateMenuCodeBuilder(kind);
     if (!writer) {
         return nullptr;
     }
@@ -155,13 +152,9 @@ bool WalkNodes(const MenuTree& tree, NodeHandle first, FM_Builder& writer, int m
     return true;
 }
 
-bool generateMenuCodeText(const MenuTree& tree,
-                          MenuKind kind,
-                          bool calculationForm,
-                          std::string& text,
-                          ConversionHooks* hooks) {
+bool generateMenuCodeText(const MenuTree& tree, MenuKind kind, std::string& text, ConversionHooks* hooks) {
     text.clear();
-    std::unique_ptr<FM_Builder> writer = writeTree(tree, kind, calculationForm, hooks);
+    std::unique_ptr<FM_Builder> writer = writeTree(tree, kind, hooks);
     if (!writer || !writer->GetCode(text)) {
         text.clear();
         return false;
@@ -169,13 +162,8 @@ bool generateMenuCodeText(const MenuTree& tree,
     return true;
 }
 
-bool GenerateMenuCode(const MenuTree& tree,
-                      MenuKind kind,
-                      char* buffer,
-                      size_t capacity,
-                      bool calculationForm,
-                      ConversionHooks* hooks) {
-    std::unique_ptr<FM_Builder> writer = writeTree(tree, kind, calculationForm, hooks);
+bool GenerateMenuCode(const MenuTree& tree, MenuKind kind, char* buffer, size_t capacity, ConversionHooks* hooks) {
+    std::unique_ptr<FM_Builder> writer = writeTree(tree, kind, hooks);
     size_t length = 0;
     if (!writer || !writer->GetCodeLength(length)) {
         return false;
@@ -188,8 +176,8 @@ bool GenerateMenuCode(const MenuTree& tree,
     return true;
 }
 
-bool GenerateMenuCode(const MenuTree& tree, MenuKind kind, char* buffer, size_t capacity, bool calculationForm) {
-    return GenerateMenuCode(tree, kind, buffer, capacity, calculationForm, nullptr);
+bool GenerateMenuCode(const MenuTree& tree, MenuKind kind, char* buffer, size_t capacity) {
+    return GenerateMenuCode(tree, kind, buffer, capacity, nullptr);
 }
 
 }  // namespace tessary

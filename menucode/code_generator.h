@@ -45,19 +45,10 @@ int menuLevelsOf(MenuKind kind);
 // The tree's whole menu code in `text`. False, with `text` empty, when the
 // writer refused a node (or could not be made): the tree cannot be written as
 // menu code, and no part of it is delivered as if it were the whole.
-bool generateMenuCodeText(const MenuTree& tree,
-                          MenuKind kind,
-                          bool calculationForm,
-                          std::string& text,
-                          ConversionHooks* hooks = nullptr);
+bool generateMenuCodeText(const MenuTree& tree, MenuKind kind, std::string& text, ConversionHooks* hooks = nullptr);
 
 // GenerateMenuCode of code_tree.h, telling the user interface while it walks.
 // On false the buffer is left as it was.
-bool GenerateMenuCode(const MenuTree& tree,
-                      MenuKind kind,
-                      char* buffer,
-                      size_t capacity,
-                      bool calculationForm,
-                      ConversionHooks* hooks);
+bool GenerateMenuCode(const MenuTree& tree, MenuKind kind, char* buffer, size_t capacity, ConversionHooks* hooks);
 
 }  // namespace tessary

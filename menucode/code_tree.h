@@ -45,9 +45,10 @@ std::ostream& operator<<(std::ostream& out, LoadResult result);
 // false for ready-made files. What was read before a failure stays.
 LoadResult LoadCodeIntoTree(MenuTree& tree, std::string_view text, MenuKind kind, bool fromEditor = true);
 
-// Writes the tree's menu code into buffer (plain form, or the calculation form
-// for pasting into a FileMaker calculation). The text plus its NUL must fit in
-// capacity; otherwise, or when the writer refuses a node, returns false.
-bool GenerateMenuCode(const MenuTree& tree, MenuKind kind, char* buffer, size_t capacity, bool calculationForm);
+// Writes the tree's menu code into buffer, as documents hold it (the form for
+// a FileMaker calculation is made from it: calculation_text.h). The text plus
+// its NUL must fit in capacity; otherwise, or when the writer refuses a node,
+// returns false.
+bool GenerateMenuCode(const MenuTree& tree, MenuKind kind, char* buffer, size_t capacity);
 
 }  // namespace tessary

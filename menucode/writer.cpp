@@ -25,8 +25,6 @@ bool isKnownItemKind(ItemSpecKind kind) {
 // ---------------------------------------------------------------------------
 // FM_Builder
 
-FM_Builder::FM_Builder(bool calculationForm) : calculationForm_(calculationForm) {}
-
 FM_Builder::~FM_Builder() = default;
 
 void FM_Builder::expectTextBytes(size_t bytes) noexcept {
@@ -43,7 +41,7 @@ bool FM_Builder::OpenMenu(const MenuSpec& menuSpec) {
     }
     FM_MenuBuilderMenuObj* menu = nullptr;
     try {
-        menu = makeMenu<FM_MenuBuilderMenuObj>(menuSpec, current_, calculationForm_);
+        menu = makeMenu<FM_MenuBuilderMenuObj>(menuSpec, current_);
         if (current_->AcceptMenu(menu) == nullptr) {
             menu = nullptr;
         }
@@ -77,7 +75,7 @@ bool FM_Builder::addItem(const ItemSpec& itemSpec, bool shortcut) {
     bool accepted = false;
     if (isKnownItemKind(itemSpec.kind)) {
         try {
-            FM_MenuBuilderMenuItemObj item(itemSpec, calculationForm_, shortcut);
+            FM_MenuBuilderMenuItemObj item(itemSpec, shortcut);
             if (current_->AcceptItem(&item) != nullptr) {
                 current_->writeItem(output_, item);
                 accepted = true;
@@ -171,8 +169,6 @@ bool FM_Builder::GetCode(std::string& code) {
 // ---------------------------------------------------------------------------
 // FM_MenuBarBuilder
 
-FM_MenuBarBuilder::FM_MenuBarBuilder(bool calculationForm) : FM_Builder(calculationForm) {}
-
 FM_MenuBarBuilder::~FM_MenuBarBuilder() = default;
 
 bool FM_MenuBarBuilder::OpenMenuBar() {
@@ -180,7 +176,7 @@ bool FM_MenuBarBuilder::OpenMenuBar() {
         return false;
     }
     try {
-        auto* bar = makeMenu<FM_MenuBuilderMBarObj>(calculationForm_);
+        auto* bar = makeMenu<FM_MenuBuilderMBarObj>();
         bar->writeRootHead(output_);
         root_ = bar;
     } catch (...) {
@@ -197,7 +193,7 @@ bool FM_MenuBarBuilder::OpenAppMenu(std::string_view name) {
     }
     FM_AppleMenuBuilderMenuObj* appMenu = nullptr;
     try {
-        appMenu = makeMenu<FM_AppleMenuBuilderMenuObj>(name, root_, calculationForm_);
+        appMenu = makeMenu<FM_AppleMenuBuilderMenuObj>(name, root_);
         if (root_->AcceptAppMenu(appMenu) == nullptr) {
             appMenu = nullptr;
         }
@@ -222,9 +218,8 @@ bool FM_MenuBarBuilder::WriteCode() {
 // ---------------------------------------------------------------------------
 // FM_MenuBuilder
 
-FM_MenuBuilder::FM_MenuBuilder(bool popupMenu, bool calculationForm)
-    : FM_Builder(calculationForm), popupMenu_(popupMenu) {
-    root_ = makeMenu<FM_MenuBuilderPopupMenuObj>(!popupMenu, calculationForm);
+FM_MenuBuilder::FM_MenuBuilder(bool popupMenu) : popupMenu_(popupMenu) {
+    root_ = makeMenu<FM_MenuBuilderPopupMenuObj>(!popupMenu);
     root_->writeRootHead(output_);
     current_ = root_;
 }
@@ -249,15 +244,15 @@ bool FM_MenuBuilder::WriteCode() {
 
 // ---------------------------------------------------------------------------
 
-std::unique_ptr<FM_Builder> CreateMenuCodeBuilder(MenuKind kind, bool calculationForm) noexcept {
+std::unique_ptr<FM_Builder> CreateMenuCodeBuilder(MenuKind kind) noexcept {
     try {
         switch (kind) {
             case MenuKind::MainMenu:
-                return std::make_unique<FM_MenuBarBuilder>(calculationForm);
+                return std::make_unique<FM_MenuBarBuilder>();
             case MenuKind::ContextMenu:
-                return std::make_unique<FM_MenuBuilder>(false, calculationForm);
+                return std::make_unique<FM_MenuBuilder>(false);
             case MenuKind::PopupMenu:
-                return std::make_unique<FM_MenuBuilder>(true, calculationForm);
+                return std::make_unique<FM_MenuBuilder>(true);
             default:
                 return nullptr;
         }

@@ -8,7 +8,7 @@
 //
 // Typical use by the tree walk:
 //
-//     auto writer = CreateMenuCodeBuilder(kind, calculationForm);
+//     auto writer = CreateMenuCodeBuilder(kind);
 //     if (kind == MenuKind::MainMenu) writer->OpenMenuBar();
 //     ... writer->OpenMenu(menuSpec) / AddMenuItem(itemSpec) / OpenAppMenu(caption) / CloseMenu() ...
 //     if (kind == MenuKind::MainMenu) writer->CloseMenu();
@@ -63,15 +63,13 @@ public:
     virtual bool GetCode(char* buffer, size_t capacity);
     bool GetCode(std::string& code);
 
-    bool calculationForm() const { return calculationForm_; }
-
     // Makes room ahead for about `bytes` more of text, so that a large text
     // is not moved again and again while it grows. Only a hint: when no
     // memory is left the text grows as it goes.
     void expectTextBytes(size_t bytes) noexcept;
 
 protected:
-    explicit FM_Builder(bool calculationForm);
+    FM_Builder() = default;
 
     // Ends the text: checks the state the calls left the writer in and
     // appends what closes the root. False, with nothing appended, when the
@@ -99,7 +97,6 @@ protected:
     std::vector<std::unique_ptr<FM_MenuBuilderComplexObj>> menus_;
     FM_MenuBuilderComplexObj* current_ = nullptr;
     std::string output_;
-    bool calculationForm_;
     FM_MenuBuilderComplexObj* root_ = nullptr;  // in menus_
     // Set by the first refused menu, item or application menu, and by a write
     // that found no memory. The writer then never produces text: what it
@@ -120,7 +117,7 @@ private:
 // Main menus: a menu bar holding an optional application menu and menus.
 class FM_MenuBarBuilder : public FM_Builder {
 public:
-    explicit FM_MenuBarBuilder(bool calculationForm);
+    FM_MenuBarBuilder() = default;
     ~FM_MenuBarBuilder() override;
 
     bool OpenMenuBar() override;
@@ -136,7 +133,7 @@ protected:
 class FM_MenuBuilder : public FM_Builder {
 public:
     // Throws std::bad_alloc when the root cannot be made.
-    FM_MenuBuilder(bool popupMenu, bool calculationForm);
+    explicit FM_MenuBuilder(bool popupMenu);
     ~FM_MenuBuilder() override;
 
     bool OpenMenuBar() override { return false; }
@@ -158,6 +155,6 @@ private:
 
 // The writer for a document's kind; nullptr for a value outside the kinds or
 // when the writer cannot be made.
-std::unique_ptr<FM_Builder> CreateMenuCodeBuilder(MenuKind kind, bool calculationForm) noexcept;
+std::unique_ptr<FM_Builder> CreateMenuCodeBuilder(MenuKind kind) noexcept;
 
 }  // namespace tessary

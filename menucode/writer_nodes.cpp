@@ -8,10 +8,7 @@ namespace {
 
 constexpr std::string_view kEndIf = "#END_IF";
 
-// Plain form ends lines with CR LF; the calculation form puts the pilcrow
-// (0xB6 in the ANSI code page) in front, as a FileMaker calculation needs.
-constexpr std::string_view kPlainLineEnd = "\r\n";
-constexpr std::string_view kCalculationLineEnd = "\xB6\r\n";
+constexpr std::string_view kLineEnd = "\r\n";
 
 // The directives that open the blocks of the sets that have one.
 constexpr std::string_view kIfWindows = "#IF_WIN";
@@ -48,26 +45,18 @@ void putIndent(std::string& out, int level) {
     }
 }
 
-void putQuote(std::string& out, bool calculationForm) {
-    if (calculationForm) {
-        out += "\"\"";
-    } else {
-        out += '"';
-    }
+void putQuote(std::string& out) {
+    out += '"';
 }
 
-void putLineEnd(std::string& out, bool calculationForm) {
-    if (calculationForm) {
-        out += kCalculationLineEnd;
-    } else {
-        out += kPlainLineEnd;
-    }
+void putLineEnd(std::string& out) {
+    out += kLineEnd;
 }
 
-void putQuoted(std::string& out, bool calculationForm, std::string_view value) {
-    putQuote(out, calculationForm);
+void putQuoted(std::string& out, std::string_view value) {
+    putQuote(out);
     out += value;
-    putQuote(out, calculationForm);
+    putQuote(out);
 }
 
 // The directive that opens the block of a set, empty for all platforms;
@@ -109,11 +98,8 @@ bool takesAppMenuPlatforms(uint32_t platforms) {
 // ---------------------------------------------------------------------------
 // FM_MenuBuilderBaseObj
 
-FM_MenuBuilderBaseObj::FM_MenuBuilderBaseObj(std::string_view name,
-                                             FM_MenuBuilderBaseObj* parent,
-                                             uint32_t platforms,
-                                             bool calculationForm)
-    : name_(name), parent_(parent), platforms_(platforms), calculationForm_(calculationForm) {}
+FM_MenuBuilderBaseObj::FM_MenuBuilderBaseObj(std::string_view name, FM_MenuBuilderBaseObj* parent, uint32_t platforms)
+    : name_(name), parent_(parent), platforms_(platforms) {}
 
 FM_MenuBuilderBaseObj::~FM_MenuBuilderBaseObj() = default;
 
@@ -138,15 +124,15 @@ void FM_MenuBuilderBaseObj::WriteIndent(std::string& out, int level) const {
 }
 
 void FM_MenuBuilderBaseObj::WriteQuote(std::string& out) const {
-    putQuote(out, calculationForm_);
+    putQuote(out);
 }
 
 void FM_MenuBuilderBaseObj::WriteLineEnd(std::string& out) const {
-    putLineEnd(out, calculationForm_);
+    putLineEnd(out);
 }
 
 void FM_MenuBuilderBaseObj::writeQuoted(std::string& out, std::string_view value) const {
-    putQuoted(out, calculationForm_, value);
+    putQuoted(out, value);
 }
 
 // Blocks never nest: a node whose set differs from the open block closes that
@@ -185,11 +171,8 @@ void FM_MenuBuilderBaseObj::writePlatformSwitch(std::string& out, uint32_t openS
 // ---------------------------------------------------------------------------
 // FM_MenuBuilderMenuItemObj
 
-FM_MenuBuilderMenuItemObj::FM_MenuBuilderMenuItemObj(const ItemSpec& itemSpec, bool calculationForm, bool shortcut)
-    : FM_MenuBuilderBaseObj(itemSpec.caption.value_or(std::string_view()),
-                            nullptr,
-                            itemSpec.platforms,
-                            calculationForm),
+FM_MenuBuilderMenuItemObj::FM_MenuBuilderMenuItemObj(const ItemSpec& itemSpec, bool shortcut)
+    : FM_MenuBuilderBaseObj(itemSpec.caption.value_or(std::string_view()), nullptr, itemSpec.platforms),
       userString_(itemSpec.userString.value_or(std::string_view())),
       kind_(itemSpec.kind),
       enabled_(itemSpec.enabled),
@@ -233,12 +216,11 @@ void FM_MenuBuilderMenuItemObj::WriteHead(std::string& text, int, uint32_t openS
 }
 
 void FM_MenuBuilderMenuItemObj::WriteBody(std::string& line, int level, uint32_t) {
-    const bool calculation = calculationForm_;
     switch (kind_) {
         case ItemSpecKind::Separator: {
             putIndent(line, level);
             line += kSeparatorLine;
-            putLineEnd(line, calculation);
+            putLineEnd(line);
             return;
         }
         case ItemSpecKind::MacQuit:
@@ -249,9 +231,9 @@ void FM_MenuBuilderMenuItemObj::WriteBody(std::string& line, int level, uint32_t
             } else {
                 line += kMacPreferencesOpen;
             }
-            putQuoted(line, calculation, name_);
+            putQuoted(line, name_);
             line += kComma;
-            putQuoted(line, calculation, target_);
+            putQuoted(line, target_);
             writeEnding(line);
             return;
         }
@@ -271,18 +253,18 @@ void FM_MenuBuilderMenuItemObj::WriteBody(std::string& line, int level, uint32_t
     }
     // A command without a caption of its own shows FileMaker's local caption.
     if (script || !name_.empty()) {
-        putQuoted(line, calculation, name_);
+        putQuoted(line, name_);
         line += kComma;
     }
     if (script) {
-        putQuoted(line, calculation, target_);
+        putQuoted(line, target_);
     } else {
         line += target_;
     }
     writeShortcut(line);
     if (!userString_.empty()) {
         line += kUserStringLabel;
-        putQuoted(line, calculation, userString_);
+        putQuoted(line, userString_);
     }
     if (script && checkOn_ != 0) {
         line += kCheckOn;
@@ -301,7 +283,7 @@ void FM_MenuBuilderMenuItemObj::writeShortcut(std::string& line) const {
     if ((modifiers_ & kModAlt) != 0) {
         line += kAlt;
     }
-    putQuoted(line, calculationForm_, keyName_);
+    putQuoted(line, keyName_);
 }
 
 void FM_MenuBuilderMenuItemObj::writeEnding(std::string& line) const {
@@ -309,7 +291,7 @@ void FM_MenuBuilderMenuItemObj::writeEnding(std::string& line) const {
         line += kDisabled;
     }
     line += kClose;
-    putLineEnd(line, calculationForm_);
+    putLineEnd(line);
 }
 
 uint32_t FM_MenuBuilderMenuItemObj::WriteTail(std::string&, int, uint32_t) {
@@ -322,9 +304,8 @@ uint32_t FM_MenuBuilderMenuItemObj::WriteTail(std::string&, int, uint32_t) {
 FM_MenuBuilderComplexObj::FM_MenuBuilderComplexObj(std::string_view name,
                                                    FM_MenuBuilderBaseObj* parent,
                                                    uint32_t platforms,
-                                                   bool calculationForm,
                                                    uint32_t extraValue)
-    : FM_MenuBuilderBaseObj(name, parent, platforms, calculationForm), extraValue_(extraValue) {}
+    : FM_MenuBuilderBaseObj(name, parent, platforms), extraValue_(extraValue) {}
 
 FM_MenuBuilderComplexObj::~FM_MenuBuilderComplexObj() = default;
 
@@ -437,8 +418,8 @@ uint32_t FM_MenuBuilderComplexObj::WriteTail(std::string& text, int level, uint3
 // ---------------------------------------------------------------------------
 // FM_MenuBuilderMBarObj
 
-FM_MenuBuilderMBarObj::FM_MenuBuilderMBarObj(bool calculationForm)
-    : FM_MenuBuilderComplexObj(std::string_view(), nullptr, kPlatformAll, calculationForm, 0) {}
+FM_MenuBuilderMBarObj::FM_MenuBuilderMBarObj()
+    : FM_MenuBuilderComplexObj(std::string_view(), nullptr, kPlatformAll, 0) {}
 
 FM_MenuBuilderMBarObj::~FM_MenuBuilderMBarObj() = default;
 
@@ -453,13 +434,10 @@ void FM_MenuBuilderMBarObj::WriteHead(std::string& text, int level, uint32_t ope
 // ---------------------------------------------------------------------------
 // FM_MenuBuilderMenuObj
 
-FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(const MenuSpec& menuSpec,
-                                             FM_MenuBuilderBaseObj* parent,
-                                             bool calculationForm)
+FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(const MenuSpec& menuSpec, FM_MenuBuilderBaseObj* parent)
     : FM_MenuBuilderComplexObj(menuSpec.caption.value_or(std::string_view()),
                                parent,
                                menuSpec.platforms,
-                               calculationForm,
                                menuSpec.fmMenuId) {
     // An id the table lacks writes no keyword.
     if (extraValue_ == 0 || !LookupFmMenuKeyword(extraValue_, keyword_)) {
@@ -467,11 +445,8 @@ FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(const MenuSpec& menuSpec,
     }
 }
 
-FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(std::string_view name,
-                                             FM_MenuBuilderBaseObj* parent,
-                                             uint32_t platforms,
-                                             bool calculationForm)
-    : FM_MenuBuilderComplexObj(name, parent, platforms, calculationForm, 0) {}
+FM_MenuBuilderMenuObj::FM_MenuBuilderMenuObj(std::string_view name, FM_MenuBuilderBaseObj* parent, uint32_t platforms)
+    : FM_MenuBuilderComplexObj(name, parent, platforms, 0) {}
 
 FM_MenuBuilderMenuObj::~FM_MenuBuilderMenuObj() = default;
 
@@ -505,8 +480,8 @@ void FM_MenuBuilderMenuObj::WriteHead(std::string& out, int level, uint32_t open
 // ---------------------------------------------------------------------------
 // FM_MenuBuilderPopupMenuObj
 
-FM_MenuBuilderPopupMenuObj::FM_MenuBuilderPopupMenuObj(bool contextMenu, bool calculationForm)
-    : FM_MenuBuilderComplexObj(std::string_view(), nullptr, kPlatformAll, calculationForm, contextMenu ? 1 : 0) {}
+FM_MenuBuilderPopupMenuObj::FM_MenuBuilderPopupMenuObj(bool contextMenu)
+    : FM_MenuBuilderComplexObj(std::string_view(), nullptr, kPlatformAll, contextMenu ? 1 : 0) {}
 
 FM_MenuBuilderPopupMenuObj::~FM_MenuBuilderPopupMenuObj() = default;
 
@@ -526,10 +501,8 @@ void FM_MenuBuilderPopupMenuObj::WriteHead(std::string& text, int level, uint32_
 // ---------------------------------------------------------------------------
 // FM_AppleMenuBuilderMenuObj
 
-FM_AppleMenuBuilderMenuObj::FM_AppleMenuBuilderMenuObj(std::string_view name,
-                                                       FM_MenuBuilderBaseObj* parent,
-                                                       bool calculationForm)
-    : FM_MenuBuilderMenuObj(name, parent, kPlatformMac, calculationForm) {
+FM_AppleMenuBuilderMenuObj::FM_AppleMenuBuilderMenuObj(std::string_view name, FM_MenuBuilderBaseObj* parent)
+    : FM_MenuBuilderMenuObj(name, parent, kPlatformMac) {
     appMenu_ = true;
 }
 

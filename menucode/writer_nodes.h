@@ -34,10 +34,7 @@ class FM_MenuBuilderComplexObj;
 
 class FM_MenuBuilderBaseObj {
 public:
-    FM_MenuBuilderBaseObj(std::string_view name,
-                          FM_MenuBuilderBaseObj* parent,
-                          uint32_t platforms,
-                          bool calculationForm);
+    FM_MenuBuilderBaseObj(std::string_view name, FM_MenuBuilderBaseObj* parent, uint32_t platforms);
     FM_MenuBuilderBaseObj(const FM_MenuBuilderBaseObj&) = delete;
     FM_MenuBuilderBaseObj& operator=(const FM_MenuBuilderBaseObj&) = delete;
 
@@ -72,7 +69,6 @@ public:
 
     std::string_view name() const { return name_; }
     uint32_t platforms() const { return platforms_; }
-    bool calculationForm() const { return calculationForm_; }
 
 protected:
     // The pieces of the lines.
@@ -84,13 +80,12 @@ protected:
     // Appends the directives that take the text from the open block to the
     // block of this node's own set.
     void writePlatformSwitch(std::string& out, uint32_t openSet) const;
-    // Appends quote, text, quote in the chosen form.
+    // Appends quote, text, quote.
     void writeQuoted(std::string& out, std::string_view value) const;
 
     std::string_view name_;
     FM_MenuBuilderBaseObj* parent_;
     uint32_t platforms_;
-    bool calculationForm_;
     // Set by the application menu and by the Mac system items.
     bool appMenu_ = false;
     bool takesOpenSet_ = false;
@@ -115,7 +110,7 @@ class FM_MenuBuilderMenuItemObj final : public FM_MenuBuilderBaseObj {
 public:
     // A caption, user string or script name that is none is kept empty.
     // Without `shortcut` (pop-up menus) the item has no modifiers and no key.
-    FM_MenuBuilderMenuItemObj(const ItemSpec& itemSpec, bool calculationForm, bool shortcut = true);
+    explicit FM_MenuBuilderMenuItemObj(const ItemSpec& itemSpec, bool shortcut = true);
     ~FM_MenuBuilderMenuItemObj() override = default;
 
     void WriteHead(std::string& text, int level, uint32_t openSet) override;
@@ -152,7 +147,6 @@ public:
     FM_MenuBuilderComplexObj(std::string_view name,
                              FM_MenuBuilderBaseObj* parent,
                              uint32_t platforms,
-                             bool calculationForm,
                              uint32_t extraValue);
     ~FM_MenuBuilderComplexObj() override;
 
@@ -206,7 +200,7 @@ protected:
 // The root of a main menu.
 class FM_MenuBuilderMBarObj : public FM_MenuBuilderComplexObj {
 public:
-    explicit FM_MenuBuilderMBarObj(bool calculationForm);
+    FM_MenuBuilderMBarObj();
     ~FM_MenuBuilderMBarObj() override;
 
     void WriteHead(std::string& text, int level, uint32_t openSet) override;
@@ -215,7 +209,7 @@ public:
 // A menu of the menu bar, a submenu, or a menu inside the application menu.
 class FM_MenuBuilderMenuObj : public FM_MenuBuilderComplexObj {
 public:
-    FM_MenuBuilderMenuObj(const MenuSpec& menuSpec, FM_MenuBuilderBaseObj* parent, bool calculationForm);
+    FM_MenuBuilderMenuObj(const MenuSpec& menuSpec, FM_MenuBuilderBaseObj* parent);
     ~FM_MenuBuilderMenuObj() override;
 
     void WriteHead(std::string& text, int level, uint32_t openSet) override;
@@ -224,16 +218,13 @@ public:
 
 protected:
     // For the application menu, which shares this class's layout.
-    FM_MenuBuilderMenuObj(std::string_view name,
-                          FM_MenuBuilderBaseObj* parent,
-                          uint32_t platforms,
-                          bool calculationForm);
+    FM_MenuBuilderMenuObj(std::string_view name, FM_MenuBuilderBaseObj* parent, uint32_t platforms);
 };
 
 // The root of a context menu or a pop-up menu.
 class FM_MenuBuilderPopupMenuObj : public FM_MenuBuilderComplexObj {
 public:
-    FM_MenuBuilderPopupMenuObj(bool contextMenu, bool calculationForm);
+    explicit FM_MenuBuilderPopupMenuObj(bool contextMenu);
     ~FM_MenuBuilderPopupMenuObj() override;
 
     void WriteHead(std::string& text, int level, uint32_t openSet) override;
@@ -245,7 +236,7 @@ public:
 // set means "no block open".
 class FM_AppleMenuBuilderMenuObj : public FM_MenuBuilderMenuObj {
 public:
-    FM_AppleMenuBuilderMenuObj(std::string_view name, FM_MenuBuilderBaseObj* parent, bool calculationForm);
+    FM_AppleMenuBuilderMenuObj(std::string_view name, FM_MenuBuilderBaseObj* parent);
 
     FM_MenuBuilderBaseObj* AcceptItem(FM_MenuBuilderMenuItemObj* item) override;
     FM_MenuBuilderBaseObj* AcceptMenu(FM_MenuBuilderMenuObj* menu) override;

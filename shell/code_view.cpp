@@ -5,6 +5,7 @@
 #include "documents/document_files.h"
 #include "editor/code_text.h"
 #include "editor/copy_hint_rules.h"
+#include "menucode/calculation_text.h"
 #include "platform/clipboard.h"
 #include "resources/resource.h"
 #include "shell/command_dispatch.h"
@@ -52,7 +53,7 @@ void showOutcome(HWND owner, const TabLeaveOutcome& outcome, UINT icon) {
 
 void enterCodeTab(MainWindow& window) {
     std::string text;
-    if (!generateDocumentCode(window.tree(), window.document().menuKind, false, text)) {
+    if (!generateDocumentCode(window.tree(), window.document().menuKind, text)) {
         // Showing the old text would let it overwrite the tree on the way back.
         showStringMessage(window.hwnd(), IDS_TREE_NOT_WRITABLE, MB_OK | MB_ICONERROR);
         selectTab(window, EditorTab::MenuTree);
@@ -77,7 +78,7 @@ void leaveCodeTab(MainWindow& window) {
     // keeps its nodes, expansion and selection, and a large document comes
     // back at once instead of being built anew.
     std::string treeCode;
-    const bool unchanged = generateDocumentCode(window.tree(), window.document().menuKind, false, treeCode) &&
+    const bool unchanged = generateDocumentCode(window.tree(), window.document().menuKind, treeCode) &&
                            treeCode == text;
     if (!text.empty() && !unchanged) {
         const TabLeaveOutcome outcome = tabLeaveOutcome(loadIntoTree(window, text));
@@ -114,17 +115,17 @@ void checkSyntax(MainWindow& window, UINT) {
     showOutcome(window.hwnd(), outcome, outcome.accepted ? MB_ICONINFORMATION : MB_ICONERROR);
 }
 
-bool currentCodeText(MainWindow& window, bool stringForm, std::string& text) {
+bool currentCodeText(MainWindow& window, std::string& text) {
     if (window.currentTab() == EditorTab::MenuCode) {
         text = windowText(window.controls().codeEdit);
         return true;
     }
-    return generateDocumentCode(window.tree(), window.document().menuKind, stringForm, text);
+    return generateDocumentCode(window.tree(), window.document().menuKind, text);
 }
 
 void copyCode(MainWindow& window, bool stringForm) {
     std::string text;
-    if (!currentCodeText(window, stringForm, text)) {
+    if (!currentCodeText(window, text)) {
         // Nothing was produced: say so, and leave the clipboard as it was.
         showStringMessage(window.hwnd(), IDS_TREE_NOT_WRITABLE, MB_OK | MB_ICONERROR);
         return;
@@ -132,12 +133,18 @@ void copyCode(MainWindow& window, bool stringForm) {
     if (text.empty()) {
         return;
     }
+    SettingsStore& settings = window.program().settings;
+    text = clipboardText(text);
+    if (stringForm) {
+        // Typed code is converted just as the tree's: the conversion needs no
+        // code that parses.
+        text = calculationText(text, readUseFmSetting(settings));
+    }
     std::string reason;
-    if (!setClipboardText(clipboardText(text), &reason)) {
+    if (!setClipboardText(text, &reason)) {
         showStringMessageText(window.hwnd(), IDS_CLIPBOARD_FAILED, reason.c_str(), MB_OK | MB_ICONERROR);
         return;
     }
-    SettingsStore& settings = window.program().settings;
     if (copyHintShows(settings)) {
         CopyHintFields fields = copyHintFieldsFor(settings, stringForm);
         if (runCopyHintDialog(window.hwnd(), fields)) {
@@ -148,7 +155,7 @@ void copyCode(MainWindow& window, bool stringForm) {
 
 void showPreview(MainWindow& window, UINT) {
     std::string text;
-    if (!currentCodeText(window, false, text)) {
+    if (!currentCodeText(window, text)) {
         showStringMessage(window.hwnd(), IDS_TREE_NOT_WRITABLE, MB_OK | MB_ICONERROR);
         return;
     }

@@ -18,7 +18,8 @@ void applyCurrentTab(MainWindow& window);
 // Check Menu Code Syntax: loads the code tab's text into the tree and says how
 // it went.
 void checkSyntax(MainWindow& window, UINT commandId = 0);
-// Copy Code (stringForm false) and Copy String Code (true).
+// Copy Code (stringForm false) and Copy String Code (true), which copies the
+// calculation form for the FileMaker generation of the "UseFM" setting.
 void copyCode(MainWindow& window, bool stringForm);
 // Preview Menu: takes the text as Copy Code does and opens a preview window
 // of it for the document's kind.
@@ -27,6 +28,6 @@ void showPreview(MainWindow& window, UINT commandId = 0);
 // The document's text as Copy and Preview take it: the code edit's text in the
 // "Menu Code" tab, else the code generated from the tree. False when the tree
 // cannot be written as menu code.
-bool currentCodeText(MainWindow& window, bool stringForm, std::string& text);
+bool currentCodeText(MainWindow& window, std::string& text);
 
 }  // namespace tessary

@@ -39,7 +39,7 @@ LoadResult ShellDocumentHost::trialLoad(std::string_view text, MenuKind kind) {
 }
 
 bool ShellDocumentHost::generateCode(MenuKind kind, std::string& text) {
-    return generateDocumentCode(window_.tree(), kind, false, text);
+    return generateDocumentCode(window_.tree(), kind, text);
 }
 
 std::string ShellDocumentHost::codeText() {

@@ -14,12 +14,17 @@ private:
     bool onInit() override {
         setChecked(IDC_PREFS_WIZARD, fields_.showWizardOnStart);
         setChecked(IDC_PREFS_SHOW_HINT, fields_.showHintOnCopy);
+        const bool fileMaker6 = fields_.fileMaker == FileMakerGeneration::FileMaker5To6;
+        setChecked(IDC_PREFS_FILEMAKER_6, fileMaker6);
+        setChecked(IDC_PREFS_FILEMAKER_7, !fileMaker6);
         return true;
     }
 
     bool onOk() override {
         fields_.showWizardOnStart = isChecked(IDC_PREFS_WIZARD);
         fields_.showHintOnCopy = isChecked(IDC_PREFS_SHOW_HINT);
+        fields_.fileMaker = isChecked(IDC_PREFS_FILEMAKER_6) ? FileMakerGeneration::FileMaker5To6
+                                                             : FileMakerGeneration::FileMaker7AndLater;
         return true;
     }
 

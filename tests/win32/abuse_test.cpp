@@ -74,11 +74,11 @@ std::string fieldOf(const MenuTree& tree, NodeHandle node, int field) {
 // The code of the tree, and the code of that code read back into a new tree.
 void expectCodeReadsBack(const MenuTree& tree) {
     std::string code;
-    ASSERT_TRUE(generateDocumentCode(tree, MenuKind::MainMenu, false, code));
+    ASSERT_TRUE(generateDocumentCode(tree, MenuKind::MainMenu, code));
     MenuTree again;
     ASSERT_EQ(LoadCodeIntoTree(again, code, MenuKind::MainMenu), kLoadAccepted) << code;
     std::string codeAgain;
-    ASSERT_TRUE(generateDocumentCode(again, MenuKind::MainMenu, false, codeAgain));
+    ASSERT_TRUE(generateDocumentCode(again, MenuKind::MainMenu, codeAgain));
     EXPECT_TRUE(same(codeAgain, code));
 }
 

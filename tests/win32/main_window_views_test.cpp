@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "documents/document_state.h"
+#include "documents/settings_store.h"
+#include "menucode/calculation_text.h"
 #include "menucode/code_tree.h"
 #include "model/menu_tree.h"
 #include "model/tree_flatten.h"
@@ -227,12 +229,6 @@ TEST_F(MainWindowViewsTest, CheckSyntaxReportsEachOutcome) {
 
 TEST_F(MainWindowViewsTest, CopyCommandsPutTheCodeOnTheClipboard) {
     loadExample();
-    std::vector<char> plain(0x80000);
-    std::vector<char> calculation(0x80000);
-    ASSERT_TRUE(GenerateMenuCode(tree(), MenuKind::MainMenu, plain.data(), plain.size(), false));
-    ASSERT_TRUE(GenerateMenuCode(tree(), MenuKind::MainMenu, calculation.data(), calculation.size(), true));
-    EXPECT_EQ(std::string(plain.data()), kExample);
-
     DialogDriver driver;
     std::string hint;
     // The hint dialog: read its line, then OK.
@@ -245,20 +241,45 @@ TEST_F(MainWindowViewsTest, CopyCommandsPutTheCodeOnTheClipboard) {
     EXPECT_EQ(clipboardTextContent(), kExample);
     EXPECT_EQ(hint, "The menu code can now be pasted into a FileMaker field.");
 
-    driver.next(readHint);
-    command(ID_MENU_COPY_STRING_CODE);
-    std::string copied = clipboardTextContent();
-    EXPECT_EQ(copied, std::string(calculation.data()));
-    EXPECT_NE(copied.find("\xB6\r\n"), std::string::npos);
-    EXPECT_NE(copied.find("FM_MENU ( \"\"File\"\" , FM_MENU_FILE )"), std::string::npos);
-    EXPECT_EQ(hint, "The menu code can now be pasted into a FileMaker calculation.");
+    // Copy String Code writes the calculation of the FileMaker version the
+    // preferences name, the same from either tab, and its hint names the version.
+    struct Case {
+        FileMakerGeneration generation;
+        const char* fileLine;
+        const char* hint;
+    } cases[] = {
+        {FileMakerGeneration::FileMaker5To6, "\tFM_MENU ( \"\"File\"\" , FM_MENU_FILE )\xB6\r\n",
+         "The menu code can now be pasted into a FileMaker calculation (FileMaker 5 to 6)."},
+        {FileMakerGeneration::FileMaker7AndLater, "\tFM_MENU ( \\\"File\\\" , FM_MENU_FILE )\xB6\r\n",
+         "The menu code can now be pasted into a FileMaker calculation (FileMaker 7 and later)."},
+    };
+    for (const Case& c : cases) {
+        writeUseFmSetting(program.settings, c.generation);
+        for (const EditorTab tab : {EditorTab::MenuTree, EditorTab::MenuCode}) {
+            clickTab(tab);
+            hint.clear();
+            driver.next(readHint);
+            command(ID_MENU_COPY_STRING_CODE);
+            const std::string copied = clipboardTextContent();
+            EXPECT_EQ(copied, calculationText(kExample, c.generation)) << c.hint;
+            EXPECT_NE(copied.find(c.fileLine), std::string::npos) << copied;
+            EXPECT_EQ(hint, c.hint);
+        }
+    }
 
-    // In the code tab both commands copy the typed text as it stands, less trailing CRs.
-    clickTab(EditorTab::MenuCode);
-    SetWindowTextA(controls().codeEdit, "typed \"text\"\r\r");
+    // In the code tab the typed text is copied as it stands, less trailing CRs,
+    // by Copy Code, and converted as it stands, error and all, by Copy String Code.
+    SetWindowTextA(controls().codeEdit, "typed \"C:\\\"\r\nFM_MENU (\r\r");
+    driver.next(readHint);
+    command(ID_MENU_COPY_CODE);
+    EXPECT_EQ(clipboardTextContent(), "typed \"C:\\\"\r\nFM_MENU (");
     driver.next(readHint);
     command(ID_MENU_COPY_STRING_CODE);
-    EXPECT_EQ(clipboardTextContent(), "typed \"text\"");
+    EXPECT_EQ(clipboardTextContent(), "typed \\\"C:\\\\\\\"\xB6\r\nFM_MENU (");
+    writeUseFmSetting(program.settings, FileMakerGeneration::FileMaker5To6);
+    driver.next(readHint);
+    command(ID_MENU_COPY_STRING_CODE);
+    EXPECT_EQ(clipboardTextContent(), "typed \"\"C:\\\"\"\xB6\r\nFM_MENU (");
     EXPECT_EQ(driver.pending(), 0);
 }
 

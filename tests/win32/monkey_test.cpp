@@ -310,7 +310,7 @@ protected:
                 // or with a line of garbage, refused, then taken out again. The
                 // menu comes back as it was.
                 std::string before;
-                generateDocumentCode(tree(), document().menuKind, false, before);
+                generateDocumentCode(tree(), document().menuKind, before);
                 const unsigned how = pick(3);
                 log(how == 0   ? "code tab and back"
                     : how == 1 ? "code tab, blank line, back"
@@ -339,7 +339,7 @@ protected:
                 }
                 clickTab(EditorTab::MenuTree);
                 std::string after;
-                generateDocumentCode(tree(), document().menuKind, false, after);
+                generateDocumentCode(tree(), document().menuKind, after);
                 EXPECT_TRUE(after == before) << "the trip through the code changed the menu\n" << history();
                 break;
             }
@@ -444,7 +444,7 @@ protected:
             return "title " + title() + " disagrees with the modified flag";
         }
         std::string code;
-        if (!generateDocumentCode(tree(), document().menuKind, false, code)) {
+        if (!generateDocumentCode(tree(), document().menuKind, code)) {
             return "the tree cannot be written as menu code";
         }
         MenuTree again;
@@ -452,7 +452,7 @@ protected:
             return "its code does not read back";
         }
         std::string codeAgain;
-        if (!generateDocumentCode(again, document().menuKind, false, codeAgain) || codeAgain != code) {
+        if (!generateDocumentCode(again, document().menuKind, codeAgain) || codeAgain != code) {
             size_t at = 0;
             while (at < code.size() && at < codeAgain.size() && code[at] == codeAgain[at]) {
                 ++at;
@@ -499,13 +499,13 @@ TEST_F(MonkeyTest, RandomEditingKeepsEveryInvariantAndTheDocumentReadsBack) {
     command(ID_FILE_SAVE);
     EXPECT_FALSE(document().modified);
     std::string code;
-    ASSERT_TRUE(generateDocumentCode(tree(), document().menuKind, false, code));
+    ASSERT_TRUE(generateDocumentCode(tree(), document().menuKind, code));
     EXPECT_TRUE(ScratchFolder::read(path) == code) << "seed " << seed;
     MainWindow& reopened = otherWindow(false);
     applyStartupCommandLine(reopened, ("\"" + path + "\"").c_str());
     test::pumpPending();
     std::string reopenedCode;
-    ASSERT_TRUE(generateDocumentCode(reopened.tree(), reopened.document().menuKind, false, reopenedCode));
+    ASSERT_TRUE(generateDocumentCode(reopened.tree(), reopened.document().menuKind, reopenedCode));
     EXPECT_TRUE(reopenedCode == code) << "seed " << seed;
     std::printf("monkey: seed %u, %u steps, %zu nodes at the end\n", seed, steps, tree().nodeCount());
 }

@@ -123,7 +123,7 @@ TEST_F(RegistryGarbageTest, SettingsReadAsDefaultsAndTheRecentListRecovers) {
         const bool allOnes = garbage.type == REG_DWORD;
         EXPECT_TRUE(readWizardSetting(program.settings)) << garbage.name;
         EXPECT_TRUE(readShowHintSetting(program.settings)) << garbage.name;
-        EXPECT_EQ(readUseFmSetting(program.settings), allOnes ? 6 : 7) << garbage.name;
+        EXPECT_EQ(static_cast<int>(readUseFmSetting(program.settings)), allOnes ? 6 : 7) << garbage.name;
         EXPECT_EQ(readSettingOr(program.settings, kSettingChooseFmVersion, 0), allOnes ? 0xFFFFFFFFu : 0u);
 
         // A new window shows no entry it cannot read; opening a file writes a clean list.

@@ -174,7 +174,7 @@ TEST_F(SaveFaultsTest, EveryFailedStepKeepsTheOldFileTellsTheUserAndKeepsTheChan
     command(ID_FILE_SAVE);
     EXPECT_FALSE(document().modified);
     std::string saved;
-    ASSERT_TRUE(generateDocumentCode(tree(), MenuKind::ContextMenu, false, saved));
+    ASSERT_TRUE(generateDocumentCode(tree(), MenuKind::ContextMenu, saved));
     EXPECT_EQ(ScratchFolder::read(path), saved);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"Big.tsmn"});
 }

@@ -68,7 +68,7 @@ TEST_F(RegistrySettingsTest, ReadsGiveDefaultsAndCreateNothing) {
     EXPECT_EQ(value, 99u);
     EXPECT_TRUE(readWizardSetting(store));
     EXPECT_TRUE(readShowHintSetting(store));
-    EXPECT_EQ(readUseFmSetting(store), 7);
+    EXPECT_EQ(static_cast<int>(readUseFmSetting(store)), 7);
     EXPECT_EQ(readSettingOr(store, kSettingChooseFmVersion, 0), 0u);
     EXPECT_TRUE(readRecentFiles(store).empty());
     store.clearRecentFiles();
@@ -96,9 +96,9 @@ TEST_F(RegistrySettingsTest, WritesDwordsUnderTheProgramKeyAndReadsThemBack) {
     }
     EXPECT_FALSE(readWizardSetting(store));
     EXPECT_TRUE(readShowHintSetting(store));
-    EXPECT_EQ(readUseFmSetting(store), 7);  // 0 reads as 7
+    EXPECT_EQ(static_cast<int>(readUseFmSetting(store)), 7);  // 0 reads as 7
     store.writeSetting("UseFM", 6);
-    EXPECT_EQ(readUseFmSetting(store), 6);
+    EXPECT_EQ(static_cast<int>(readUseFmSetting(store)), 6);
 }
 
 TEST_F(RegistrySettingsTest, ValuesOfAnotherTypeOrSizeReadAsMissing) {

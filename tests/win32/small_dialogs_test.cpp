@@ -58,12 +58,14 @@ TEST_F(SmallDialogsTest, NewMenuOpensOnTheCurrentKindAndMakesTheChosenOne) {
     EXPECT_EQ(driver.dialogsSeen(), 2);
 }
 
-TEST_F(SmallDialogsTest, PreferencesWriteUseFmWizardAndShowHintOnlyOnOk) {
+TEST_F(SmallDialogsTest, PreferencesShowAndWriteTheFileMakerVersionWizardAndShowHintOnlyOnOk) {
     program.settings.writeSetting("UseFM", 6);
     program.settings.writeSetting("Wizard", 0);
     DialogDriver driver;
     driver.next([](HWND dialog) {
         tick(dialog, IDC_PREFS_WIZARD, true);
+        tick(dialog, IDC_PREFS_FILEMAKER_6, false);
+        tick(dialog, IDC_PREFS_FILEMAKER_7, true);
         DialogDriver::press(dialog, IDCANCEL);
     });
     command(ID_EDIT_PREFERENCES);
@@ -71,23 +73,39 @@ TEST_F(SmallDialogsTest, PreferencesWriteUseFmWizardAndShowHintOnlyOnOk) {
     EXPECT_EQ(setting("Wizard"), 0u);
     EXPECT_EQ(setting("ShowHint"), 99u);
 
-    std::string caption;
-    bool wizardShown = true;
-    bool hintShown = false;
-    driver.next([&](HWND dialog) {
-        caption = DialogDriver::windowText(dialog);
-        wizardShown = checked(dialog, IDC_PREFS_WIZARD);
-        hintShown = checked(dialog, IDC_PREFS_SHOW_HINT);  // a missing setting reads as on
-        tick(dialog, IDC_PREFS_SHOW_HINT, false);
-        DialogDriver::press(dialog, IDOK);
-    });
-    command(ID_EDIT_PREFERENCES);
-    EXPECT_EQ(caption, "Preferences");
-    EXPECT_FALSE(wizardShown);
-    EXPECT_TRUE(hintShown);
-    EXPECT_EQ(setting("UseFM"), 0u);
-    EXPECT_EQ(setting("Wizard"), 0u);
-    EXPECT_EQ(setting("ShowHint"), 0u);
+    // Each OK writes the version shown or chosen; the next opening shows it.
+    struct Case {
+        int choose;           // the radio button ticked before OK; 0: none
+        const char* version;  // the radio buttons shown: "6", "7"
+        uint32_t written;
+    } cases[] = {{0, "6", 6}, {IDC_PREFS_FILEMAKER_7, "6", 7}, {0, "7", 7}, {IDC_PREFS_FILEMAKER_6, "7", 6}};
+    for (const Case& c : cases) {
+        std::string caption;
+        std::string shown;
+        bool wizardShown = true;
+        bool hintShown = false;
+        driver.next([&](HWND dialog) {
+            caption = DialogDriver::windowText(dialog);
+            shown = std::string(checked(dialog, IDC_PREFS_FILEMAKER_6) ? "6" : "") +
+                    (checked(dialog, IDC_PREFS_FILEMAKER_7) ? "7" : "");
+            wizardShown = checked(dialog, IDC_PREFS_WIZARD);
+            hintShown = checked(dialog, IDC_PREFS_SHOW_HINT);  // a missing setting reads as on
+            if (c.choose) {
+                CheckRadioButton(dialog, IDC_PREFS_FILEMAKER_6, IDC_PREFS_FILEMAKER_7, c.choose);
+            }
+            tick(dialog, IDC_PREFS_SHOW_HINT, false);
+            DialogDriver::press(dialog, IDOK);
+        });
+        command(ID_EDIT_PREFERENCES);
+        EXPECT_EQ(caption, "Preferences");
+        EXPECT_EQ(shown, c.version) << c.written;
+        EXPECT_EQ(setting("UseFM"), c.written);
+        EXPECT_FALSE(wizardShown);
+        EXPECT_EQ(hintShown, &c == &cases[0]);
+        EXPECT_EQ(setting("Wizard"), 0u);
+        EXPECT_EQ(setting("ShowHint"), 0u);
+    }
+    EXPECT_EQ(driver.pending(), 0);
 }
 
 TEST_F(SmallDialogsTest, DoNotShowAgainStopsTheHintUntilPreferencesBringItBack) {

@@ -164,7 +164,7 @@ int edit(const std::string& label, const std::string& file) {
     {
         // The menu code core alone: the same text loaded into a tree no window shows.
         std::string code;
-        generateDocumentCode(tree, MenuKind::MainMenu, false, code);
+        generateDocumentCode(tree, MenuKind::MainMenu, code);
         MenuTree detached;
         const double start = now();
         LoadCodeIntoTree(detached, code, MenuKind::MainMenu);
@@ -172,7 +172,8 @@ int edit(const std::string& label, const std::string& file) {
     }
     timeOperation("collapse-all", label, *window,
                   [&] { SendMessageA(window->hwnd(), WM_COMMAND, ID_MENU_COLLAPSE_ALL, 0); });
-    timeOperation("expand-all", label, *window, [&] { SendMessageA(window->hwnd(), WM_COMMAND, ID_MENU_EXPAND_ALL, 0); });
+    timeOperation("expand-all", label, *window,
+                  [&] { SendMessageA(window->hwnd(), WM_COMMAND, ID_MENU_EXPAND_ALL, 0); });
     timeOperation("tab-to-code", label, *window, [&] { clickTab(*window, EditorTab::MenuCode); });
     timeOperation("tab-to-tree", label, *window, [&] { clickTab(*window, EditorTab::MenuTree); });
     timeOperation("tab-to-code-again", label, *window, [&] { clickTab(*window, EditorTab::MenuCode); });
@@ -258,7 +259,7 @@ int baseline(const std::string& label, const std::string& file) {
     pumpAndPaint(window->hwnd());
     const std::vector<BareItem> items = bareItems(window->tree());
     std::string code;
-    generateDocumentCode(window->tree(), MenuKind::MainMenu, false, code);
+    generateDocumentCode(window->tree(), MenuKind::MainMenu, code);
     window->tree().clearTree();
 
     WNDCLASSA frameClass = {};

@@ -120,12 +120,24 @@ TEST_F(LoadCommandsTest, FormatWritesTheEditorsBytes) {
     EXPECT_EQ(run({"format", messy}), kExitOk) << err_.str();
     EXPECT_EQ(out_.str(), expected);
 
-    std::string calculation;
-    for (char c : expected) {
-        calculation += c == '"' ? std::string("\"\"") : c == '\r' ? std::string("\xB6\r") : std::string(1, c);
+    // The calculation form: 0xB6 before each line end, and the quotation marks
+    // of FileMaker 7 and later (the default) or of FileMaker 5 to 6.
+    auto calculation = [&](const std::string& quote) {
+        std::string text;
+        for (char c : expected) {
+            text += c == '"' ? quote : c == '\r' ? std::string("\xB6\r") : std::string(1, c);
+        }
+        return text;
+    };
+    const std::pair<Args, std::string> forms[] = {
+        {{"format", "--string", messy}, calculation("\\\"")},
+        {{"format", "--string", "--filemaker=7", messy}, calculation("\\\"")},
+        {{"format", "--filemaker", "6", "--string", messy}, calculation("\"\"")},
+    };
+    for (const auto& [args, text] : forms) {
+        EXPECT_EQ(run(args), kExitOk) << args[1];
+        EXPECT_EQ(out_.str(), text) << args[1];
     }
-    EXPECT_EQ(run({"format", "--string", messy}), kExitOk);
-    EXPECT_EQ(out_.str(), calculation);
 
     const std::string formatted = write("formatted.tsmn", expected);
     EXPECT_EQ(run({"format", "--kind", "context", formatted}), kExitOk);
@@ -157,7 +169,17 @@ TEST_F(LoadCommandsTest, FormatRefusals) {
         {{"format", main, main},
          kExitUsage,
          "tessary-cli format: one FILE only\n"
-         "usage: tessary-cli format [--kind main|context|popup|auto] [--string] "
+         "usage: tessary-cli format [--kind main|context|popup|auto] [--string [--filemaker=6|7]] "
+         "FILE\n"},
+        {{"format", "--string", "--filemaker=5", main},
+         kExitUsage,
+         "tessary-cli format: --filemaker takes 6 or 7\n"
+         "usage: tessary-cli format [--kind main|context|popup|auto] [--string [--filemaker=6|7]] "
+         "FILE\n"},
+        {{"format", "--filemaker=6", main},
+         kExitUsage,
+         "tessary-cli format: --filemaker applies to --string only\n"
+         "usage: tessary-cli format [--kind main|context|popup|auto] [--string [--filemaker=6|7]] "
          "FILE\n"},
     };
     for (const Case& c : cases) {
@@ -193,7 +215,7 @@ TEST_F(LoadCommandsTest, FormatOfFormatIsFormat) {
         MenuTree tree;
         codetree_test::RandomMenuTree(number, kind, true).build(tree, 1 + static_cast<int>(number % 30));
         std::string code;
-        if (!generateMenuCodeText(tree, kind, false, code)) {
+        if (!generateMenuCodeText(tree, kind, code)) {
             continue;
         }
         // Respace: drop the indentation, double some line ends, add blanks.

@@ -32,7 +32,7 @@ TEST(Settings, DefaultsApplyToMissingValues) {
         uint32_t stored = c.stored.value_or(12345);
         EXPECT_EQ(readWizardSetting(store), c.wizard) << stored;
         EXPECT_EQ(readShowHintSetting(store), c.hint) << stored;
-        EXPECT_EQ(readUseFmSetting(store), c.useFm) << stored;
+        EXPECT_EQ(static_cast<int>(readUseFmSetting(store)), c.useFm) << stored;
     }
 }
 

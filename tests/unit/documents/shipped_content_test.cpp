@@ -57,7 +57,7 @@ TEST(ShippedContent, EveryFileLoadsAsMainMenuAndIsWrittenBackByteForByte) {
         ASSERT_EQ(LoadCodeIntoTree(tree, bytes, MenuKind::MainMenu, false), kLoadAccepted);
         ASSERT_NE(tree.firstTopLevel(), kNoNode);
         std::string written;
-        ASSERT_TRUE(generateMenuCodeText(tree, MenuKind::MainMenu, false, written));
+        ASSERT_TRUE(generateMenuCodeText(tree, MenuKind::MainMenu, written));
         EXPECT_EQ(written, bytes);
         if (standard) {
             // FileMaker shows its own, localised captions in the standard menus.

@@ -71,7 +71,7 @@ std::string messages(const OkChecks& checks) {
 // The tree writes as menu code that loads back into the same tree.
 void expectRoundTrip(const MenuTree& tree, MenuKind kind) {
     std::string code;
-    ASSERT_TRUE(generateDocumentCode(tree, kind, false, code)) << flattenTree(tree, kDetail);
+    ASSERT_TRUE(generateDocumentCode(tree, kind, code)) << flattenTree(tree, kDetail);
     MenuTree again;
     ASSERT_EQ(LoadCodeIntoTree(again, code, kind), kLoadAccepted) << code;
     EXPECT_EQ(flattenTree(again, kDetail), flattenTree(tree, kDetail)) << code;

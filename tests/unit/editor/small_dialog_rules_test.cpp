@@ -31,17 +31,21 @@ TEST(NewMenuRules, OpensOnTheCurrentKindAndOkTakesTheFirstTickedButton) {
 }
 
 TEST(PreferencesRules, ShowTheSettingsAndWriteAllThreeInOrder) {
+    constexpr FileMakerGeneration kFm6 = FileMakerGeneration::FileMaker5To6;
+    constexpr FileMakerGeneration kFm7 = FileMakerGeneration::FileMaker7AndLater;
     RecordingStore store;
     PreferencesFields missing = readPreferences(store);
     EXPECT_TRUE(missing.showWizardOnStart);
     EXPECT_TRUE(missing.showHintOnCopy);
+    EXPECT_EQ(missing.fileMaker, kFm7);
 
     store.settings["UseFM"] = 6;
     store.settings["ShowHint"] = 0;
     EXPECT_FALSE(readPreferences(store).showHintOnCopy);
-    writePreferences(store, {false, true});
-    EXPECT_EQ(store.writes, "UseFM=0;Wizard=0;ShowHint=1;");
-    EXPECT_EQ(readUseFmSetting(store), 7);  // 0 reads back as the newest generation
+    EXPECT_EQ(readPreferences(store).fileMaker, kFm6);
+    writePreferences(store, {false, true, kFm6});
+    writePreferences(store, {true, false, kFm7});
+    EXPECT_EQ(store.writes, "UseFM=6;Wizard=0;ShowHint=1;UseFM=7;Wizard=1;ShowHint=0;");
 }
 
 TEST(CopyHintRules, DoNotShowAgainTurnsTheHintOffAndNothingElseWrites) {
@@ -50,7 +54,11 @@ TEST(CopyHintRules, DoNotShowAgainTurnsTheHintOffAndNothingElseWrites) {
     CopyHintFields field = copyHintFieldsFor(store, false);
     EXPECT_EQ(field.messageId, static_cast<unsigned>(IDS_HINT_PASTE_FIELD));
     EXPECT_FALSE(field.doNotShowAgain);
+    // The hint after Copy String Code names the generation the calculation is for.
     EXPECT_EQ(copyHintFieldsFor(store, true).messageId, static_cast<unsigned>(IDS_HINT_PASTE_CALCULATION));
+    store.settings["UseFM"] = 6;
+    EXPECT_EQ(copyHintFieldsFor(store, true).messageId, static_cast<unsigned>(IDS_HINT_PASTE_CALCULATION_FM6));
+    EXPECT_EQ(copyHintFieldsFor(store, false).messageId, static_cast<unsigned>(IDS_HINT_PASTE_FIELD));
 
     acceptCopyHint(store, field);
     EXPECT_EQ(store.writes, "");

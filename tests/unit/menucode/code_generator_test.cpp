@@ -19,6 +19,7 @@ namespace {
 
 using codetree_test::codeLines;
 using codetree_test::generated;
+using codetree_test::kSmallMainMenuCode;
 
 std::string describe(const std::optional<std::string_view>& text) {
     if (!text) {
@@ -34,7 +35,7 @@ std::string describe(const std::optional<std::string_view>& text) {
 // the call numbered refuseAt (counting from 1).
 class RecordingWriter : public FM_Builder {
 public:
-    explicit RecordingWriter(int refuseAt = 0) : FM_Builder(false), refuseAt_(refuseAt) {}
+    explicit RecordingWriter(int refuseAt = 0) : refuseAt_(refuseAt) {}
 
     bool OpenMenuBar() override { return answer("OpenMenuBar"); }
     bool OpenMenu(const MenuSpec& menuSpec) override {
@@ -161,7 +162,6 @@ TEST(WalkNodes, RecordTextsOfEveryLength) {
 struct TextCase {
     const char* name;
     MenuKind kind;
-    bool calculationForm;
     void (*build)(MenuTree&);
     std::string text;
 };
@@ -177,9 +177,9 @@ TEST_P(GeneratedText, IsExact) {
     MenuTree tree;
     c.build(tree);
     std::vector<char> buffer(kMenuCodeBufferSize, 'Z');
-    ASSERT_TRUE(GenerateMenuCode(tree, c.kind, buffer.data(), buffer.size(), c.calculationForm));
+    ASSERT_TRUE(GenerateMenuCode(tree, c.kind, buffer.data(), buffer.size()));
     EXPECT_EQ(std::string(buffer.data()), c.text);
-    EXPECT_EQ(generated(tree, c.kind, c.calculationForm), c.text);
+    EXPECT_EQ(generated(tree, c.kind), c.text);
 }
 
 void emptyTree(MenuTree&) {}
@@ -198,28 +198,6 @@ void smallMainMenu(MenuTree& tree) {
     add(tree, tools, "Sharing...", NodeKind::ScriptItem, 1, 0, 0, 0, 0, 0, "Sharing");
 }
 
-const std::string kSmallMainMenu = codeLines({
-    "FM_MENUBAR ()",
-    "{",
-    "\tFM_APPMENU ( \"FileMaker Pro\" )",
-    "\t{",
-    "\t\tFM_MACPREFERENCES ( \"Preferences...\", \"Preferences\" )",
-    "\t}",
-    "\tFM_MENU ( \"File\" , FM_MENU_FILE )",
-    "\t{",
-    "\t\tFM_MENUITEM ( FM_OPEN )",
-    "\t\tFM_MENUITEMSEPARATOR ()",
-    "\t\tFM_MENUSCRIPTITEM ( \"Print One\", \"Print\", CTRL + \"P\", String:\"Print\", Check-On )",
-    "\t}",
-    "#IF_WIN",
-    "\tFM_MENU ( \"Tools\" )",
-    "\t{",
-    "\t\tFM_MENUSCRIPTITEM ( \"Sharing...\", \"Sharing\", Disabled )",
-    "\t}",
-    "#END_IF",
-    "}",
-});
-
 void localCaptionMenu(MenuTree& tree) {
     // The caption shown in the tree is not written: FileMaker shows its own.
     const NodeHandle edit = add(tree, kRootNode, "Edit", NodeKind::Menu, 7, 0, 5, 1);
@@ -229,26 +207,11 @@ void localCaptionMenu(MenuTree& tree) {
 INSTANTIATE_TEST_SUITE_P(
     Texts,
     GeneratedText,
-    ::testing::Values(TextCase{"EmptyMainMenu", MenuKind::MainMenu, false, emptyTree,
-                               codeLines({"FM_MENUBAR ()", "{", "}"})},
-                      TextCase{"EmptyContextMenu", MenuKind::ContextMenu, false, emptyTree,
+    ::testing::Values(TextCase{"EmptyMainMenu", MenuKind::MainMenu, emptyTree, codeLines({"FM_MENUBAR ()", "{", "}"})},
+                      TextCase{"EmptyContextMenu", MenuKind::ContextMenu, emptyTree,
                                codeLines({"FM_CONTEXTMENU ( )", "{", "}"})},
-                      TextCase{"SmallMainMenu", MenuKind::MainMenu, false, smallMainMenu, kSmallMainMenu},
-                      TextCase{"SmallMainMenuCalculationForm", MenuKind::MainMenu, true, smallMainMenu,
-                               [] {
-                                   std::string text;
-                                   for (char c : kSmallMainMenu) {
-                                       if (c == '"') {
-                                           text += "\"\"";
-                                       } else if (c == '\r') {
-                                           text += "\xB6\r";
-                                       } else {
-                                           text += c;
-                                       }
-                                   }
-                                   return text;
-                               }()},
-                      TextCase{"LocalCaptionMenu", MenuKind::MainMenu, false, localCaptionMenu,
+                      TextCase{"SmallMainMenu", MenuKind::MainMenu, smallMainMenu, kSmallMainMenuCode},
+                      TextCase{"LocalCaptionMenu", MenuKind::MainMenu, localCaptionMenu,
                                codeLines({"FM_MENUBAR ()", "{", "\tFM_MENU ( FM_MENU_EDIT )", "\t{",
                                           "\t\tFM_MENUSCRIPTITEM ( \"Kept\", \"s\" )", "\t}", "}"})}));
 
@@ -256,18 +219,18 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(GenerateMenuCode, CapacityRule) {
     MenuTree tree;
     smallMainMenu(tree);
-    const size_t length = kSmallMainMenu.size();
+    const size_t length = kSmallMainMenuCode.size();
     for (size_t capacity : {length - 1, length, length + 1, length + 2}) {
         std::vector<char> buffer(length + 8, 'Z');
         const bool fits = capacity >= length + 1;
-        EXPECT_EQ(GenerateMenuCode(tree, MenuKind::MainMenu, buffer.data(), capacity, false), fits) << capacity;
+        EXPECT_EQ(GenerateMenuCode(tree, MenuKind::MainMenu, buffer.data(), capacity), fits) << capacity;
         if (fits) {
-            EXPECT_EQ(std::string(buffer.data()), kSmallMainMenu);
+            EXPECT_EQ(std::string(buffer.data()), kSmallMainMenuCode);
         } else {
             EXPECT_EQ(std::string(buffer.begin(), buffer.end()), std::string(length + 8, 'Z')) << capacity;
         }
     }
-    EXPECT_FALSE(GenerateMenuCode(tree, MenuKind::MainMenu, nullptr, 1000, false));
+    EXPECT_FALSE(GenerateMenuCode(tree, MenuKind::MainMenu, nullptr, 1000));
 }
 
 // A refused node makes generation fail, with the buffer untouched. Also at the
@@ -301,7 +264,7 @@ TEST(GenerateMenuCode, RefusedNodesDeliverNothing) {
         MenuTree tree;
         c.build(tree);
         std::vector<char> buffer(kMenuCodeBufferSize, 'Z');
-        EXPECT_FALSE(GenerateMenuCode(tree, c.kind, buffer.data(), buffer.size(), false)) << c.name;
+        EXPECT_FALSE(GenerateMenuCode(tree, c.kind, buffer.data(), buffer.size())) << c.name;
         EXPECT_EQ(buffer.front(), 'Z') << c.name;
         EXPECT_EQ(generated(tree, c.kind), "<refused>") << c.name;
     }
@@ -370,7 +333,7 @@ TEST(GenerateMenuCode, HooksBracketTheWalk) {
     smallMainMenu(tree);
     CountingHooks hooks;
     std::vector<char> buffer(kMenuCodeBufferSize);
-    EXPECT_TRUE(GenerateMenuCode(tree, MenuKind::MainMenu, buffer.data(), buffer.size(), false, &hooks));
+    EXPECT_TRUE(GenerateMenuCode(tree, MenuKind::MainMenu, buffer.data(), buffer.size(), &hooks));
     EXPECT_EQ(hooks.begun, 1);
     EXPECT_EQ(hooks.ended, 1);
 }

@@ -22,14 +22,39 @@ inline std::string codeLines(std::initializer_list<std::string_view> lines) {
     return text;
 }
 
+// The code of a small main menu that shows the writer's layout: an application
+// menu with the preferences item, a File menu with a local-caption command, a
+// separator and a script item with Ctrl+P, and a Windows-only menu.
+inline const std::string kSmallMainMenuCode = codeLines({
+    "FM_MENUBAR ()",
+    "{",
+    "\tFM_APPMENU ( \"FileMaker Pro\" )",
+    "\t{",
+    "\t\tFM_MACPREFERENCES ( \"Preferences...\", \"Preferences\" )",
+    "\t}",
+    "\tFM_MENU ( \"File\" , FM_MENU_FILE )",
+    "\t{",
+    "\t\tFM_MENUITEM ( FM_OPEN )",
+    "\t\tFM_MENUITEMSEPARATOR ()",
+    "\t\tFM_MENUSCRIPTITEM ( \"Print One\", \"Print\", CTRL + \"P\", String:\"Print\", Check-On )",
+    "\t}",
+    "#IF_WIN",
+    "\tFM_MENU ( \"Tools\" )",
+    "\t{",
+    "\t\tFM_MENUSCRIPTITEM ( \"Sharing...\", \"Sharing\", Disabled )",
+    "\t}",
+    "#END_IF",
+    "}",
+});
+
 inline std::string flat(const MenuTree& tree) {
     return flattenTree(tree, kFlattenKinds | kFlattenPlatforms);
 }
 
 // The generated text, or "<refused>" when generation failed.
-inline std::string generated(const MenuTree& tree, MenuKind kind, bool calculationForm = false) {
+inline std::string generated(const MenuTree& tree, MenuKind kind) {
     std::string text;
-    if (!generateMenuCodeText(tree, kind, calculationForm, text)) {
+    if (!generateMenuCodeText(tree, kind, text)) {
         return "<refused>";
     }
     return text;

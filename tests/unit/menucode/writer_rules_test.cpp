@@ -73,7 +73,7 @@ TEST(WriterRules, PlatformBlocks) {
     };
     for (const BlockCase& c : cases) {
         SCOPED_TRACE(c.what);
-        const Generated generated = generate(c.kind, c.nodes, false, c.readable);
+        const Generated generated = generate(c.kind, c.nodes, c.readable);
         EXPECT_TRUE(generated.accepted);
         EXPECT_EQ(generated.text, c.expected);
     }
@@ -94,7 +94,7 @@ TEST(WriterRules, Acceptance) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "container " << c.container << " offered " << (c.offerMenu ? "menu" : "item")
                                         << " of set " << c.platforms);
-        FM_MenuBarBuilder writer(false);
+        FM_MenuBarBuilder writer;
         ASSERT_TRUE(writer.OpenMenuBar());
         ASSERT_TRUE(c.container == 0 ? writer.OpenAppMenu("App") : writer.OpenMenu({c.container, "Box", 0}));
         const bool accepted =
@@ -115,19 +115,19 @@ TEST(WriterRules, Acceptance) {
         for (uint32_t platforms = 0; platforms <= 7; ++platforms) {
             // An item standing directly in a menu bar is written there, though no
             // reader takes it; the editor keeps such items out of main menus.
-            EXPECT_TRUE(generate(kind, {menu(platforms, "m"), script(platforms, "i")}, false,
+            EXPECT_TRUE(generate(kind, {menu(platforms, "m"), script(platforms, "i")},
                                  kind == MenuKind::MainMenu ? Readable::No : Readable::Yes)
                             .accepted);
         }
     }
     for (const int kind : {0, 6}) {
-        FM_MenuBuilder writer(false, false);
+        FM_MenuBuilder writer(false);
         EXPECT_FALSE(writer.AddMenuItem({.platforms = 7, .kind = static_cast<ItemSpecKind>(kind)}));
     }
 }
 
 TEST(WriterRules, MainMenuNeedsItsBarOpenedOnceAndClosed) {
-    FM_MenuBarBuilder writer(false);
+    FM_MenuBarBuilder writer;
     size_t length = 99;
     EXPECT_FALSE(writer.GetCodeLength(length));
     EXPECT_EQ(length, 0u);
@@ -151,7 +151,7 @@ TEST(WriterRules, MainMenuNeedsItsBarOpenedOnceAndClosed) {
 }
 
 TEST(WriterRules, ContextMenuNeedsItsRootCurrent) {
-    FM_MenuBuilder writer(false, false);
+    FM_MenuBuilder writer(false);
     EXPECT_FALSE(writer.OpenMenuBar());
     EXPECT_FALSE(writer.OpenAppMenu("App"));
     ASSERT_TRUE(writer.OpenMenu({7, "m", 0}));
@@ -161,7 +161,7 @@ TEST(WriterRules, ContextMenuNeedsItsRootCurrent) {
     EXPECT_TRUE(writer.GetCode(text));
     EXPECT_TRUE(writer.CloseMenu());  // closing the root leaves no current node...
     EXPECT_FALSE(writer.CloseMenu());
-    FM_MenuBuilder closed(true, false);
+    FM_MenuBuilder closed(true);
     closed.CloseMenu();
     EXPECT_FALSE(closed.GetCode(text));  // ...and then no text
 }
@@ -169,7 +169,7 @@ TEST(WriterRules, ContextMenuNeedsItsRootCurrent) {
 TEST(WriterRules, RefusalsLeaveNoText) {
     // A refused menu leaves no current node: every later call fails. That
     // reads like a closed menu bar, yet the text would lack the rest.
-    FM_MenuBarBuilder writer(false);
+    FM_MenuBarBuilder writer;
     ASSERT_TRUE(writer.OpenMenuBar());
     ASSERT_TRUE(writer.OpenMenu({6, "Mac", 0}));
     EXPECT_FALSE(writer.OpenMenu({1, "Win", 0}));
@@ -179,7 +179,7 @@ TEST(WriterRules, RefusalsLeaveNoText) {
     EXPECT_FALSE(writer.GetCodeLength(length));
 
     // A refused item keeps the current node.
-    FM_MenuBuilder context(false, false);
+    FM_MenuBuilder context(false);
     ASSERT_TRUE(context.OpenMenu({6, "Mac", 0}));
     EXPECT_FALSE(context.AddMenuItem({.platforms = 2, .kind = ItemSpecKind::Separator}));
     EXPECT_TRUE(context.AddMenuItem({.platforms = 6, .kind = ItemSpecKind::Separator}));
@@ -194,7 +194,7 @@ TEST(WriterRules, RefusalsLeaveNoText) {
 }
 
 TEST(WriterRules, TextIsWrittenOnceAndKept) {
-    FM_MenuBuilder writer(false, false);
+    FM_MenuBuilder writer(false);
     ASSERT_TRUE(writer.AddMenuItem({.platforms = 7, .kind = ItemSpecKind::Separator}));
     const std::string expected = contextMenu({"\tFM_MENUITEMSEPARATOR ()"});
     size_t length = 0;
@@ -210,15 +210,14 @@ TEST(WriterRules, TextIsWrittenOnceAndKept) {
 }
 
 TEST(WriterRules, FactoryMakesTheWriterOfEachKind) {
-    EXPECT_NE(dynamic_cast<FM_MenuBarBuilder*>(CreateMenuCodeBuilder(MenuKind::MainMenu, false).get()), nullptr);
-    auto context = CreateMenuCodeBuilder(MenuKind::ContextMenu, true);
-    auto popup = CreateMenuCodeBuilder(MenuKind::PopupMenu, false);
+    EXPECT_NE(dynamic_cast<FM_MenuBarBuilder*>(CreateMenuCodeBuilder(MenuKind::MainMenu).get()), nullptr);
+    auto context = CreateMenuCodeBuilder(MenuKind::ContextMenu);
+    auto popup = CreateMenuCodeBuilder(MenuKind::PopupMenu);
     ASSERT_NE(dynamic_cast<FM_MenuBuilder*>(context.get()), nullptr);
     ASSERT_NE(dynamic_cast<FM_MenuBuilder*>(popup.get()), nullptr);
     EXPECT_FALSE(static_cast<FM_MenuBuilder*>(context.get())->isPopupMenu());
-    EXPECT_TRUE(context->calculationForm());
     EXPECT_TRUE(static_cast<FM_MenuBuilder*>(popup.get())->isPopupMenu());
-    EXPECT_EQ(CreateMenuCodeBuilder(static_cast<MenuKind>(3), false), nullptr);
+    EXPECT_EQ(CreateMenuCodeBuilder(static_cast<MenuKind>(3)), nullptr);
 }
 
 // Every option the writer puts down reads back into the same item.

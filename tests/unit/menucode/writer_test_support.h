@@ -83,14 +83,11 @@ struct Generated {
 };
 
 // Creates the writer for the kind, feeds the nodes (inside the menu bar for a
-// main menu, which is closed afterwards) and asks for the text. A plain text
-// is read back with the parser, which must accept it.
-inline Generated generate(MenuKind kind,
-                          const std::vector<Node>& nodes,
-                          bool calculationForm = false,
-                          Readable readable = Readable::Yes) {
+// main menu, which is closed afterwards) and asks for the text. Unless told
+// otherwise, the text is read back with the parser, which must accept it.
+inline Generated generate(MenuKind kind, const std::vector<Node>& nodes, Readable readable = Readable::Yes) {
     Generated result;
-    auto writer = CreateMenuCodeBuilder(kind, calculationForm);
+    auto writer = CreateMenuCodeBuilder(kind);
     if (!writer)
         return result;
     if (kind == MenuKind::MainMenu)
@@ -102,7 +99,7 @@ inline Generated generate(MenuKind kind,
     if (!writer->GetCode(text))
         return result;
     result.text = text;
-    if (!calculationForm && readable == Readable::Yes) {
+    if (readable == Readable::Yes) {
         EXPECT_EQ(TraceParse(codeKind(kind), text).status, 0u) << "does not read back:\n" << text;
     }
     return result;

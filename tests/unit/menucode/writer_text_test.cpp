@@ -37,7 +37,7 @@ std::vector<Node> smallMainMenu() {
     };
 }
 
-TEST(WriterText, SmallMainMenuInBothForms) {
+TEST(WriterText, SmallMainMenu) {
     const std::string plain =
         "FM_MENUBAR ()\r\n"
         "{\r\n"
@@ -58,31 +58,9 @@ TEST(WriterText, SmallMainMenuInBothForms) {
         "\t}\r\n"
         "#END_IF\r\n"
         "}\r\n";
-    const std::string calculation =
-        "FM_MENUBAR ()\xB6\r\n"
-        "{\xB6\r\n"
-        "\tFM_APPMENU ( \"\"FileMaker Pro\"\" )\xB6\r\n"
-        "\t{\xB6\r\n"
-        "\t\tFM_MACPREFERENCES ( \"\"Preferences...\"\", \"\"Preferences\"\" )\xB6\r\n"
-        "\t}\xB6\r\n"
-        "\tFM_MENU ( \"\"File\"\" , FM_MENU_FILE )\xB6\r\n"
-        "\t{\xB6\r\n"
-        "\t\tFM_MENUITEM ( FM_OPEN )\xB6\r\n"
-        "\t\tFM_MENUITEMSEPARATOR ()\xB6\r\n"
-        "\t\tFM_MENUSCRIPTITEM ( \"\"Print One\"\", \"\"Print\"\", CTRL + \"\"P\"\", String:\"\"Print\"\", Check-On )"
-        "\xB6\r\n"
-        "\t}\xB6\r\n"
-        "#IF_WIN\xB6\r\n"
-        "\tFM_MENU ( \"\"Tools\"\" )\xB6\r\n"
-        "\t{\xB6\r\n"
-        "\t\tFM_MENUSCRIPTITEM ( \"\"Sharing...\"\", \"\"Sharing\"\", Disabled )\xB6\r\n"
-        "\t}\xB6\r\n"
-        "#END_IF\xB6\r\n"
-        "}\xB6\r\n";
     const Generated generated = generate(MenuKind::MainMenu, smallMainMenu());
     EXPECT_TRUE(generated.accepted);
     EXPECT_EQ(generated.text, plain);
-    EXPECT_EQ(generate(MenuKind::MainMenu, smallMainMenu(), true).text, calculation);
 }
 
 TEST(WriterText, EmptyMenusOfEachKind) {
@@ -142,7 +120,7 @@ TEST(WriterText, ItemLines) {
     };
     for (const ItemCase& c : cases) {
         SCOPED_TRACE(c.line);
-        EXPECT_EQ(generate(MenuKind::ContextMenu, {item(c.itemSpec)}, false, c.readable).text,
+        EXPECT_EQ(generate(MenuKind::ContextMenu, {item(c.itemSpec)}, c.readable).text,
                   contextMenu({std::string("\t") + c.line}));
     }
 }
@@ -221,29 +199,6 @@ TEST(WriterText, Shortcuts) {
         EXPECT_EQ(generate(MenuKind::PopupMenu, {menu(7, "m", 0, {item(itemSpec)})}).text,
                   lines({"FM_POPUPMENU ( )", "{", "\tFM_MENU ( \"m\" )", "\t{",
                          "\t\tFM_MENUSCRIPTITEM ( \"a\", \"b\" )", "\t}", "}"}));
-    }
-}
-
-// The calculation form differs from the plain form only in its quotation
-// marks (each doubled) and line ends (0xB6 before CR LF), wherever they stand.
-TEST(WriterText, CalculationFormDoublesQuotesAndMarksLineEnds) {
-    const std::pair<MenuKind, std::vector<Node>> menus[] = {
-        {MenuKind::MainMenu, {appMenu("A", {script(4, "x"), script(6, "y")}), menu(6, std::nullopt, 5)}},
-        {MenuKind::ContextMenu, {script(1, "w"), menu(2, "c", 0, {script(2, "i")}), script(7, "z")}},
-        {MenuKind::PopupMenu, {item({.platforms = 7, .kind = kCommand, .caption = "c", .commandId = 1})}},
-    };
-    for (const auto& [kind, nodes] : menus) {
-        const std::optional<std::string> plain = generate(kind, nodes, false).text;
-        ASSERT_TRUE(plain.has_value());
-        std::string converted;
-        for (char c : *plain) {
-            if (c == '"')
-                converted += '"';
-            if (c == '\r')
-                converted += '\xB6';
-            converted += c;
-        }
-        EXPECT_EQ(generate(kind, nodes, true).text, converted);
     }
 }
 
