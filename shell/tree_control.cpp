@@ -49,10 +49,30 @@ POINT clientPoint(LPARAM lParam) {
     return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
-LRESULT CALLBACK treeControlProc(HWND tree, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    MainWindow* window = MainWindow::from(tree);
+// The control's own window procedure, which the subclass hands every message
+// on to; kept in the control's user data.
+WNDPROC controlProcOf(HWND tree) {
+    return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(tree, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK treeControlProc(HWND tree, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Finding the main window asks the window server; the control's own
+    // messages (every insertion of a fill among them) go straight on.
+    MainWindow* window = nullptr;
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case kResetTreeViewMessage:
+        case WM_DROPFILES:
+            window = MainWindow::from(tree);
+            break;
+        default:
+            break;
+    }
     if (!window) {
-        return DefSubclassProc(tree, message, wParam, lParam);
+        return CallWindowProcA(controlProcOf(tree), tree, message, wParam, lParam);
     }
     switch (message) {
         case WM_LBUTTONDOWN:
@@ -103,7 +123,7 @@ LRESULT CALLBACK treeControlProc(HWND tree, UINT message, WPARAM wParam, LPARAM 
         default:
             break;
     }
-    return DefSubclassProc(tree, message, wParam, lParam);
+    return CallWindowProcA(controlProcOf(tree), tree, message, wParam, lParam);
 }
 
 }  // namespace
@@ -117,7 +137,13 @@ HWND createTreeControl(HWND mainWindow, HINSTANCE instance) {
         return nullptr;
     }
     TreeView_SetImageList(tree, createKindImages(instance), TVSIL_NORMAL);
-    SetWindowSubclass(tree, treeControlProc, 1, 0);
+    // A subclass of the plain kind: SetWindowSubclass finds its chain in the
+    // window's property list for every message, and under Wine each such
+    // look-up is a call to the window server. Filling the control with the
+    // largest document (11,540 items) took 0.5 s more that way, where the
+    // control's own work is 0.03 s.
+    SetWindowLongPtrA(tree, GWLP_USERDATA, GetWindowLongPtrA(tree, GWLP_WNDPROC));
+    SetWindowLongPtrA(tree, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(treeControlProc));
     return tree;
 }
 
