@@ -65,6 +65,12 @@ public:
     // The handling of a tab change for the current tab, and its command enabling.
     virtual void reapplyCurrentTab() = 0;
     virtual void applyTabEnabling() = 0;
+    // Shows the "Menu Code" tab with its command enabling, without writing the
+    // tree's code into the edit: the text set next is what it shows.
+    virtual void showCodeTab() = 0;
+    // Selects the line of the code edit's text that a syntax error names
+    // (counted over non-empty lines) and gives the edit the focus.
+    virtual void selectCodeLine(int line) = 0;
 
     // ---- Dialogs and messages ----
     // The "New menu" dialog: 0, 1, 2, or -1 for Cancel.
@@ -74,6 +80,10 @@ public:
     virtual void report(DocumentMessage message, std::string_view path = {}, std::string_view reason = {}) = 0;
     // "Save changes to %s?"
     virtual SaveAnswer askSaveChanges(std::string_view documentName) = 0;
+    // "Syntax incorrect in line %d"
+    virtual void reportSyntaxError(int line) = 0;
+    // "The menu code has a syntax error in line %d. Save it anyway?": true for Yes.
+    virtual bool askSaveWithSyntaxError(int line) = 0;
 
     // ---- The program ----
     virtual void quit() = 0;

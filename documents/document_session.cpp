@@ -1,6 +1,7 @@
 #include "documents/document_session.h"
 
 #include "documents/command_line.h"
+#include "documents/document_kind.h"
 #include "documents/document_title.h"
 #include "documents/recent_files.h"
 #include "documents/standard_files.h"
@@ -10,7 +11,6 @@ namespace tessary {
 namespace {
 
 constexpr const char* kUnnamedDocument = "untitled";
-constexpr MenuKind kTrialKinds[] = {MenuKind::MainMenu, MenuKind::ContextMenu, MenuKind::PopupMenu};
 
 FileDialogRequest saveRequest(const std::string& folder, const std::string& name, bool asTemplate, MenuKind kind) {
     FileDialogRequest request;
@@ -79,11 +79,12 @@ void DocumentSession::newFromTemplate() {
         host_.launchInstance(0, path);
         return;
     }
-    std::string text;
-    if (!readDocument(path, text)) {
+    std::string bytes;
+    if (!readDocument(path, bytes)) {
         state_.updateTitle();
         return;
     }
+    const std::string_view text = documentText(bytes);
     TreeLoader& tree = host_.documentTree();
     tree.clearTree();
     host_.setCodeText(text);
@@ -127,29 +128,44 @@ void DocumentSession::openDocument(bool fromState) {
         host_.launchInstance(0, path);
         return;
     }
-    std::string text;
-    if (!readDocument(path, text)) {
+    std::string bytes;
+    if (!readDocument(path, bytes)) {
         state_.updateTitle();
         return;
     }
     addRecentFile(path);
-    // The kind comes from the content: the first kind whose load accepts the
-    // whole text. The trials run on a throwaway tree, so a file that is no menu
-    // code leaves the document in the window exactly as it was.
-    for (MenuKind kind : kTrialKinds) {
-        if (host_.trialLoad(text, kind) != kLoadAccepted) {
-            continue;
-        }
-        TreeLoader& tree = host_.documentTree();
+    // The kind comes from the content. The trials run on a throwaway tree, so
+    // a file that is refused leaves the document in the window as it was.
+    const std::string_view text = documentText(bytes);
+    const DocumentReading reading =
+        readDocumentKind(fileNameOf(path), [&](MenuKind kind) { return host_.trialLoad(text, kind); });
+    TreeLoader& tree = host_.documentTree();
+    if (reading.result.isAccepted()) {
         tree.clearTree();
-        tree.loadText(text, kind, true);
-        state_.menuKind = kind;
+        tree.loadText(text, reading.kind, true);
+        state_.menuKind = reading.kind;
         state_.setPath(path);
         host_.setCodeText(text);
         state_.updateTitle();
         return;
     }
-    host_.report(DocumentMessage::ParseError, path);
+    // A file holding NUL bytes is no text; nor is one that names no line.
+    const int line = reading.result.failingLine();
+    if (text.size() != bytes.size() || line == 0) {
+        host_.report(DocumentMessage::ParseError, path);
+        return;
+    }
+    // Menu code with a syntax error (a file saved from the "Menu Code" tab,
+    // say) is the user's own: it opens in that tab, as leaving the tab would
+    // leave it, and the tree stays empty until the code reads.
+    tree.clearTree();
+    state_.menuKind = reading.kind;
+    state_.setPath(path);
+    host_.showCodeTab();
+    host_.setCodeText(text);
+    state_.updateTitle();
+    host_.reportSyntaxError(line);
+    host_.selectCodeLine(line);
 }
 
 bool DocumentSession::saveDocument(bool forceDialog, bool asTemplate) {
@@ -163,6 +179,12 @@ bool DocumentSession::saveDocument(bool forceDialog, bool asTemplate) {
     std::string text;
     if (host_.codeTabShown()) {
         text = host_.codeText();
+        // Typed code is saved as it stands, a syntax error too, once the user agreed.
+        const int line = host_.trialLoad(text, state_.menuKind).failingLine();
+        if (line != 0 && !host_.askSaveWithSyntaxError(line)) {
+            host_.selectCodeLine(line);
+            return false;
+        }
     } else if (!host_.generateCode(state_.menuKind, text)) {
         // Never replace the file with an empty or partial text.
         host_.report(DocumentMessage::CodeNotWritable, state_.fullPath());
@@ -249,12 +271,10 @@ void DocumentSession::applyCommandLine(std::string_view commandLine) {
     state_.updateTitle();
 }
 
-bool DocumentSession::readDocument(const std::string& path, std::string& text) {
-    std::string bytes;
+bool DocumentSession::readDocument(const std::string& path, std::string& bytes) {
     std::string reason;
     switch (files_.readFile(path, kDocumentBufferSize, bytes, reason)) {
         case ReadStatus::Ok:
-            text = documentText(bytes);
             return true;
         case ReadStatus::TooLarge:
             host_.report(DocumentMessage::FileTooLarge, path);

@@ -45,12 +45,16 @@ public:
     void newDocument(std::optional<MenuKind> kind);
     void newFromTemplate();
     // Open... (the file dialog), or with fromState the file requested through
-    // requestOpenNamed.
+    // requestOpenNamed. Menu code with a syntax error opens in the "Menu Code"
+    // tab with the failing line selected; a file that is too large, cannot be
+    // read or holds NUL bytes without reading as menu code is refused.
     void openDocument(bool fromState);
     // Names the file for Open Named Document and posts the command.
     void requestOpenNamed(std::string_view folder, std::string_view name);
     // Save (false, false), Save As (true, false), Save As Template (true, true).
-    // True when the text was written.
+    // True when the text was written. From the "Menu Code" tab, code with a
+    // syntax error is written only when the user agrees; else its failing line
+    // is selected.
     bool saveDocument(bool forceDialog, bool asTemplate);
     // Exit: asks to save unsaved changes, then quits; stays when cancelled or
     // when the asked-for save did not happen.
@@ -63,8 +67,8 @@ public:
     void applyCommandLine(std::string_view commandLine);
 
 private:
-    // The document text of a file; reports a file that cannot be read.
-    bool readDocument(const std::string& path, std::string& text);
+    // The bytes of a document file; reports a file that cannot be read.
+    bool readDocument(const std::string& path, std::string& bytes);
 
     DocumentState& state_;
     DocumentHost& host_;

@@ -37,12 +37,6 @@ void selectTab(MainWindow& window, EditorTab tab) {
     applyCommandEnabling(window);
 }
 
-void selectErrorLine(HWND edit, const std::string& text, int line) {
-    const TextSpan span = errorLineSpan(text, line);
-    SendMessageA(edit, EM_SETSEL, span.start, span.start + span.length);
-    SendMessageA(edit, EM_SCROLLCARET, 0, 0);
-}
-
 void showOutcome(HWND owner, const TabLeaveOutcome& outcome, UINT icon) {
     if (outcome.line) {
         showStringMessageInt(owner, outcome.messageId, outcome.line, MB_OK | icon);
@@ -85,8 +79,7 @@ void leaveCodeTab(MainWindow& window) {
         if (!outcome.accepted) {
             showOutcome(window.hwnd(), outcome, MB_ICONERROR);
             selectTab(window, EditorTab::MenuCode);
-            selectErrorLine(edit, text, outcome.line);
-            SetFocus(edit);
+            selectCodeLine(window, outcome.line);
             return;
         }
         BringWindowToTop(window.controls().tree);
@@ -98,6 +91,18 @@ void leaveCodeTab(MainWindow& window) {
 }
 
 }  // namespace
+
+void showCodeTabAsItStands(MainWindow& window) {
+    selectTab(window, EditorTab::MenuCode);
+}
+
+void selectCodeLine(MainWindow& window, int line) {
+    HWND edit = window.controls().codeEdit;
+    const TextSpan span = errorLineSpan(windowText(edit), line);
+    SendMessageA(edit, EM_SETSEL, span.start, span.start + span.length);
+    SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+    SetFocus(edit);
+}
 
 void applyCurrentTab(MainWindow& window) {
     if (window.currentTab() == EditorTab::MenuCode) {

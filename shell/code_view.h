@@ -15,6 +15,13 @@ class MainWindow;
 // by the -context and -popup switches).
 void applyCurrentTab(MainWindow& window);
 
+// Shows the "Menu Code" tab with its command enabling, the code edit's text
+// as it stands: nothing is written from the tree or read into it.
+void showCodeTabAsItStands(MainWindow& window);
+// Selects the line of the code edit's text that a syntax error names and
+// gives the edit the focus.
+void selectCodeLine(MainWindow& window, int line);
+
 // Check Menu Code Syntax: loads the code tab's text into the tree and says how
 // it went.
 void checkSyntax(MainWindow& window, UINT commandId = 0);

@@ -10,6 +10,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/program_instance.h"
 #include "resources/resource.h"
+#include "shell/code_view.h"
 #include "shell/command_dispatch.h"
 #include "shell/dialogs/new_menu_dialog.h"
 #include "shell/main_window.h"
@@ -86,6 +87,14 @@ void ShellDocumentHost::applyTabEnabling() {
     applyCommandEnabling(window_);
 }
 
+void ShellDocumentHost::showCodeTab() {
+    showCodeTabAsItStands(window_);
+}
+
+void ShellDocumentHost::selectCodeLine(int line) {
+    tessary::selectCodeLine(window_, line);
+}
+
 int ShellDocumentHost::chooseNewMenuKind() {
     NewMenuFields fields{window_.document().menuKind};
     if (!runNewMenuDialog(window_.hwnd(), fields)) {
@@ -135,6 +144,14 @@ SaveAnswer ShellDocumentHost::askSaveChanges(std::string_view documentName) {
         default:
             return SaveAnswer::Cancel;
     }
+}
+
+void ShellDocumentHost::reportSyntaxError(int line) {
+    showStringMessageInt(window_.hwnd(), IDS_SYNTAX_INCORRECT, line, MB_OK | MB_ICONERROR);
+}
+
+bool ShellDocumentHost::askSaveWithSyntaxError(int line) {
+    return showStringMessageInt(window_.hwnd(), IDS_SAVE_SYNTAX_ERROR, line, MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }
 
 void ShellDocumentHost::quit() {

@@ -39,10 +39,14 @@ public:
     bool codeTabShown() override;
     void reapplyCurrentTab() override;
     void applyTabEnabling() override;
+    void showCodeTab() override;
+    void selectCodeLine(int line) override;
     int chooseNewMenuKind() override;
     bool chooseFile(const FileDialogRequest& request, std::string& path) override;
     void report(DocumentMessage message, std::string_view path, std::string_view reason) override;
     SaveAnswer askSaveChanges(std::string_view documentName) override;
+    void reportSyntaxError(int line) override;
+    bool askSaveWithSyntaxError(int line) override;
     void quit() override;
     void launchInstance(int kind, std::string_view path) override;
     void broadcastRecentChanged() override;

@@ -71,7 +71,7 @@ TEST_F(DocumentCommandsTest, FilesThatCannotBeOpenedAreReportedAndChangeNothing)
     ScratchFolder folder;
     std::string good = folder.file("Good.tsmn");
     ASSERT_TRUE(ScratchFolder::write(good, kContextCode));
-    ASSERT_TRUE(ScratchFolder::write(folder.file("Text.tsmb"), "just some text"));
+    ASSERT_TRUE(ScratchFolder::write(folder.file("Binary.tsmb"), std::string("MZ\x90\0\x03\0\0\0", 8)));
     ASSERT_TRUE(ScratchFolder::write(folder.file("Huge.tsmb"), std::string(0x80000, ' ')));
     openThroughCommandLine(good);
     ASSERT_EQ(title(), "Tessary - Good.tsmn  (Context Menu)");
@@ -80,7 +80,8 @@ TEST_F(DocumentCommandsTest, FilesThatCannotBeOpenedAreReportedAndChangeNothing)
         const char* name;
         std::string message;
     } cases[] = {
-        {"Text.tsmb", "Error parsing file content!"},
+        // No text: it holds NUL bytes.
+        {"Binary.tsmb", "Error parsing file content!"},
         {"Huge.tsmb", "Can not open file \"" + folder.file("Huge.tsmb") +
                           "\" - file is too large! Menu files must be smaller than 512 KB."},
         // The system's reason follows.
@@ -98,6 +99,75 @@ TEST_F(DocumentCommandsTest, FilesThatCannotBeOpenedAreReportedAndChangeNothing)
         EXPECT_EQ(title(), "Tessary - Good.tsmn  (Context Menu)") << c.name;
         EXPECT_EQ(tree().nodeCount(), 1u) << c.name;
     }
+}
+
+// A file saved from the code tab with a syntax error opens again, in the code
+// tab, and typed code with an error is saved only when the user says so.
+TEST_F(DocumentCommandsTest, CodeWithASyntaxErrorOpensInTheCodeTabAndIsSavedOnlyWhenAsked) {
+    ScratchFolder folder;
+    const std::string path = folder.file("Broken.tsmn");
+    const std::string broken = "FM_CONTEXTMENU ( )\r\n{\r\nFM_MENUITEM ( FM_NOPE )\r\n}\r\n";
+    ASSERT_TRUE(ScratchFolder::write(path, broken));
+    // The selection of the code edit, as "start-end".
+    auto selection = [&] {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageA(controls().codeEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        return std::to_string(start) + "-" + std::to_string(end);
+    };
+    DialogDriver driver;
+    std::string text;
+    driver.answerMessageBox(IDOK, &text);
+    openThroughCommandLine(path);
+    EXPECT_EQ(text, "Syntax incorrect in line 3");
+    EXPECT_EQ(title(), "Tessary - Broken.tsmn  (Context Menu)");
+    EXPECT_EQ(window->currentTab(), EditorTab::MenuCode);
+    EXPECT_TRUE(IsWindowVisible(controls().codeEdit));
+    EXPECT_FALSE(IsWindowVisible(controls().tree));
+    EXPECT_EQ(codeText(), broken);
+    EXPECT_EQ(selection(), "23-46");  // FM_MENUITEM ( FM_NOPE )
+    EXPECT_EQ(GetFocus(), controls().codeEdit);
+    EXPECT_FALSE(document().modified);
+    EXPECT_EQ(readRecentFiles(program.settings), std::vector<std::string>{path});
+
+    // The tree is refused until the code reads.
+    driver.answerMessageBox(IDOK, &text);
+    clickTab(EditorTab::MenuTree);
+    EXPECT_EQ(text, "Syntax incorrect in line 3");
+    EXPECT_EQ(window->currentTab(), EditorTab::MenuCode);
+
+    // Typed code with an error in line 4: No writes nothing and selects the line.
+    const std::string typed = "FM_CONTEXTMENU ( )\r\n{\r\nFM_MENUITEM ( FM_COPY )\r\nFM_MENUITEM ( FM_NOPE )\r\n}\r\n";
+    // Pasted over the whole text, as a user would.
+    SendMessageA(controls().codeEdit, EM_SETSEL, 0, -1);
+    SendMessageA(controls().codeEdit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(typed.c_str()));
+    ASSERT_TRUE(document().modified);
+    struct Case {
+        int button;
+        std::string file;
+        bool modified;
+    } cases[] = {{IDNO, broken, true}, {IDYES, typed, false}};
+    for (const Case& c : cases) {
+        SendMessageA(controls().codeEdit, EM_SETSEL, 0, 0);
+        driver.answerMessageBox(c.button, &text);
+        command(ID_FILE_SAVE);
+        EXPECT_EQ(text, "The menu code has a syntax error in line 4. Save it anyway?");
+        EXPECT_EQ(ScratchFolder::read(path), c.file) << c.button;
+        EXPECT_EQ(document().modified, c.modified) << c.button;
+        EXPECT_EQ(selection(), c.modified ? "48-71" : "0-0") << c.button;
+    }
+    EXPECT_EQ(title(), "Tessary - Broken.tsmn  (Context Menu)");
+
+    // Exit: Yes to saving, No to saving the error: the program stays.
+    document().setModified(true);
+    std::string question;
+    driver.answerMessageBox(IDYES, &question);
+    driver.answerMessageBox(IDNO, &text);
+    command(ID_FILE_EXIT);
+    EXPECT_EQ(question, "Save changes to Broken.tsmn?");
+    EXPECT_EQ(text, "The menu code has a syntax error in line 4. Save it anyway?");
+    EXPECT_FALSE(hasQuit());
+    EXPECT_EQ(driver.pending(), 0);
 }
 
 TEST_F(DocumentCommandsTest, SavingToAReadOnlyFileIsReportedAndKeepsTheChanges) {

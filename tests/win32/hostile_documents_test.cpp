@@ -76,14 +76,17 @@ struct Hostile {
     std::string message;  // the message shown; empty: the file opens as a main menu
     size_t nodes = 0;     // when it opens: the tree's nodes and its first node's caption
     std::string firstCaption;
+    bool inCode = false;  // with the message: it opens in the "Menu Code" tab all the same
 };
 
 std::vector<Hostile> hostileDocuments() {
     const std::string parseError = "Error parsing file content!";
+    // Reading stops where the menus nest too deep, in line 203.
+    const std::string tooDeep = "Syntax incorrect in line 203";
     const std::string item = "FM_MENUSCRIPTITEM ( \"Item\", \"Script\" )\r\n";
     const std::string plain = menuBar(menu("A", item) + menu("B", item));
     return {
-        {"Empty.tsmb", "", parseError},
+        {"Empty.tsmb", "", "Syntax incorrect in line 1", 0, "", true},
         {"Nuls.tsmb", std::string(0x10000, '\0'), parseError},
         {"Limit-1.tsmb", padded(kDocumentBufferSize - 1), "", 1, "Big"},
         {"Limit.tsmb", padded(kDocumentBufferSize), "too large"},
@@ -96,8 +99,8 @@ std::vector<Hostile> hostileDocuments() {
         {"LoneCr.tsmb", replaced(plain, "\r\n", "\r"), "", 4, "A"},
         {"LoneLf.tsmb", replaced(plain, "\r\n", "\n"), "", 4, "A"},
         {"Nested100.tsmb", nested(100), "", 100, "M"},
-        {"Nested101.tsmb", nested(101), parseError},
-        {"Nested20000.tsmb", nested(20000), parseError},
+        {"Nested101.tsmb", nested(101), tooDeep, 0, "", true},
+        {"Nested20000.tsmb", nested(20000), tooDeep, 0, "", true},
     };
 }
 
@@ -185,6 +188,11 @@ TEST_F(HostileDocumentsTest, ThroughOpenEachGivesAMessageOrTheRightDocument) {
             EXPECT_EQ(title(), "Tessary - " + h.name + "  (Main Menu)");
             EXPECT_EQ(tree().nodeCount(), h.nodes) << h.name;
             EXPECT_EQ(tree().caption(tree().firstTopLevel()), h.firstCaption) << h.name;
+        } else if (h.inCode) {
+            EXPECT_EQ(title(), "Tessary - " + h.name + "  (Main Menu)");
+            EXPECT_EQ(window->currentTab(), EditorTab::MenuCode) << h.name;
+            EXPECT_EQ(codeText(), h.bytes) << h.name;
+            EXPECT_EQ(tree().nodeCount(), 0u) << h.name;
         } else {
             EXPECT_EQ(title(), untitled) << h.name;
             EXPECT_EQ(tree().nodeCount(), 0u) << h.name;
@@ -264,10 +272,11 @@ TEST_F(HostileDocumentsTest, FromTheCommandLineEachGivesAMessageOrTheRightDocume
         std::string path;
         std::string message;  // empty: the document opens
         std::string bytes;
+        bool inCode = false;  // with the message: the document opens all the same
     };
     std::vector<Case> cases;
     for (const Hostile& h : hostileDocuments()) {
-        cases.push_back({folder.file(h.name), expectedMessage(h), h.bytes});
+        cases.push_back({folder.file(h.name), expectedMessage(h), h.bytes, h.inCode});
     }
     std::vector<std::string> longPaths;
     for (size_t length : {259u, 260u, 1000u}) {
@@ -294,7 +303,7 @@ TEST_F(HostileDocumentsTest, FromTheCommandLineEachGivesAMessageOrTheRightDocume
             EXPECT_EQ(DialogDriver::messageText(box), c.message) << name;
             EXPECT_EQ(DialogDriver::windowText(box), "Quorix Tessary");
             DialogDriver::press(box, IDOK);
-            window = tessary.waitForTitle("Untitled Menu Project");
+            window = tessary.waitForTitle(c.inCode ? name + "  (Main Menu)" : "Untitled Menu Project");
             ASSERT_NE(window, nullptr) << name;
         }
         EXPECT_TRUE(TessaryProcess::responds(window)) << name;

@@ -1,10 +1,12 @@
 // Scripted fakes of the document host and files for the document rules' tests.
 // The fake loader accepts a text as the kind its first word names ("main",
 // "context", "popup") and reports any other kind's code as another kind; a
-// text starting with anything else fails in line 1. Every call the rules make
-// of the host lands in `calls`, in order.
+// text starting with anything else fails in line 1, and one holding "!N"
+// (a number) fails as its own kind in line N. Every call the rules make of the
+// host lands in `calls`, in order.
 #pragma once
 
+#include <cstdlib>
 #include <map>
 #include <set>
 #include <string>
@@ -24,12 +26,18 @@ inline const char* kindWord(MenuKind kind) {
 }
 
 inline LoadResult fakeLoad(std::string_view text, MenuKind kind) {
+    const size_t error = text.find('!');
+    const int line = error == std::string_view::npos ? 1 : std::atoi(std::string(text.substr(error + 1)).c_str());
+    const LoadResult failure = LoadResult::failedAt(line);
     for (MenuKind other : {MenuKind::MainMenu, MenuKind::ContextMenu, MenuKind::PopupMenu}) {
         if (text.starts_with(kindWord(other))) {
-            return other == kind ? kLoadAccepted : kLoadOtherKind;
+            if (other != kind) {
+                return kLoadOtherKind;
+            }
+            return error == std::string_view::npos ? kLoadAccepted : failure;
         }
     }
-    return LoadResult::failedAt(1);
+    return failure;
 }
 
 class FakeTree : public TreeLoader {
@@ -67,6 +75,11 @@ public:
     bool codeTabShown() override { return codeTab; }
     void reapplyCurrentTab() override { calls.push_back("reapplyTab"); }
     void applyTabEnabling() override { calls.push_back("enabling"); }
+    void showCodeTab() override {
+        calls.push_back("showCodeTab");
+        codeTab = true;
+    }
+    void selectCodeLine(int line) override { calls.push_back("selectLine " + std::to_string(line)); }
 
     int chooseNewMenuKind() override {
         calls.push_back("newMenuDialog");
@@ -87,6 +100,11 @@ public:
     SaveAnswer askSaveChanges(std::string_view name) override {
         askedName = name;
         return saveAnswer;
+    }
+    void reportSyntaxError(int line) override { calls.push_back("syntaxError " + std::to_string(line)); }
+    bool askSaveWithSyntaxError(int line) override {
+        calls.push_back("askSaveWithError " + std::to_string(line));
+        return saveWithError;
     }
     void quit() override { calls.push_back("quit"); }
     void launchInstance(int kind, std::string_view path) override {
@@ -110,6 +128,7 @@ public:
     std::vector<FileDialogRequest> requests;
     std::vector<Report> reports;
     SaveAnswer saveAnswer = SaveAnswer::Cancel;
+    bool saveWithError = false;
     std::string askedName;
     std::vector<std::string> calls;
     std::vector<std::string> launches;

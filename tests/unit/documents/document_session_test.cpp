@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "documents/document_fakes.h"
+#include "documents/document_title.h"
 #include "documents/recent_files.h"
 
 namespace tessary {
@@ -34,6 +35,17 @@ protected:
     }
 
     std::string lastTitle() const { return titles.empty() ? "" : titles.back(); }
+
+    // The host's calls but the trial loads, each followed by '|'.
+    std::string callsButTrials() const {
+        std::string calls;
+        for (const std::string& call : host.calls) {
+            if (!call.starts_with("trial ")) {
+                calls += call + "|";
+            }
+        }
+        return calls;
+    }
 
     DocumentState state;
     FakeHost host;
@@ -82,10 +94,10 @@ TEST_F(DocumentSessionTest, OpenTakesTheKindFromTheContentNotTheExtension) {
     EXPECT_EQ(host.broadcasts, 4);
 }
 
-TEST_F(DocumentSessionTest, FileThatIsNoMenuCodeKeepsThePreviousDocumentAndSavesToItsFile) {
+TEST_F(DocumentSessionTest, FileThatIsNoTextKeepsThePreviousDocumentAndSavesToItsFile) {
     openOrders();
     host.tree.content = "context Orders edited";  // the tree as the user left it
-    files.add("C:\\Other\\Broken.tsmb", "garbage");
+    files.add("C:\\Other\\Broken.tsmb", std::string("garbage\0\x01\x02", 10));
 
     openNamed("C:\\Other\\Broken.tsmb");
 
@@ -102,7 +114,41 @@ TEST_F(DocumentSessionTest, FileThatIsNoMenuCodeKeepsThePreviousDocumentAndSaves
     ASSERT_TRUE(session.saveDocument(false, false));
     EXPECT_TRUE(host.requests.empty());
     EXPECT_EQ(files.files["C:\\Menus\\Orders.tsmn"], "context Orders edited");
-    EXPECT_EQ(files.files["C:\\Other\\Broken.tsmb"], "garbage");
+    EXPECT_EQ(files.files["C:\\Other\\Broken.tsmb"], std::string("garbage\0\x01\x02", 10));
+}
+
+// Code that does not read is the user's own file: it opens in the code tab as
+// the kind its first word names, else as its extension's kind, with the
+// failing line shown and selected, and the tree left empty.
+TEST_F(DocumentSessionTest, CodeWithASyntaxErrorOpensInTheCodeTabAtTheFailingLine) {
+    struct Case {
+        const char* path;
+        const char* content;
+        MenuKind kind;
+        int line;
+    } cases[] = {
+        {"C:\\M\\Bar.tsmn", "main bar !3", MenuKind::MainMenu, 3},
+        {"C:\\M\\Ctx.tsmb", "context ctx !4", MenuKind::ContextMenu, 4},
+        {"C:\\M\\Pop.tsmn", "popup pop !2", MenuKind::PopupMenu, 2},
+        {"C:\\M\\Junk.tsmn", "junk !5", MenuKind::ContextMenu, 5},
+        {"C:\\M\\JUNK.TSMN", "junk", MenuKind::ContextMenu, 1},
+        {"C:\\M\\Junk.qxtf", "junk !2", MenuKind::MainMenu, 2},
+        {"C:\\M\\Empty.tsmb", "", MenuKind::MainMenu, 1},
+    };
+    for (const Case& c : cases) {
+        openOrders();
+        host.codeTab = false;
+        files.add(c.path, c.content);
+        openNamed(c.path);
+        const std::string line = std::to_string(c.line);
+        EXPECT_EQ(callsButTrials(), "showCodeTab|syntaxError " + line + "|selectLine " + line + "|") << c.path;
+        EXPECT_EQ(state.menuKind, c.kind) << c.path;
+        EXPECT_EQ(state.fullPath(), c.path);
+        EXPECT_EQ(host.code, c.content) << c.path;
+        EXPECT_EQ(host.tree.content, "") << c.path;
+        EXPECT_EQ(lastTitle(), formatTitle(fileNameOf(c.path), false, c.kind));
+        EXPECT_TRUE(host.reports.empty()) << c.path;
+    }
 }
 
 TEST_F(DocumentSessionTest, FilesThatCannotBeReadLeaveTheDocumentAlone) {
@@ -368,6 +414,54 @@ TEST_F(DocumentSessionTest, TreeThatCannotBeWrittenIsNeverSavedOverTheFile) {
     host.code = "context typed";
     EXPECT_TRUE(session.saveDocument(false, false));
     EXPECT_EQ(files.files["C:\\Menus\\Orders.tsmn"], "context typed");
+}
+
+// Typed code with a syntax error is saved only when the user says so; No
+// leaves the file alone and selects the failing line, and Exit stays.
+TEST_F(DocumentSessionTest, SavingCodeWithASyntaxErrorAsksFirst) {
+    struct Case {
+        const char* typed;
+        bool codeTab;
+        bool yes;
+        const char* asked;  // the calls the save makes; empty: none
+        bool written;
+    } cases[] = {
+        {"context typed !7", true, false, "askSaveWithError 7|selectLine 7|", false},
+        {"context typed !7", true, true, "askSaveWithError 7|", true},
+        {"context typed", true, false, "", true},
+        {"context typed !7", false, false, "", true},  // the tree's code is written
+    };
+    // Save, Save As, Save As Template.
+    for (const auto& [forceDialog, asTemplate] : {std::pair{false, false}, {true, false}, {true, true}}) {
+        for (const Case& c : cases) {
+            openOrders();
+            state.setModified(true);
+            files.files.erase("C:\\Menus\\Orders.tsmn");
+            host.tree.content = "context tree";
+            host.codeTab = c.codeTab;
+            host.code = c.typed;
+            host.saveWithError = c.yes;
+            host.requests.clear();
+            host.dialogAnswers = {"C:\\Menus\\Orders.tsmn"};
+            EXPECT_EQ(session.saveDocument(forceDialog, asTemplate), c.written) << c.typed;
+            EXPECT_EQ(callsButTrials(), c.asked) << c.typed;
+            EXPECT_EQ(files.files.count("C:\\Menus\\Orders.tsmn"), c.written ? 1u : 0u) << c.typed;
+            EXPECT_EQ(state.modified, !c.written);
+            // Nothing is asked for after No: no file dialog either.
+            EXPECT_EQ(host.requests.size(), forceDialog && c.written ? 1u : 0u);
+        }
+    }
+    state.setModified(true);
+    host.saveAnswer = SaveAnswer::Yes;
+    host.code = "context typed !2";
+    host.codeTab = true;
+    host.saveWithError = false;
+    session.confirmExit();
+    EXPECT_EQ(host.calls.back(), "selectLine 2");
+    host.saveWithError = true;
+    session.confirmExit();
+    EXPECT_EQ(host.calls.back(), "quit");
+    EXPECT_EQ(files.files["C:\\Menus\\Orders.tsmn"], "context typed !2");
 }
 
 TEST_F(DocumentSessionTest, ExitAsksOnlyWithUnsavedChangesAndQuitsOnlyWhenNothingIsLost) {
