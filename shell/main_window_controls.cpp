@@ -170,12 +170,10 @@ void MainWindow::layout() {
         place(c.sideButtons[i], x, tops[i], kSideButtonWidth, kSideButtonHeight);
     }
     place(c.buttonLine, x, 193, kSideButtonWidth, 2);
-    // The bottom buttons move with the window's lower edge.
-    for (int i = 6; i < kSideButtonCount; ++i) {
-        if (c.sideButtons[i]) {
-            InvalidateRect(c.sideButtons[i], nullptr, TRUE);
-        }
-    }
+    // A control that moves keeps its old pixels, which the main window's own
+    // painting then covers: everything paints anew (a maximised window showed
+    // the toolbar, the upper buttons and the status line blank).
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 HWND MainWindow::sideButton(UINT commandId) const {

@@ -141,6 +141,15 @@ TEST_F(MainWindowViewsTest, LayoutFollowsTheClientSize) {
         RECT status = childRect(hwnd(), controls().statusBar);
         EXPECT_EQ(status.bottom, h);
         EXPECT_EQ(status.right - status.left, w);
+        if (round == 1) {
+            // What moved paints anew: moved controls kept blank pixels.
+            for (HWND moved : {controls().toolbar, controls().statusBar, controls().buttonLine}) {
+                EXPECT_TRUE(GetUpdateRect(moved, nullptr, FALSE));
+            }
+            for (HWND side : controls().sideButtons) {
+                EXPECT_TRUE(GetUpdateRect(side, nullptr, FALSE)) << textOf(side);
+            }
+        }
     }
 }
 
