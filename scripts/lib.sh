@@ -3,8 +3,47 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 template=${TESSARY_WINE_TEMPLATE:-$HOME/.cache/tessary/wine-template}
 jobs=${TESSARY_JOBS:-2}
 
-# Builds run one at a time on this machine, whoever starts them.
-locked() { flock /tmp/tessary-build.lock "$@"; }
+# One line for each stage a script goes through, so that working is told from
+# hung. It reaches the script's output also from inside quietly.
+say() { echo "scripts/${0##*/}: $*" >&"${say_fd:-1}"; }
+
+# Runs a command with its output in the file LOG, and shows the end of that
+# output only when the command fails: quietly LOG COMMAND...
+quietly() {
+    local log=$1 rc=0
+    shift
+    mkdir -p "$(dirname "$log")"
+    say_fd=3 "$@" 3>&1 >"$log" 2>&1 || rc=$?
+    if [ "$rc" != 0 ]; then
+        tail -n 40 "$log"
+        say "FAILED: $* (the whole output is in $log)"
+    fi
+    return "$rc"
+}
+
+# Builds run one at a time on this machine, whoever starts them; a script that
+# has to wait says so.
+build_lock=/tmp/tessary-build.lock
+locked() {
+    [ -e "$build_lock" ] || : >"$build_lock"
+    (
+        if ! flock -n 9; then
+            say "waiting for another build to finish..."
+            flock 9
+        fi
+        "$@"
+    ) 9<"$build_lock"
+}
+
+# Says that a build of build/WHICH begins, and whether it is the first one:
+# building WHICH WHAT
+building() {
+    if [ -f "$root/build/$1/build.ninja" ]; then
+        say "building $2..."
+    else
+        say "building $2 (the first build takes a few minutes)..."
+    fi
+}
 
 build_native() {
     locked sh -c "cmake -S '$root' -B '$root/build/native' -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null &&
