@@ -28,7 +28,8 @@ locked() {
     [ -e "$build_lock" ] || : >"$build_lock"
     (
         if ! flock -n 9; then
-            say "waiting for another build to finish..."
+            # Seen also where the build's own output goes to /dev/null.
+            say "waiting for another build to finish..." >&2
             flock 9
         fi
         "$@"
