@@ -21,6 +21,21 @@ quietly() {
     return "$rc"
 }
 
+# Runs ctest with its output in LOG and tells the result: the summary, and for
+# each failed test its output: run_tests LOG CTEST_ARGUMENTS...
+run_tests() {
+    local log=$1 rc=0
+    shift
+    ctest "$@" --output-on-failure >"$log" 2>&1 || rc=$?
+    # A test's output follows its result line, up to the next test's line.
+    awk '/^ *[0-9]+\/[0-9]+ Test +#/ { show = $0 !~ / Passed / && $0 !~ /Not Run|Skipped/ }
+         /^ *Start +[0-9]+:/ { show = 0 }
+         /tests passed, / { show = 2 }
+         show { print }' "$log"
+    [ "$rc" = 0 ] || say "the whole test output is in $log"
+    return "$rc"
+}
+
 # Builds run one at a time on this machine, whoever starts them; a script that
 # has to wait says so.
 build_lock=/tmp/tessary-build.lock
