@@ -254,12 +254,11 @@ TEST_F(MainWindowViewsTest, CopyCommandsPutTheCodeOnTheClipboard) {
     // preferences name, the same from either tab, and its hint names the version.
     struct Case {
         FileMakerGeneration generation;
-        const char* fileLine;
         const char* hint;
     } cases[] = {
-        {FileMakerGeneration::FileMaker5To6, "\tFM_MENU ( \"\"File\"\" , FM_MENU_FILE )\xB6\r\n",
+        {FileMakerGeneration::FileMaker5To6,
          "The menu code can now be pasted into a FileMaker calculation (FileMaker 5 to 6)."},
-        {FileMakerGeneration::FileMaker7AndLater, "\tFM_MENU ( \\\"File\\\" , FM_MENU_FILE )\xB6\r\n",
+        {FileMakerGeneration::FileMaker7AndLater,
          "The menu code can now be pasted into a FileMaker calculation (FileMaker 7 and later)."},
     };
     for (const Case& c : cases) {
@@ -269,9 +268,7 @@ TEST_F(MainWindowViewsTest, CopyCommandsPutTheCodeOnTheClipboard) {
             hint.clear();
             driver.next(readHint);
             command(ID_MENU_COPY_STRING_CODE);
-            const std::string copied = clipboardTextContent();
-            EXPECT_EQ(copied, calculationText(kExample, c.generation)) << c.hint;
-            EXPECT_NE(copied.find(c.fileLine), std::string::npos) << copied;
+            EXPECT_EQ(clipboardTextContent(), calculationText(kExample, c.generation)) << c.hint;
             EXPECT_EQ(hint, c.hint);
         }
     }

@@ -78,7 +78,7 @@ TEST_F(SmallDialogsTest, PreferencesShowAndWriteTheFileMakerVersionWizardAndShow
         int choose;           // the radio button ticked before OK; 0: none
         const char* version;  // the radio buttons shown: "6", "7"
         uint32_t written;
-    } cases[] = {{0, "6", 6}, {IDC_PREFS_FILEMAKER_7, "6", 7}, {0, "7", 7}, {IDC_PREFS_FILEMAKER_6, "7", 6}};
+    } cases[] = {{0, "6", 6}, {IDC_PREFS_FILEMAKER_7, "6", 7}, {IDC_PREFS_FILEMAKER_6, "7", 6}};
     for (const Case& c : cases) {
         std::string caption;
         std::string shown;

@@ -1,7 +1,6 @@
 // The calculation form of Copy String Code for both FileMaker generations:
-// exact bytes for the writer's example and for each kind of byte, and, read
-// back by FileMaker's own rules for a text constant, the very menu code it was
-// made from.
+// exact bytes for each kind of byte, and, read back by FileMaker's own rules
+// for a text constant, the very menu code it was made from.
 #include "menucode/calculation_text.h"
 
 #include <gtest/gtest.h>
@@ -62,65 +61,6 @@ std::optional<std::string> readTextConstant(std::string_view calculation, FileMa
         }
     }
     return text;
-}
-
-// Lines each ended with the paragraph mark and CR LF.
-std::string calculationLines(std::initializer_list<std::string_view> lines) {
-    std::string text;
-    for (std::string_view line : lines) {
-        text += line;
-        text += "\xB6\r\n";
-    }
-    return text;
-}
-
-TEST(CalculationText, WritersExampleInBothGenerations) {
-    EXPECT_EQ(calculationText(kSmallMainMenuCode, kFm6),
-              calculationLines({
-                  "FM_MENUBAR ()",
-                  "{",
-                  "\tFM_APPMENU ( \"\"FileMaker Pro\"\" )",
-                  "\t{",
-                  "\t\tFM_MACPREFERENCES ( \"\"Preferences...\"\", \"\"Preferences\"\" )",
-                  "\t}",
-                  "\tFM_MENU ( \"\"File\"\" , FM_MENU_FILE )",
-                  "\t{",
-                  "\t\tFM_MENUITEM ( FM_OPEN )",
-                  "\t\tFM_MENUITEMSEPARATOR ()",
-                  "\t\tFM_MENUSCRIPTITEM ( \"\"Print One\"\", \"\"Print\"\", CTRL + \"\"P\"\", String:\"\"Print\"\", "
-                  "Check-On )",
-                  "\t}",
-                  "#IF_WIN",
-                  "\tFM_MENU ( \"\"Tools\"\" )",
-                  "\t{",
-                  "\t\tFM_MENUSCRIPTITEM ( \"\"Sharing...\"\", \"\"Sharing\"\", Disabled )",
-                  "\t}",
-                  "#END_IF",
-                  "}",
-              }));
-    EXPECT_EQ(calculationText(kSmallMainMenuCode, kFm7),
-              calculationLines({
-                  "FM_MENUBAR ()",
-                  "{",
-                  "\tFM_APPMENU ( \\\"FileMaker Pro\\\" )",
-                  "\t{",
-                  "\t\tFM_MACPREFERENCES ( \\\"Preferences...\\\", \\\"Preferences\\\" )",
-                  "\t}",
-                  "\tFM_MENU ( \\\"File\\\" , FM_MENU_FILE )",
-                  "\t{",
-                  "\t\tFM_MENUITEM ( FM_OPEN )",
-                  "\t\tFM_MENUITEMSEPARATOR ()",
-                  "\t\tFM_MENUSCRIPTITEM ( \\\"Print One\\\", \\\"Print\\\", CTRL + \\\"P\\\", String:\\\"Print\\\", "
-                  "Check-On )",
-                  "\t}",
-                  "#IF_WIN",
-                  "\tFM_MENU ( \\\"Tools\\\" )",
-                  "\t{",
-                  "\t\tFM_MENUSCRIPTITEM ( \\\"Sharing...\\\", \\\"Sharing\\\", Disabled )",
-                  "\t}",
-                  "#END_IF",
-                  "}",
-              }));
 }
 
 TEST(CalculationText, EachKindOfByte) {
