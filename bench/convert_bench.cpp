@@ -15,7 +15,7 @@ namespace {
 
 // Deep menus are written with a tab per level and outgrow a document's buffer;
 // the writer's speed is measured all the same.
-constexpr size_t kOutputCapacity = 16 * kMenuCodeBufferSize;
+constexpr size_t kOutputCapacity = 16 * kDocumentBufferSize;
 
 // The code of a loaded tree, or an empty text when it is not written.
 std::string codeOf(const MenuTree& tree, MenuKind kind) {
@@ -36,7 +36,7 @@ void load(benchmark::State& state, Shape shape, size_t size) {
     {
         HeapCount count;
         auto tree = std::make_unique<MenuTree>();
-        if (LoadCodeIntoTree(*tree, text, kind) != kLoadAccepted) {
+        if (!LoadCodeIntoTree(*tree, text, kind).isAccepted()) {
             state.SkipWithError("input does not load");
             return;
         }
@@ -57,7 +57,7 @@ void generate(benchmark::State& state, Shape shape, size_t size) {
     const std::string& text = benchInput(shape, size);
     const MenuKind kind = shapeMenuKind(shape);
     MenuTree tree;
-    if (LoadCodeIntoTree(tree, text, kind) != kLoadAccepted) {
+    if (!LoadCodeIntoTree(tree, text, kind).isAccepted()) {
         state.SkipWithError("input does not load");
         return;
     }
@@ -81,7 +81,7 @@ void roundTrip(benchmark::State& state, Shape shape, size_t size) {
     std::vector<char> buffer(kOutputCapacity);
     for (auto _ : state) {
         MenuTree tree;
-        if (LoadCodeIntoTree(tree, text, kind) != kLoadAccepted ||
+        if (!LoadCodeIntoTree(tree, text, kind).isAccepted() ||
             !GenerateMenuCode(tree, kind, buffer.data(), buffer.size())) {
             state.SkipWithError("the input does not come back");
             return;
@@ -101,7 +101,7 @@ std::string checkInputs() {
                 problem = "size " + std::to_string(text.size());
             } else if (problem = checkParse(shape, text); problem.empty()) {
                 MenuTree tree;
-                if (LoadCodeIntoTree(tree, text, shapeMenuKind(shape)) != kLoadAccepted) {
+                if (!LoadCodeIntoTree(tree, text, shapeMenuKind(shape)).isAccepted()) {
                     problem = "does not load";
                 } else {
                     const std::string code = codeOf(tree, shapeMenuKind(shape));

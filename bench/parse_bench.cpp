@@ -16,7 +16,7 @@ ParseCallbacks acceptingCallbacks() {
     callbacks.DiscardMenu = [](MenuHandle) {};
     callbacks.AddItem = [](MenuHandle, const ItemSpec&) { return true; };
     callbacks.AttachSubmenu = [](MenuHandle, MenuHandle, const MenuSpec&) { return true; };
-    callbacks.BeginAppMenu = [] { return MenuHandle{3}; };
+    callbacks.BeginAppMenu = [](uint32_t) { return MenuHandle{3}; };
     callbacks.NameAppMenu = [](MenuHandle, MenuHandle, std::string_view) { return true; };
     return callbacks;
 }

@@ -28,7 +28,7 @@ int CheckCommand(const Args& args, std::ostream& out, std::ostream& err) {
         MenuTree tree;
         MenuKind kind = MenuKind::MainMenu;
         const LoadResult result = LoadAsDocument(tree, text, options.kind, kind);
-        if (result == kLoadAccepted) {
+        if (result.isAccepted()) {
             out << file << ": Syntax is correct (" << menuKindName(kind) << ")\n";
         } else {
             err << LoadFailureMessage(file, result, kind) << '\n';

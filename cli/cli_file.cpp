@@ -12,15 +12,15 @@ bool ReadDocumentFile(const std::string& path, std::string& text, std::string& e
         return false;
     }
     // One byte more than the limit tells a file at the limit from a larger one.
-    std::string bytes(kMaxDocumentBytes + 1, '\0');
+    std::string bytes(kDocumentBufferSize + 1, '\0');
     file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (file.bad()) {
         error = "cannot read the file";
         return false;
     }
     const size_t read = static_cast<size_t>(file.gcount());
-    if (read > kMaxDocumentBytes) {
-        error = "the file is larger than " + std::to_string(kMaxDocumentBytes) + " bytes";
+    if (read > kDocumentBufferSize) {
+        error = "the file is larger than " + std::to_string(kDocumentBufferSize) + " bytes";
         return false;
     }
     const void* nul = std::memchr(bytes.data(), '\0', read);

@@ -16,13 +16,13 @@ int FormatCommand(const Args& args, std::ostream& out, std::ostream& err) {
     LoadOptions options;
     MenuTree tree;
     MenuKind kind = MenuKind::MainMenu;
-    LoadResult result = kLoadAccepted;
+    LoadResult result = LoadResult::accepted();
     int exitCode = kExitOk;
     if (!LoadOneFile("format", args, true, options, tree, kind, result, err, exitCode)) {
         return exitCode;
     }
     const std::string& file = options.files.front();
-    if (result != kLoadAccepted) {
+    if (!result.isAccepted()) {
         err << LoadFailureMessage(file, result, kind) << '\n';
         return kExitFailed;
     }
@@ -32,9 +32,9 @@ int FormatCommand(const Args& args, std::ostream& out, std::ostream& err) {
         return kExitFailed;
     }
     // The editor hands every text through a buffer of this size, its NUL included.
-    if (code.size() >= kMenuCodeBufferSize) {
+    if (code.size() >= kDocumentBufferSize) {
         err << file << ": error: the menu code would be " << code.size() << " bytes, more than the "
-            << kMenuCodeBufferSize - 1 << " bytes a document holds\n";
+            << kDocumentBufferSize - 1 << " bytes a document holds\n";
         return kExitFailed;
     }
     if (options.calculationForm) {

@@ -266,7 +266,7 @@ void checkPopupShortcuts(std::string_view text, LintReport& report) {
     std::string context(text);
     context.replace(at, popup.size(), keywordText(TokenClass::ContextMenu));
     MenuTree tree;
-    if (LoadCodeIntoTree(tree, context, MenuKind::ContextMenu) == kLoadAccepted) {
+    if (LoadCodeIntoTree(tree, context, MenuKind::ContextMenu).isAccepted()) {
         Linter(tree, MenuKind::ContextMenu, context, report).checkPopupShortcuts();
     }
 }
@@ -274,7 +274,7 @@ void checkPopupShortcuts(std::string_view text, LintReport& report) {
 }  // namespace
 
 LintFinding loadFailureFinding(std::string_view text, LoadResult result, MenuKind kind) {
-    if (result == kLoadOtherKind) {
+    if (result.isOtherKind()) {
         return {1, true, {}, "the code is of another menu kind, not a " + std::string(menuKindName(kind))};
     }
     const int line = result.failingLine();
@@ -285,12 +285,12 @@ LintReport lintMenuCode(std::string_view text, std::optional<MenuKind> kind) {
     LintReport report;
     MenuTree tree;
     const LoadResult result = LoadAsDocument(tree, text, kind, report.kind);
-    if (result == kLoadAccepted) {
+    if (result.isAccepted()) {
         report.loaded = true;
         Linter(tree, report.kind, text, report).checkAll();
     } else {
         report.findings.push_back(loadFailureFinding(text, result, report.kind));
-        if (result != kLoadOtherKind && report.kind == MenuKind::PopupMenu) {
+        if (!result.isOtherKind() && report.kind == MenuKind::PopupMenu) {
             checkPopupShortcuts(text, report);
         }
     }

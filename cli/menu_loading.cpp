@@ -1,5 +1,6 @@
 #include "cli/menu_loading.h"
 
+#include "documents/document_kind.h"
 #include "documents/document_title.h"
 
 #include <ostream>
@@ -9,12 +10,6 @@
 #include "model/menu_tree.h"
 
 namespace tessary::cli {
-
-namespace {
-
-constexpr MenuKind kOpenOrder[] = {MenuKind::MainMenu, MenuKind::ContextMenu, MenuKind::PopupMenu};
-
-}  // namespace
 
 bool ParseLoadOptions(std::string_view command,
                       const Args& args,
@@ -88,16 +83,13 @@ LoadResult LoadAsDocument(MenuTree& tree, std::string_view text, std::optional<M
         loadedKind = *kind;
         return LoadCodeIntoTree(tree, text, *kind);
     }
-    LoadResult result = kLoadOtherKind;
-    for (MenuKind candidate : kOpenOrder) {
+    // The text alone decides: no file name lends it a kind.
+    const DocumentReading reading = readDocumentKind({}, [&](MenuKind candidate) {
         tree.clearTree();
-        loadedKind = candidate;
-        result = LoadCodeIntoTree(tree, text, candidate);
-        if (result != kLoadOtherKind) {
-            break;
-        }
-    }
-    return result;
+        return LoadCodeIntoTree(tree, text, candidate);
+    });
+    loadedKind = reading.kind;
+    return reading.result;
 }
 
 bool LoadOneFile(std::string_view command,
@@ -141,7 +133,7 @@ std::string_view MenuKindWord(MenuKind kind) {
 }
 
 std::string LoadFailureMessage(const std::string& file, LoadResult result, MenuKind kind) {
-    if (result == kLoadOtherKind) {
+    if (result.isOtherKind()) {
         return file + ":1: error: the code is of another menu kind, not a " + std::string(menuKindName(kind));
     }
     const std::string line = std::to_string(result.failingLine());

@@ -48,10 +48,10 @@ void writeOutline(const std::vector<PreviewItem>& items, size_t depth, std::stri
 
 LoadResult resultOf(const PreviewOutcome& outcome) {
     if (outcome.status == kParseOk) {
-        return kLoadAccepted;
+        return LoadResult::accepted();
     }
     if (outcome.status == kParseOtherKind) {
-        return kLoadOtherKind;
+        return LoadResult::otherKind();
     }
     return LoadResult::failedAt(static_cast<int>(outcome.line));
 }

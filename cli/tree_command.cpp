@@ -13,14 +13,14 @@ int TreeCommand(const Args& args, std::ostream& out, std::ostream& err) {
     LoadOptions options;
     MenuTree tree;
     MenuKind kind = MenuKind::MainMenu;
-    LoadResult result = kLoadAccepted;
+    LoadResult result = LoadResult::accepted();
     int exitCode = kExitOk;
     if (!LoadOneFile("tree", args, false, options, tree, kind, result, err, exitCode)) {
         return exitCode;
     }
     const std::string& file = options.files.front();
     out << TreeJson(tree, kind) << '\n';
-    if (result != kLoadAccepted) {
+    if (!result.isAccepted()) {
         err << LoadFailureMessage(file, result, kind) << '\n';
         return kExitFailed;
     }

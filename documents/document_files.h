@@ -14,11 +14,10 @@
 #include <string_view>
 #include <vector>
 
+#include "menucode/code_tree.h"
 #include "model/menu_item_record.h"
 
 namespace tessary {
-
-constexpr size_t kDocumentBufferSize = 0x80000;
 
 class MenuTree;
 

@@ -28,7 +28,8 @@ struct DocumentReading {
 // text names its kind by its first word). When that load fails and the text
 // names no kind at all (it would be read as a main menu, and the context
 // menu's load does not report another kind either), the file name's kind is
-// taken, with that kind's result.
+// taken, with that kind's result. An empty file name lends no kind: the text
+// alone decides, as the command line's --kind auto has it.
 DocumentReading readDocumentKind(std::string_view fileName, const std::function<LoadResult(MenuKind)>& load);
 
 }  // namespace tessary

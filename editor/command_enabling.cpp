@@ -16,7 +16,7 @@ bool isEnabled(Enabling rule, const EnablingContext& context) {
     const bool tree = context.tab == EditorTab::MenuTree;
     const bool selected = context.selectedKind != NodeKind::None;
     switch (rule) {
-        case Enabling::Never:
+        case Enabling::Always:
             return true;
         case Enabling::TreeTab:
             return tree;

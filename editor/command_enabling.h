@@ -12,7 +12,7 @@ enum class EditorTab { MenuTree = 0, MenuCode = 1 };
 
 // The enabling table's rows. Commands that follow none are never disabled.
 enum class Enabling {
-    Never,          // never changed by enabling: Cut, Copy, Collapse All, the document commands...
+    Always,         // always enabled, never greyed: Cut, Copy, Collapse All, the document commands...
     TreeTab,        // on in the tree tab: Add Menu, Add FileMaker Menu Item
     TreeItem,       // Add Script, Add Separator: as TreeTab, but a menu bar's top level takes no items
     TreeSelection,  // Item Properties, Delete Item: a node is selected in the tree tab
@@ -28,7 +28,7 @@ struct EnablingContext {
     bool clipboardHoldsNode = false;  // the tree's Cut/Copy remembered a live node
 };
 
-// Whether a command of the rule is enabled; Never gives true.
+// Whether a command of the rule is enabled.
 bool isEnabled(Enabling rule, const EnablingContext& context);
 
 // Whether a node's caption may be edited in place: not the application menu's,

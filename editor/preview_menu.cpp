@@ -116,7 +116,7 @@ PreviewCallbacks::PreviewCallbacks(MenuKind kind, bool showAppMenu) : kind_(kind
         return attach(parent, menu, previewMenuText(spec));
     };
     if (showAppMenu) {
-        callbacks_.BeginAppMenu = [this] { return beginMenu(); };
+        callbacks_.BeginAppMenu = [this](uint32_t) { return beginMenu(); };
         callbacks_.NameAppMenu = [this](MenuHandle bar, MenuHandle appMenu, std::string_view caption) {
             std::string text;
             appendCut(text, caption, 0);
@@ -176,25 +176,6 @@ PreviewMenu PreviewCallbacks::takeMenu() {
     }
     top_ = 0;
     return menu;
-}
-
-uint32_t parseMenuCode(const ParseCallbacks& callbacks,
-                       std::string_view code,
-                       MenuKind kind,
-                       PlatformMask platforms,
-                       uint32_t* line) {
-    MenuHandle top = 0;
-    const char* text = code.data();
-    const auto length = static_cast<uint32_t>(code.size());
-    switch (kind) {
-        case MenuKind::MainMenu:
-            return ParseMenuBarCode(callbacks, text, length, platforms, false, &top, line);
-        case MenuKind::ContextMenu:
-            return ParseContextMenuCode(callbacks, text, length, platforms, &top, line);
-        case MenuKind::PopupMenu:
-            return ParsePopupMenuCode(callbacks, text, length, platforms, &top, line);
-    }
-    return kParseNoText;
 }
 
 PreviewOutcome buildPreviewMenu(std::string_view code, MenuKind kind, PlatformMask platforms, bool showAppMenu) {

@@ -98,17 +98,9 @@ private:
     ParseCallbacks callbacks_;
 };
 
-// Runs the parser's entry point of `kind` over the code with the callbacks,
-// for the requested platforms; returns its status and sets *line (when given).
-uint32_t parseMenuCode(const ParseCallbacks& callbacks,
-                       std::string_view code,
-                       MenuKind kind,
-                       PlatformMask platforms,
-                       uint32_t* line = nullptr);
-
 struct PreviewOutcome {
     PreviewMenu menu;
-    uint32_t status = kParseOk;  // the parser's status
+    ParseStatus status = kParseOk;
     uint32_t line = 0;           // the line at which reading stopped
 };
 

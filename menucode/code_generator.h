@@ -26,9 +26,6 @@ class ConversionHooks;
 class FM_Builder;
 class MenuTree;
 
-// The buffer every whole-document text passes through, its NUL included.
-constexpr size_t kMenuCodeBufferSize = 0x80000;
-
 // Feeds `first`, its following siblings and all their descendants to the
 // writer, in tree order. False at the first call the writer refuses; the walk
 // ends there, leaving the menus above that node open.

@@ -113,7 +113,7 @@ LoadResult CodeLoader::load(std::string_view text, MenuKind kind) {
     // No construct of menu code takes fewer than 20 bytes.
     pending_.reserve(text.size() / 20 + 1);
     uint32_t line = 0;
-    const uint32_t status = parse(text, kind, line);
+    const ParseStatus status = parseMenuCode(callbacks(), text, kind, kPlatformAll, &line);
     // Whatever was read stays, also when the text failed.
     const bool complete = pending_.materialize(tree_);
     pending_.clear();
@@ -122,31 +122,12 @@ LoadResult CodeLoader::load(std::string_view text, MenuKind kind) {
     }
 
     if (status == kParseOk && complete) {
-        return kLoadAccepted;
+        return LoadResult::accepted();
     }
     if (status == kParseOtherKind) {
-        return kLoadOtherKind;
+        return LoadResult::otherKind();
     }
     return failingLine(line);
-}
-
-uint32_t CodeLoader::parse(std::string_view text, MenuKind kind, uint32_t& line) {
-    // Documents are at most 0x80000 bytes; a longer view is read up to what the
-    // parser's length can hold and fails there.
-    const auto length = static_cast<uint32_t>(std::min<size_t>(text.size(), std::numeric_limits<uint32_t>::max()));
-    const ParseCallbacks table = callbacks();
-    MenuHandle top = 0;
-    switch (kind) {
-        case MenuKind::MainMenu:
-            return ParseMenuBarCode(table, text.data(), length, kPlatformAll, false, &top, &line);
-        case MenuKind::ContextMenu:
-            return ParseContextMenuCode(table, text.data(), length, kPlatformAll, &top, &line);
-        case MenuKind::PopupMenu:
-            return ParsePopupMenuCode(table, text.data(), length, kPlatformAll, &top, &line);
-        default:
-            line = 1;  // no kind to read the text as: nothing is accepted
-            return kParseMissingToken;
-    }
 }
 
 // Each slot sends the call to the member of the same meaning.
@@ -159,7 +140,7 @@ ParseCallbacks CodeLoader::callbacks() {
     table.DiscardMenu = [this](MenuHandle menu) { discardMenu(menu); };
     table.AddItem = [this](MenuHandle parent, const ItemSpec& itemSpec) { return addItem(parent, itemSpec); };
     table.AttachSubmenu = [this](MenuHandle parent, MenuHandle menu, const MenuSpec&) { return attach(parent, menu); };
-    table.BeginAppMenu = [this] { return beginAppMenu(); };
+    table.BeginAppMenu = [this](uint32_t) { return beginAppMenu(); };
     table.NameAppMenu = [this](MenuHandle, MenuHandle appMenu, std::string_view caption) {
         return nameAppMenu(appMenu, caption);
     };

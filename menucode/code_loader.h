@@ -58,13 +58,11 @@ public:
     CodeLoader(const CodeLoader&) = delete;
     CodeLoader& operator=(const CodeLoader&) = delete;
 
-    // kLoadAccepted, kLoadOtherKind, or the line (from 1) at which the text
+    // Accepted, code of another kind, or the line (from 1) at which the text
     // failed. The text ends at its first NUL, if it holds one.
     LoadResult load(std::string_view text, MenuKind kind);
 
 private:
-    // The parser's status for the text read as the kind, and its line.
-    uint32_t parse(std::string_view text, MenuKind kind, uint32_t& line);
     ParseCallbacks callbacks();
 
     // The nine callbacks. Handles given to the parser are PendingTree ids,

@@ -11,6 +11,11 @@ namespace tessary {
 
 class MenuTree;
 
+// The buffer every whole-document text passes through, its NUL included: a
+// document (a file, the code editor's text, generated code) holds at most
+// kDocumentBufferSize - 1 bytes.
+constexpr size_t kDocumentBufferSize = 0x80000;
+
 // What loading menu code into a tree came to: the text was accepted, it is
 // menu code of another menu kind, or it failed at a line (counted from 1).
 class LoadResult {
@@ -33,9 +38,6 @@ private:
     constexpr explicit LoadResult(int code) : code_(code) {}
     int code_;
 };
-
-inline constexpr LoadResult kLoadAccepted = LoadResult::accepted();
-inline constexpr LoadResult kLoadOtherKind = LoadResult::otherKind();
 
 // "accepted", "other kind" or "line N": for diagnostics and test output.
 std::ostream& operator<<(std::ostream& out, LoadResult result);

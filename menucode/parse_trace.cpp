@@ -86,7 +86,7 @@ ParseTracer::ParseTracer(Options options) : options_(std::move(options)) {
         return ok;
     };
     if (options_.appMenuSlots) {
-        cb.BeginAppMenu = [this]() {
+        cb.BeginAppMenu = [this](uint32_t) {
             const MenuHandle h = nextHandle("BeginAppMenu");
             lines_.push_back("BeginAppMenu -> " + std::to_string(h));
             return h;

@@ -38,11 +38,14 @@ enum class ItemSpecKind : uint8_t {
 };
 
 // Texts are views into the parser's text (or the caller's buffers) and are
-// valid only during the call; a callback copies what it keeps.
+// valid only during the call; a callback copies what it keeps. `offset` is
+// where the construct's keyword (FM_MENU, FM_MENUITEM, ...) stands in the
+// text, in bytes from its start; 0 where no text was read (the tree walk).
 struct MenuSpec {
     uint32_t platforms = 0;
     std::optional<std::string_view> caption;  // none when no quoted caption
     uint32_t fmMenuId = 0;
+    uint32_t offset = 0;
 };
 
 struct ItemSpec {
@@ -56,6 +59,7 @@ struct ItemSpec {
     uint32_t commandId = 0;                      // target of kind 1
     std::optional<std::string_view> scriptName;  // target of kinds 2, 4, 5
     uint8_t checkOn = 0;
+    uint32_t offset = 0;
 };
 
 // Nine slots; an empty std::function is a missing slot.
@@ -67,7 +71,8 @@ struct ParseCallbacks {
     std::function<void(MenuHandle menu)> DiscardMenu;
     std::function<bool(MenuHandle parent, const ItemSpec&)> AddItem;
     std::function<bool(MenuHandle parent, MenuHandle menu, const MenuSpec&)> AttachSubmenu;
-    std::function<MenuHandle()> BeginAppMenu;                                                       // optional
+    // optional; given the offset of the FM_APPMENU keyword
+    std::function<MenuHandle(uint32_t offset)> BeginAppMenu;
     std::function<bool(MenuHandle bar, MenuHandle appMenu, std::string_view caption)> NameAppMenu;  // optional
 };
 

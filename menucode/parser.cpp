@@ -2,6 +2,9 @@
 // turn the stopping position into a line number, and let no exception out.
 #include "menucode/parser.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "menucode/syntax_parser.h"
 
 namespace tessary {
@@ -10,7 +13,7 @@ namespace {
 
 enum class Entry : uint8_t { MenuBar, Context, Popup };
 
-uint32_t runParse(Entry entry,
+ParseStatus runParse(Entry entry,
                   const ParseCallbacks& callbacks,
                   const char* text,
                   uint32_t length,
@@ -28,7 +31,7 @@ uint32_t runParse(Entry entry,
         if (line) {
             *line = parser.CurrentLineIndex() + 1;
         }
-        return status;
+        return static_cast<ParseStatus>(status);
     } catch (...) {
         return kParseRefused;
     }
@@ -36,32 +39,53 @@ uint32_t runParse(Entry entry,
 
 }  // namespace
 
-uint32_t ParseMenuBarCode(const ParseCallbacks& callbacks,
-                          const char* text,
-                          uint32_t length,
+ParseStatus ParseMenuBarCode(const ParseCallbacks& callbacks,
+                             const char* text,
+                             uint32_t length,
+                             uint32_t requestedPlatforms,
+                             bool noScriptItems,
+                             MenuHandle* topHandle,
+                             uint32_t* line) {
+                             return runParse(Entry::MenuBar, callbacks, text, length, requestedPlatforms, noScriptItems, topHandle, line);
+}
+
+ParseStatus ParseContextMenuCode(const ParseCallbacks& callbacks,
+                                 const char* text,
+                                 uint32_t length,
+                                 uint32_t requestedPlatforms,
+                                 MenuHandle* topHandle,
+                                 uint32_t* line) {
+                                 return runParse(Entry::Context, callbacks, text, length, requestedPlatforms, false, topHandle, line);
+}
+
+ParseStatus ParsePopupMenuCode(const ParseCallbacks& callbacks,
+                               const char* text,
+                               uint32_t length,
+                               uint32_t requestedPlatforms,
+                               MenuHandle* topHandle,
+                               uint32_t* line) {
+                               return runParse(Entry::Popup, callbacks, text, length, requestedPlatforms, false, topHandle, line);
+}
+
+ParseStatus parseMenuCode(const ParseCallbacks& callbacks,
+                          std::string_view text,
+                          MenuKind kind,
                           uint32_t requestedPlatforms,
-                          bool noScriptItems,
-                          MenuHandle* topHandle,
                           uint32_t* line) {
-    return runParse(Entry::MenuBar, callbacks, text, length, requestedPlatforms, noScriptItems, topHandle, line);
-}
-
-uint32_t ParseContextMenuCode(const ParseCallbacks& callbacks,
-                              const char* text,
-                              uint32_t length,
-                              uint32_t requestedPlatforms,
-                              MenuHandle* topHandle,
-                              uint32_t* line) {
-    return runParse(Entry::Context, callbacks, text, length, requestedPlatforms, false, topHandle, line);
-}
-
-uint32_t ParsePopupMenuCode(const ParseCallbacks& callbacks,
-                            const char* text,
-                            uint32_t length,
-                            uint32_t requestedPlatforms,
-                            MenuHandle* topHandle,
-                            uint32_t* line) {
-    return runParse(Entry::Popup, callbacks, text, length, requestedPlatforms, false, topHandle, line);
+    const auto length = static_cast<uint32_t>(std::min<size_t>(text.size(), std::numeric_limits<uint32_t>::max()));
+    MenuHandle top = 0;
+    switch (kind) {
+        case MenuKind::MainMenu:
+            return ParseMenuBarCode(callbacks, text.data(), length, requestedPlatforms, false, &top, line);
+        case MenuKind::ContextMenu:
+            return ParseContextMenuCode(callbacks, text.data(), length, requestedPlatforms, &top, line);
+        case MenuKind::PopupMenu:
+            return ParsePopupMenuCode(callbacks, text.data(), length, requestedPlatforms, &top, line);
+    }
+    if (line) {
+        *line = 1;
+    }
+    return kParseMissingToken;
 }
 
 }  // namespace tessary

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "menucode/parse_types.h"
+#include "model/menu_item_record.h"
 
 namespace tessary {
 
@@ -21,24 +23,33 @@ constexpr int kMaxMenuDepth = 100;
 // kParseOk only. If an exception leaves the parse the result is kParseRefused
 // and the line stays 0. Slots 1-7 are needed for a main menu, slots 4-7 for
 // the other kinds; slots 8 and 9 are optional but go together.
-uint32_t ParseMenuBarCode(const ParseCallbacks& callbacks,
-                          const char* text,
-                          uint32_t length,
+ParseStatus ParseMenuBarCode(const ParseCallbacks& callbacks,
+                             const char* text,
+                             uint32_t length,
+                             uint32_t requestedPlatforms,
+                             bool noScriptItems,
+                             MenuHandle* topHandle,
+                             uint32_t* line);
+ParseStatus ParseContextMenuCode(const ParseCallbacks& callbacks,
+                                 const char* text,
+                                 uint32_t length,
+                                 uint32_t requestedPlatforms,
+                                 MenuHandle* topHandle,
+                                 uint32_t* line);
+ParseStatus ParsePopupMenuCode(const ParseCallbacks& callbacks,
+                               const char* text,
+                               uint32_t length,
+                               uint32_t requestedPlatforms,
+                               MenuHandle* topHandle,
+                               uint32_t* line);
+
+// The entry point of the kind (ParseMenuBarCode for a main menu, with
+// noScriptItems clear) over `text` (up to its first 4 GB), for callers that
+// need no top handle. A kind outside the three reads nothing: kParseMissingToken at line 1.
+ParseStatus parseMenuCode(const ParseCallbacks& callbacks,
+                          std::string_view text,
+                          MenuKind kind,
                           uint32_t requestedPlatforms,
-                          bool noScriptItems,
-                          MenuHandle* topHandle,
-                          uint32_t* line);
-uint32_t ParseContextMenuCode(const ParseCallbacks& callbacks,
-                              const char* text,
-                              uint32_t length,
-                              uint32_t requestedPlatforms,
-                              MenuHandle* topHandle,
-                              uint32_t* line);
-uint32_t ParsePopupMenuCode(const ParseCallbacks& callbacks,
-                            const char* text,
-                            uint32_t length,
-                            uint32_t requestedPlatforms,
-                            MenuHandle* topHandle,
-                            uint32_t* line);
+                          uint32_t* line = nullptr);
 
 }  // namespace tessary

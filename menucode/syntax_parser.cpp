@@ -124,7 +124,7 @@ uint32_t FMSyntaxParser::ParseMenuText(bool popup, MenuHandle* topHandle) {
     if (uint32_t st = probeKind(keyword)) {
         return st;
     }
-    expectOne(keyword);
+    expectKeyword(keyword);
     ParentState top;
     const uint32_t st = ReadMenu(top, true);
     if (depthExceeded_) {
@@ -165,7 +165,7 @@ uint32_t FMSyntaxParser::ReadMenuBar(ParentState& parent) {
     parent = ParentState{ParentKind::MenuBar, bar};
 
     uint32_t st = kParseOk;
-    if (expect(tokenBit(TC::AppMenu)) == kParseOk) {
+    if (expectKeyword(TC::AppMenu) == kParseOk) {
         st = ReadAppMenu(parent);
         if (st == kParseOk) {
             st = ProcessDirective();
@@ -178,7 +178,7 @@ uint32_t FMSyntaxParser::ReadMenuBar(ParentState& parent) {
         if ((st = ProcessDirective()) != kParseOk) {
             return st;
         }
-        if (expectOne(TC::Menu) != kParseOk) {
+        if (expectKeyword(TC::Menu) != kParseOk) {
             break;
         }
         st = ReadMenu(parent, false);
@@ -258,6 +258,7 @@ uint32_t FMSyntaxParser::ReadMenu(ParentState& parent, bool topLevelForm) {
         return kParseMisplaced;
     }
     MenuSpec menuSpec;
+    menuSpec.offset = keywordAt_;
     uint32_t st = readMenuHeading(menuSpec, topLevelForm);
     if (st != kParseOk) {
         return st;
@@ -283,7 +284,7 @@ uint32_t FMSyntaxParser::ReadMenu(ParentState& parent, bool topLevelForm) {
         // Unrolled, so that each keyword is a constant where it is looked for.
 #pragma GCC unroll 8
         for (TokenClass keyword : kBody) {
-            if (expectOne(keyword) != kParseOk) {
+            if (expectKeyword(keyword) != kParseOk) {
                 continue;
             }
             st = readConstruct(keyword, self);
@@ -332,6 +333,7 @@ uint32_t FMSyntaxParser::ReadAppMenu(const ParentState& parent) {
     if (depth.refused()) {
         return kParseMisplaced;
     }
+    const uint32_t keywordAt = keywordAt_;
     uint32_t st = expectOne(TC::OpenArguments);
     if (st != kParseOk) {
         return st;
@@ -346,7 +348,7 @@ uint32_t FMSyntaxParser::ReadAppMenu(const ParentState& parent) {
     }
     MenuHandle handle = 0;
     if (callbacks_.BeginAppMenu) {
-        handle = callbacks_.BeginAppMenu();
+        handle = callbacks_.BeginAppMenu(keywordAt);
         if (handle == 0) {
             return kParseRefused;
         }
@@ -369,7 +371,7 @@ uint32_t FMSyntaxParser::ReadAppMenu(const ParentState& parent) {
         // Unrolled, so that each keyword is a constant where it is looked for.
 #pragma GCC unroll 8
         for (TokenClass keyword : kBody) {
-            if (expectOne(keyword) != kParseOk) {
+            if (expectKeyword(keyword) != kParseOk) {
                 continue;
             }
             st = readConstruct(keyword, self);

@@ -294,6 +294,9 @@ private:
 
     uint32_t platforms() const { return platformBlock_ & requestedPlatforms_; }
     uint32_t expectOne(TokenClass c) { return expect(tokenBit(c)); }
+    // expectOne for the keyword that opens a construct, noting where it stands
+    // (keywordAt_) for the construct's callbacks.
+    uint32_t expectKeyword(TokenClass c);
     // ProcessDirective once a line break was passed: the directive, if one follows.
     uint32_t readDirective();
     uint32_t readConstruct(TokenClass keyword, ParentState& parent);
@@ -310,7 +313,17 @@ private:
     bool popupMode_ = false;
     int depth_ = 0;
     bool depthExceeded_ = false;
+    uint32_t keywordAt_ = 0;  // offset of the last construct keyword read
 };
+
+inline uint32_t FMSyntaxParser::expectKeyword(TokenClass c) {
+    int entry = 0;
+    if (expect(tokenBit(c), false, &entry) != kParseOk) {
+        return kParseMissingToken;
+    }
+    keywordAt_ = pos_ - entryLength(entry);
+    return kParseOk;
+}
 
 // Most places it is asked for have no line break: inline, to say so at once.
 inline uint32_t FMSyntaxParser::ProcessDirective() {

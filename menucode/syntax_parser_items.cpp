@@ -51,6 +51,7 @@ uint32_t FMSyntaxParser::ReadSeparator(const ParentState& parent) {
         return st;
     }
     ItemSpec itemSpec;
+    itemSpec.offset = keywordAt_;
     itemSpec.platforms = platforms();
     itemSpec.kind = ItemSpecKind::Separator;
     return report(parent, itemSpec);
@@ -73,6 +74,7 @@ uint32_t FMSyntaxParser::ReadCommandItem(const ParentState& parent) {
         return st;
     }
     ItemSpec itemSpec;
+    itemSpec.offset = keywordAt_;
     itemSpec.kind = ItemSpecKind::FmCommand;
     std::string_view caption;
     if (ReadQuoted(caption) == kParseOk) {
@@ -116,6 +118,7 @@ uint32_t FMSyntaxParser::ReadScriptItem(const ParentState& parent) {
         return st;
     }
     ItemSpec itemSpec;
+    itemSpec.offset = keywordAt_;
     itemSpec.platforms = platforms();
     itemSpec.kind = ItemSpecKind::Script;
     itemSpec.caption = caption;
@@ -145,6 +148,7 @@ uint32_t FMSyntaxParser::ReadMacItem(const ParentState& parent, ItemSpecKind kin
         return st;
     }
     ItemSpec itemSpec;
+    itemSpec.offset = keywordAt_;
     itemSpec.platforms = platforms();
     itemSpec.kind = kind;
     itemSpec.caption = caption;
@@ -224,7 +228,7 @@ uint32_t FMSyntaxParser::ReadShortcut(int& modifiers, int& key) {
     }
     int keyCode = 0;
     bool functionKey = false;
-    if (ParseKeyName(name, keyCode, functionKey) != 0) {
+    if (!ParseKeyName(name, keyCode, functionKey)) {
         return kParseUnknownKeyName;
     }
     if (mods == 0 && !functionKey) {

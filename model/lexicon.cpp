@@ -79,16 +79,7 @@ bool LookupByKeyword(const FmTable& table, std::string_view keyword, uint32_t& i
     return true;
 }
 
-bool LookupKeyword(const FmTable& table, uint32_t id, const char*& keyword) {
-    const FmTableRow* row = FindById(table, id);
-    if (row == nullptr) {
-        return false;
-    }
-    keyword = row->keyword;
-    return true;
-}
-
-bool LookupKeywordView(const FmTable& table, uint32_t id, std::string_view& keyword) {
+bool LookupKeyword(const FmTable& table, uint32_t id, std::string_view& keyword) {
     const FmTableRow* row = FindById(table, id);
     if (row == nullptr) {
         return false;
@@ -97,21 +88,12 @@ bool LookupKeywordView(const FmTable& table, uint32_t id, std::string_view& keyw
     return true;
 }
 
-bool LookupCaptionView(const FmTable& table, uint32_t id, std::string_view& caption) {
+bool LookupCaption(const FmTable& table, uint32_t id, std::string_view& caption) {
     const FmTableRow* row = FindById(table, id);
     if (row == nullptr || row->caption == nullptr) {
         return false;
     }
     caption = std::string_view(row->caption, table.captionLengths[row - table.rows]);
-    return true;
-}
-
-bool LookupCaption(const FmTable& table, uint32_t id, const char*& caption) {
-    const FmTableRow* row = FindById(table, id);
-    if (row == nullptr) {
-        return false;
-    }
-    caption = row->caption;
     return true;
 }
 
@@ -186,40 +168,24 @@ bool LookupFmCommandByKeyword(std::string_view keyword, uint32_t& id) {
     return LookupByKeyword(lexicon_tables::kFmCommands, keyword, id);
 }
 
-bool LookupFmCommandKeyword(uint32_t id, const char*& keyword) {
+bool LookupFmCommandKeyword(uint32_t id, std::string_view& keyword) {
     return LookupKeyword(lexicon_tables::kFmCommands, id, keyword);
 }
 
-bool LookupFmCommandKeyword(uint32_t id, std::string_view& keyword) {
-    return LookupKeywordView(lexicon_tables::kFmCommands, id, keyword);
-}
-
 bool LookupFmMenuKeyword(uint32_t id, std::string_view& keyword) {
-    return LookupKeywordView(lexicon_tables::kFmMenus, id, keyword);
-}
-
-bool LookupFmCommandCaption(uint32_t id, const char*& caption) {
-    return LookupCaption(lexicon_tables::kFmCommands, id, caption);
+    return LookupKeyword(lexicon_tables::kFmMenus, id, keyword);
 }
 
 bool LookupFmMenuByKeyword(std::string_view keyword, uint32_t& id) {
     return LookupByKeyword(lexicon_tables::kFmMenus, keyword, id);
 }
 
-bool LookupFmMenuKeyword(uint32_t id, const char*& keyword) {
-    return LookupKeyword(lexicon_tables::kFmMenus, id, keyword);
-}
-
-bool LookupFmMenuCaption(uint32_t id, const char*& caption) {
-    return LookupCaption(lexicon_tables::kFmMenus, id, caption);
-}
-
 bool LookupFmCommandCaption(uint32_t id, std::string_view& caption) {
-    return LookupCaptionView(lexicon_tables::kFmCommands, id, caption);
+    return LookupCaption(lexicon_tables::kFmCommands, id, caption);
 }
 
 bool LookupFmMenuCaption(uint32_t id, std::string_view& caption) {
-    return LookupCaptionView(lexicon_tables::kFmMenus, id, caption);
+    return LookupCaption(lexicon_tables::kFmMenus, id, caption);
 }
 
 const KeyNameEntry& KeyNameAt(int index) {
@@ -231,16 +197,16 @@ int CharKeyCode(unsigned char c) {
     return c < lexicon_tables::kCharKeyTable.size() ? lexicon_tables::kCharKeyTable[c] : 0;
 }
 
-uint32_t ParseKeyName(std::string_view name, int& keyCode, bool& isFunctionKey) {
+bool ParseKeyName(std::string_view name, int& keyCode, bool& isFunctionKey) {
     keyCode = 0;
     isFunctionKey = false;
     if (name.size() == 1) {
         const unsigned char c = static_cast<unsigned char>(name[0]);
         if (c >= 127) {
-            return kKeyNameUnknown;
+            return false;
         }
         keyCode = CharKeyCode(c);
-        return 0;
+        return true;
     }
     // The names by length and last character (no two names share both, but
     // for the slots that hold several, tried in table order), made once.
@@ -260,7 +226,7 @@ uint32_t ParseKeyName(std::string_view name, int& keyCode, bool& isFunctionKey) 
         return made;
     }();
     if (name.empty()) {
-        return kKeyNameUnknown;
+        return false;
     }
     for (const Slot& place : slots[(name.size() * 8 + static_cast<unsigned char>(name.back())) & 63]) {
         if (place.name.empty()) {
@@ -269,10 +235,10 @@ uint32_t ParseKeyName(std::string_view name, int& keyCode, bool& isFunctionKey) 
         if (place.name == name) {
             keyCode = -place.position;
             isFunctionKey = keyCode < -13;
-            return 0;
+            return true;
         }
     }
-    return kKeyNameUnknown;
+    return false;
 }
 
 uint8_t KeyCodeToVirtualKey(int keyCode, std::string* displayName) {

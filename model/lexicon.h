@@ -68,15 +68,11 @@ const FmTableRow& FmCommandRow(int row);  // 0-based, presentation order
 const FmTableRow& FmMenuRow(int row);     // 0-based, ids 1..33 in order
 
 // Keyword lookups compare case-insensitively and whole; id lookups take the
-// first row with the id. All report whether they found anything.
+// first row with the id and give its text with its length (a caption lookup
+// is false also for a row without a caption). All report whether they found
+// anything.
 bool LookupFmCommandByKeyword(std::string_view keyword, uint32_t& id);
-bool LookupFmCommandKeyword(uint32_t id, const char*& keyword);
-bool LookupFmCommandCaption(uint32_t id, const char*& caption);
 bool LookupFmMenuByKeyword(std::string_view keyword, uint32_t& id);
-bool LookupFmMenuKeyword(uint32_t id, const char*& keyword);
-bool LookupFmMenuCaption(uint32_t id, const char*& caption);
-// The same keyword and caption lookups by id, with the text's length (false
-// also for a row without a caption).
 bool LookupFmCommandKeyword(uint32_t id, std::string_view& keyword);
 bool LookupFmMenuKeyword(uint32_t id, std::string_view& keyword);
 bool LookupFmCommandCaption(uint32_t id, std::string_view& caption);
@@ -101,9 +97,9 @@ const KeyNameEntry& KeyNameAt(int index);  // 0-based; position = index + 1
 // CharKeyTable: KeyCode of a one-character key name, 0 for no key.
 int CharKeyCode(unsigned char c);
 
-constexpr uint32_t kKeyNameUnknown = 13;  // the parser's status for an unknown key name
-// Returns 0 or 13; keyCode and isFunctionKey are set on 0.
-uint32_t ParseKeyName(std::string_view name, int& keyCode, bool& isFunctionKey);
+// Whether the tables know the key name; keyCode and isFunctionKey are set when
+// they do.
+bool ParseKeyName(std::string_view name, int& keyCode, bool& isFunctionKey);
 
 // Virtual key of a KeyCode, 0 when it has none; when displayName is given the
 // key's display name is appended to it.

@@ -77,7 +77,7 @@ void applyCommandEnabling(MainWindow& window) {
     const EnablingContext context = enablingContext(window);
     HMENU mainMenu = GetMenu(window.hwnd());
     for (const Command& command : commandTable()) {
-        if (command.enabling == Enabling::Never) {
+        if (command.enabling == Enabling::Always) {
             continue;
         }
         const bool enabled = isEnabled(command.enabling, context);

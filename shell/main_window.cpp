@@ -186,9 +186,7 @@ MainWindow* MainWindow::create(Program& program, bool show, bool setUntitled) {
     }
     self->document_.updateTitle();
     if (show) {
-        ShowWindow(window, SW_SHOW);
-        SetForegroundWindow(window);
-        BringWindowToTop(window);
+        showInFront(window);
         UpdateWindow(window);
     }
     return self;
@@ -254,8 +252,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             showStringMessage(window_, IDS_QUOTE_IN_NAME, MB_OK | MB_ICONWARNING);
             return 0;
         case kBringToTopMessage:
-            SetForegroundWindow(window_);
-            BringWindowToTop(window_);
+            bringToFront(window_);
             return 0;
         case WM_SIZE:
             layout();

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "menucode/code_tree.h"
 #include "resources/resource.h"
 #include "shell/command_table.h"
 #include "shell/main_window.h"
@@ -18,8 +19,8 @@ constexpr int kToolbarId = 1;
 constexpr int kSideButtonWidth = 100;
 constexpr int kSideButtonHeight = 23;
 
-// The text the code edit can hold: a whole document (0x80000 bytes with its NUL).
-constexpr int kCodeEditLimit = 0x80000 - 1;
+// The text the code edit can hold: a whole document.
+constexpr int kCodeEditLimit = static_cast<int>(kDocumentBufferSize - 1);
 
 LRESULT CALLBACK codeEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     if (message == WM_DROPFILES) {

@@ -54,6 +54,16 @@ void centerWindow(HWND window, HWND over) {
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void bringToFront(HWND window) {
+    SetForegroundWindow(window);
+    BringWindowToTop(window);
+}
+
+void showInFront(HWND window) {
+    ShowWindow(window, SW_SHOW);
+    bringToFront(window);
+}
+
 std::string windowText(HWND window) {
     const int length = window ? GetWindowTextLengthA(window) : 0;
     if (length <= 0) {

@@ -22,6 +22,11 @@ bool registerProgramWindowClass(HINSTANCE instance,
 // desktop when none is given); size and z-order stay.
 void centerWindow(HWND window, HWND over);
 
+// Brings a window to the foreground and to the top of the z-order.
+void bringToFront(HWND window);
+// Shows a window and brings it to the front.
+void showInFront(HWND window);
+
 // A window's whole text.
 std::string windowText(HWND window);
 

@@ -95,9 +95,7 @@ bool openWizard(Program& program) {
         return false;
     }
     // The frame shows on top; then the ready-made folder is looked for.
-    ShowWindow(window, SW_SHOW);
-    SetForegroundWindow(window);
-    BringWindowToTop(window);
+    showInFront(window);
     UpdateWindow(window);
     if (frame->flow().templatesMissing()) {
         showStringMessage(window, IDS_TEMPLATES_MISSING, MB_OK | MB_ICONWARNING);

@@ -8,6 +8,7 @@
 #include "shell/main_window.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
+#include "shell/window_helpers.h"
 
 namespace tessary {
 namespace {
@@ -30,9 +31,7 @@ MainWindow* showMainWindow(Program& program) {
     if (!window) {
         return MainWindow::create(program, true, true);
     }
-    ShowWindow(window->hwnd(), SW_SHOW);
-    SetForegroundWindow(window->hwnd());
-    BringWindowToTop(window->hwnd());
+    showInFront(window->hwnd());
     return window;
 }
 
@@ -80,8 +79,7 @@ void bringForward(MainWindow& window, HWND fileMaker) {
         SetWindowPos(fileMaker, window.hwnd(), 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
     }
-    SetForegroundWindow(window.hwnd());
-    BringWindowToTop(window.hwnd());
+    bringToFront(window.hwnd());
 }
 
 }  // namespace tessary

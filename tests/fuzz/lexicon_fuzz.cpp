@@ -70,14 +70,13 @@ void checkKeywordLookups(std::string_view text) {
 void checkKeyName(std::string_view text) {
     int keyCode = 99;
     bool isFunctionKey = true;
-    const uint32_t status = ParseKeyName(text, keyCode, isFunctionKey);
-    check(status == 0 || status == kKeyNameUnknown);
+    const bool known = ParseKeyName(text, keyCode, isFunctionKey);
     // One character below 127 names itself; longer names are the table's, exactly.
     int walked = 0;
     if (text.size() == 1) {
         const unsigned char c = static_cast<unsigned char>(text[0]);
-        check((status == 0) == (c < 127));
-        if (status == 0) {
+        check(known == (c < 127));
+        if (known) {
             check(keyCode == CharKeyCode(c) && !isFunctionKey);
         }
         return;
@@ -87,8 +86,8 @@ void checkKeyName(std::string_view text) {
             walked = -(i + 1);
         }
     }
-    check((status == 0) == (walked != 0));
-    if (status == 0) {
+    check(known == (walked != 0));
+    if (known) {
         check(keyCode == walked);
         const std::string_view name = KeyNameAt(-keyCode - 1).name;
         check(isFunctionKey == (name.size() >= 2 && name[0] == 'F' && name[1] >= '1' && name[1] <= '9'));

@@ -109,7 +109,7 @@ struct Checker {
             return true;
         };
         if (appMenuSlots) {
-            cb.BeginAppMenu = [this]() -> MenuHandle {
+            cb.BeginAppMenu = [this](uint32_t) -> MenuHandle {
                 if (refuses(8)) {
                     return 0;
                 }

@@ -37,7 +37,7 @@ void roundTrip(std::string_view text, MenuKind kind) {
     check(codetree_test::referenceLoad(reference, text, kind) == result, "the reference loader reports otherwise");
     check(codetree_test::dumpTree(reference) == codetree_test::dumpTree(tree), "the reference loader builds otherwise");
 
-    if (result != kLoadAccepted) {
+    if (result != LoadResult::accepted()) {
         return;
     }
     std::string first;
@@ -46,13 +46,13 @@ void roundTrip(std::string_view text, MenuKind kind) {
     }
 
     MenuTree settled;
-    check(LoadCodeIntoTree(settled, first, kind) == kLoadAccepted, "written text does not load back");
+    check(LoadCodeIntoTree(settled, first, kind) == LoadResult::accepted(), "written text does not load back");
     std::string second;
     check(generateMenuCodeText(settled, kind, second), "a tree loaded from written text is refused");
     check(second == first, "generate -> load -> generate changed the text");
 
     MenuTree again;
-    check(LoadCodeIntoTree(again, second, kind) == kLoadAccepted, "rewritten text does not load back");
+    check(LoadCodeIntoTree(again, second, kind) == LoadResult::accepted(), "rewritten text does not load back");
     check(codetree_test::dumpTree(again) == codetree_test::dumpTree(settled), "the tree changed in a second round");
 }
 

@@ -76,7 +76,7 @@ void expectCodeReadsBack(const MenuTree& tree) {
     std::string code;
     ASSERT_TRUE(generateDocumentCode(tree, MenuKind::MainMenu, code));
     MenuTree again;
-    ASSERT_EQ(LoadCodeIntoTree(again, code, MenuKind::MainMenu), kLoadAccepted) << code;
+    ASSERT_EQ(LoadCodeIntoTree(again, code, MenuKind::MainMenu), LoadResult::accepted()) << code;
     std::string codeAgain;
     ASSERT_TRUE(generateDocumentCode(again, MenuKind::MainMenu, codeAgain));
     EXPECT_TRUE(same(codeAgain, code));
@@ -87,7 +87,7 @@ class AbuseTest : public test::MainWindowFixture {};
 TEST_F(AbuseTest, ItemDialogFieldsTakeLongAndHighByteTextsAndRefuseQuotes) {
     ASSERT_EQ(
         LoadCodeIntoTree(tree(), "FM_MENUBAR ()\r\n{\r\nFM_MENU ( \"File\" )\r\n{\r\n}\r\n}\r\n", MenuKind::MainMenu),
-        kLoadAccepted);
+        LoadResult::accepted());
     const NodeHandle file = tree().firstTopLevel();
     struct Field {
         UINT command;
@@ -151,7 +151,7 @@ TEST_F(AbuseTest, ItemDialogFieldsTakeLongAndHighByteTextsAndRefuseQuotes) {
 TEST_F(AbuseTest, SelectScriptListsWhatAGarbageAnswerHolds) {
     ASSERT_EQ(
         LoadCodeIntoTree(tree(), "FM_MENUBAR ()\r\n{\r\nFM_MENU ( \"File\" )\r\n{\r\n}\r\n}\r\n", MenuKind::MainMenu),
-        kLoadAccepted);
+        LoadResult::accepted());
     const NodeHandle file = tree().firstTopLevel();
     // Names of every byte, one too long to be a script name, one with a quote,
     // carriage returns and runs of empty lines; no line feed at the end.

@@ -48,7 +48,7 @@ private:
 class ChooserDialogsTest : public test::MainWindowFixture {
 protected:
     void loadMenu(const char* code, bool selectFirst) {
-        ASSERT_EQ(LoadCodeIntoTree(tree(), code, MenuKind::MainMenu), kLoadAccepted);
+        ASSERT_EQ(LoadCodeIntoTree(tree(), code, MenuKind::MainMenu), LoadResult::accepted());
         tree().selectNode(selectFirst ? tree().firstTopLevel() : kNoNode);
     }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "documents/recent_files.h"
+#include "menucode/code_tree.h"
 #include "model/menu_tree.h"
 #include "resources/resource.h"
 #include "shell/startup.h"
@@ -72,7 +73,7 @@ TEST_F(DocumentCommandsTest, FilesThatCannotBeOpenedAreReportedAndChangeNothing)
     std::string good = folder.file("Good.tsmn");
     ASSERT_TRUE(ScratchFolder::write(good, kContextCode));
     ASSERT_TRUE(ScratchFolder::write(folder.file("Binary.tsmb"), std::string("MZ\x90\0\x03\0\0\0", 8)));
-    ASSERT_TRUE(ScratchFolder::write(folder.file("Huge.tsmb"), std::string(0x80000, ' ')));
+    ASSERT_TRUE(ScratchFolder::write(folder.file("Huge.tsmb"), std::string(kDocumentBufferSize, ' ')));
     openThroughCommandLine(good);
     ASSERT_EQ(title(), "Tessary - Good.tsmn  (Context Menu)");
 

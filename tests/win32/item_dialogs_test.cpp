@@ -83,7 +83,7 @@ protected:
 
     void load(const char* code) {
         tree().clearTree();
-        ASSERT_EQ(LoadCodeIntoTree(tree(), code, MenuKind::MainMenu), kLoadAccepted);
+        ASSERT_EQ(LoadCodeIntoTree(tree(), code, MenuKind::MainMenu), LoadResult::accepted());
     }
 
     DialogDriver unexpected{8000};

@@ -53,7 +53,7 @@ class MainWindowViewsTest : public test::MainWindowFixture {
 protected:
     void loadExample() {
         tree().clearTree();
-        ASSERT_EQ(LoadCodeIntoTree(tree(), kExample, MenuKind::MainMenu), kLoadAccepted);
+        ASSERT_EQ(LoadCodeIntoTree(tree(), kExample, MenuKind::MainMenu), LoadResult::accepted());
     }
 
     // Any dialog no test expects is closed by the watchdog and fails the test.
@@ -89,7 +89,7 @@ TEST_F(MainWindowViewsTest, ChildControlsCarryTheirTextsAndStyles) {
 
     EXPECT_FALSE(IsWindowVisible(controls().codeEdit));
     EXPECT_EQ(GetDlgCtrlID(controls().codeEdit), 0);
-    EXPECT_GE(SendMessageA(controls().codeEdit, EM_GETLIMITTEXT, 0, 0), 0x80000 - 1);
+    EXPECT_GE(SendMessageA(controls().codeEdit, EM_GETLIMITTEXT, 0, 0), kDocumentBufferSize - 1);
     LOGFONTA font = {};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(controls().codeEdit, WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_STREQ(font.lfFaceName, "Courier New");

@@ -448,7 +448,7 @@ protected:
             return "the tree cannot be written as menu code";
         }
         MenuTree again;
-        if (LoadCodeIntoTree(again, code, document().menuKind) != kLoadAccepted) {
+        if (LoadCodeIntoTree(again, code, document().menuKind) != LoadResult::accepted()) {
             return "its code does not read back";
         }
         std::string codeAgain;

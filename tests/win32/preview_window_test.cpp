@@ -92,7 +92,7 @@ protected:
 };
 
 TEST_F(PreviewWindowTest, MainMenuIsTheMenuBarOfAWindowOfItsOwn) {
-    ASSERT_EQ(LoadCodeIntoTree(tree(), kExample, MenuKind::MainMenu), kLoadAccepted);
+    ASSERT_EQ(LoadCodeIntoTree(tree(), kExample, MenuKind::MainMenu), LoadResult::accepted());
     HWND window = preview();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(DialogDriver::windowText(window), "Menu Preview");
@@ -146,7 +146,7 @@ TEST_F(PreviewWindowTest, ContextAndPopupPreviewsOpenTheKeptPopupMenu) {
 // The button, Esc, Enter and Alt+F4 close the preview and its menu bar, and
 // none reaches the editor, whose Alt+F4 would ask to save the changed document.
 TEST_F(PreviewWindowTest, ButtonAndKeysCloseOnlyThePreview) {
-    ASSERT_EQ(LoadCodeIntoTree(tree(), kExample, MenuKind::MainMenu), kLoadAccepted);
+    ASSERT_EQ(LoadCodeIntoTree(tree(), kExample, MenuKind::MainMenu), LoadResult::accepted());
     document().modified = true;
     const MSG keys[] = {{nullptr, 0, 0, 0, 0, {}},
                         {nullptr, WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, {}},

@@ -50,7 +50,7 @@ TEST_F(SmallDialogsTest, NewMenuOpensOnTheCurrentKindAndMakesTheChosenOne) {
     // Cancel does nothing, not even to a tree with content.
     ASSERT_EQ(
         LoadCodeIntoTree(tree(), "FM_CONTEXTMENU ( )\r\n{\r\nFM_MENUITEM ( FM_COPY )\r\n}\r\n", MenuKind::ContextMenu),
-        kLoadAccepted);
+        LoadResult::accepted());
     driver.next([](HWND dialog) { DialogDriver::press(dialog, IDCANCEL); });
     command(ID_FILE_NEW);
     EXPECT_EQ(title(), "Tessary - Untitled Menu Project  (Context Menu)");
@@ -111,7 +111,7 @@ TEST_F(SmallDialogsTest, PreferencesShowAndWriteTheFileMakerVersionWizardAndShow
 TEST_F(SmallDialogsTest, DoNotShowAgainStopsTheHintUntilPreferencesBringItBack) {
     ASSERT_EQ(LoadCodeIntoTree(tree(), "FM_MENUBAR ()\r\n{\r\n\tFM_MENU ( \"File\" )\r\n\t{\r\n\t}\r\n}\r\n",
                                MenuKind::MainMenu),
-              kLoadAccepted);
+              LoadResult::accepted());
     DialogDriver driver;
     std::string caption;
     bool startedTicked = true;

@@ -29,7 +29,7 @@ class TreeEditingTest : public test::MainWindowFixture {
 protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
-        ASSERT_EQ(LoadCodeIntoTree(tree(), kMenu, MenuKind::MainMenu), kLoadAccepted);
+        ASSERT_EQ(LoadCodeIntoTree(tree(), kMenu, MenuKind::MainMenu), LoadResult::accepted());
     }
 
     NodeHandle find(const std::string& caption, NodeHandle from = kRootNode) {
@@ -125,7 +125,7 @@ TEST_F(TreeEditingTest, ACommandThatIsOffDoesNothingWhenItArrivesAnyway) {
                                "FM_MENUBAR ()\r\n{\r\nFM_APPMENU ( \"App\" )\r\n{\r\n}\r\n"
                                "FM_MENU ( \"File\" )\r\n{\r\n}\r\n}\r\n",
                                MenuKind::MainMenu),
-              kLoadAccepted);
+              LoadResult::accepted());
     select("App");
     command(ID_MENU_MOVE_DOWN);  // off for the application menu, which stays first
     EXPECT_EQ(flattenTree(tree()), "App,File");

@@ -68,7 +68,7 @@ protected:
         MainWindowFixture::SetUp();
         tree = &window->tree();
         control = controls().tree;
-        ASSERT_EQ(LoadCodeIntoTree(*tree, kMenu, MenuKind::MainMenu), kLoadAccepted);
+        ASSERT_EQ(LoadCodeIntoTree(*tree, kMenu, MenuKind::MainMenu), LoadResult::accepted());
     }
     NodeHandle find(const std::string& caption) {
         for (NodeHandle n = tree->firstTopLevel(); n != kNoNode;) {

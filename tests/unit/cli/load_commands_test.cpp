@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "cli/json_out.h"
+#include "menucode/code_tree.h"
 #include "menucode/random_menu_tree.h"
 
 namespace tessary::cli {
@@ -193,7 +194,7 @@ TEST_F(LoadCommandsTest, FormatRefusals) {
 // (indentation, spelled-out defaults); format says so instead of cutting it.
 TEST_F(LoadCommandsTest, FormatRefusesCodeLargerThanADocument) {
     std::string text = "FM_CONTEXTMENU()\n{\n";
-    while (text.size() < 0x80000 - 40) {
+    while (text.size() < kDocumentBufferSize - 40) {
         text += "FM_MENUITEM(FM_OPEN)\n";
     }
     text += "}\n";

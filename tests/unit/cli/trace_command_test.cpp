@@ -109,7 +109,7 @@ TEST_F(TraceCommandTest, TextEndsAtTheFirstNul) {
 TEST_F(TraceCommandTest, FileSizeLimit) {
     // A file of exactly the limit is read whole; one byte more is refused.
     std::string atLimit = "FM_MENUBAR (){}";
-    atLimit.resize(kMaxDocumentBytes, ' ');
+    atLimit.resize(kDocumentBufferSize, ' ');
     EXPECT_EQ(kExitOk, run({"trace", write("limit.tsmb", atLimit)}));
     EXPECT_EQ("BeginMenuBar -> 1\nstatus 0 line 2\n", out_.str());
 

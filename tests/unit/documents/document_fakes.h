@@ -32,9 +32,9 @@ inline LoadResult fakeLoad(std::string_view text, MenuKind kind) {
     for (MenuKind other : {MenuKind::MainMenu, MenuKind::ContextMenu, MenuKind::PopupMenu}) {
         if (text.starts_with(kindWord(other))) {
             if (other != kind) {
-                return kLoadOtherKind;
+                return LoadResult::otherKind();
             }
-            return error == std::string_view::npos ? kLoadAccepted : failure;
+            return error == std::string_view::npos ? LoadResult::accepted() : failure;
         }
     }
     return failure;

@@ -54,7 +54,7 @@ TEST(ShippedContent, EveryFileLoadsAsMainMenuAndIsWrittenBackByteForByte) {
         ++(standard ? standardMenus : templates);
         std::string bytes = readBytes(entry.path());
         MenuTree tree;
-        ASSERT_EQ(LoadCodeIntoTree(tree, bytes, MenuKind::MainMenu, false), kLoadAccepted);
+        ASSERT_EQ(LoadCodeIntoTree(tree, bytes, MenuKind::MainMenu, false), LoadResult::accepted());
         ASSERT_NE(tree.firstTopLevel(), kNoNode);
         std::string written;
         ASSERT_TRUE(generateMenuCodeText(tree, MenuKind::MainMenu, written));

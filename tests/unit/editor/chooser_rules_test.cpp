@@ -26,7 +26,7 @@ protected:
         }
         ASSERT_EQ(LoadCodeIntoTree(tree, "FM_MENUBAR ()\r\n{\r\n\tFM_MENU ( \"File\" )\r\n\t{\r\n\t}\r\n}\r\n",
                                    MenuKind::MainMenu),
-                  kLoadAccepted);
+                  LoadResult::accepted());
     }
 
     // A child of "Edit" by its caption; "Edit" itself for any other.

@@ -36,16 +36,16 @@ TEST(ErrorLineSpan, HandlesBareLineFeedsAndCarriageReturns) {
 }
 
 TEST(LoaderOutcome, MapsResultsToMessages) {
-    EXPECT_TRUE(tabLeaveOutcome(kLoadAccepted).accepted);
-    TabLeaveOutcome other = tabLeaveOutcome(kLoadOtherKind);
+    EXPECT_TRUE(tabLeaveOutcome(LoadResult::accepted()).accepted);
+    TabLeaveOutcome other = tabLeaveOutcome(LoadResult::otherKind());
     EXPECT_FALSE(other.accepted);
     EXPECT_EQ(other.messageId, static_cast<unsigned>(IDS_KIND_CANNOT_CHANGE));
     TabLeaveOutcome line = tabLeaveOutcome(LoadResult::failedAt(7));
     EXPECT_FALSE(line.accepted);
     EXPECT_EQ(line.messageId, static_cast<unsigned>(IDS_SYNTAX_INCORRECT));
     EXPECT_EQ(line.line, 7);
-    EXPECT_EQ(checkSyntaxOutcome(kLoadAccepted).messageId, static_cast<unsigned>(IDS_SYNTAX_CORRECT));
-    EXPECT_EQ(checkSyntaxOutcome(kLoadOtherKind).messageId, static_cast<unsigned>(IDS_KIND_CANNOT_CHANGE));
+    EXPECT_EQ(checkSyntaxOutcome(LoadResult::accepted()).messageId, static_cast<unsigned>(IDS_SYNTAX_CORRECT));
+    EXPECT_EQ(checkSyntaxOutcome(LoadResult::otherKind()).messageId, static_cast<unsigned>(IDS_KIND_CANNOT_CHANGE));
     EXPECT_EQ(checkSyntaxOutcome(LoadResult::failedAt(3)).line, 3);
 }
 

@@ -42,7 +42,7 @@ TEST(CommandEnabling, FollowsTheTabTheSelectionAndTheMenuKind) {
     };
     for (const Row& row : rows) {
         EXPECT_EQ(statesOf(row.context), row.states) << row.situation;
-        EXPECT_TRUE(isEnabled(Enabling::Never, row.context)) << row.situation;
+        EXPECT_TRUE(isEnabled(Enabling::Always, row.context)) << row.situation;
     }
 }
 

@@ -28,7 +28,7 @@ const char* kAppMenuBar =
 
 void load(MenuTree& tree, const char* code, MenuKind kind = MenuKind::MainMenu) {
     tree.clearTree();
-    ASSERT_EQ(LoadCodeIntoTree(tree, code, kind), kLoadAccepted) << code;
+    ASSERT_EQ(LoadCodeIntoTree(tree, code, kind), LoadResult::accepted()) << code;
 }
 
 NodeHandle find(const MenuTree& tree, std::string_view caption) {
@@ -73,7 +73,7 @@ void expectRoundTrip(const MenuTree& tree, MenuKind kind) {
     std::string code;
     ASSERT_TRUE(generateDocumentCode(tree, kind, code)) << flattenTree(tree, kDetail);
     MenuTree again;
-    ASSERT_EQ(LoadCodeIntoTree(again, code, kind), kLoadAccepted) << code;
+    ASSERT_EQ(LoadCodeIntoTree(again, code, kind), LoadResult::accepted()) << code;
     EXPECT_EQ(flattenTree(again, kDetail), flattenTree(tree, kDetail)) << code;
 }
 

@@ -43,7 +43,7 @@ NodeHandle find(const MenuTree& tree, std::string_view caption, NodeHandle from 
 
 struct Fixture {
     Fixture(const std::string& code, MenuKind kind) : kind(kind) {
-        EXPECT_EQ(LoadCodeIntoTree(tree, code, kind), kLoadAccepted);
+        EXPECT_EQ(LoadCodeIntoTree(tree, code, kind), LoadResult::accepted());
     }
     // "Menu" for a menu target, "top" for the top level, "-" for none.
     std::string target(std::string_view selected, std::string_view clip) {

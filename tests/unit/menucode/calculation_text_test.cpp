@@ -105,7 +105,7 @@ std::string oddTextsMenu(bool withParagraphMarks) {
         "}",
     });
     MenuTree tree;
-    EXPECT_EQ(LoadCodeIntoTree(tree, code, MenuKind::MainMenu), kLoadAccepted);
+    EXPECT_EQ(LoadCodeIntoTree(tree, code, MenuKind::MainMenu), LoadResult::accepted());
     return generated(tree, MenuKind::MainMenu);
 }
 

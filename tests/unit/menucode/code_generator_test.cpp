@@ -176,7 +176,7 @@ TEST_P(GeneratedText, IsExact) {
     const TextCase& c = GetParam();
     MenuTree tree;
     c.build(tree);
-    std::vector<char> buffer(kMenuCodeBufferSize, 'Z');
+    std::vector<char> buffer(kDocumentBufferSize, 'Z');
     ASSERT_TRUE(GenerateMenuCode(tree, c.kind, buffer.data(), buffer.size()));
     EXPECT_EQ(std::string(buffer.data()), c.text);
     EXPECT_EQ(generated(tree, c.kind), c.text);
@@ -263,7 +263,7 @@ TEST(GenerateMenuCode, RefusedNodesDeliverNothing) {
     for (const Case& c : cases) {
         MenuTree tree;
         c.build(tree);
-        std::vector<char> buffer(kMenuCodeBufferSize, 'Z');
+        std::vector<char> buffer(kDocumentBufferSize, 'Z');
         EXPECT_FALSE(GenerateMenuCode(tree, c.kind, buffer.data(), buffer.size())) << c.name;
         EXPECT_EQ(buffer.front(), 'Z') << c.name;
         EXPECT_EQ(generated(tree, c.kind), "<refused>") << c.name;
@@ -279,7 +279,7 @@ TEST(GenerateMenuCode, NodesForNoPlatformAreLeftOutInsideBlocks) {
         "FM_MENUBAR ()\r\n{\r\n#IF_MAC\r\n\tFM_MENU ( \"Mac\" )\r\n\t{\r\n#END_IF\r\n#IF_WIN\r\n"
         "\t\tFM_MENUITEM ( FM_OPEN )\r\n#END_IF\r\n#IF_MAC\r\n\t\tFM_MENUITEM ( FM_CLOSE )\r\n\t}\r\n#END_IF\r\n}\r\n";
     MenuTree tree;
-    ASSERT_EQ(LoadCodeIntoTree(tree, code, MenuKind::MainMenu), kLoadAccepted);
+    ASSERT_EQ(LoadCodeIntoTree(tree, code, MenuKind::MainMenu), LoadResult::accepted());
     EXPECT_EQ(generated(tree, MenuKind::MainMenu),
               "FM_MENUBAR ()\r\n{\r\n#IF_MAC\r\n\tFM_MENU ( \"Mac\" )\r\n\t{\r\n\t\tFM_MENUITEM ( FM_CLOSE )\r\n"
               "\t}\r\n#END_IF\r\n}\r\n");
@@ -311,7 +311,7 @@ TEST(GenerateMenuCode, MenuDepthLimit) {
                 continue;
             }
             MenuTree loaded;
-            EXPECT_EQ(LoadCodeIntoTree(loaded, text, kind), kLoadAccepted) << depth;
+            EXPECT_EQ(LoadCodeIntoTree(loaded, text, kind), LoadResult::accepted()) << depth;
             EXPECT_EQ(loaded.nodeCount(), tree.nodeCount());
         }
     }
@@ -332,7 +332,7 @@ TEST(GenerateMenuCode, HooksBracketTheWalk) {
     MenuTree tree;
     smallMainMenu(tree);
     CountingHooks hooks;
-    std::vector<char> buffer(kMenuCodeBufferSize);
+    std::vector<char> buffer(kDocumentBufferSize);
     EXPECT_TRUE(GenerateMenuCode(tree, MenuKind::MainMenu, buffer.data(), buffer.size(), &hooks));
     EXPECT_EQ(hooks.begun, 1);
     EXPECT_EQ(hooks.ended, 1);

@@ -64,33 +64,33 @@ INSTANTIATE_TEST_SUITE_P(
                  codeLines({"FM_MENUBAR ()", "{", "FM_MENU ( \"File\" )", "{", "FM_MENUITEM ( FM_OPEN )",
                             "FM_MENU ( \"Recent\" )", "{", "FM_MENUITEM ( FM_RECENT_FILES )", "}", "}",
                             "FM_MENU ( \"Edit\" )", "{", "}", "}"}),
-                 kLoadAccepted, "File{Menu 7}[Open...{FmItem 7},Recent{Menu 7}[Recent Files{FmItem 7}]],Edit{Menu 7}"},
+                 LoadResult::accepted(), "File{Menu 7}[Open...{FmItem 7},Recent{Menu 7}[Recent Files{FmItem 7}]],Edit{Menu 7}"},
         LoadCase{"ContextMenuItemsAreTopLevel", kContext,
                  codeLines({"FM_CONTEXTMENU ( )", "{", "FM_MENUITEM ( FM_COPY )", "FM_MENUITEMSEPARATOR ()",
                             "FM_MENU ( \"More\" )", "{", "FM_MENUITEM ( FM_PASTE )", "}", "}"}),
-                 kLoadAccepted, "Copy{FmItem 7},-Separator-{Separator 7},More{Menu 7}[Paste{FmItem 7}]"},
+                 LoadResult::accepted(), "Copy{FmItem 7},-Separator-{Separator 7},More{Menu 7}[Paste{FmItem 7}]"},
         LoadCase{"PopupMenu", kPopup, codeLines({"FM_POPUPMENU ( )", "{", "FM_MENUSCRIPTITEM ( \"Go\", \"Go\" )", "}"}),
-                 kLoadAccepted, "Go{ScriptItem 7}"},
+                 LoadResult::accepted(), "Go{ScriptItem 7}"},
         LoadCase{"AppMenuFirstThenMenus", kMain,
                  codeLines({"FM_MENUBAR ()", "{", "FM_APPMENU ( \"Orders\" )", "{",
                             "FM_MACPREFERENCES ( \"Preferences...\", \"Prefs\" )", "FM_MACQUITITEM ( \"Quit\", \"Q\" )",
                             "}", "FM_MENU ( FM_MENU_FILE )", "{", "}", "}"}),
-                 kLoadAccepted,
+                 LoadResult::accepted(),
                  "Orders{AppMenu 6}[Preferences...{MacPreferencesItem 4},Quit{MacQuitItem 4}],File{Menu 7}"},
         LoadCase{"AppleMenuKeyword", kMain,
                  codeLines({"FM_MENUBAR ()", "{", "FM_APPLEMENU ( )", "{", "FM_MENUITEM ( FM_ABOUT )", "}", "}"}),
-                 kLoadAccepted, "{AppMenu 6}[About FileMaker Pro{FmItem 6}]"},
-        LoadCase{"EmptyMainMenu", kMain, codeLines({"FM_MENUBAR ()", "{", "}"}), kLoadAccepted, ""},
-        LoadCase{"EmptyContextMenu", kContext, codeLines({"FM_CONTEXTMENU ( )", "{", "}"}), kLoadAccepted, ""}));
+                 LoadResult::accepted(), "{AppMenu 6}[About FileMaker Pro{FmItem 6}]"},
+        LoadCase{"EmptyMainMenu", kMain, codeLines({"FM_MENUBAR ()", "{", "}"}), LoadResult::accepted(), ""},
+        LoadCase{"EmptyContextMenu", kContext, codeLines({"FM_CONTEXTMENU ( )", "{", "}"}), LoadResult::accepted(), ""}));
 
 INSTANTIATE_TEST_SUITE_P(
     OtherKindAndNoText,
     LoadTable,
     ::testing::Values(
         LoadCase{"ContextCodeAsMainMenu", kMain, codeLines({"FM_CONTEXTMENU ( )", "{", "FM_MENUITEM ( FM_COPY )", "}"}),
-                 kLoadOtherKind, ""},
-        LoadCase{"MainCodeAsPopupMenu", kPopup, codeLines({"FM_MENUBAR ()", "{", "}"}), kLoadOtherKind, ""},
-        LoadCase{"PopupCodeAsContextMenu", kContext, codeLines({"FM_POPUPMENU ( )", "{", "}"}), kLoadOtherKind, ""},
+                 LoadResult::otherKind(), ""},
+        LoadCase{"MainCodeAsPopupMenu", kPopup, codeLines({"FM_MENUBAR ()", "{", "}"}), LoadResult::otherKind(), ""},
+        LoadCase{"PopupCodeAsContextMenu", kContext, codeLines({"FM_POPUPMENU ( )", "{", "}"}), LoadResult::otherKind(), ""},
         LoadCase{"EmptyText", kMain, "", LoadResult::failedAt(1), ""},
         LoadCase{"OnlyBlankLines", kContext, "\r\n\r\n  \r\n", LoadResult::failedAt(1), ""},
         // The text ends at its first NUL, here inside a quoted caption.
@@ -106,28 +106,28 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"WindowsItemInsideMacMenu", kMain,
                  codeLines({"FM_MENUBAR ()", "{", "#IF_MAC", "FM_MENU ( \"Mac\" )", "{", "#END_IF", "#IF_WIN",
                             "FM_MENUITEM ( FM_OPEN )", "#END_IF", "#IF_MAC", "}", "#END_IF", "}"}),
-                 kLoadAccepted, "Mac{Menu 6}[Open...{FmItem 0}]"},
+                 LoadResult::accepted(), "Mac{Menu 6}[Open...{FmItem 0}]"},
         // A submenu read for all platforms is cut to its Mac-only parent, with
         // everything below it, when its parent takes it.
         LoadCase{"SubmenuCutToParent", kMain,
                  codeLines({"FM_MENUBAR ()", "{", "#IF_MAC", "FM_MENU ( \"Mac\" )", "{", "#END_IF",
                             "FM_MENU ( \"Sub\" )", "{", "FM_MENUITEM ( FM_OPEN )", "#IF_MACCLASSIC",
                             "FM_MENUITEM ( FM_CLOSE )", "#END_IF", "}", "#IF_MAC", "}", "#END_IF", "}"}),
-                 kLoadAccepted, "Mac{Menu 6}[Sub{Menu 6}[Open...{FmItem 6},Close{FmItem 2}]]"},
+                 LoadResult::accepted(), "Mac{Menu 6}[Sub{Menu 6}[Open...{FmItem 6},Close{FmItem 2}]]"},
         LoadCase{"BlocksAtTheTopLevel", kContext,
                  codeLines({"FM_CONTEXTMENU ( )", "{", "#IF_WIN", "FM_MENUITEM ( FM_COPY )", "#END_IF", "#IF_MACCARBON",
                             "FM_MENUITEM ( FM_CUT )", "#END_IF", "FM_MENUITEM ( FM_PASTE )", "}"}),
-                 kLoadAccepted, "Copy{FmItem 1},Cut{FmItem 4},Paste{FmItem 7}"},
+                 LoadResult::accepted(), "Copy{FmItem 1},Cut{FmItem 4},Paste{FmItem 7}"},
         // The Mac system items are MacOS X items, whatever block they stand in.
         LoadCase{"MacItemsForcedToMacOsX", kMain,
                  codeLines({"FM_MENUBAR ()", "{", "FM_APPMENU ( \"App\" )", "{", "#IF_WIN",
                             "FM_MACQUITITEM ( \"Quit\", \"Q\" )", "#END_IF", "#IF_MACCLASSIC",
                             "FM_MACPREFERENCES ( \"Prefs\", \"P\" )", "#END_IF", "}", "}"}),
-                 kLoadAccepted, "App{AppMenu 6}[Quit{MacQuitItem 4},Prefs{MacPreferencesItem 4}]"},
+                 LoadResult::accepted(), "App{AppMenu 6}[Quit{MacQuitItem 4},Prefs{MacPreferencesItem 4}]"},
         LoadCase{"AppMenuChildrenCutToMac", kMain,
                  codeLines({"FM_MENUBAR ()", "{", "FM_APPMENU ( \"App\" )", "{", "FM_MENUITEM ( FM_ABOUT )",
                             "FM_MENU ( \"Help\" )", "{", "FM_MENUITEM ( FM_HELP )", "}", "}", "}"}),
-                 kLoadAccepted,
+                 LoadResult::accepted(),
                  "App{AppMenu 6}[About FileMaker Pro{FmItem 6},Help{Menu 6}[FileMaker Pro Help{FmItem 6}]]"}));
 
 INSTANTIATE_TEST_SUITE_P(
@@ -162,11 +162,11 @@ INSTANTIATE_TEST_SUITE_P(
             "MenuLeftOpenInsideAppMenu", kMain,
             codeLines({"FM_MENUBAR ()", "{", "FM_APPMENU ( )", "{", "FM_MENU ( \"m\" )", "{", "FM_MENUITEM ( FM_OPEN )",
                        "#END_IF", "FM_MACPREFERENCES ( \"a\", \"b\" )", "}", "FM_MENU ( \"n\" )", "{", "}", "}"}),
-            kLoadAccepted, "{AppMenu 6}[a{MacPreferencesItem 4}],m{Menu 7}[Open...{FmItem 7}],n{Menu 7}"},
+            LoadResult::accepted(), "{AppMenu 6}[a{MacPreferencesItem 4}],m{Menu 7}[Open...{FmItem 7}],n{Menu 7}"},
         LoadCase{"MenuDiscardedInsideAppMenu", kMain,
                  codeLines({"FM_MENUBAR ()", "{", "FM_APPMENU ( )", "{", "FM_MENU ( \"m\" )", "{",
                             "FM_MENUITEM ( FM_OPEN )", "FM_MACPREFERENCES ( \"a\", \"b\" )", "}", "}"}),
-                 kLoadAccepted, "{AppMenu 6}[a{MacPreferencesItem 4}]"},
+                 LoadResult::accepted(), "{AppMenu 6}[a{MacPreferencesItem 4}]"},
         LoadCase{"BlockOpenAtTheEnd", kContext,
                  codeLines({"FM_CONTEXTMENU ( )", "{", "#IF_WIN", "FM_MENUITEM ( FM_COPY )", "}"}),
                  LoadResult::failedAt(5), "Copy{FmItem 1}"}));
@@ -180,7 +180,7 @@ TEST(LoadCodeIntoTree, DefaultCaptionsAndLocalCaptions) {
                              "FM_MENUSCRIPTITEM ( \"\", \"s\" )", "FM_MENUITEMSEPARATOR ()", "}",
                              "FM_MENU ( \"Mine\" , fm_menu_file )", "{", "}", "FM_MENU ( \"\" )", "{", "}", "}"}),
                   MenuKind::MainMenu),
-              kLoadAccepted);
+              LoadResult::accepted());
     // caption, kind, fmId, useLocalCaption, in pre-order
     const std::vector<std::tuple<std::string, NodeKind, uint32_t, uint8_t>> expected = {
         {"File", NodeKind::Menu, 1, 1},
@@ -214,7 +214,7 @@ TEST(LoadCodeIntoTree, ItemOptionsReachTheRecord) {
                                           "FM_MENUITEM ( FM_COPY, ALT + \"'\" )", "FM_MENUITEM ( FM_CUT, NONE )",
                                           "FM_MENUITEM ( FM_PASTE, \"F12\", ENABLE )", "}"}),
                                MenuKind::ContextMenu),
-              kLoadAccepted);
+              LoadResult::accepted());
     struct Expected {
         const char* caption;
         uint16_t shortcut;
@@ -258,7 +258,7 @@ TEST(LoadCodeIntoTree, TextsAreCutToTheRecordFields) {
                                               longText + "\" )",
                                           "}", "}"}),
                                MenuKind::MainMenu),
-              kLoadAccepted);
+              LoadResult::accepted());
     const NodeHandle app = tree.firstTopLevel();
     const NodeHandle menu = tree.nextSibling(app);
     const NodeHandle item = tree.firstChild(menu);
@@ -296,7 +296,7 @@ TEST(LoadCodeIntoTree, ExpandedState) {
                                           "}",
                                           "}"}),
                                MenuKind::MainMenu),
-              kLoadAccepted);
+              LoadResult::accepted());
     EXPECT_FALSE(tree.isExpanded(findByCaption(tree, "App")));
     EXPECT_TRUE(tree.isExpanded(findByCaption(tree, "Sub")));
     EXPECT_TRUE(tree.isExpanded(findByCaption(tree, "File")));
@@ -309,7 +309,7 @@ TEST(LoadCodeIntoTree, AppendsAfterWhatTheTreeHolds) {
     tree.insertNode(kRootNode, kLastPosition, "Old", NodeKind::Menu, 7, 0, 0, 0, 1, 0);
     EXPECT_EQ(LoadCodeIntoTree(tree, codeLines({"FM_MENUBAR ()", "{", "FM_MENU ( \"New\" )", "{", "}", "}"}),
                                MenuKind::MainMenu),
-              kLoadAccepted);
+              LoadResult::accepted());
     EXPECT_EQ(flat(tree), "Old{Menu 7},New{Menu 7}");
 }
 
@@ -347,7 +347,7 @@ TEST(LoadCodeIntoTree, OneBatchAndEachNodeInsertedOnce) {
     EXPECT_EQ(loader.load(codeLines({"FM_MENUBAR ()", "{", "FM_MENU ( \"A\" )", "{", "FM_MENU ( \"B\" )", "{",
                                      "FM_MENU ( \"C\" )", "{", "FM_MENUITEM ( FM_OPEN )", "}", "}", "}", "}"}),
                           MenuKind::MainMenu),
-              kLoadAccepted);
+              LoadResult::accepted());
     EXPECT_EQ(hooks.events, "batch;begin;end node;batch end;");
     EXPECT_EQ(hooks.inserted, 4);
     tree.setObserver(nullptr);
@@ -409,7 +409,7 @@ TEST(LoadCodeIntoTree, WholeAndDamagedMenusLoadAsTheReferenceLoads) {
         MenuTree reference;
         ASSERT_EQ(result, codetree_test::referenceLoad(reference, damaged, kind)) << damaged;
         ASSERT_EQ(dumpTree(tree), dumpTree(reference)) << damaged;
-        accepted += result == kLoadAccepted;
+        accepted += result == LoadResult::accepted();
         failed += result.failingLine() > 0;
     }
     // Both accepted and failing texts were loaded many times.

@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "menucode/code_tree.h"
 #include "menucode/parser.h"
 #include "parser_test_support.h"
 
@@ -268,7 +269,7 @@ double secondsToParse(const std::string& text, bool appMenuSlots) {
 // Texts on which a reading that scans ahead again at each construct costs the
 // square of the length; each must stay far below a second.
 TEST(ParserLimits, ReadingIsLinearOnHostileTexts) {
-    constexpr size_t kSize = 0x80000;
+    constexpr size_t kSize = kDocumentBufferSize;
     std::string commaFree = "FM_MENUBAR ()\r\n{\r\nFM_MENU ( \"A\" )\r\n{\r\n";
     while (commaFree.size() < kSize - 64) {
         commaFree += "\tFM_MENUITEM ( FM_OPEN )\r\n";

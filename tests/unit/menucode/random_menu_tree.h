@@ -157,7 +157,7 @@ private:
         uint8_t local = 0;
         std::string caption;
         if (fmId != 0 && chance(50)) {
-            const char* english = nullptr;
+            std::string_view english;
             LookupFmMenuCaption(fmId, english);
             caption = english;
             local = 1;

@@ -36,7 +36,7 @@ struct ReferenceCallbacks {
         if (menuSpec.caption) {
             caption = cut(menuSpec.caption);
         } else if (menuSpec.fmMenuId != 0) {
-            const char* english = nullptr;
+            std::string_view english;
             if (LookupFmMenuCaption(menuSpec.fmMenuId, english)) {
                 caption = english;
             }
@@ -86,7 +86,7 @@ struct ReferenceCallbacks {
         } else if (itemSpec.caption) {
             caption = cut(itemSpec.caption);
         } else if (kind == NodeKind::FmItem) {
-            const char* english = nullptr;
+            std::string_view english;
             if (LookupFmCommandCaption(itemSpec.commandId, english)) {
                 caption = english;
             }
@@ -121,7 +121,7 @@ LoadResult referenceLoad(MenuTree& tree, std::string_view text, MenuKind kind) {
     table.AttachSubmenu = [&](MenuHandle parent, MenuHandle menu, const MenuSpec&) {
         return self.attach(parent, menu);
     };
-    table.BeginAppMenu = [&] {
+    table.BeginAppMenu = [&](uint32_t) {
         return tree.insertNode(kRootNode, kLastPosition, "FileMaker Pro", NodeKind::AppMenu, kPlatformMac, 0, 0, 0, 1,
                                0);
     };
@@ -148,10 +148,10 @@ LoadResult referenceLoad(MenuTree& tree, std::string_view text, MenuKind kind) {
             return LoadResult::failedAt(1);
     }
     if (status == kParseOk) {
-        return kLoadAccepted;
+        return LoadResult::accepted();
     }
     if (status == kParseOtherKind) {
-        return kLoadOtherKind;
+        return LoadResult::otherKind();
     }
     return LoadResult::failedAt(line == 0 ? 1 : static_cast<int>(line));
 }

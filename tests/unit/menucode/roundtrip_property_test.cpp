@@ -40,15 +40,15 @@ TEST(RoundTrip, LoadedTreesComeBackUnchanged) {
         const std::string text = generated(original, kind);
         ASSERT_NE(text, "<refused>");
         MenuTree loaded;
-        ASSERT_EQ(LoadCodeIntoTree(loaded, text, kind), kLoadAccepted) << text;
+        ASSERT_EQ(LoadCodeIntoTree(loaded, text, kind), LoadResult::accepted()) << text;
         ASSERT_EQ(dumpTree(loaded, kDumpRecords), dumpTree(original, kDumpRecords)) << text;
         ASSERT_EQ(generated(loaded, kind), text);
 
         MenuTree again;
-        ASSERT_EQ(LoadCodeIntoTree(again, generated(loaded, kind), kind), kLoadAccepted);
+        ASSERT_EQ(LoadCodeIntoTree(again, generated(loaded, kind), kind), LoadResult::accepted());
         ASSERT_EQ(dumpTree(again), dumpTree(loaded));
         MenuTree reference;
-        ASSERT_EQ(codetree_test::referenceLoad(reference, text, kind), kLoadAccepted);
+        ASSERT_EQ(codetree_test::referenceLoad(reference, text, kind), LoadResult::accepted());
         ASSERT_EQ(dumpTree(reference), dumpTree(loaded));
     }
     // The trees are not trivially small.
@@ -72,11 +72,11 @@ TEST(RoundTrip, WrittenTextLoadsBackAndSettlesAfterOneRound) {
         }
         ++written;
         MenuTree settled;
-        ASSERT_EQ(LoadCodeIntoTree(settled, first, kind), kLoadAccepted) << first;
+        ASSERT_EQ(LoadCodeIntoTree(settled, first, kind), LoadResult::accepted()) << first;
         const std::string second = generated(settled, kind);
         ASSERT_NE(second, "<refused>") << first;
         MenuTree again;
-        ASSERT_EQ(LoadCodeIntoTree(again, second, kind), kLoadAccepted) << second;
+        ASSERT_EQ(LoadCodeIntoTree(again, second, kind), LoadResult::accepted()) << second;
         ASSERT_EQ(dumpTree(again), dumpTree(settled)) << second;
         ASSERT_EQ(generated(again, kind), second);
     }
@@ -112,7 +112,7 @@ TEST(RoundTrip, EveryCommandAndEveryMenu) {
                 << FmCommandRow(row).keyword;
         }
         MenuTree loaded;
-        ASSERT_EQ(LoadCodeIntoTree(loaded, text, kind), kLoadAccepted) << text;
+        ASSERT_EQ(LoadCodeIntoTree(loaded, text, kind), LoadResult::accepted()) << text;
         EXPECT_EQ(dumpTree(loaded), dumpTree(tree));
         EXPECT_EQ(generated(loaded, kind), text);
 
@@ -174,11 +174,11 @@ TEST(RoundTrip, TreesOneRoundChanges) {
         c.build(tree);
         const std::string text = generated(tree, c.kind);
         MenuTree loaded;
-        ASSERT_EQ(LoadCodeIntoTree(loaded, text, c.kind), kLoadAccepted) << c.name << "\n" << text;
+        ASSERT_EQ(LoadCodeIntoTree(loaded, text, c.kind), LoadResult::accepted()) << c.name << "\n" << text;
         EXPECT_EQ(codetree_test::flat(loaded), c.after) << c.name;
         EXPECT_EQ(loaded.getShortcut(loaded.firstTopLevel()), c.firstShortcut) << c.name;
         MenuTree again;
-        ASSERT_EQ(LoadCodeIntoTree(again, generated(loaded, c.kind), c.kind), kLoadAccepted) << c.name;
+        ASSERT_EQ(LoadCodeIntoTree(again, generated(loaded, c.kind), c.kind), LoadResult::accepted()) << c.name;
         EXPECT_EQ(dumpTree(again), dumpTree(loaded)) << c.name;
         EXPECT_EQ(generated(again, c.kind), generated(loaded, c.kind)) << c.name;
     }

@@ -52,30 +52,26 @@ TEST(KeywordLookup, CaseOfLettersOnly) {
 
 // The lookups that give a view must give the whole text of the row the
 // NUL-ended lookup finds, for every id, known or not.
-template <typename ByText, typename ByView>
-void checkViews(ByText byText, ByView byView) {
-    for (uint32_t id = 0; id <= 260; ++id) {
-        const char* text = nullptr;
-        std::string_view view;
-        const bool found = byText(id, text) && text != nullptr;
-        ASSERT_EQ(byView(id, view), found) << id;
-        if (found) {
-            EXPECT_EQ(view, std::string_view(text)) << id;
+// Each text by id is the whole of its row's text, its length included.
+TEST(KeywordLookup, KeywordsAndCaptionsByIdWithTheirLength) {
+    struct Table {
+        const FmTableRow& (*row)(int);
+        int count;
+        bool (*keyword)(uint32_t, std::string_view&);
+        bool (*caption)(uint32_t, std::string_view&);
+    };
+    for (const Table& table : {Table{FmCommandRow, kFmCommandCount, LookupFmCommandKeyword, LookupFmCommandCaption},
+                               Table{FmMenuRow, kFmMenuCount, LookupFmMenuKeyword, LookupFmMenuCaption}}) {
+        for (int i = 0; i < table.count; ++i) {
+            const FmTableRow& row = table.row(i);
+            std::string_view keyword;
+            std::string_view caption;
+            ASSERT_TRUE(table.keyword(row.id, keyword)) << row.keyword;
+            EXPECT_EQ(keyword, std::string_view(row.keyword));
+            ASSERT_TRUE(table.caption(row.id, caption)) << row.keyword;
+            EXPECT_EQ(caption, std::string_view(row.caption));
         }
     }
-}
-
-TEST(KeywordLookup, KeywordsAndCaptionsByIdWithTheirLength) {
-    using Text = const char*&;
-    using View = std::string_view&;
-    checkViews([](uint32_t id, Text t) { return LookupFmCommandKeyword(id, t); },
-               [](uint32_t id, View v) { return LookupFmCommandKeyword(id, v); });
-    checkViews([](uint32_t id, Text t) { return LookupFmMenuKeyword(id, t); },
-               [](uint32_t id, View v) { return LookupFmMenuKeyword(id, v); });
-    checkViews([](uint32_t id, Text t) { return LookupFmCommandCaption(id, t); },
-               [](uint32_t id, View v) { return LookupFmCommandCaption(id, v); });
-    checkViews([](uint32_t id, Text t) { return LookupFmMenuCaption(id, t); },
-               [](uint32_t id, View v) { return LookupFmMenuCaption(id, v); });
 }
 
 }  // namespace

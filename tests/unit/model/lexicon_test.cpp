@@ -154,13 +154,13 @@ TEST(FmCommandTable, SpotRows) {
         EXPECT_STREQ(row.keyword, r.keyword);
         EXPECT_STREQ(row.caption, r.caption);
         uint32_t id = 0;
-        const char* text = nullptr;
+        std::string_view text;
         EXPECT_TRUE(LookupFmCommandByKeyword(r.keyword, id));
         EXPECT_EQ(id, r.id);
         ASSERT_TRUE(LookupFmCommandKeyword(r.id, text));
-        EXPECT_STREQ(text, r.keyword);
+        EXPECT_EQ(text, r.keyword);
         ASSERT_TRUE(LookupFmCommandCaption(r.id, text));
-        EXPECT_STREQ(text, r.caption);
+        EXPECT_EQ(text, r.caption);
     }
 }
 
@@ -236,7 +236,7 @@ TEST(FmCommandTable, KeywordLookupMatchesAScan) {
 }
 
 TEST(FmCommandTable, UnknownIds) {
-    const char* text = nullptr;
+    std::string_view text;
     for (uint32_t id : {0u, 198u, 255u, 256u, 0xFFFFFFFFu}) {
         EXPECT_FALSE(LookupFmCommandKeyword(id, text)) << id;
         EXPECT_FALSE(LookupFmCommandCaption(id, text)) << id;
@@ -264,13 +264,13 @@ TEST(FmMenuTable, IdsInRowOrderAndSpotRows) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.keyword);
         EXPECT_STREQ(FmMenuRow(r.row).keyword, r.keyword);
-        const char* text = nullptr;
+        std::string_view text;
         ASSERT_TRUE(LookupFmMenuKeyword(r.id, text));
-        EXPECT_STREQ(text, r.keyword);
+        EXPECT_EQ(text, r.keyword);
         ASSERT_TRUE(LookupFmMenuCaption(r.id, text));
-        EXPECT_STREQ(text, r.caption);
+        EXPECT_EQ(text, r.caption);
     }
-    const char* text = nullptr;
+    std::string_view text;
     EXPECT_FALSE(LookupFmMenuCaption(34, text));
     EXPECT_FALSE(LookupFmMenuKeyword(0, text));
     uint32_t id = 0;
