@@ -48,16 +48,19 @@ CommandLineAction parseCommandLine(std::string_view commandLine) {
     return action;
 }
 
-std::string launchParameters(int kind, std::string_view path) {
-    if (!path.empty()) {
-        return std::string(path);
-    }
-    switch (kind) {
-        case kLaunchWizard:
+std::string launchParameters(const LaunchRequest& request) {
+    switch (request.kind) {
+        case LaunchRequest::Kind::OpenPath:
+            return request.path;
+        case LaunchRequest::Kind::Wizard:
             return std::string(kSwitchWizard);
-        case 1:
+        case LaunchRequest::Kind::NewMenu:
+            break;
+    }
+    switch (request.menuKind) {
+        case MenuKind::ContextMenu:
             return std::string(kSwitchContext);
-        case 2:
+        case MenuKind::PopupMenu:
             return std::string(kSwitchPopup);
         default:
             return std::string(kSwitchMenuBar);

@@ -20,9 +20,6 @@ namespace tessary {
 // included); a longer line is not taken at all.
 constexpr size_t kCommandLineBufferSize = 1024;
 
-// launchInstance's kind for a second copy that opens the wizard.
-constexpr int kLaunchWizard = -1;
-
 // Whether the wizard opens at start, from the raw command line and the
 // "Wizard" setting.
 bool wizardOpensAtStart(std::string_view commandLine, bool wizardSetting);
@@ -43,9 +40,23 @@ struct CommandLineAction {
 // then one leading double quote are dropped, then the switches are compared.
 CommandLineAction parseCommandLine(std::string_view commandLine);
 
-// The parameters of a second copy: the path unchanged when one is given, else
-// "-menubar", "-context", "-popup" for kinds 0, 1, 2 and "-wizard" for
-// kLaunchWizard.
-std::string launchParameters(int kind, std::string_view path);
+// What a second copy of the program is started to do: open a document, start
+// an empty menu of a kind, or run the wizard.
+struct LaunchRequest {
+    enum class Kind { OpenPath, NewMenu, Wizard };
+    Kind kind = Kind::NewMenu;
+    MenuKind menuKind = MenuKind::MainMenu;  // NewMenu
+    std::string path;                        // OpenPath: the document, unquoted and never empty
+
+    static LaunchRequest openPath(std::string_view path) {
+        return {Kind::OpenPath, MenuKind::MainMenu, std::string(path)};
+    }
+    static LaunchRequest newMenu(MenuKind kind) { return {Kind::NewMenu, kind, {}}; }
+    static LaunchRequest wizard() { return {Kind::Wizard, MenuKind::MainMenu, {}}; }
+};
+
+// The command line of the second copy: the path unchanged, "-menubar",
+// "-context", "-popup" for a new menu of the kind, or "-wizard".
+std::string launchParameters(const LaunchRequest& request);
 
 }  // namespace tessary

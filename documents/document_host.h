@@ -5,9 +5,11 @@
 // window; tests use a scripted fake.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "documents/command_line.h"
 #include "menucode/code_tree.h"
 #include "model/menu_item_record.h"
 
@@ -73,8 +75,8 @@ public:
     virtual void selectCodeLine(int line) = 0;
 
     // ---- Dialogs and messages ----
-    // The "New menu" dialog: 0, 1, 2, or -1 for Cancel.
-    virtual int chooseNewMenuKind() = 0;
+    // The "New menu" dialog: the chosen kind, none for Cancel.
+    virtual std::optional<MenuKind> chooseNewMenuKind() = 0;
     // False when cancelled.
     virtual bool chooseFile(const FileDialogRequest& request, std::string& path) = 0;
     virtual void report(DocumentMessage message, std::string_view path = {}, std::string_view reason = {}) = 0;
@@ -87,8 +89,8 @@ public:
 
     // ---- The program ----
     virtual void quit() = 0;
-    // A second copy of the program (kind -1: the wizard).
-    virtual void launchInstance(int kind, std::string_view path) = 0;
+    // Starts a second copy of the program.
+    virtual void launchInstance(const LaunchRequest& request) = 0;
     // Every running copy reloads its Open Recent submenu.
     virtual void broadcastRecentChanged() = 0;
     // Posts Open Named Document to the main window.

@@ -44,14 +44,13 @@ std::string templateNameFor(std::string_view documentName) {
 
 void DocumentSession::newDocument(std::optional<MenuKind> kind) {
     if (!kind) {
-        int chosen = host_.chooseNewMenuKind();
-        if (chosen < 0 || chosen > 2) {
+        kind = host_.chooseNewMenuKind();
+        if (!kind) {
             return;
         }
-        kind = static_cast<MenuKind>(chosen);
     }
     if (state_.modified) {
-        host_.launchInstance(static_cast<int>(*kind), {});
+        host_.launchInstance(LaunchRequest::newMenu(*kind));
         return;
     }
     // The kind comes first: re-applying the "Menu Code" tab writes the empty
@@ -76,7 +75,7 @@ void DocumentSession::newFromTemplate() {
         return;
     }
     if (state_.modified) {
-        host_.launchInstance(0, path);
+        host_.launchInstance(LaunchRequest::openPath(path));
         return;
     }
     std::string bytes;
@@ -101,9 +100,9 @@ void DocumentSession::requestOpenNamed(std::string_view folder, std::string_view
     host_.postOpenNamed();
 }
 
-void DocumentSession::openDocument(bool fromState) {
+void DocumentSession::openDocument(OpenCommand command) {
     std::string path;
-    if (fromState) {
+    if (command == OpenCommand::RequestedPath) {
         if (!requestedFolder_.empty() && !requestedName_.empty()) {
             path = requestedFolder_ + requestedName_;
         }
@@ -125,7 +124,7 @@ void DocumentSession::openDocument(bool fromState) {
         return;
     }
     if (state_.modified) {
-        host_.launchInstance(0, path);
+        host_.launchInstance(LaunchRequest::openPath(path));
         return;
     }
     std::string bytes;
@@ -168,7 +167,8 @@ void DocumentSession::openDocument(bool fromState) {
     host_.selectCodeLine(line);
 }
 
-bool DocumentSession::saveDocument(bool forceDialog, bool asTemplate) {
+bool DocumentSession::saveDocument(SaveCommand command) {
+    const bool asTemplate = command == SaveCommand::SaveAsTemplate;
     std::string folder = state_.documentFolder;
     std::string name = state_.documentName;
     if (asTemplate) {
@@ -191,7 +191,7 @@ bool DocumentSession::saveDocument(bool forceDialog, bool asTemplate) {
         return false;
     }
 
-    if (forceDialog || folder.empty() || name.empty() || name == kUntitledName) {
+    if (command != SaveCommand::Save || folder.empty() || name.empty() || name == kUntitledName) {
         std::string chosen;
         if (!host_.chooseFile(saveRequest(folder, name, asTemplate, state_.menuKind), chosen)) {
             return false;
@@ -222,7 +222,7 @@ void DocumentSession::confirmExit() {
                 return;
             case SaveAnswer::Yes:
                 // Quitting after a save that did not happen would lose the changes.
-                if (!saveDocument(false, false)) {
+                if (!saveDocument(SaveCommand::Save)) {
                     return;
                 }
                 break;

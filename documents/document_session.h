@@ -33,6 +33,14 @@ constexpr const char* kContextMenuFilter = "Context/PopUp Menu files (*.tsmn)|*.
 // by "qxtf" (Orders.tsmn -> Orders.qxtf), ".qxtf" added to a name without one.
 std::string templateNameFor(std::string_view documentName);
 
+// Save keeps the document's name and folder when it has usable ones; Save As
+// always asks for them; Save As Template asks too, proposing the templates
+// folder and the name with ".qxtf".
+enum class SaveCommand { Save, SaveAs, SaveAsTemplate };
+// Open... with the file dialog, or Open Named Document with the file named
+// through requestOpenNamed.
+enum class OpenCommand { WithDialog, RequestedPath };
+
 class DocumentSession {
 public:
     DocumentSession(DocumentState& state, DocumentHost& host, DocumentFiles& files, SettingsStore& settings)
@@ -44,18 +52,16 @@ public:
     // dialog asks for one.
     void newDocument(std::optional<MenuKind> kind);
     void newFromTemplate();
-    // Open... (the file dialog), or with fromState the file requested through
-    // requestOpenNamed. Menu code with a syntax error opens in the "Menu Code"
-    // tab with the failing line selected; a file that is too large, cannot be
-    // read or holds NUL bytes without reading as menu code is refused.
-    void openDocument(bool fromState);
+    // Menu code with a syntax error opens in the "Menu Code" tab with the
+    // failing line selected; a file that is too large, cannot be read or holds
+    // NUL bytes without reading as menu code is refused.
+    void openDocument(OpenCommand command);
     // Names the file for Open Named Document and posts the command.
     void requestOpenNamed(std::string_view folder, std::string_view name);
-    // Save (false, false), Save As (true, false), Save As Template (true, true).
     // True when the text was written. From the "Menu Code" tab, code with a
     // syntax error is written only when the user agrees; else its failing line
     // is selected.
-    bool saveDocument(bool forceDialog, bool asTemplate);
+    bool saveDocument(SaveCommand command);
     // Exit: asks to save unsaved changes, then quits; stays when cancelled or
     // when the asked-for save did not happen.
     void confirmExit();

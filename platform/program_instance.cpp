@@ -50,8 +50,8 @@ std::string launchProgram(const std::string& program, const std::string& paramet
     return {};
 }
 
-std::string launchInstance(int kind, std::string_view path) {
-    return launchProgram(ownProgramPath(), launchParameters(kind, path));
+std::string launchInstance(const LaunchRequest& request) {
+    return launchProgram(ownProgramPath(), launchParameters(request));
 }
 
 int broadcastRecentListChanged() {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "documents/command_line.h"
 #include "platform/window_protocol.h"
 
 namespace tessary {
@@ -20,9 +21,9 @@ std::string programFolder();
 // Starts a program through the shell ("open", no working folder, normal
 // window). Returns an empty string, or the reason it could not be started.
 std::string launchProgram(const std::string& program, const std::string& parameters);
-// A second copy of this program: with the path (unquoted) as its command line,
-// or "-menubar", "-context", "-popup" for kinds 0 to 2 and "-wizard" for -1.
-std::string launchInstance(int kind, std::string_view path);
+// A second copy of this program, with the request's launchParameters as its
+// command line.
+std::string launchInstance(const LaunchRequest& request);
 
 // Posts kRecentListChangedMessage to every top-level window whose class is
 // exactly "VarnexMain", this program's included. Returns how many there were.

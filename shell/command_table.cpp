@@ -49,7 +49,7 @@ void openWebSite(MainWindow& window, UINT) {
 void showWizard(MainWindow& window, UINT) {
     // A document with unsaved changes stays; the wizard runs in a second copy.
     if (window.document().modified) {
-        window.program().launchCopy(kLaunchWizard, {});
+        window.program().launchCopy(LaunchRequest::wizard());
         return;
     }
     // Otherwise the wizard runs over the hidden main window, and shows it again.
@@ -114,19 +114,19 @@ void newFromTemplate(MainWindow& w, UINT) {
     w.session().newFromTemplate();
 }
 void openDocument(MainWindow& w, UINT) {
-    w.session().openDocument(false);
+    w.session().openDocument(OpenCommand::WithDialog);
 }
 void openNamedDocument(MainWindow& w, UINT) {
-    w.session().openDocument(true);
+    w.session().openDocument(OpenCommand::RequestedPath);
 }
 void save(MainWindow& w, UINT) {
-    w.session().saveDocument(false, false);
+    w.session().saveDocument(SaveCommand::Save);
 }
 void saveAs(MainWindow& w, UINT) {
-    w.session().saveDocument(true, false);
+    w.session().saveDocument(SaveCommand::SaveAs);
 }
 void saveAsTemplate(MainWindow& w, UINT) {
-    w.session().saveDocument(true, true);
+    w.session().saveDocument(SaveCommand::SaveAsTemplate);
 }
 void exitProgram(MainWindow& w, UINT) {
     w.session().confirmExit();

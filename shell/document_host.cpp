@@ -95,12 +95,12 @@ void ShellDocumentHost::selectCodeLine(int line) {
     tessary::selectCodeLine(window_, line);
 }
 
-int ShellDocumentHost::chooseNewMenuKind() {
+std::optional<MenuKind> ShellDocumentHost::chooseNewMenuKind() {
     NewMenuFields fields{window_.document().menuKind};
     if (!runNewMenuDialog(window_.hwnd(), fields)) {
-        return -1;
+        return std::nullopt;
     }
-    return static_cast<int>(fields.kind);
+    return fields.kind;
 }
 
 bool ShellDocumentHost::chooseFile(const FileDialogRequest& request, std::string& path) {
@@ -158,8 +158,8 @@ void ShellDocumentHost::quit() {
     PostQuitMessage(0);
 }
 
-void ShellDocumentHost::launchInstance(int kind, std::string_view path) {
-    window_.program().launchCopy(kind, path);
+void ShellDocumentHost::launchInstance(const LaunchRequest& request) {
+    window_.program().launchCopy(request);
 }
 
 void ShellDocumentHost::broadcastRecentChanged() {

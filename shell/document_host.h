@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string_view>
 
 #include "documents/document_host.h"
@@ -41,14 +42,14 @@ public:
     void applyTabEnabling() override;
     void showCodeTab() override;
     void selectCodeLine(int line) override;
-    int chooseNewMenuKind() override;
+    std::optional<MenuKind> chooseNewMenuKind() override;
     bool chooseFile(const FileDialogRequest& request, std::string& path) override;
     void report(DocumentMessage message, std::string_view path, std::string_view reason) override;
     SaveAnswer askSaveChanges(std::string_view documentName) override;
     void reportSyntaxError(int line) override;
     bool askSaveWithSyntaxError(int line) override;
     void quit() override;
-    void launchInstance(int kind, std::string_view path) override;
+    void launchInstance(const LaunchRequest& request) override;
     void broadcastRecentChanged() override;
     void postOpenNamed() override;
 

@@ -125,7 +125,7 @@ void onDroppedFiles(MainWindow& window, HDROP drop) {
             const std::string_view full(path);
             window.session().requestOpenNamed(folderOf(full), fileNameOf(full));
         } else {
-            window.program().launchCopy(0, path);
+            window.program().launchCopy(LaunchRequest::openPath(path));
         }
     }
     DragFinish(drop);
@@ -158,7 +158,7 @@ MainWindow::~MainWindow() {
     }
 }
 
-MainWindow* MainWindow::create(Program& program, bool show, bool setUntitled) {
+MainWindow* MainWindow::create(Program& program, const MainWindowOptions& options) {
     if (!registerProgramWindowClass(program.instance, kMainWindowClass, windowProc, CS_OWNDC,
                                     MAKEINTRESOURCEA(IDR_MAIN_MENU))) {
         return nullptr;
@@ -181,11 +181,11 @@ MainWindow* MainWindow::create(Program& program, bool show, bool setUntitled) {
     self->contextMenus_ = LoadMenuA(program.instance, MAKEINTRESOURCEA(IDR_TREE_CONTEXT_MENU));
     self->controls_.contextMenu = self->contextMenus_ ? GetSubMenu(self->contextMenus_, 0) : nullptr;
     applyCommandEnabling(*self);
-    if (setUntitled) {
+    if (options.untitled) {
         self->document_.documentName = kUntitledName;
     }
     self->document_.updateTitle();
-    if (show) {
+    if (options.show) {
         showInFront(window);
         UpdateWindow(window);
     }

@@ -39,13 +39,19 @@ struct MainWindowControls {
     HMENU contextMenu = nullptr;
 };
 
+// How a main window starts.
+struct MainWindowOptions {
+    bool show = true;      // shown and brought to the front
+    bool untitled = true;  // named "Untitled Menu Project"
+};
+
 class MainWindow {
 public:
     // Creates a main window (registering its class when needed) centred on the
-    // desktop; shown and brought to the top when asked, and named "Untitled
-    // Menu Project" when asked. It becomes the program's main window. Null when
-    // the window cannot be made. The object lives until its window is destroyed.
-    static MainWindow* create(Program& program, bool show, bool setUntitled);
+    // desktop, as the options say. It becomes the program's main window. Null
+    // when the window cannot be made. The object lives until its window is
+    // destroyed.
+    static MainWindow* create(Program& program, const MainWindowOptions& options = {});
     // The object of a main window, or of the main window a child control or
     // menu of it belongs to; null for any other window.
     static MainWindow* from(HWND window);

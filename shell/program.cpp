@@ -7,7 +7,7 @@ namespace tessary {
 
 Program::Program()
     : instance(GetModuleHandleA(nullptr)),
-      launchCopy([](int kind, std::string_view path) { launchInstance(kind, path); }) {}
+      launchCopy([](const LaunchRequest& request) { launchInstance(request); }) {}
 
 Program::~Program() {
     if (keptPreviewMenu && IsMenu(keptPreviewMenu)) {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string_view>
 
+#include "documents/command_line.h"
 #include "platform/registry_settings_store.h"
 #include "platform/win32_document_files.h"
 
@@ -26,9 +27,9 @@ struct Program {
     HACCEL treeKeys = nullptr;  // accelerator table 221: Delete and Enter while the tree has the keys
     RegistrySettingsStore settings;
     Win32DocumentFiles files;
-    // Starts a second copy of the program (the kinds of launchInstance). Tests
-    // replace it so that no program starts.
-    std::function<void(int kind, std::string_view path)> launchCopy;
+    // Starts a second copy of the program. Tests replace it so that no program
+    // starts.
+    std::function<void(const LaunchRequest& request)> launchCopy;
     // The main window made last (null while only the wizard runs), and the
     // wizard's frame while it exists.
     HWND mainWindow = nullptr;

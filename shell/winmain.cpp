@@ -24,7 +24,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     if (wizard && openWizard(program)) {
         return runMessageLoop(program);
     }
-    MainWindow* window = MainWindow::create(program, true, true);
+    MainWindow* window = MainWindow::create(program);
     if (!window) {
         return 0;
     }

@@ -29,7 +29,7 @@ void loadReadyMade(MainWindow& window, bool templatesOnly, const std::string& na
 MainWindow* showMainWindow(Program& program) {
     MainWindow* window = MainWindow::from(program.mainWindow);
     if (!window) {
-        return MainWindow::create(program, true, true);
+        return MainWindow::create(program);
     }
     showInFront(window->hwnd());
     return window;

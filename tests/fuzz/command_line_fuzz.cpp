@@ -54,20 +54,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     // A second copy started for a path opens exactly that path.
-    const std::string parameters = launchParameters(0, line);
-    if (!line.empty()) {
-        check(parameters == line);
-    }
+    const std::string parameters = launchParameters(LaunchRequest::openPath(line));
+    check(parameters == line);
     if (!line.empty() && line.size() < kCommandLineBufferSize && line.front() != '"' && line.back() != '"' &&
         !isSwitch(line)) {
         const CommandLineAction again = parseCommandLine(parameters);
         check(again.kind == CommandLineAction::Kind::OpenPath && again.folder + again.name == line);
     }
-    for (int kind : {kLaunchWizard, 0, 1, 2}) {
-        const CommandLineAction started = parseCommandLine(launchParameters(kind, {}));
-        check(kind == kLaunchWizard
-                  ? wizardOpensAtStart(launchParameters(kind, {}), false)
-                  : started.kind == CommandLineAction::Kind::MenuKind && static_cast<int>(started.menuKind) == kind);
+    check(wizardOpensAtStart(launchParameters(LaunchRequest::wizard()), false));
+    for (MenuKind kind : {MenuKind::MainMenu, MenuKind::ContextMenu, MenuKind::PopupMenu}) {
+        const CommandLineAction started = parseCommandLine(launchParameters(LaunchRequest::newMenu(kind)));
+        check(started.kind == CommandLineAction::Kind::MenuKind && started.menuKind == kind);
     }
     return 0;
 }

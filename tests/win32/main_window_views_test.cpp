@@ -388,15 +388,15 @@ TEST_F(MainWindowViewsTest, DroppedFilesOpenTheFirstAndStartCopiesForTheRest) {
     EXPECT_EQ(textOf(hwnd()), "Tessary - dropped_first.tsmb  (Main Menu)");
     EXPECT_EQ(tree().nodeCount(), 8u);
     ASSERT_EQ(launched.size(), 2u);
-    EXPECT_EQ(launched[0], "0:" + paths[1]);
-    EXPECT_EQ(launched[1], "0:" + paths[2]);
+    EXPECT_EQ(launched[0], paths[1]);
+    EXPECT_EQ(launched[1], paths[2]);
 
     // With unsaved changes even the first file goes to a copy of its own.
     launched.clear();
     document().setModified(true);
     SendMessageA(hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop({paths[1]})), 0);
     ASSERT_EQ(launched.size(), 1u);
-    EXPECT_EQ(launched[0], "0:" + paths[1]);
+    EXPECT_EQ(launched[0], paths[1]);
     DeleteFileA(first.c_str());
 }
 

@@ -71,17 +71,17 @@ TEST_F(TessaryProcessTest, OpensAContextMenuFileFromItsCommandLineAndRegistersTh
 
 TEST_F(TessaryProcessTest, SecondCopiesStartThroughTheShellWithTheirSwitch) {
     struct Case {
-        int kind;
+        MenuKind kind;
         const char* title;
     } cases[] = {
-        {2, "Tessary - Untitled Menu Project  (Pop-Up Menu)"},
-        {1, "Tessary - Untitled Menu Project  (Context Menu)"},
+        {MenuKind::PopupMenu, "Tessary - Untitled Menu Project  (Pop-Up Menu)"},
+        {MenuKind::ContextMenu, "Tessary - Untitled Menu Project  (Context Menu)"},
     };
     for (const Case& c : cases) {
         TessaryProcess tessary;
-        ASSERT_EQ(launchProgram(program, launchParameters(c.kind, "")), "");
+        ASSERT_EQ(launchProgram(program, launchParameters(LaunchRequest::newMenu(c.kind))), "");
         HWND window = tessary.waitForTitle(c.title);
-        ASSERT_NE(window, nullptr) << c.kind;
+        ASSERT_NE(window, nullptr) << c.title;
         EXPECT_EQ(test::DialogDriver::windowText(window), c.title);
         EXPECT_EQ(tessary.closeAndWait(window), 0);
     }

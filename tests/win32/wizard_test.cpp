@@ -36,9 +36,7 @@ class WizardTest : public ::testing::Test {
 protected:
     void SetUp() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Quorix");
-        program.launchCopy = [this](int kind, std::string_view path) {
-            launched.push_back(std::to_string(kind) + ":" + std::string(path));
-        };
+        program.launchCopy = [this](const LaunchRequest& request) { launched.push_back(launchParameters(request)); };
         program.loadAccelerators();
         for (const char* name : {"Reports", "Kiosk"}) {
             folder.addTemplate(name, menuBar(name));
@@ -160,7 +158,7 @@ TEST_F(WizardTest, AdaptMenuRemembersVersionAndModeAcrossRunsAndLoadsTheFindFile
 }
 
 TEST_F(WizardTest, TheWizardCommandRunsOverTheHiddenMainWindowWhichATemplateTaskShowsAgain) {
-    ASSERT_NE(MainWindow::create(program, true, true), nullptr);
+    ASSERT_NE(MainWindow::create(program), nullptr);
     main()->document().setPath("C:\\Menus\\Shop.tsmb");
     SendMessageA(main()->hwnd(), WM_COMMAND, ID_HELP_WIZARD, 0);
     ASSERT_NE(frame(), nullptr);
@@ -186,7 +184,7 @@ TEST_F(WizardTest, TheWizardCommandRunsOverTheHiddenMainWindowWhichATemplateTask
     main()->document().setModified(true);
     SendMessageA(main()->hwnd(), WM_COMMAND, ID_HELP_WIZARD, 0);
     EXPECT_EQ(frame(), nullptr);
-    EXPECT_EQ(launched, std::vector<std::string>{"-1:"});
+    EXPECT_EQ(launched, std::vector<std::string>{"-wizard"});
     EXPECT_TRUE(IsWindowVisible(main()->hwnd()));
 }
 

@@ -147,9 +147,9 @@ void clickTab(MainWindow& window, EditorTab tab) {
 MainWindow* createMainWindow(Program& program, bool show) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    program.launchCopy = [](int, std::string_view) {};
+    program.launchCopy = [](const LaunchRequest&) {};
     program.loadAccelerators();
-    return MainWindow::create(program, show, true);
+    return MainWindow::create(program, {.show = show});
 }
 
 int edit(const std::string& label, const std::string& file) {

@@ -66,19 +66,17 @@ TEST(CommandLine, SwitchesAreExactAndEverythingElseIsAPath) {
 
 TEST(CommandLine, SecondCopyParameters) {
     struct Case {
-        int kind;
-        const char* path;
+        LaunchRequest request;
         const char* parameters;
     } cases[] = {
-        {0, "", "-menubar"},
-        {1, "", "-context"},
-        {2, "", "-popup"},
-        {kLaunchWizard, "", "-wizard"},
-        {0, "C:\\My Menus\\A.tsmb", "C:\\My Menus\\A.tsmb"},
-        {2, "C:\\A.tsmn", "C:\\A.tsmn"},
+        {LaunchRequest::newMenu(MenuKind::MainMenu), "-menubar"},
+        {LaunchRequest::newMenu(MenuKind::ContextMenu), "-context"},
+        {LaunchRequest::newMenu(MenuKind::PopupMenu), "-popup"},
+        {LaunchRequest::wizard(), "-wizard"},
+        {LaunchRequest::openPath("C:\\My Menus\\A.tsmb"), "C:\\My Menus\\A.tsmb"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(launchParameters(c.kind, c.path), c.parameters) << c.kind << c.path;
+        EXPECT_EQ(launchParameters(c.request), c.parameters);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "documents/command_line.h"
 #include "documents/document_files.h"
 #include "documents/document_host.h"
 
@@ -81,7 +82,7 @@ public:
     }
     void selectCodeLine(int line) override { calls.push_back("selectLine " + std::to_string(line)); }
 
-    int chooseNewMenuKind() override {
+    std::optional<MenuKind> chooseNewMenuKind() override {
         calls.push_back("newMenuDialog");
         return newMenuAnswer;
     }
@@ -107,9 +108,7 @@ public:
         return saveWithError;
     }
     void quit() override { calls.push_back("quit"); }
-    void launchInstance(int kind, std::string_view path) override {
-        launches.push_back(std::to_string(kind) + " " + std::string(path));
-    }
+    void launchInstance(const LaunchRequest& request) override { launches.push_back(launchParameters(request)); }
     void broadcastRecentChanged() override { ++broadcasts; }
     void postOpenNamed() override { ++openNamedPosts; }
 
@@ -123,7 +122,7 @@ public:
     std::string code;
     bool codeTab = false;
     bool refuseCode = false;
-    int newMenuAnswer = -1;
+    std::optional<MenuKind> newMenuAnswer;  // none: Cancel
     std::vector<std::string> dialogAnswers;  // an empty answer cancels
     std::vector<FileDialogRequest> requests;
     std::vector<Report> reports;

@@ -22,7 +22,7 @@ protected:
     // Opens a file through Open Named Document, as the command line does.
     void openNamed(const std::string& path) {
         session.requestOpenNamed(folderOf(path), fileNameOf(path));
-        session.openDocument(true);
+        session.openDocument(OpenCommand::RequestedPath);
     }
 
     // A document opened from Orders.tsmn (a context menu) with nothing changed.
@@ -111,7 +111,7 @@ TEST_F(DocumentSessionTest, FileThatIsNoTextKeepsThePreviousDocumentAndSavesToIt
     // The failed path was still listed.
     EXPECT_EQ(readRecentFiles(settings).front(), "C:\\Other\\Broken.tsmb");
 
-    ASSERT_TRUE(session.saveDocument(false, false));
+    ASSERT_TRUE(session.saveDocument(SaveCommand::Save));
     EXPECT_TRUE(host.requests.empty());
     EXPECT_EQ(files.files["C:\\Menus\\Orders.tsmn"], "context Orders edited");
     EXPECT_EQ(files.files["C:\\Other\\Broken.tsmb"], std::string("garbage\0\x01\x02", 10));
@@ -191,16 +191,16 @@ TEST_F(DocumentSessionTest, OpenNamedDocumentNeedsBothFolderAndName) {
     files.add("Orders.tsmn", "context x");
     session.applyCommandLine("Orders.tsmn");  // no backslash: no folder
     EXPECT_EQ(host.openNamedPosts, 1);
-    session.openDocument(true);
+    session.openDocument(OpenCommand::RequestedPath);
     EXPECT_EQ(state.documentName, "Untitled Menu Project");
     EXPECT_TRUE(host.tree.loads.empty());
     EXPECT_EQ(lastTitle(), "Tessary - Untitled Menu Project  (Main Menu)");
     // The request is used once.
     files.add("C:\\A\\B.tsmn", "context b");
     session.requestOpenNamed("C:\\A\\", "B.tsmn");
-    session.openDocument(true);
+    session.openDocument(OpenCommand::RequestedPath);
     EXPECT_EQ(state.documentName, "B.tsmn");
-    session.openDocument(true);
+    session.openDocument(OpenCommand::RequestedPath);
     EXPECT_EQ(host.tree.loads.size(), 1u);
 }
 
@@ -209,17 +209,17 @@ TEST_F(DocumentSessionTest, UnsavedChangesAreNeverReplacedInTheWindow) {
     state.setModified(true);
     files.add("C:\\T\\Tpl.qxtf", "main tpl");
     files.add("C:\\M\\New.tsmb", "main new");
-    host.newMenuAnswer = 2;
+    host.newMenuAnswer = MenuKind::PopupMenu;
 
     session.newDocument(MenuKind::ContextMenu);
     session.newDocument(std::nullopt);
     host.dialogAnswers = {"C:\\T\\Tpl.qxtf", "C:\\M\\New.tsmb"};
     session.newFromTemplate();
-    session.openDocument(false);
+    session.openDocument(OpenCommand::WithDialog);
     openNamed("C:\\M\\New.tsmb");
 
     EXPECT_EQ(host.launches,
-              (std::vector<std::string>{"1 ", "2 ", "0 C:\\T\\Tpl.qxtf", "0 C:\\M\\New.tsmb", "0 C:\\M\\New.tsmb"}));
+              (std::vector<std::string>{"-context", "-popup", "C:\\T\\Tpl.qxtf", "C:\\M\\New.tsmb", "C:\\M\\New.tsmb"}));
     EXPECT_EQ(state.documentName, "Orders.tsmn");
     EXPECT_TRUE(state.modified);
     EXPECT_EQ(host.tree.content, "context Orders");
@@ -239,7 +239,7 @@ TEST_F(DocumentSessionTest, NewKeepsTheFolderAndNewFromTemplateClearsIt) {
 
     // The next Save dialog starts in the previous document's folder.
     host.dialogAnswers = {""};
-    EXPECT_FALSE(session.saveDocument(false, false));
+    EXPECT_FALSE(session.saveDocument(SaveCommand::Save));
     ASSERT_EQ(host.requests.size(), 1u);
     EXPECT_EQ(host.requests[0].initialFolder, "C:\\Menus\\");
     EXPECT_EQ(host.requests[0].initialFile, "C:\\Menus\\Untitled Menu Project");
@@ -262,11 +262,11 @@ TEST_F(DocumentSessionTest, NewKeepsTheFolderAndNewFromTemplateClearsIt) {
 
 TEST_F(DocumentSessionTest, NewMenuDialogCancelChangesNothing) {
     openOrders();
-    host.newMenuAnswer = -1;
+    host.newMenuAnswer.reset();
     session.newDocument(std::nullopt);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"newMenuDialog"}));
     EXPECT_EQ(state.documentName, "Orders.tsmn");
-    host.newMenuAnswer = 1;
+    host.newMenuAnswer = MenuKind::ContextMenu;
     session.newDocument(std::nullopt);
     EXPECT_EQ(state.menuKind, MenuKind::ContextMenu);
     EXPECT_EQ(state.documentName, "Untitled Menu Project");
@@ -276,15 +276,15 @@ TEST_F(DocumentSessionTest, SaveShowsTheDialogOnlyWhenTheDocumentHasNoUsableName
     struct Case {
         const char* folder;
         const char* name;
-        bool force;
+        SaveCommand command;
         bool dialog;
     } cases[] = {
-        {"C:\\M\\", "A.tsmb", false, false},
-        {"C:\\M\\", "A.tsmb", true, true},
-        {"", "A.tsmb", false, true},
-        {"C:\\M\\", "", false, true},
-        {"C:\\M\\", "Untitled Menu Project", false, true},
-        {"C:\\M\\", "untitled menu project", false, false},
+        {"C:\\M\\", "A.tsmb", SaveCommand::Save, false},
+        {"C:\\M\\", "A.tsmb", SaveCommand::SaveAs, true},
+        {"", "A.tsmb", SaveCommand::Save, true},
+        {"C:\\M\\", "", SaveCommand::Save, true},
+        {"C:\\M\\", "Untitled Menu Project", SaveCommand::Save, true},
+        {"C:\\M\\", "untitled menu project", SaveCommand::Save, false},
     };
     for (const Case& c : cases) {
         host.requests.clear();
@@ -292,7 +292,7 @@ TEST_F(DocumentSessionTest, SaveShowsTheDialogOnlyWhenTheDocumentHasNoUsableName
         state.documentFolder = c.folder;
         state.documentName = c.name;
         state.setModified(true);
-        EXPECT_TRUE(session.saveDocument(c.force, false)) << c.folder << c.name;
+        EXPECT_TRUE(session.saveDocument(c.command)) << c.folder << c.name;
         EXPECT_EQ(host.requests.size(), c.dialog ? 1u : 0u) << c.folder << c.name;
         std::string written = c.dialog ? "C:\\Chosen\\B.tsmb" : std::string(c.folder) + c.name;
         EXPECT_TRUE(files.files.count(written)) << written;
@@ -304,20 +304,20 @@ TEST_F(DocumentSessionTest, SaveShowsTheDialogOnlyWhenTheDocumentHasNoUsableName
 TEST_F(DocumentSessionTest, SaveDialogFilterAndExtensionFollowTheKind) {
     struct Case {
         MenuKind kind;
-        bool asTemplate;
+        SaveCommand command;
         const char* filter;
         const char* extension;
     } cases[] = {
-        {MenuKind::MainMenu, false, kMenuBarFilter, "tsmb"},
-        {MenuKind::ContextMenu, false, kContextMenuFilter, "tsmn"},
-        {MenuKind::PopupMenu, false, kContextMenuFilter, "tsmn"},
-        {MenuKind::PopupMenu, true, kTemplateFilter, "qxtf"},
+        {MenuKind::MainMenu, SaveCommand::SaveAs, kMenuBarFilter, "tsmb"},
+        {MenuKind::ContextMenu, SaveCommand::SaveAs, kContextMenuFilter, "tsmn"},
+        {MenuKind::PopupMenu, SaveCommand::SaveAs, kContextMenuFilter, "tsmn"},
+        {MenuKind::PopupMenu, SaveCommand::SaveAsTemplate, kTemplateFilter, "qxtf"},
     };
     for (const Case& c : cases) {
         host.requests.clear();
         host.dialogAnswers = {""};
         state.menuKind = c.kind;
-        EXPECT_FALSE(session.saveDocument(true, c.asTemplate));
+        EXPECT_FALSE(session.saveDocument(c.command));
         ASSERT_EQ(host.requests.size(), 1u);
         EXPECT_TRUE(host.requests[0].save);
         EXPECT_EQ(host.requests[0].title, "Save file as...");
@@ -330,7 +330,7 @@ TEST_F(DocumentSessionTest, SaveDialogFilterAndExtensionFollowTheKind) {
 TEST_F(DocumentSessionTest, SaveAsTemplateProposesTheTemplateFolderAndBecomesTheDocument) {
     openOrders();
     host.dialogAnswers = {"C:\\Tessary\\Templates\\Orders.qxtf"};
-    ASSERT_TRUE(session.saveDocument(true, true));
+    ASSERT_TRUE(session.saveDocument(SaveCommand::SaveAsTemplate));
     ASSERT_EQ(host.requests.size(), 1u);
     EXPECT_EQ(host.requests[0].initialFolder, "C:\\Tessary\\Templates\\");
     EXPECT_EQ(host.requests[0].initialFile, "C:\\Tessary\\Templates\\Orders.qxtf");
@@ -366,7 +366,7 @@ TEST_F(DocumentSessionTest, SaveTakesTheTextOfTheShownTab) {
     } cases[] = {{false, "context from tree"}, {true, "context typed {"}};
     for (const Case& c : cases) {
         host.codeTab = c.codeTab;
-        ASSERT_TRUE(session.saveDocument(false, false));
+        ASSERT_TRUE(session.saveDocument(SaveCommand::Save));
         EXPECT_EQ(files.files["C:\\Menus\\Orders.tsmn"], c.written);
     }
 }
@@ -378,7 +378,7 @@ TEST_F(DocumentSessionTest, FailedSaveIsReportedAndKeepsTheChangesMarked) {
     files.readOnly.insert("C:\\Menus\\Orders.tsmn");
     int broadcasts = host.broadcasts;
 
-    EXPECT_FALSE(session.saveDocument(false, false));
+    EXPECT_FALSE(session.saveDocument(SaveCommand::Save));
     ASSERT_EQ(host.reports.size(), 1u);
     EXPECT_EQ(host.reports[0].message, DocumentMessage::SaveFailed);
     EXPECT_EQ(host.reports[0].path, "C:\\Menus\\Orders.tsmn");
@@ -391,7 +391,7 @@ TEST_F(DocumentSessionTest, FailedSaveIsReportedAndKeepsTheChangesMarked) {
     // Save As to a read-only file names the chosen file already, still modified.
     files.readOnly.insert("C:\\Other\\Copy.tsmn");
     host.dialogAnswers = {"C:\\Other\\Copy.tsmn"};
-    EXPECT_FALSE(session.saveDocument(true, false));
+    EXPECT_FALSE(session.saveDocument(SaveCommand::SaveAs));
     EXPECT_EQ(state.fullPath(), "C:\\Other\\Copy.tsmn");
     EXPECT_TRUE(state.modified);
 }
@@ -401,8 +401,8 @@ TEST_F(DocumentSessionTest, TreeThatCannotBeWrittenIsNeverSavedOverTheFile) {
     state.setModified(true);
     host.refuseCode = true;
     host.dialogAnswers = {"C:\\Menus\\New.tsmn"};
-    EXPECT_FALSE(session.saveDocument(false, false));
-    EXPECT_FALSE(session.saveDocument(true, false));
+    EXPECT_FALSE(session.saveDocument(SaveCommand::Save));
+    EXPECT_FALSE(session.saveDocument(SaveCommand::SaveAs));
     ASSERT_EQ(host.reports.size(), 2u);
     EXPECT_EQ(host.reports[0].message, DocumentMessage::CodeNotWritable);
     EXPECT_TRUE(host.requests.empty());
@@ -412,7 +412,7 @@ TEST_F(DocumentSessionTest, TreeThatCannotBeWrittenIsNeverSavedOverTheFile) {
     // The code tab's text is saved as typed.
     host.codeTab = true;
     host.code = "context typed";
-    EXPECT_TRUE(session.saveDocument(false, false));
+    EXPECT_TRUE(session.saveDocument(SaveCommand::Save));
     EXPECT_EQ(files.files["C:\\Menus\\Orders.tsmn"], "context typed");
 }
 
@@ -432,7 +432,7 @@ TEST_F(DocumentSessionTest, SavingCodeWithASyntaxErrorAsksFirst) {
         {"context typed !7", false, false, "", true},  // the tree's code is written
     };
     // Save, Save As, Save As Template.
-    for (const auto& [forceDialog, asTemplate] : {std::pair{false, false}, {true, false}, {true, true}}) {
+    for (SaveCommand command : {SaveCommand::Save, SaveCommand::SaveAs, SaveCommand::SaveAsTemplate}) {
         for (const Case& c : cases) {
             openOrders();
             state.setModified(true);
@@ -443,12 +443,12 @@ TEST_F(DocumentSessionTest, SavingCodeWithASyntaxErrorAsksFirst) {
             host.saveWithError = c.yes;
             host.requests.clear();
             host.dialogAnswers = {"C:\\Menus\\Orders.tsmn"};
-            EXPECT_EQ(session.saveDocument(forceDialog, asTemplate), c.written) << c.typed;
+            EXPECT_EQ(session.saveDocument(command), c.written) << c.typed;
             EXPECT_EQ(callsButTrials(), c.asked) << c.typed;
             EXPECT_EQ(files.files.count("C:\\Menus\\Orders.tsmn"), c.written ? 1u : 0u) << c.typed;
             EXPECT_EQ(state.modified, !c.written);
             // Nothing is asked for after No: no file dialog either.
-            EXPECT_EQ(host.requests.size(), forceDialog && c.written ? 1u : 0u);
+            EXPECT_EQ(host.requests.size(), command != SaveCommand::Save && c.written ? 1u : 0u);
         }
     }
     state.setModified(true);
@@ -522,7 +522,7 @@ TEST_F(DocumentSessionTest, OpenRecentOpensAnExistingFileAndDropsAVanishedOne) {
     }
     session.openRecent("C:\\M\\Here.tsmb");
     EXPECT_EQ(host.openNamedPosts, 1);
-    session.openDocument(true);
+    session.openDocument(OpenCommand::RequestedPath);
     EXPECT_EQ(state.documentName, "Here.tsmb");
     EXPECT_EQ(readRecentFiles(settings).front(), "C:\\M\\Here.tsmb");
 
@@ -559,7 +559,7 @@ TEST_F(DocumentSessionTest, CommandLineSwitchesAndPaths) {
         host.openNamedPosts = 0;
         titles.clear();
         session.applyCommandLine(c.line);
-        session.openDocument(true);
+        session.openDocument(OpenCommand::RequestedPath);
         EXPECT_EQ(state.menuKind, c.kind) << c.line;
         EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "reapplyTab"), c.reapplies) << c.line;
         EXPECT_EQ(host.openNamedPosts, c.openNamedPosts) << c.line;

@@ -8,11 +8,9 @@ namespace tessary::test {
 
 void MainWindowFixture::SetUp() {
     RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Quorix");
-    program.launchCopy = [this](int kind, std::string_view path) {
-        launched.push_back(std::to_string(kind) + ":" + std::string(path));
-    };
+    program.launchCopy = [this](const LaunchRequest& request) { launched.push_back(launchParameters(request)); };
     program.loadAccelerators();
-    window = MainWindow::create(program, true, true);
+    window = MainWindow::create(program);
     ASSERT_NE(window, nullptr);
 }
 
@@ -34,7 +32,7 @@ void MainWindowFixture::TearDown() {
 }
 
 MainWindow& MainWindowFixture::otherWindow(bool show) {
-    MainWindow* other = MainWindow::create(program, show, true);
+    MainWindow* other = MainWindow::create(program, {.show = show});
     EXPECT_NE(other, nullptr);
     others_.push_back(other->hwnd());
     return *other;

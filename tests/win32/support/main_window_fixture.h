@@ -42,7 +42,7 @@ protected:
 
     Program program;
     MainWindow* window = nullptr;
-    // "kind:path" of every second copy the window asked for.
+    // The command line of every second copy the window asked for.
     std::vector<std::string> launched;
 
 private:
