@@ -245,8 +245,8 @@ void FmItemPropertiesRules::copyChosenChildren(NodeHandle target) {
 
 NodeHandle FmItemPropertiesRules::apply() {
     MenuTree& tree = *tree_;
-    MenuItemRecord record = newRecord(view_.platforms.mask());
     if (mode_ == DialogMode::Add) {
+        MenuItemRecord record = newRecord(view_.platforms.mask());
         record.fmId = fmId_;
         record.useLocalCaption = view_.localCaptionTicked ? 1 : 0;
         if (!menuChosen_) {
@@ -266,8 +266,7 @@ NodeHandle FmItemPropertiesRules::apply() {
     tree.setCaption(node_, caption());
     tree.setFmId(node_, fmId_);
     if (!menuChosen_) {
-        storeText(record.userString, view_.userString);
-        tree.setUserString(node_, recordText(record.userString));
+        tree.setUserString(node_, fieldText(view_.userString));
         tree.setEnabled(node_, view_.enabled ? 1 : 0);
     }
     tree.setUseLocalCaption(node_, view_.localCaptionTicked ? 1 : 0);

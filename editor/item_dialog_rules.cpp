@@ -48,8 +48,12 @@ MenuItemRecord newRecord(PlatformMask platforms) {
     return record;
 }
 
+std::string_view fieldText(std::string_view text) {
+    return text.substr(0, kMaxTextLength);
+}
+
 void storeText(char (&field)[kRecordTextSize], std::string_view text) {
-    setRecordText(field, text.substr(0, kMaxTextLength));
+    setRecordText(field, fieldText(text));
 }
 
 }  // namespace tessary

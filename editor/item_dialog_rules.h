@@ -85,7 +85,9 @@ protected:
 
 // The record of a new node: enabled, everything else 0 but what is given.
 MenuItemRecord newRecord(PlatformMask platforms);
-// Stores a dialog's text in a record field, cut to the 249 characters it holds.
+// A dialog's text as a record field holds it: its first 249 characters.
+std::string_view fieldText(std::string_view text);
+// Stores a dialog's text in a record field, cut as fieldText cuts it.
 void storeText(char (&field)[kRecordTextSize], std::string_view text);
 
 }  // namespace tessary

@@ -197,11 +197,8 @@ NodeHandle ScriptPropertiesRules::apply() {
     const NodeKind before = tree.getKind(node_);
     tree.setKind(node_, kind);
     tree.setCaption(node_, view_.name);
-    MenuItemRecord record = *tree.getRecord(node_);
-    storeText(record.scriptName, view_.script);
-    storeText(record.userString, view_.userString);
-    tree.setScriptName(node_, recordText(record.scriptName));
-    tree.setUserString(node_, recordText(record.userString));
+    tree.setScriptName(node_, fieldText(view_.script));
+    tree.setUserString(node_, fieldText(view_.userString));
     tree.setEnabled(node_, view_.enabled ? 1 : 0);
     if (view_.checkOnEnabled) {
         tree.setCheckOn(node_, view_.checkOn ? 1 : 0);

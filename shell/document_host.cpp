@@ -71,16 +71,9 @@ bool ShellDocumentHost::codeTabShown() {
 }
 
 void ShellDocumentHost::reapplyCurrentTab() {
-    HWND tabs = window_.controls().tabControl;
-    if (!tabs) {
-        return;
+    if (window_.controls().tabControl) {
+        applyCurrentTab(window_);
     }
-    // The same handling as the tab control's own change notification.
-    NMHDR header = {};
-    header.hwndFrom = tabs;
-    header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(tabs));
-    header.code = TCN_SELCHANGE;
-    SendMessageA(window_.hwnd(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
 }
 
 void ShellDocumentHost::applyTabEnabling() {

@@ -1,5 +1,7 @@
 #include "shell/item_commands.h"
 
+#include <commctrl.h>
+
 #include <optional>
 
 #include "editor/fm_item_properties_rules.h"
@@ -14,6 +16,7 @@
 #include "shell/dialogs/script_properties_dialog.h"
 #include "shell/dialogs/separator_properties_dialog.h"
 #include "shell/main_window.h"
+#include "shell/program.h"
 
 namespace tessary {
 namespace {
@@ -35,9 +38,10 @@ void showResult(MainWindow& window, NodeHandle selected) {
 }
 
 // Opens a dialog on its rules (none: the dialog's target does not fit, and it
-// does not open) and carries out what OK accepted.
-template <typename Rules>
-void runItemDialog(MainWindow& window, std::optional<Rules> rules, bool (*run)(HWND, Rules&)) {
+// does not open) and carries out what OK accepted. `run` is the dialog's entry
+// point, or one that hands it more than the rules.
+template <typename Rules, typename Run>
+void runItemDialog(MainWindow& window, std::optional<Rules> rules, Run run) {
     if (!rules) {
         return;
     }
@@ -51,6 +55,17 @@ void runItemDialog(MainWindow& window, std::optional<Rules> rules, bool (*run)(H
     } else {
         showResult(window, node);
     }
+}
+
+// The FileMaker item dialog of the window: its "Choose..." reads the ready-made
+// files and the settings of the window's program and shows the window's icons.
+auto fmItemDialogOf(MainWindow& window) {
+    return [&window](HWND owner, FmItemPropertiesRules& rules) {
+        Program& program = window.program();
+        const StandardMenuChooserContext chooser{program.files, program.settings,
+                                                 TreeView_GetImageList(window.controls().tree, TVSIL_NORMAL)};
+        return runFmItemPropertiesDialog(owner, rules, chooser);
+    };
 }
 
 }  // namespace
@@ -67,7 +82,7 @@ void addScript(MainWindow& window, UINT) {
 
 void addFmItem(MainWindow& window, UINT) {
     runItemDialog(window, FmItemPropertiesRules::forAdd(window.tree(), window.document().menuKind),
-                  runFmItemPropertiesDialog);
+                  fmItemDialogOf(window));
 }
 
 void addSeparator(MainWindow& window, UINT) {
@@ -93,7 +108,7 @@ void editItemProperties(MainWindow& window, UINT) {
             runItemDialog(window, ScriptPropertiesRules::forEdit(tree, kind, node), runScriptPropertiesDialog);
             break;
         case NodeKind::FmItem:
-            runItemDialog(window, FmItemPropertiesRules::forEdit(tree, kind, node), runFmItemPropertiesDialog);
+            runItemDialog(window, FmItemPropertiesRules::forEdit(tree, kind, node), fmItemDialogOf(window));
             break;
         case NodeKind::Separator:
             runItemDialog(window, SeparatorPropertiesRules::forEdit(tree, kind, node), runSeparatorPropertiesDialog);

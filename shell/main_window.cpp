@@ -153,7 +153,7 @@ MainWindow::MainWindow(Program& program)
 }
 
 MainWindow::~MainWindow() {
-    if (program_.mainWindow == window_) {
+    if (program_.mainWindow == this) {
         program_.mainWindow = nullptr;
     }
 }
@@ -171,7 +171,7 @@ MainWindow* MainWindow::create(Program& program, const MainWindowOptions& option
         delete self;
         return nullptr;
     }
-    program.mainWindow = window;
+    program.mainWindow = self;
     centerWindow(window, nullptr);
     self->createControls();
     self->mirror_ = std::make_unique<TreeViewMirror>(self->controls_.tree, self->tree_);

@@ -15,12 +15,15 @@ bool translateEditorAccelerators(Program& program, MSG& msg) {
     if (frame && msg.hwnd && (msg.hwnd == frame || IsChild(frame, msg.hwnd))) {
         return translateWizardKey(frame, program.mainKeys, msg);
     }
-    HWND main = program.mainWindow;
-    if (main && program.mainKeys && TranslateAcceleratorA(main, program.mainKeys, &msg)) {
+    MainWindow* window = program.mainWindow;
+    if (!window) {
+        return false;
+    }
+    HWND main = window->hwnd();
+    if (program.mainKeys && TranslateAcceleratorA(main, program.mainKeys, &msg)) {
         return true;
     }
-    MainWindow* window = MainWindow::from(main);
-    return window && window->treeKeysActive && program.treeKeys && TranslateAcceleratorA(main, program.treeKeys, &msg);
+    return window->treeKeysActive && program.treeKeys && TranslateAcceleratorA(main, program.treeKeys, &msg);
 }
 
 void processLoopMessage(Program& program, MSG& msg) {

@@ -16,6 +16,8 @@
 
 namespace tessary {
 
+class MainWindow;
+
 struct Program {
     Program();
     ~Program();
@@ -32,7 +34,7 @@ struct Program {
     std::function<void(const LaunchRequest& request)> launchCopy;
     // The main window made last (null while only the wizard runs), and the
     // wizard's frame while it exists.
-    HWND mainWindow = nullptr;
+    MainWindow* mainWindow = nullptr;
     HWND wizardFrame = nullptr;
     // The pop-up menu of the latest context or pop-up menu preview, which every
     // such preview window opens; the next one replaces it. Null when none.

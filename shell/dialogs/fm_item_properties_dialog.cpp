@@ -1,22 +1,15 @@
 #include "shell/dialogs/fm_item_properties_dialog.h"
 
-#include <optional>
-
 #include "resources/resource.h"
 #include "shell/dialogs/dialog_base.h"
 #include "shell/dialogs/item_dialog_controls.h"
-#include "shell/dialogs/standard_menu_chooser.h"
-#include "shell/main_window.h"
-#include "shell/program.h"
 
 namespace tessary {
 namespace {
 
 class FmItemPropertiesDialog : public Dialog {
 public:
-    // Without a chooser context (an owner that is no main window) "Choose..."
-    // does nothing.
-    FmItemPropertiesDialog(FmItemPropertiesRules& rules, const StandardMenuChooserContext* context)
+    FmItemPropertiesDialog(FmItemPropertiesRules& rules, const StandardMenuChooserContext& context)
         : rules_(rules), context_(context) {}
 
 private:
@@ -64,10 +57,8 @@ private:
     // "Choose..." closes a chooser this dialog still holds and opens a new one.
     void openChooser() {
         chooser_.reset();
-        if (context_) {
-            chooser_ = StandardMenuChooser::open(hwnd(), rules_, *context_,
-                                                 [this](StandardMenuChooserRules::Pick) { refresh(); });
-        }
+        chooser_ =
+            StandardMenuChooser::open(hwnd(), rules_, context_, [this](StandardMenuChooserRules::Pick) { refresh(); });
     }
 
     void onCommand(int id, int code) override {
@@ -127,22 +118,15 @@ private:
     }
 
     FmItemPropertiesRules& rules_;
-    const StandardMenuChooserContext* context_;
+    const StandardMenuChooserContext& context_;
     std::unique_ptr<StandardMenuChooser> chooser_;
     bool refreshing_ = false;
 };
 
 }  // namespace
 
-bool runFmItemPropertiesDialog(HWND owner, FmItemPropertiesRules& rules) {
-    std::optional<StandardMenuChooserContext> context;
-    if (MainWindow* window = MainWindow::from(owner)) {
-        Program& program = window->program();
-        context.emplace(StandardMenuChooserContext{
-            program.files, program.settings,
-            reinterpret_cast<HIMAGELIST>(SendMessageA(window->controls().tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0))});
-    }
-    FmItemPropertiesDialog dialog(rules, context ? &*context : nullptr);
+bool runFmItemPropertiesDialog(HWND owner, FmItemPropertiesRules& rules, const StandardMenuChooserContext& chooser) {
+    FmItemPropertiesDialog dialog(rules, chooser);
     return dialog.runModal(owner, IDD_FMITEM_PROPERTIES) == IDOK;
 }
 

@@ -5,10 +5,12 @@
 #include <windows.h>
 
 #include "editor/fm_item_properties_rules.h"
+#include "shell/dialogs/standard_menu_chooser.h"
 
 namespace tessary {
 
 // True when OK was pressed and its checks passed; the caller applies the rules.
-bool runFmItemPropertiesDialog(HWND owner, FmItemPropertiesRules& rules);
+// "Choose..." opens the standard-menu chooser over `chooser`.
+bool runFmItemPropertiesDialog(HWND owner, FmItemPropertiesRules& rules, const StandardMenuChooserContext& chooser);
 
 }  // namespace tessary

@@ -287,8 +287,8 @@ bool WizardFrame::onCancel() {
     Program& program = program_;
     close();
     if (program.mainWindow) {
-        ShowWindow(program.mainWindow, SW_SHOW);
-        SetForegroundWindow(program.mainWindow);
+        ShowWindow(program.mainWindow->hwnd(), SW_SHOW);
+        SetForegroundWindow(program.mainWindow->hwnd());
     } else {
         PostQuitMessage(0);
     }

@@ -27,7 +27,7 @@ void loadReadyMade(MainWindow& window, bool templatesOnly, const std::string& na
 }  // namespace
 
 MainWindow* showMainWindow(Program& program) {
-    MainWindow* window = MainWindow::from(program.mainWindow);
+    MainWindow* window = program.mainWindow;
     if (!window) {
         return MainWindow::create(program);
     }

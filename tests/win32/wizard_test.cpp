@@ -66,7 +66,7 @@ protected:
     }
 
     HWND frame() const { return program.wizardFrame; }
-    MainWindow* main() const { return MainWindow::from(program.mainWindow); }
+    MainWindow* main() const { return program.mainWindow; }
 
     // The page shown in the frame.
     HWND page() const {
