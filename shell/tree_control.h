@@ -53,6 +53,7 @@ public:
 
 private:
     void forgetSubtree(NodeHandle node);
+    void holdRedraw();
     void applyExpansion(NodeHandle node, bool expanded);
     void applyPendingExpansions();
     void applyPendingInserts();
@@ -70,6 +71,8 @@ private:
     // notifications are not fed back into the model.
     int applying_ = 0;
     bool batching_ = false;
+    // Redraw is off until the batch ends.
+    bool redrawHeld_ = false;
     std::vector<NodeHandle> pendingExpansions_;
     std::vector<NodeHandle> pendingInserts_;
     // Items the last batch inserted already expanded.
