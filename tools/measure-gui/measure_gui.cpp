@@ -5,6 +5,7 @@
 //                                              window of this process
 //   measure_gui PROGRAM baseline LABEL FILE    bare controls doing the same jobs:
 //                                              what the editor's times are read against
+//                                              (the filled tree's redraw and clearing too)
 // Each line printed is "OPERATION LABEL SECONDS". A start or an open is a new
 // Tessary.exe process, timed until its main window's title names the document;
 // an editing command is timed until the window has processed and painted it.
@@ -299,6 +300,19 @@ int baseline(const std::string& label, const std::string& file) {
     pumpAndPaint(frame);
     report("baseline-tree", label, now() - start);
     std::printf("baseline-tree-items %s %zu\n", label.c_str(), items.size());
+    // What the filled control itself costs for any change it shows: laying
+    // out its items again and painting them, the least a command that redraws
+    // the tree can take; and emptying it.
+    start = now();
+    SendMessageA(tree, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(tree, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(tree, nullptr, TRUE);
+    pumpAndPaint(frame);
+    report("baseline-tree-redraw", label, now() - start);
+    start = now();
+    SendMessageA(tree, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    report("baseline-tree-clear", label, now() - start);
     DestroyWindow(tree);
 
     HWND edit = bareTwin(frame, window->controls().codeEdit, "EDIT");
