@@ -159,6 +159,43 @@ TEST_F(TreeMirrorTest, SelectionAndExpansionTravelBothWays) {
     EXPECT_EQ(tree->selectedNode(), kNoNode);
 }
 
+// The control's subclass: a click beside the nodes or right of a caption
+// selects nothing; a double-click on a caption selects the node and asks for
+// its properties, and does not expand or collapse it.
+TEST_F(TreeMirrorTest, ClicksOnTheControlReachItsSubclass) {
+    const NodeHandle more = find("More");
+    HTREEITEM moreItem = TreeView_GetNextSibling(control, TreeView_GetChild(control, TreeView_GetRoot(control)));
+    RECT label = {};
+    ASSERT_TRUE(TreeView_GetItemRect(control, moreItem, &label, TRUE));
+    RECT client = {};
+    GetClientRect(control, &client);
+    const int y = (label.top + label.bottom) / 2;
+    struct Click {
+        const char* where;
+        UINT message;
+        POINT at;
+        NodeHandle selected;
+        bool asksProperties;
+    };
+    const Click clicks[] = {
+        {"on the caption", WM_LBUTTONUP, {(label.left + label.right) / 2, y}, find("Run"), false},
+        {"right of the caption", WM_LBUTTONUP, {label.right + 20, y}, kNoNode, false},
+        {"below the nodes", WM_LBUTTONUP, {label.left, client.bottom - 2}, kNoNode, false},
+        {"double, on the caption", WM_LBUTTONDBLCLK, {(label.left + label.right) / 2, y}, more, true},
+    };
+    for (const Click& click : clicks) {
+        tree->selectNode(find("Run"));
+        SendMessageA(control, click.message, MK_LBUTTON, MAKELPARAM(click.at.x, click.at.y));
+        EXPECT_EQ(tree->selectedNode(), click.selected) << click.where;
+        EXPECT_TRUE(tree->isExpanded(more)) << click.where;
+        MSG posted = {};
+        EXPECT_EQ(PeekMessageA(&posted, hwnd(), WM_COMMAND, WM_COMMAND, PM_REMOVE) &&
+                      LOWORD(posted.wParam) == ID_MENU_PROPERTIES,
+                  click.asksProperties)
+            << click.where;
+    }
+}
+
 TEST_F(TreeMirrorTest, HitTestFindsTheNodeUnderAScreenPoint) {
     HTREEITEM second = TreeView_GetNextVisible(control, TreeView_GetRoot(control));
     RECT rect = {};
