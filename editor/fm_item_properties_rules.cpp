@@ -227,7 +227,7 @@ void FmItemPropertiesRules::copyChosenChildren(NodeHandle target) {
     NodeHandle first = kNoNode;
     for (NodeHandle child = chosenSource_->firstChild(chosenMenu_); child != kNoNode;
          child = chosenSource_->nextSibling(child)) {
-        const NodeHandle copy = tree.copySubtree(*chosenSource_, child, target, kLastPosition);
+        const NodeHandle copy = tree.copySubtree(*chosenSource_, child, target, Position::Last);
         if (first == kNoNode) {
             first = copy;
         }

@@ -140,7 +140,7 @@ NodeHandle MenuPropertiesRules::apply() {
     if (mode_ == DialogMode::Add) {
         if (view_.appMenuTicked) {
             parent_ = kRootNode;
-            return tree.insertNode(kRootNode, kFirstPosition, view_.name, NodeKind::AppMenu, newRecord(kPlatformMac));
+            return tree.insertNode(kRootNode, Position::First, view_.name, NodeKind::AppMenu, newRecord(kPlatformMac));
         }
         parent_ = parentWithCtrl(parent_, NodeKind::Menu, menuKind_, ctrlHeld_);
         return insertPlaced(tree, parent_, view_.name, NodeKind::Menu, newRecord(view_.platforms.mask()));
@@ -171,7 +171,7 @@ NodeHandle MenuPropertiesRules::apply() {
     }
     if (becomesAppMenu) {
         // The application menu comes first in the menu bar.
-        return moveNode(tree, node_, kRootNode, kFirstPosition);
+        return moveNode(tree, node_, kRootNode, Position::First);
     }
     return node_;
 }

@@ -14,18 +14,18 @@ NodeHandle childOfKind(const MenuTree& tree, NodeHandle parent, NodeKind kind) {
 }
 
 // The place just before `before` (a child of the parent), or last without one.
-NodeHandle placeBefore(const MenuTree& tree, NodeHandle before) {
+Position placeBefore(const MenuTree& tree, NodeHandle before) {
     if (before == kNoNode) {
-        return kLastPosition;
+        return Position::Last;
     }
     const NodeHandle previous = tree.previousSibling(before);
-    return previous == kNoNode ? kFirstPosition : previous;
+    return previous == kNoNode ? Position::First : Position::after(previous);
 }
 
 }  // namespace
 
 NodeHandle parentForNewNode(const MenuTree& tree) {
-    const NodeHandle selected = tree.selectedNode();
+    const NodeHandle selected = tree.selected();
     if (!tree.isValid(selected)) {
         return kRootNode;
     }
@@ -45,9 +45,9 @@ NodeHandle parentWithCtrl(NodeHandle parent, NodeKind kind, MenuKind menuKind, b
     return kRootNode;
 }
 
-NodeHandle insertionPoint(const MenuTree& tree, NodeHandle parent, NodeKind kind) {
+Position insertionPoint(const MenuTree& tree, NodeHandle parent, NodeKind kind) {
     if (kind == NodeKind::AppMenu) {
-        return kFirstPosition;
+        return Position::First;
     }
     // The Mac items live in the application menu; a parent without them takes
     // every node last.
@@ -55,7 +55,7 @@ NodeHandle insertionPoint(const MenuTree& tree, NodeHandle parent, NodeKind kind
     const NodeHandle preferences = childOfKind(tree, parent, NodeKind::MacPreferencesItem);
     switch (kind) {
         case NodeKind::MacQuitItem:
-            return kLastPosition;
+            return Position::Last;
         case NodeKind::MacPreferencesItem:
         case NodeKind::Menu:
         case NodeKind::Separator:
@@ -64,7 +64,7 @@ NodeHandle insertionPoint(const MenuTree& tree, NodeHandle parent, NodeKind kind
         case NodeKind::FmItem:
             return placeBefore(tree, preferences != kNoNode ? preferences : quit);
         default:
-            return kLastPosition;
+            return Position::Last;
     }
 }
 
@@ -76,8 +76,8 @@ NodeHandle insertPlaced(MenuTree& tree,
     return tree.insertNode(parent, insertionPoint(tree, parent, kind), caption, kind, record);
 }
 
-NodeHandle moveNode(MenuTree& tree, NodeHandle node, NodeHandle parent, NodeHandle after) {
-    const NodeHandle copy = tree.copySubtree(node, parent, after);
+NodeHandle moveNode(MenuTree& tree, NodeHandle node, NodeHandle parent, Position at) {
+    const NodeHandle copy = tree.copySubtree(node, parent, at);
     if (copy != kNoNode) {
         tree.deleteSubtree(node);
     }

@@ -15,13 +15,12 @@ NodeHandle parentForNewNode(const MenuTree& tree);
 // FileMaker items always, script items only outside a main menu.
 NodeHandle parentWithCtrl(NodeHandle parent, NodeKind kind, MenuKind menuKind, bool ctrlHeld);
 
-// The sibling after which a new node of the kind goes under the parent (for
-// MenuTree::insertNode): last, except that an application menu goes first at
-// the top level; inside an application menu menus and separators go before
-// the Mac Quit item, script and FileMaker items before the Mac Preferences
-// item (else before the Mac Quit item); a new Mac Preferences item goes before
-// the Mac Quit item.
-NodeHandle insertionPoint(const MenuTree& tree, NodeHandle parent, NodeKind kind);
+// Where a new node of the kind goes among the parent's children: last, except
+// that an application menu goes first at the top level; inside an application
+// menu menus and separators go before the Mac Quit item, script and FileMaker
+// items before the Mac Preferences item (else before the Mac Quit item); a new
+// Mac Preferences item goes before the Mac Quit item.
+Position insertionPoint(const MenuTree& tree, NodeHandle parent, NodeKind kind);
 
 // Inserts a node at its place: insertNode at insertionPoint.
 NodeHandle insertPlaced(MenuTree& tree,
@@ -32,7 +31,7 @@ NodeHandle insertPlaced(MenuTree& tree,
 
 // Moves a node (its subtree copied, the old one removed) to a new place under
 // the same or another parent; returns the copy, kNoNode when nothing moved.
-NodeHandle moveNode(MenuTree& tree, NodeHandle node, NodeHandle parent, NodeHandle after);
+NodeHandle moveNode(MenuTree& tree, NodeHandle node, NodeHandle parent, Position at);
 
 // What is selected after a node was added: the parent when Ctrl was not held
 // (nothing when that is the top level), the new node when it was.

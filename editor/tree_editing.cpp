@@ -37,12 +37,12 @@ bool keepsPlatforms(const MenuTree& tree, NodeHandle node, NodeHandle target) {
 // target's platforms.
 NodeHandle copyInto(MenuTree& tree, NodeHandle node, NodeHandle target) {
     const NodeHandle anchor = macItemsAnchor(tree);
-    NodeHandle after = kLastPosition;
+    Position at = Position::Last;
     if (anchor != kNoNode && tree.parent(anchor) == target) {
         const NodeHandle previous = tree.previousSibling(anchor);
-        after = previous == kNoNode ? kFirstPosition : previous;
+        at = previous == kNoNode ? Position::First : Position::after(previous);
     }
-    const NodeHandle copy = tree.copySubtree(node, target, after);
+    const NodeHandle copy = tree.copySubtree(node, target, at);
     if (copy == kNoNode) {
         return kNoNode;
     }
@@ -82,7 +82,7 @@ std::optional<NodeHandle> pasteTarget(const MenuTree& tree, const NodeClipboard&
     if (!clipboard.holdsNode(tree)) {
         return std::nullopt;
     }
-    const NodeHandle selected = tree.selectedNode();
+    const NodeHandle selected = tree.selected();
     NodeHandle target = kRootNode;
     if (tree.isValid(selected)) {
         target = isMenuKind(tree.getKind(selected)) ? selected : tree.parent(selected);

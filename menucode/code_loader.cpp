@@ -19,7 +19,7 @@ constexpr std::string_view kAppMenuCaption = "FileMaker Pro";
 
 // The node of a menu, with its own platform set. False for the context or
 // pop-up menu itself, which has no node: its items are top-level nodes.
-bool menuNodeValues(const MenuSpec& menuSpec, PendingNodeValues& menu) {
+bool menuNodeValues(const MenuSpec& menuSpec, NodeValues& menu) {
     if (menuSpec.caption) {
         menu.caption = *menuSpec.caption;
     } else if (menuSpec.fmMenuId != 0) {
@@ -37,7 +37,7 @@ bool menuNodeValues(const MenuSpec& menuSpec, PendingNodeValues& menu) {
 
 // The node of an item under a parent whose children take `parentPlatforms`.
 // False for a kind of item that has no node.
-bool itemNodeValues(const ItemSpec& itemSpec, PlatformMask parentPlatforms, PendingNodeValues& item) {
+bool itemNodeValues(const ItemSpec& itemSpec, PlatformMask parentPlatforms, NodeValues& item) {
     const NodeKind kind = nodeKindOf(itemSpec.kind);
     if (kind == NodeKind::None) {
         return false;
@@ -186,7 +186,7 @@ bool CodeLoader::attach(MenuHandle parent, MenuHandle menu) {
 }
 
 MenuHandle CodeLoader::beginMenu(const MenuSpec& menuSpec) {
-    PendingNodeValues menu;
+    NodeValues menu;
     if (!menuNodeValues(menuSpec, menu)) {
         return PendingTree::kTop;  // the context or pop-up menu itself
     }
@@ -207,13 +207,13 @@ void CodeLoader::discardMenu(MenuHandle menu) {
 }
 
 bool CodeLoader::addItem(MenuHandle parent, const ItemSpec& itemSpec) {
-    PendingNodeValues item;
+    NodeValues item;
     return isContainer(parent) && itemNodeValues(itemSpec, pending_.platformsOf(parent), item) &&
            pending_.add(parent, item) != PendingTree::kNone;
 }
 
 MenuHandle CodeLoader::beginAppMenu() {
-    PendingNodeValues appMenu;
+    NodeValues appMenu;
     appMenu.caption = kAppMenuCaption;
     appMenu.kind = NodeKind::AppMenu;
     appMenu.platforms = kPlatformMac;

@@ -56,7 +56,7 @@ bool PendingTree::isLive(Id node) const {
 }
 
 NodeKind PendingTree::kind(Id node) const {
-    return isLive(node) ? at(node).kind : NodeKind::None;
+    return isLive(node) ? at(node).values.kind : NodeKind::None;
 }
 
 PlatformMask PendingTree::platformsOf(Id node) const {
@@ -66,14 +66,14 @@ PlatformMask PendingTree::platformsOf(Id node) const {
     if (!isLive(node)) {
         return 0;
     }
-    return at(node).kind == NodeKind::AppMenu ? kPlatformMac : at(node).platforms;
+    return at(node).values.kind == NodeKind::AppMenu ? kPlatformMac : at(node).values.platforms;
 }
 
 bool PendingTree::setCaption(Id node, std::string_view caption) {
     if (!isLive(node)) {
         return false;
     }
-    at(node).caption = caption;
+    at(node).values.caption = caption;
     return true;
 }
 
@@ -88,8 +88,8 @@ void PendingTree::clearPlatforms(Id node, PlatformMask bits) {
     for (;;) {
         Node& here = at(current);
         Id next = kNil;
-        if ((here.platforms & bits) != 0) {
-            here.platforms &= keep;
+        if ((here.values.platforms & bits) != 0) {
+            here.values.platforms &= keep;
             next = here.firstChild;
         }
         // Past the node's subtree: the next sibling of the nearest node up to
@@ -121,9 +121,7 @@ bool PendingTree::materialize(MenuTree& tree) const {
         const Node& node = at(frame.next);
         const NodeHandle parent = frame.parent;
         frame.next = node.next;
-        const NodeHandle made =
-            tree.insertNode(parent, kLastPosition, node.caption, node.kind, node.platforms, node.shortcut, node.fmId,
-                            node.useLocalCaption, node.enabled, node.checkOn, node.scriptName, node.userString);
+        const NodeHandle made = tree.insertNode(parent, Position::Last, node.values);
         if (made == kNoNode) {
             return false;
         }

@@ -17,11 +17,11 @@
 // fresh copy, expanded when it has children; a menu that was never moved is
 // expanded only by an item inserted into it).
 //
-// A pending node holds only what its record will hold: a few numbers and its
-// texts. The texts are not copied: they are views into the text being read
-// (or constant captions), which outlives the load. Its record is written where
-// the MenuTree keeps it, zero-filled with these values, as insertNode makes
-// every record.
+// A pending node carries the NodeValues it will be inserted with: a few numbers
+// and its texts. The texts are not copied: they are views into the text being
+// read (or constant captions), which outlives the load. Its record is written
+// where the MenuTree keeps it, zero-filled with these values, as insertNode
+// makes every record.
 #pragma once
 
 #include <cstdint>
@@ -36,36 +36,20 @@ namespace tessary {
 
 class MenuTree;
 
-// What a node carries into the tree: its caption, its kind and the values of
-// its record (every other byte of the record is zero). The texts are kept as
-// views: what they view must stay until materialize has run.
-struct PendingNodeValues {
-    std::string_view caption;
-    NodeKind kind = NodeKind::None;
-    PlatformMask platforms = 0;
-    uint16_t shortcut = 0;
-    uint32_t fmId = 0;
-    uint8_t useLocalCaption = 0;
-    uint8_t enabled = 0;
-    uint8_t checkOn = 0;
-    std::string_view scriptName;
-    std::string_view userString;
-};
-
 class PendingTree {
 public:
-    // Nodes are named by ids from 1 on; 0 is none. kTop stands for the top level
-    // (the same value as the MenuTree's root marker).
+    // Nodes are named by ids from 1 on; 0 is none. kTop stands for the top level.
     using Id = uint32_t;
     static constexpr Id kNone = 0;
-    static constexpr Id kTop = kRootNode;
+    static constexpr Id kTop = 0xFFFFFFFF;
 
     // Appends a node as the last child of parent (kTop: the top level). Returns
     // kNone when parent is neither kTop nor a live node, or on allocation failure.
-    // (The tree cuts the texts to 249 characters.) The texts are not copied.
-    // Inline: the loader's values reach the node in registers; read back from
-    // the small stores that had just written them, they would wait for those.
-    Id add(Id parent, const PendingNodeValues& values);
+    // (The tree cuts the texts to 249 characters.) The texts are not copied:
+    // what they view must stay until materialize has run. Inline: the loader's
+    // values reach the node in registers; read back from the small stores that
+    // had just written them, they would wait for those.
+    Id add(Id parent, const NodeValues& values);
 
     // Relinks a live node, with its subtree, as the last child of newParent (kTop
     // or a live node outside the node's subtree). The node counts as moved from
@@ -114,19 +98,10 @@ private:
         uint32_t lastChild = kNil;
         uint32_t prev = kNil;
         uint32_t next = kNil;
-        uint32_t fmId = 0;
-        std::string_view caption;
-        std::string_view scriptName;
-        std::string_view userString;
-        PlatformMask platforms = 0;
-        uint16_t shortcut = 0;
-        NodeKind kind = NodeKind::None;
-        uint8_t useLocalCaption = 0;
-        uint8_t enabled = 0;
-        uint8_t checkOn = 0;
         bool live = false;
         bool moved = false;         // a copy, in the terms of the copying load
         bool receivedItem = false;  // an item was inserted into it directly
+        NodeValues values;          // last: the flags fill the gap before its alignment
     };
 
     Node& at(Id id) { return nodes_[id - 1]; }
@@ -141,22 +116,13 @@ private:
     size_t liveCount_ = 0;
 };
 
-inline PendingTree::Id PendingTree::add(Id parent, const PendingNodeValues& values) {
+inline PendingTree::Id PendingTree::add(Id parent, const NodeValues& values) {
     if (parent != kTop && !isLive(parent)) {
         return kNone;
     }
     try {
         Node node;
-        node.caption = values.caption;
-        node.scriptName = values.scriptName;
-        node.userString = values.userString;
-        node.kind = values.kind;
-        node.platforms = values.platforms;
-        node.shortcut = values.shortcut;
-        node.fmId = values.fmId;
-        node.useLocalCaption = values.useLocalCaption;
-        node.enabled = values.enabled;
-        node.checkOn = values.checkOn;
+        node.values = values;
         node.live = true;
         nodes_.push_back(node);
     } catch (const std::bad_alloc&) {

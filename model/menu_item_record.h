@@ -117,6 +117,23 @@ inline std::string_view recordText(const char (&field)[kRecordTextSize]) {
     return std::string_view(field, strnlen(field, kMaxTextLength));
 }
 
+// What a new node is made of: its caption, its kind and the values of its
+// record; every other byte of the record is zero. The defaults are those of a
+// new node that nothing else is said of: on every platform and enabled. The
+// texts are views, read when the node is made.
+struct NodeValues {
+    std::string_view caption;
+    NodeKind kind = NodeKind::None;
+    PlatformMask platforms = kPlatformAll;
+    uint16_t shortcut = 0;
+    uint32_t fmId = 0;
+    uint8_t useLocalCaption = 0;
+    uint8_t enabled = 1;
+    uint8_t checkOn = 0;
+    std::string_view scriptName;
+    std::string_view userString;
+};
+
 // Stores a text in one of the record's fields, the rest of the field zeroed.
 // Texts longer than 249 characters are refused and leave the field unchanged.
 inline bool setRecordText(char (&field)[kRecordTextSize], std::string_view text) {

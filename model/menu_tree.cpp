@@ -6,8 +6,13 @@
 
 #include <cstring>
 #include <new>
+#include <ostream>
 
 namespace tessary {
+
+std::ostream& operator<<(std::ostream& out, NodeHandle node) {
+    return out << node.value();
+}
 
 MenuTree::MenuTree() {
     slots_.emplace_back();  // the invisible root
@@ -38,12 +43,12 @@ NodeHandle MenuTree::handleOf(uint32_t index) const {
     if (index == kRootIndex) {
         return kRootNode;
     }
-    return (static_cast<uint32_t>(slots_[index].generation) << kIndexBits) | index;
+    return NodeHandle((static_cast<uint32_t>(slots_[index].generation) << kIndexBits) | index);
 }
 
 uint32_t MenuTree::liveIndex(NodeHandle node) const {
-    const uint32_t index = node & kIndexMask;
-    const uint32_t generation = node >> kIndexBits;
+    const uint32_t index = node.value() & kIndexMask;
+    const uint32_t generation = node.value() >> kIndexBits;
     if (index == kRootIndex || index >= slots_.size()) {
         return kNil;
     }
@@ -207,6 +212,46 @@ NodeHandle MenuTree::insertFilled(NodeHandle parent,
     return createNode(parentAt, afterIndex, first, caption, kind, fillRecord, true);
 }
 
+NodeHandle MenuTree::insertValues(NodeHandle parent, NodeHandle after, const NodeValues& values) {
+    // Written in place: zero-filled, then the values (the texts over zeros).
+    const std::string_view scriptName = values.scriptName.substr(0, kMaxTextLength);
+    const std::string_view userString = values.userString.substr(0, kMaxTextLength);
+    return insertFilled(parent, after, values.caption, values.kind, [&](MenuItemRecord& record) {
+        clearRecord(record);
+        if (!scriptName.empty()) {
+            std::memcpy(record.scriptName, scriptName.data(), scriptName.size());
+        }
+        if (!userString.empty()) {
+            std::memcpy(record.userString, userString.data(), userString.size());
+        }
+        record.fmId = values.fmId;
+        record.platforms = values.platforms;
+        record.shortcut = values.shortcut;
+        record.enabled = values.enabled;
+        record.checkOn = values.checkOn;
+        record.useLocalCaption = values.useLocalCaption;
+    });
+}
+
+NodeHandle MenuTree::insertNode(NodeHandle parent, Position at, const NodeValues& values) {
+    if (parent == kNoNode || at.asAfter() == kNoNode) {
+        return kNoNode;
+    }
+    return insertValues(parent, at.asAfter(), values);
+}
+
+NodeHandle MenuTree::insertNode(NodeHandle parent,
+                                Position at,
+                                std::string_view caption,
+                                NodeKind kind,
+                                const MenuItemRecord& record) {
+    if (parent == kNoNode || at.asAfter() == kNoNode) {
+        return kNoNode;
+    }
+    return insertFilled(parent, at.asAfter(), caption, kind,
+                        [&record](MenuItemRecord& target) { copyRecord(target, record); });
+}
+
 NodeHandle MenuTree::insertNode(NodeHandle parent,
                                 NodeHandle after,
                                 std::string_view caption,
@@ -219,36 +264,23 @@ NodeHandle MenuTree::insertNode(NodeHandle parent,
                                 uint8_t checkOn,
                                 std::string_view scriptName,
                                 std::string_view userString) {
-    // Written in place: zero-filled, then the values (the texts over zeros).
-    scriptName = scriptName.substr(0, kMaxTextLength);
-    userString = userString.substr(0, kMaxTextLength);
-    return insertFilled(parent, after, caption, kind, [&](MenuItemRecord& record) {
-        clearRecord(record);
-        if (!scriptName.empty()) {
-            std::memcpy(record.scriptName, scriptName.data(), scriptName.size());
-        }
-        if (!userString.empty()) {
-            std::memcpy(record.userString, userString.data(), userString.size());
-        }
-        record.fmId = fmId;
-        record.platforms = platforms;
-        record.shortcut = shortcut;
-        record.enabled = enabled;
-        record.checkOn = checkOn;
-        record.useLocalCaption = useLocalCaption;
-    });
-}
-
-NodeHandle MenuTree::insertNode(NodeHandle parent,
-                                NodeHandle after,
-                                std::string_view caption,
-                                NodeKind kind,
-                                const MenuItemRecord& record) {
-    return insertFilled(parent, after, caption, kind,
-                        [&record](MenuItemRecord& target) { copyRecord(target, record); });
+    return insertValues(
+        parent, after,
+        {caption, kind, platforms, shortcut, fmId, useLocalCaption, enabled, checkOn, scriptName, userString});
 }
 
 // ---- Copying ----
+
+NodeHandle MenuTree::copySubtree(NodeHandle source, NodeHandle parent, Position at) {
+    return copySubtree(*this, source, parent, at);
+}
+
+NodeHandle MenuTree::copySubtree(const MenuTree& sourceTree, NodeHandle source, NodeHandle parent, Position at) {
+    if (source == kNoNode || parent == kNoNode || at.asAfter() == kNoNode) {
+        return kNoNode;
+    }
+    return copySubtree(sourceTree, source, parent, at.asAfter());
+}
 
 NodeHandle MenuTree::copySubtree(NodeHandle source, NodeHandle parent, NodeHandle after) {
     return copySubtree(*this, source, parent, after);
@@ -296,7 +328,7 @@ NodeHandle MenuTree::copySubtree(const MenuTree& sourceTree, NodeHandle source, 
         uint32_t target;
     };
     std::vector<Frame> stack;
-    stack.push_back({sourceTree.slots_[sourceAt].firstChild, copy & kIndexMask});
+    stack.push_back({sourceTree.slots_[sourceAt].firstChild, copy.value() & kIndexMask});
     while (!stack.empty()) {
         Frame& frame = stack.back();
         if (frame.sourceChild == kNil) {
@@ -311,7 +343,7 @@ NodeHandle MenuTree::copySubtree(const MenuTree& sourceTree, NodeHandle source, 
             break;
         }
         if (sourceTree.slots_[from].firstChild != kNil) {
-            stack.push_back({sourceTree.slots_[from].firstChild, made & kIndexMask});
+            stack.push_back({sourceTree.slots_[from].firstChild, made.value() & kIndexMask});
         }
     }
     return copy;

@@ -9,11 +9,18 @@
 // insertion and unlinking are O(1); copies and removals are linear in the size
 // of the subtree. At most 1,048,575 nodes live at once.
 //
-// "The selected node". Every operation that acts on one node takes kNoNode as
-// the selected node (and then does nothing when nothing is selected). The
-// walking helpers (firstChild, nextSibling, ...) do not: they answer kNoNode for
-// kNoNode, so loops over them end. kRootNode stands for the invisible top level
-// wherever a parent is expected.
+// The specified operations and the explicit forms. The operations as the
+// specification of the tree names them (insertNode with twelve arguments,
+// copySubtree with a NodeHandle "after", the getters and setters) take kNoNode
+// as the selected node wherever they act on one node (and then do nothing when
+// nothing is selected), and insertNode and copySubtree take it as the top level
+// for a parent and as the last place for "after". They serve the code that
+// mirrors the specification. Our own code uses the explicit forms, where
+// kNoNode means only "none": selected() for the selection, kRootNode for the
+// top level, Position for a place among siblings, and the insert that takes
+// NodeValues or a whole record. The walking helpers (firstChild, nextSibling,
+// ...) answer kNoNode for kNoNode, so loops over them end. kRootNode stands
+// for the invisible top level wherever a parent is expected.
 //
 // Has-children state. A node has children exactly when it has child nodes; the
 // state follows the structure and cannot be set against it.
@@ -57,13 +64,25 @@ public:
 
     // ---- Creating, copying and removing ----
 
-    // Creates a node under parent (kNoNode or kRootNode: the top level) after the
-    // sibling `after` (kNoNode or kLastPosition: last; kFirstPosition: first).
-    // The record starts zero-filled and receives the given values; texts longer
-    // than 249 characters are cut to 249. A parent other than the top level is
-    // expanded. Returns the new node, or kNoNode when the parent or `after` is not
-    // a node of this tree (or `after` is not a child of parent), the kind is not
-    // one of the seven, or the node cannot be allocated; nothing changes then.
+    // Creates a node under parent (kRootNode: the top level) at its place. The
+    // record starts zero-filled and receives the values; texts longer than 249
+    // characters are cut to 249. A parent other than the top level is expanded.
+    // Returns the new node, or kNoNode when the parent is not kRootNode or a node
+    // of this tree, the place is not one among the parent's children, the kind
+    // is not one of the seven, or the node cannot be allocated; nothing changes
+    // then.
+    NodeHandle insertNode(NodeHandle parent, Position at, const NodeValues& values);
+
+    // The same with a whole record, copied byte for byte.
+    NodeHandle insertNode(NodeHandle parent,
+                          Position at,
+                          std::string_view caption,
+                          NodeKind kind,
+                          const MenuItemRecord& record);
+
+    // The specified insert: as above, with kNoNode also the top level for a
+    // parent, and `after` a sibling, kFirstPosition, or kLastPosition or kNoNode
+    // for the last place.
     NodeHandle insertNode(NodeHandle parent,
                           NodeHandle after,
                           std::string_view caption,
@@ -77,20 +96,18 @@ public:
                           std::string_view scriptName = {},
                           std::string_view userString = {});
 
-    // The same with a whole record, copied byte for byte.
-    NodeHandle insertNode(NodeHandle parent,
-                          NodeHandle after,
-                          std::string_view caption,
-                          NodeKind kind,
-                          const MenuItemRecord& record);
-
-    // Copies source (kNoNode: the source tree's selected node) with its whole
-    // subtree under parent after `after` (as for insertNode) and returns the copy.
-    // Captions, kinds and records (byte for byte) are copied; a copy that receives
-    // children is expanded; the destination parent itself is not expanded. Copying
-    // stops at the first node that cannot be made; the copy of source is returned
-    // all the same. Returns kNoNode when nothing was made, and refuses (kNoNode) to
-    // copy a subtree into itself, which could never end.
+    // Copies source with its whole subtree under parent at its place (as for
+    // insertNode) and returns the copy. Captions, kinds and records (byte for
+    // byte) are copied; a copy that receives children is expanded; the
+    // destination parent itself is not expanded. Copying stops at the first node
+    // that cannot be made; the copy of source is returned all the same. Returns
+    // kNoNode when nothing was made: no source, no parent, no place, or a
+    // subtree copied into itself, which could never end.
+    NodeHandle copySubtree(NodeHandle source, NodeHandle parent, Position at);
+    NodeHandle copySubtree(const MenuTree& sourceTree, NodeHandle source, NodeHandle parent, Position at);
+    // The specified copies: kNoNode is the source tree's selected node for a
+    // source, and parent and `after` are taken as the specified insertNode
+    // takes them.
     NodeHandle copySubtree(NodeHandle source, NodeHandle parent, NodeHandle after);
     NodeHandle copySubtree(const MenuTree& sourceTree, NodeHandle source, NodeHandle parent, NodeHandle after);
 
@@ -217,7 +234,7 @@ public:
     bool expandNode(NodeHandle node, bool expand);
     bool isExpanded(NodeHandle node) const;
 
-    NodeHandle selectedNode() const { return selected_; }
+    NodeHandle selected() const { return selected_; }
     bool selectNode(NodeHandle node);  // kNoNode clears the selection
 
     NodeHandle dropHighlight() const { return dropHighlight_; }
@@ -307,6 +324,7 @@ private:
                             std::string_view caption,
                             NodeKind kind,
                             FillRecord fillRecord);
+    NodeHandle insertValues(NodeHandle parent, NodeHandle after, const NodeValues& values);
     bool resolvePosition(uint32_t parentIndex, NodeHandle after, uint32_t& afterIndex, bool& first) const;
     void freeSubtree(uint32_t index);
     void setExpanded(uint32_t index, bool expanded);

@@ -29,7 +29,7 @@ EnablingContext enablingContext(MainWindow& window) {
     context.tab = window.currentTab();
     context.menuKind = window.document().menuKind;
     MenuTree& tree = window.tree();
-    context.selectedKind = tree.getKind(tree.selectedNode());
+    context.selectedKind = tree.getKind(tree.selected());
     context.clipboardHoldsNode = window.clipboard.holdsNode(tree);
     return context;
 }

@@ -85,7 +85,7 @@ void renameSelected(MainWindow& window, UINT) {
     if (window.currentTab() != EditorTab::MenuTree) {
         return;
     }
-    if (HTREEITEM item = window.mirror().itemOf(window.tree().selectedNode())) {
+    if (HTREEITEM item = window.mirror().itemOf(window.tree().selected())) {
         SetFocus(window.controls().tree);
         SendMessageA(window.controls().tree, TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(item));
     }

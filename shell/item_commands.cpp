@@ -95,7 +95,7 @@ void editItemProperties(MainWindow& window, UINT) {
         return;
     }
     MenuTree& tree = window.tree();
-    const NodeHandle node = tree.selectedNode();
+    const NodeHandle node = tree.selected();
     const MenuKind kind = window.document().menuKind;
     switch (tree.getKind(node)) {
         case NodeKind::AppMenu:

@@ -35,7 +35,7 @@ void remember(MainWindow& window, NodeClipboard::Mode mode, UINT editMessage) {
         return;
     }
     MenuTree& tree = window.tree();
-    const NodeHandle selected = tree.selectedNode();
+    const NodeHandle selected = tree.selected();
     if (!tree.isValid(selected)) {
         window.clipboard.clear();
     } else if (!window.clipboard.take(tree, selected, mode)) {
@@ -48,7 +48,7 @@ void remember(MainWindow& window, NodeClipboard::Mode mode, UINT editMessage) {
 
 void deleteItem(MainWindow& window, UINT) {
     MenuTree& tree = window.tree();
-    const NodeHandle node = tree.selectedNode();
+    const NodeHandle node = tree.selected();
     if (window.currentTab() != EditorTab::MenuTree || !tree.isValid(node)) {
         return;
     }
@@ -64,15 +64,15 @@ void deleteItem(MainWindow& window, UINT) {
 }
 
 void moveItemUp(MainWindow& window, UINT) {
-    if (window.currentTab() == EditorTab::MenuTree && window.tree().isValid(window.tree().selectedNode())) {
-        window.tree().moveNodeUp(window.tree().selectedNode());
+    if (window.currentTab() == EditorTab::MenuTree && window.tree().isValid(window.tree().selected())) {
+        window.tree().moveNodeUp(window.tree().selected());
         changed(window);  // even when nothing moved
     }
 }
 
 void moveItemDown(MainWindow& window, UINT) {
-    if (window.currentTab() == EditorTab::MenuTree && window.tree().isValid(window.tree().selectedNode())) {
-        window.tree().moveNodeDown(window.tree().selectedNode());
+    if (window.currentTab() == EditorTab::MenuTree && window.tree().isValid(window.tree().selected())) {
+        window.tree().moveNodeDown(window.tree().selected());
         changed(window);
     }
 }

@@ -172,7 +172,7 @@ NodeHandle TreeViewMirror::nodeOf(HTREEITEM item) const {
     if (!SendMessageA(control_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&info))) {
         return kNoNode;
     }
-    NodeHandle node = static_cast<NodeHandle>(info.lParam);
+    const NodeHandle node(static_cast<uint32_t>(info.lParam));
     return tree_.isValid(node) ? node : kNoNode;
 }
 
@@ -204,7 +204,7 @@ HTREEITEM TreeViewMirror::insertItem(NodeHandle node, HTREEITEM parentItem, HTRE
     insert.item.pszText = caption.data();
     insert.item.iImage = image;
     insert.item.iSelectedImage = image;
-    insert.item.lParam = static_cast<LPARAM>(node);
+    insert.item.lParam = static_cast<LPARAM>(node.value());
     HTREEITEM item =
         reinterpret_cast<HTREEITEM>(SendMessageA(control_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
     if (item) {
@@ -431,7 +431,7 @@ void TreeViewMirror::batchEnd() {
     }
     if (selectionPending_) {
         selectionPending_ = false;
-        selectionChanged(tree_.selectedNode());
+        selectionChanged(tree_.selected());
     }
     if (redrawHeld_) {
         redrawHeld_ = false;

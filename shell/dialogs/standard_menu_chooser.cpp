@@ -90,7 +90,7 @@ void StandardMenuChooser::showModes() {
 }
 
 void StandardMenuChooser::takeSelection() {
-    rules_.select(rules_.tree().selectedNode());
+    rules_.select(rules_.tree().selected());
     enableItem(IDOK, rules_.okEnabled());
 }
 

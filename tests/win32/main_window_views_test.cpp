@@ -291,8 +291,11 @@ TEST_F(MainWindowViewsTest, CopyCommandsPutTheCodeOnTheClipboard) {
 
 TEST_F(MainWindowViewsTest, CopyOfATreeThatCannotBeWrittenSaysSoAndKeepsTheClipboard) {
     tree().clearTree();
-    NodeHandle menu = tree().insertNode(kNoNode, kNoNode, "Mac", NodeKind::Menu, 6, 0, 0, 0, 1, 0);
-    ASSERT_NE(tree().insertNode(menu, kNoNode, "Classic", NodeKind::ScriptItem, 2, 0, 0, 0, 1, 0, "S"), kNoNode);
+    NodeHandle menu = tree().insertNode(kRootNode, Position::Last, {"Mac", NodeKind::Menu, kPlatformMac});
+    ASSERT_NE(
+        tree().insertNode(menu, Position::Last,
+                          {.caption = "Classic", .kind = NodeKind::ScriptItem, .platforms = 2, .scriptName = "S"}),
+        kNoNode);
     ASSERT_TRUE(setClipboardText("before"));
 
     DialogDriver driver;

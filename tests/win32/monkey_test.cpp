@@ -429,7 +429,7 @@ protected:
             return "mirror: the control holds " + std::to_string(TreeView_GetCount(control)) + " items for " +
                    std::to_string(tree().nodeCount()) + " nodes";
         }
-        if (window->mirror().nodeOf(TreeView_GetSelection(control)) != tree().selectedNode()) {
+        if (window->mirror().nodeOf(TreeView_GetSelection(control)) != tree().selected()) {
             return "mirror: the control's selection is not the model's";
         }
         if (wholeControl) {

@@ -109,10 +109,10 @@ TEST_F(TreeMirrorTest, ModelChangesShowInTheControl) {
     NodeHandle more = find("More");
     ASSERT_NE(more, kNoNode);
     tree->setCaption(more, "Extras");
-    tree->insertNode(more, kNoNode, "Quit", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, "Quit");
+    tree->insertNode(more, Position::Last, {.caption = "Quit", .kind = NodeKind::ScriptItem, .scriptName = "Quit"});
     EXPECT_EQ(controlContents(control), "File/1(Open.../3,Extras/1(-Separator-/4,Quit/2)),Edit/1(Run/2)");
     // A copy placed between existing nodes goes in as one batch, in its place.
-    NodeHandle copy = tree->copySubtree(find("Extras"), find("Edit"), kFirstPosition);
+    NodeHandle copy = tree->copySubtree(find("Extras"), find("Edit"), Position::First);
     ASSERT_NE(copy, kNoNode);
     EXPECT_EQ(controlContents(control),
               "File/1(Open.../3,Extras/1(-Separator-/4,Quit/2)),Edit/1(Extras/1(-Separator-/4,Quit/2),Run/2)");
@@ -139,7 +139,7 @@ TEST_F(TreeMirrorTest, SelectionAndExpansionTravelBothWays) {
     // The user selects in the control: the model follows.
     HTREEITEM first = TreeView_GetRoot(control);
     TreeView_SelectItem(control, first);
-    EXPECT_EQ(tree->selectedNode(), find("File"));
+    EXPECT_EQ(tree->selected(), find("File"));
 
     NodeHandle file = find("File");
     tree->expandNode(file, false);
@@ -156,7 +156,7 @@ TEST_F(TreeMirrorTest, SelectionAndExpansionTravelBothWays) {
     // Enabling follows the selection: a selected node can be deleted.
     EXPECT_FALSE(GetMenuState(GetMenu(hwnd()), ID_MENU_DELETE, MF_BYCOMMAND) & MF_GRAYED);
     SendMessageA(control, kResetTreeViewMessage, 0, 0);
-    EXPECT_EQ(tree->selectedNode(), kNoNode);
+    EXPECT_EQ(tree->selected(), kNoNode);
 }
 
 // The control's subclass: a click beside the nodes or right of a caption
@@ -186,7 +186,7 @@ TEST_F(TreeMirrorTest, ClicksOnTheControlReachItsSubclass) {
     for (const Click& click : clicks) {
         tree->selectNode(find("Run"));
         SendMessageA(control, click.message, MK_LBUTTON, MAKELPARAM(click.at.x, click.at.y));
-        EXPECT_EQ(tree->selectedNode(), click.selected) << click.where;
+        EXPECT_EQ(tree->selected(), click.selected) << click.where;
         EXPECT_TRUE(tree->isExpanded(more)) << click.where;
         MSG posted = {};
         EXPECT_EQ(PeekMessageA(&posted, hwnd(), WM_COMMAND, WM_COMMAND, PM_REMOVE) &&
@@ -269,7 +269,7 @@ TEST_F(TreeMirrorTest, LocalCaptionsAndTheAppMenuAreNotEdited) {
     EXPECT_EQ(SendMessageA(control, TVM_GETEDITCONTROL, 0, 0), 0);
     EXPECT_TRUE(window->treeKeysActive);
 
-    NodeHandle app = tree->insertNode(kNoNode, kFirstPosition, "FileMaker Pro", NodeKind::AppMenu, 6, 0, 0, 0, 1, 0);
+    NodeHandle app = tree->insertNode(kRootNode, Position::First, {"FileMaker Pro", NodeKind::AppMenu, kPlatformMac});
     tree->selectNode(app);
     SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(ID_EDIT_RENAME, 0), 0);
     EXPECT_EQ(SendMessageA(control, TVM_GETEDITCONTROL, 0, 0), 0);

@@ -5,6 +5,7 @@
 
 #include "model/lexicon.h"
 #include "model/menu_tree.h"
+#include "model/tree_test_support.h"
 
 namespace tessary {
 namespace {
@@ -19,7 +20,7 @@ NodeHandle add(MenuTree& tree,
                NodeKind kind,
                PlatformMask platforms = kPlatformAll,
                uint16_t shortcut = 0) {
-    return tree.insertNode(parent, kLastPosition, caption, kind, platforms, shortcut, 0, 0, 1, 0);
+    return addNode(tree, parent, {.caption = caption, .kind = kind, .platforms = platforms, .shortcut = shortcut});
 }
 
 TEST(MenuRules, ShortcutClashesWithScriptItemsOnly) {

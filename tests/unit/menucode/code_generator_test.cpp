@@ -66,21 +66,9 @@ private:
     int refuseAt_;
 };
 
-NodeHandle add(MenuTree& tree,
-               NodeHandle parent,
-               std::string_view caption,
-               NodeKind kind,
-               PlatformMask platforms,
-               uint16_t shortcut = 0,
-               uint32_t fmId = 0,
-               uint8_t local = 0,
-               uint8_t enabled = 1,
-               uint8_t checkOn = 0,
-               std::string_view script = {},
-               std::string_view user = {}) {
-    const NodeHandle node = tree.insertNode(parent, kLastPosition, caption, kind, platforms, shortcut, fmId, local,
-                                            enabled, checkOn, script, user);
-    EXPECT_NE(node, kNoNode) << caption;
+NodeHandle add(MenuTree& tree, NodeHandle parent, const NodeValues& values) {
+    const NodeHandle node = addNode(tree, parent, values);
+    EXPECT_NE(node, kNoNode) << values.caption;
     return node;
 }
 
@@ -88,16 +76,16 @@ NodeHandle add(MenuTree& tree,
 // to show they are not passed on.
 TEST(WalkNodes, WhatEachKindPasses) {
     MenuTree tree;
-    const NodeHandle app = add(tree, kRootNode, "App", NodeKind::AppMenu, 6);
-    add(tree, app, "Quit", NodeKind::MacQuitItem, 1, 0, 9, 1, 0, 1, "QuitScript", "qu");
-    add(tree, app, "Prefs", NodeKind::MacPreferencesItem, 7, 0, 0, 0, 1, 0, "PrefScript");
-    const NodeHandle file = add(tree, kRootNode, "File", NodeKind::Menu, 7, 0, 1, 1);
-    add(tree, file, "Open...", NodeKind::FmItem, 7, 0x0200 | 'O', 2, 1, 1, 1, "ignored", "u1");
-    add(tree, file, "Mine", NodeKind::FmItem, 1, 0x0400 | 116, 4, 0, 0);
-    add(tree, file, "Print", NodeKind::ScriptItem, 6, 0x0600 | 13, 0, 1, 1, 1, "PrintScript", "u2");
-    add(tree, file, "-Separator-", NodeKind::Separator, 2, 0x0241, 5, 1, 0, 1, "x", "y");
-    const NodeHandle own = add(tree, kRootNode, "Own", NodeKind::Menu, 1, 0, 5, 0);
-    add(tree, own, "Plain", NodeKind::ScriptItem, 1, 0, 0, 0, 1, 0, "", "");
+    const NodeHandle app = add(tree, kRootNode, {"App", NodeKind::AppMenu, 6});
+    add(tree, app, {"Quit", NodeKind::MacQuitItem, 1, 0, 9, 1, 0, 1, "QuitScript", "qu"});
+    add(tree, app, {"Prefs", NodeKind::MacPreferencesItem, 7, 0, 0, 0, 1, 0, "PrefScript"});
+    const NodeHandle file = add(tree, kRootNode, {"File", NodeKind::Menu, 7, 0, 1, 1});
+    add(tree, file, {"Open...", NodeKind::FmItem, 7, 0x0200 | 'O', 2, 1, 1, 1, "ignored", "u1"});
+    add(tree, file, {"Mine", NodeKind::FmItem, 1, 0x0400 | 116, 4, 0, 0});
+    add(tree, file, {"Print", NodeKind::ScriptItem, 6, 0x0600 | 13, 0, 1, 1, 1, "PrintScript", "u2"});
+    add(tree, file, {"-Separator-", NodeKind::Separator, 2, 0x0241, 5, 1, 0, 1, "x", "y"});
+    const NodeHandle own = add(tree, kRootNode, {"Own", NodeKind::Menu, 1, 0, 5, 0});
+    add(tree, own, {"Plain", NodeKind::ScriptItem, 1, 0, 0, 0, 1, 0, "", ""});
 
     RecordingWriter writer;
     EXPECT_TRUE(WalkNodes(tree, tree.firstTopLevel(), writer, kMaxMenuDepth));
@@ -127,11 +115,11 @@ TEST(WalkNodes, WhatEachKindPasses) {
 // The walk ends at the first refusal, at any depth, and closes nothing.
 TEST(WalkNodes, StopsAtTheFirstRefusal) {
     MenuTree tree;
-    const NodeHandle a = add(tree, kRootNode, "A", NodeKind::Menu, 7);
-    const NodeHandle b = add(tree, a, "B", NodeKind::Menu, 7);
-    add(tree, b, "one", NodeKind::ScriptItem, 7);
-    add(tree, b, "two", NodeKind::ScriptItem, 7);
-    add(tree, kRootNode, "C", NodeKind::Menu, 7);
+    const NodeHandle a = add(tree, kRootNode, {"A", NodeKind::Menu, 7});
+    const NodeHandle b = add(tree, a, {"B", NodeKind::Menu, 7});
+    add(tree, b, {"one", NodeKind::ScriptItem, 7});
+    add(tree, b, {"two", NodeKind::ScriptItem, 7});
+    add(tree, kRootNode, {"C", NodeKind::Menu, 7});
     for (int refuseAt = 1; refuseAt <= 8; ++refuseAt) {
         RecordingWriter writer(refuseAt);
         EXPECT_FALSE(WalkNodes(tree, tree.firstTopLevel(), writer, kMaxMenuDepth)) << refuseAt;
@@ -150,7 +138,7 @@ TEST(WalkNodes, RecordTextsOfEveryLength) {
     for (size_t length = 0; length <= kMaxTextLength; ++length) {
         const std::string scriptName(length, static_cast<char>('a' + length % 26));
         const std::string userString(kMaxTextLength - length, static_cast<char>('A' + length % 26));
-        add(tree, kRootNode, "s", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, scriptName, userString);
+        add(tree, kRootNode, {"s", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, scriptName, userString});
         expected.push_back("AddMenuItem platforms=7 kind=2 caption=\"s\" mods=0 key=0 enabled=1 user=" +
                            describe(userString) + " command=0 script=" + describe(scriptName) + " check=0");
     }
@@ -188,20 +176,20 @@ void emptyTree(MenuTree&) {}
 // the preferences item, a File menu with a local-caption command, a separator
 // and a script item with Ctrl+P, and a Windows-only menu.
 void smallMainMenu(MenuTree& tree) {
-    const NodeHandle app = add(tree, kRootNode, "FileMaker Pro", NodeKind::AppMenu, 6);
-    add(tree, app, "Preferences...", NodeKind::MacPreferencesItem, 4, 0, 0, 0, 1, 0, "Preferences");
-    const NodeHandle file = add(tree, kRootNode, "File", NodeKind::Menu, 7, 0, 1, 0);
-    add(tree, file, "Open...", NodeKind::FmItem, 7, 0, 2, 1);
-    add(tree, file, "-Separator-", NodeKind::Separator, 7);
-    add(tree, file, "Print One", NodeKind::ScriptItem, 7, 0x0250, 0, 0, 1, 1, "Print", "Print");
-    const NodeHandle tools = add(tree, kRootNode, "Tools", NodeKind::Menu, 1);
-    add(tree, tools, "Sharing...", NodeKind::ScriptItem, 1, 0, 0, 0, 0, 0, "Sharing");
+    const NodeHandle app = add(tree, kRootNode, {"FileMaker Pro", NodeKind::AppMenu, 6});
+    add(tree, app, {"Preferences...", NodeKind::MacPreferencesItem, 4, 0, 0, 0, 1, 0, "Preferences"});
+    const NodeHandle file = add(tree, kRootNode, {"File", NodeKind::Menu, 7, 0, 1, 0});
+    add(tree, file, {"Open...", NodeKind::FmItem, 7, 0, 2, 1});
+    add(tree, file, {"-Separator-", NodeKind::Separator, 7});
+    add(tree, file, {"Print One", NodeKind::ScriptItem, 7, 0x0250, 0, 0, 1, 1, "Print", "Print"});
+    const NodeHandle tools = add(tree, kRootNode, {"Tools", NodeKind::Menu, 1});
+    add(tree, tools, {"Sharing...", NodeKind::ScriptItem, 1, 0, 0, 0, 0, 0, "Sharing"});
 }
 
 void localCaptionMenu(MenuTree& tree) {
     // The caption shown in the tree is not written: FileMaker shows its own.
-    const NodeHandle edit = add(tree, kRootNode, "Edit", NodeKind::Menu, 7, 0, 5, 1);
-    add(tree, edit, "Kept", NodeKind::ScriptItem, 7, 0, 0, 1, 1, 0, "s");
+    const NodeHandle edit = add(tree, kRootNode, {"Edit", NodeKind::Menu, 7, 0, 5, 1});
+    add(tree, edit, {"Kept", NodeKind::ScriptItem, 7, 0, 0, 1, 1, 0, "s"});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -245,19 +233,19 @@ TEST(GenerateMenuCode, RefusedNodesDeliverNothing) {
     const Case cases[] = {
         {"ClassicItemInMacMenu", MenuKind::MainMenu,
          [](MenuTree& tree) {
-             const NodeHandle mac = add(tree, kRootNode, "Mac", NodeKind::Menu, 6);
-             add(tree, mac, "Classic", NodeKind::ScriptItem, 2, 0, 0, 0, 1, 0, "c");
+             const NodeHandle mac = add(tree, kRootNode, {"Mac", NodeKind::Menu, 6});
+             add(tree, mac, {"Classic", NodeKind::ScriptItem, 2, 0, 0, 0, 1, 0, "c"});
          }},
         {"WindowsItemInAppMenu", MenuKind::MainMenu,
          [](MenuTree& tree) {
-             const NodeHandle app = add(tree, kRootNode, "App", NodeKind::AppMenu, 6);
-             add(tree, app, "Win", NodeKind::ScriptItem, 1, 0, 0, 0, 1, 0, "w");
+             const NodeHandle app = add(tree, kRootNode, {"App", NodeKind::AppMenu, 6});
+             add(tree, app, {"Win", NodeKind::ScriptItem, 1, 0, 0, 0, 1, 0, "w"});
          }},
         {"AppMenuInContextMenu", MenuKind::ContextMenu,
          [](MenuTree& tree) {
-             add(tree, kRootNode, "First", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, "f");
-             add(tree, kRootNode, "App", NodeKind::AppMenu, 6);
-             add(tree, kRootNode, "Last", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, "l");
+             add(tree, kRootNode, {"First", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, "f"});
+             add(tree, kRootNode, {"App", NodeKind::AppMenu, 6});
+             add(tree, kRootNode, {"Last", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, "l"});
          }},
     };
     for (const Case& c : cases) {
@@ -285,9 +273,9 @@ TEST(GenerateMenuCode, NodesForNoPlatformAreLeftOutInsideBlocks) {
               "\t}\r\n#END_IF\r\n}\r\n");
 
     MenuTree app;
-    const NodeHandle appMenu = add(app, kRootNode, "App", NodeKind::AppMenu, 6);
-    add(app, appMenu, "Gone", NodeKind::ScriptItem, 0, 0, 0, 0, 1, 0, "g");
-    add(app, appMenu, "Kept", NodeKind::ScriptItem, 4, 0, 0, 0, 1, 0, "k");
+    const NodeHandle appMenu = add(app, kRootNode, {"App", NodeKind::AppMenu, 6});
+    add(app, appMenu, {"Gone", NodeKind::ScriptItem, 0, 0, 0, 0, 1, 0, "g"});
+    add(app, appMenu, {"Kept", NodeKind::ScriptItem, 4, 0, 0, 0, 1, 0, "k"});
     EXPECT_EQ(generated(app, MenuKind::MainMenu),
               "FM_MENUBAR ()\r\n{\r\n\tFM_APPMENU ( \"App\" )\r\n\t{\r\n#IF_MACCARBON\r\n"
               "\t\tFM_MENUSCRIPTITEM ( \"Kept\", \"k\" )\r\n#END_IF\r\n\t}\r\n}\r\n");
@@ -302,9 +290,9 @@ TEST(GenerateMenuCode, MenuDepthLimit) {
             MenuTree tree;
             NodeHandle parent = kRootNode;
             for (int level = 0; level < depth; ++level) {
-                parent = add(tree, parent, std::to_string(level), NodeKind::Menu, 7);
+                parent = add(tree, parent, {std::to_string(level), NodeKind::Menu, 7});
             }
-            add(tree, parent, "leaf", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, "s");
+            add(tree, parent, {"leaf", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, "s"});
             const std::string text = generated(tree, kind);
             if (depth > limit) {
                 EXPECT_EQ(text, "<refused>") << depth;

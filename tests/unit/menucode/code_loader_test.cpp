@@ -306,7 +306,7 @@ TEST(LoadCodeIntoTree, ExpandedState) {
 
 TEST(LoadCodeIntoTree, AppendsAfterWhatTheTreeHolds) {
     MenuTree tree;
-    tree.insertNode(kRootNode, kLastPosition, "Old", NodeKind::Menu, 7, 0, 0, 0, 1, 0);
+    addNode(tree, kRootNode, {"Old", NodeKind::Menu});
     EXPECT_EQ(LoadCodeIntoTree(tree, codeLines({"FM_MENUBAR ()", "{", "FM_MENU ( \"New\" )", "{", "}", "}"}),
                                MenuKind::MainMenu),
               LoadResult::accepted());

@@ -9,6 +9,7 @@
 #include "menucode/code_tree.h"
 #include "model/menu_tree.h"
 #include "model/tree_flatten.h"
+#include "model/tree_test_support.h"
 
 namespace tessary::codetree_test {
 

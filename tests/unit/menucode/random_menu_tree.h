@@ -28,6 +28,7 @@
 #include "menucode/code_generator.h"
 #include "model/lexicon.h"
 #include "model/menu_tree.h"
+#include "model/tree_test_support.h"
 
 namespace tessary::codetree_test {
 
@@ -129,8 +130,7 @@ private:
 
     void addAppMenu(MenuTree& tree) {
         --nodesLeft_;
-        const NodeHandle app =
-            tree.insertNode(kRootNode, kLastPosition, text(true), NodeKind::AppMenu, kPlatformMac, 0, 0, 0, 1, 0);
+        const NodeHandle app = addNode(tree, kRootNode, {text(true), NodeKind::AppMenu, kPlatformMac});
         const int children = pick(6);
         for (int i = 0; i < children && nodesLeft_ > 0; ++i) {
             addChild(tree, app, kPlatformMac, true, levelsLeft_ - 1);
@@ -146,8 +146,16 @@ private:
     void addMacItem(MenuTree& tree, NodeHandle app, NodeKind kind) {
         --nodesLeft_;
         const PlatformMask set = wild_ ? static_cast<PlatformMask>(pick(8)) : kPlatformMacX;
-        tree.insertNode(app, kLastPosition, text(wild_), kind, set, wild_ ? shortcut() : 0, 0, wild_ ? flag() : 0,
-                        flag(), wild_ ? flag() : 0, text(true), wild_ ? text(true) : std::string());
+        addNode(tree, app,
+                {.caption = text(wild_),
+                 .kind = kind,
+                 .platforms = set,
+                 .shortcut = wild_ ? shortcut() : uint16_t{0},
+                 .useLocalCaption = wild_ ? flag() : uint8_t{0},
+                 .enabled = flag(),
+                 .checkOn = wild_ ? flag() : uint8_t{0},
+                 .scriptName = text(true),
+                 .userString = wild_ ? text(true) : std::string()});
     }
 
     // A menu with its children. levels: how many more menus may nest below it.
@@ -169,8 +177,9 @@ private:
         if (wild_ && chance(10)) {
             local = flag();
         }
-        const NodeHandle menu =
-            tree.insertNode(parent, kLastPosition, caption, NodeKind::Menu, set, 0, fmId, local, 1, 0);
+        const NodeHandle menu = addNode(
+            tree, parent,
+            {.caption = caption, .kind = NodeKind::Menu, .platforms = set, .fmId = fmId, .useLocalCaption = local});
         if (deepChain_ && levels > 0) {
             deepChain_ = levels > 1;
             addMenu(tree, menu, childSet(set, false), levels - 1);
@@ -190,19 +199,35 @@ private:
         }
         --nodesLeft_;
         if (roll < 30) {
-            tree.insertNode(parent, kLastPosition, "-Separator-", NodeKind::Separator, set, 0, 0, 0, 1, 0);
+            addNode(tree, parent, {"-Separator-", NodeKind::Separator, set});
             return;
         }
         if (roll < 65) {
             const FmTableRow& row = FmCommandRow(pick(kFmCommandCount));
             const bool local = chance(50);
             const std::string caption = local ? std::string(row.caption) : text(wild_);
-            tree.insertNode(parent, kLastPosition, caption, NodeKind::FmItem, set, shortcut(), row.id, local ? 1 : 0,
-                            flag(), wild_ ? flag() : 0, {}, chance(50) ? text(true) : std::string());
+            addNode(tree, parent,
+                    {.caption = caption,
+                     .kind = NodeKind::FmItem,
+                     .platforms = set,
+                     .shortcut = shortcut(),
+                     .fmId = row.id,
+                     .useLocalCaption = static_cast<uint8_t>(local ? 1 : 0),
+                     .enabled = flag(),
+                     .checkOn = wild_ ? flag() : uint8_t{0},
+                     .userString = chance(50) ? text(true) : std::string()});
             return;
         }
-        tree.insertNode(parent, kLastPosition, text(wild_), NodeKind::ScriptItem, set, shortcut(), 0,
-                        wild_ ? flag() : 0, flag(), flag(), text(true), chance(50) ? text(true) : std::string());
+        addNode(tree, parent,
+                {.caption = text(wild_),
+                 .kind = NodeKind::ScriptItem,
+                 .platforms = set,
+                 .shortcut = shortcut(),
+                 .useLocalCaption = wild_ ? flag() : uint8_t{0},
+                 .enabled = flag(),
+                 .checkOn = flag(),
+                 .scriptName = text(true),
+                 .userString = chance(50) ? text(true) : std::string()});
     }
 
     std::mt19937 random_;

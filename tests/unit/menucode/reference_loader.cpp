@@ -16,6 +16,15 @@ std::string cut(std::optional<std::string_view> text) {
     return std::string(text.value_or(std::string_view()).substr(0, kMaxTextLength));
 }
 
+// As the loading this one mirrors has it, the parser's handles are the tree's
+// nodes, with the root marker for the top level.
+NodeHandle node(MenuHandle handle) {
+    return NodeHandle(handle);
+}
+MenuHandle handle(NodeHandle node) {
+    return node.value();
+}
+
 struct ReferenceCallbacks {
     MenuTree& tree;
 
@@ -23,10 +32,10 @@ struct ReferenceCallbacks {
         if (menu == 0) {
             return false;
         }
-        const NodeHandle copy = tree.copySubtree(menu, parent, kLastPosition);
+        const NodeHandle copy = tree.copySubtree(node(menu), node(parent), kLastPosition);
         tree.expandNode(copy, true);
-        tree.deleteSubtree(menu);
-        tree.removePlatformsFromSubtree(copy, static_cast<PlatformMask>(~tree.getPlatforms(parent)), false);
+        tree.deleteSubtree(node(menu));
+        tree.removePlatformsFromSubtree(copy, static_cast<PlatformMask>(~tree.getPlatforms(node(parent))), false);
         return true;
     }
 
@@ -42,14 +51,15 @@ struct ReferenceCallbacks {
             }
             local = 1;
         } else {
-            return kRootNode;
+            return handle(kRootNode);
         }
-        return tree.insertNode(kRootNode, kLastPosition, caption, NodeKind::Menu,
-                               static_cast<PlatformMask>(menuSpec.platforms), 0, menuSpec.fmMenuId, local, 1, 0);
+        return handle(tree.insertNode(kRootNode, kLastPosition, caption, NodeKind::Menu,
+                                      static_cast<PlatformMask>(menuSpec.platforms), 0, menuSpec.fmMenuId, local, 1,
+                                      0));
     }
 
     bool addItem(MenuHandle parent, const ItemSpec& itemSpec) {
-        const PlatformMask parentSet = tree.getPlatforms(parent);
+        const PlatformMask parentSet = tree.getPlatforms(node(parent));
         NodeKind kind = NodeKind::Separator;
         PlatformMask own = static_cast<PlatformMask>(itemSpec.platforms);
         uint32_t fmId = 0;
@@ -95,7 +105,7 @@ struct ReferenceCallbacks {
         if (caption.empty()) {
             caption = "-unnamed-";
         }
-        return tree.insertNode(parent, kLastPosition, caption, kind, static_cast<PlatformMask>(own & parentSet),
+        return tree.insertNode(node(parent), kLastPosition, caption, kind, static_cast<PlatformMask>(own & parentSet),
                                PackShortcut(itemSpec.key, itemSpec.modifiers), fmId, local, itemSpec.enabled, checkOn,
                                script, user) != kNoNode;
     }
@@ -108,13 +118,13 @@ LoadResult referenceLoad(MenuTree& tree, std::string_view text, MenuKind kind) {
     TreeBatch batch(tree);
     ReferenceCallbacks self{tree};
     ParseCallbacks table;
-    table.BeginMenuBar = [] { return kRootNode; };
+    table.BeginMenuBar = [] { return handle(kRootNode); };
     table.AbortMenuBar = [&](MenuHandle) { tree.deleteSubtree(tree.firstTopLevel()); };
     table.AttachMenuToBar = [&](MenuHandle bar, MenuHandle menu, const MenuSpec&) { return self.attach(bar, menu); };
     table.BeginMenu = [&](const MenuSpec& menuSpec) { return self.beginMenu(menuSpec); };
     table.DiscardMenu = [&](MenuHandle menu) {
         if (menu != 0) {
-            tree.deleteSubtree(menu);
+            tree.deleteSubtree(node(menu));
         }
     };
     table.AddItem = [&](MenuHandle parent, const ItemSpec& itemSpec) { return self.addItem(parent, itemSpec); };
@@ -122,11 +132,11 @@ LoadResult referenceLoad(MenuTree& tree, std::string_view text, MenuKind kind) {
         return self.attach(parent, menu);
     };
     table.BeginAppMenu = [&](uint32_t) {
-        return tree.insertNode(kRootNode, kLastPosition, "FileMaker Pro", NodeKind::AppMenu, kPlatformMac, 0, 0, 0, 1,
-                               0);
+        return handle(
+            tree.insertNode(kRootNode, kLastPosition, "FileMaker Pro", NodeKind::AppMenu, kPlatformMac, 0, 0, 0, 1, 0));
     };
     table.NameAppMenu = [&](MenuHandle, MenuHandle appMenu, std::string_view caption) {
-        tree.setCaption(appMenu, caption);
+        tree.setCaption(node(appMenu), caption);
         return true;
     };
 

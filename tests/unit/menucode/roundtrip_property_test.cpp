@@ -90,21 +90,23 @@ TEST(RoundTrip, EveryCommandAndEveryMenu) {
         MenuTree tree;
         NodeHandle holder = kRootNode;
         if (kind == MenuKind::MainMenu) {
-            holder = tree.insertNode(kRootNode, kLastPosition, "Commands", NodeKind::Menu, 7, 0, 0, 0, 1, 0);
+            holder = addNode(tree, kRootNode, {"Commands", NodeKind::Menu});
         }
         for (int row = 0; row < kFmCommandCount; ++row) {
             const FmTableRow& command = FmCommandRow(row);
-            tree.insertNode(holder, kLastPosition, command.caption, NodeKind::FmItem, 7, 0, command.id, 1, 1, 0);
-            tree.insertNode(holder, kLastPosition, std::string("Own ") + command.keyword, NodeKind::FmItem, 7, 0,
-                            command.id, 0, 1, 0);
+            addNode(tree, holder,
+                    {.caption = command.caption, .kind = NodeKind::FmItem, .fmId = command.id, .useLocalCaption = 1});
+            addNode(tree, holder,
+                    {.caption = std::string("Own ") + command.keyword, .kind = NodeKind::FmItem, .fmId = command.id});
         }
         for (int row = 0; row < kFmMenuCount; ++row) {
             const FmTableRow& menu = FmMenuRow(row);
             const NodeHandle local =
-                tree.insertNode(kRootNode, kLastPosition, menu.caption, NodeKind::Menu, 7, 0, menu.id, 1, 1, 0);
-            tree.insertNode(local, kLastPosition, "-Separator-", NodeKind::Separator, 7, 0, 0, 0, 1, 0);
-            tree.insertNode(kRootNode, kLastPosition, std::string("My ") + menu.caption, NodeKind::Menu, 7, 0, menu.id,
-                            0, 1, 0);
+                addNode(tree, kRootNode,
+                        {.caption = menu.caption, .kind = NodeKind::Menu, .fmId = menu.id, .useLocalCaption = 1});
+            addNode(tree, local, {"-Separator-", NodeKind::Separator});
+            addNode(tree, kRootNode,
+                    {.caption = std::string("My ") + menu.caption, .kind = NodeKind::Menu, .fmId = menu.id});
         }
         const std::string text = generated(tree, kind);
         for (int row = 0; row < kFmCommandCount; ++row) {
@@ -145,27 +147,30 @@ TEST(RoundTrip, TreesOneRoundChanges) {
         // A node meant for no platform is not written at all.
         {"NodeForNoPlatform", MenuKind::ContextMenu,
          [](MenuTree& tree) {
-             tree.insertNode(kRootNode, kLastPosition, "None", NodeKind::ScriptItem, 0, 0, 0, 0, 1, 0, "s");
-             tree.insertNode(kRootNode, kLastPosition, "All", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, "s");
+             addNode(tree, kRootNode,
+                     {.caption = "None", .kind = NodeKind::ScriptItem, .platforms = 0, .scriptName = "s"});
+             addNode(tree, kRootNode, {.caption = "All", .kind = NodeKind::ScriptItem, .scriptName = "s"});
          },
          "All{ScriptItem 7}", 0},
         // Windows and one Mac platform has no block: written for all platforms.
         {"WindowsAndMacOsX", MenuKind::ContextMenu,
          [](MenuTree& tree) {
-             tree.insertNode(kRootNode, kLastPosition, "Five", NodeKind::ScriptItem, 5, 0, 0, 0, 1, 0, "s");
+             addNode(tree, kRootNode,
+                     {.caption = "Five", .kind = NodeKind::ScriptItem, .platforms = 5, .scriptName = "s"});
          },
          "Five{ScriptItem 7}", 0},
         // A key other than F1-F12 is read with Ctrl when no modifier is written.
         {"LetterWithoutModifier", MenuKind::ContextMenu,
          [](MenuTree& tree) {
-             tree.insertNode(kRootNode, kLastPosition, "Go", NodeKind::ScriptItem, 7, 'G', 0, 0, 1, 0, "s");
+             addNode(tree, kRootNode,
+                     {.caption = "Go", .kind = NodeKind::ScriptItem, .shortcut = 'G', .scriptName = "s"});
          },
          "Go{ScriptItem 7}", 0x0247},
         // Empty captions are read back as the default captions.
         {"EmptyCaptions", MenuKind::ContextMenu,
          [](MenuTree& tree) {
-             tree.insertNode(kRootNode, kLastPosition, "", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, "s");
-             tree.insertNode(kRootNode, kLastPosition, "", NodeKind::FmItem, 7, 0, 2, 0, 1, 0);
+             addNode(tree, kRootNode, {.caption = "", .kind = NodeKind::ScriptItem, .scriptName = "s"});
+             addNode(tree, kRootNode, {.caption = "", .kind = NodeKind::FmItem, .fmId = 2});
          },
          "-unnamed-{ScriptItem 7},Open...{FmItem 7}", 0},
     };

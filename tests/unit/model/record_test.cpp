@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/menu_tree.h"
+#include "model/tree_test_support.h"
 
 namespace tessary {
 namespace {
@@ -90,7 +91,8 @@ TEST(RecordTest, InsertCutsTextsTo249Characters) {
 
 TEST(RecordTest, TextSettersRefuseMoreThan249Characters) {
     MenuTree tree;
-    const NodeHandle node = tree.insertNode(kNoNode, kNoNode, "n", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, "old", "u");
+    const NodeHandle node = addNode(
+        tree, kRootNode, {.caption = "n", .kind = NodeKind::ScriptItem, .scriptName = "old", .userString = "u"});
     EXPECT_FALSE(tree.setScriptName(node, std::string(250, 's')));
     EXPECT_FALSE(tree.setUserString(node, std::string(250, 'u')));
     EXPECT_EQ(recordText(tree.getRecord(node)->scriptName), "old");
@@ -103,14 +105,16 @@ TEST(RecordTest, TextSettersRefuseMoreThan249Characters) {
     // A shorter text leaves no trace of the longer one: the record equals a fresh one.
     EXPECT_TRUE(tree.setScriptName(node, "old"));
     EXPECT_TRUE(tree.setUserString(node, "u"));
-    const NodeHandle fresh = tree.insertNode(kNoNode, kNoNode, "n", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, "old", "u");
+    const NodeHandle fresh = addNode(
+        tree, kRootNode, {.caption = "n", .kind = NodeKind::ScriptItem, .scriptName = "old", .userString = "u"});
     EXPECT_TRUE(recordsEqual(*tree.getRecord(node), *tree.getRecord(fresh)));
 }
 
 TEST(RecordTest, TextGettersCopyAtMostCapacityWithoutOwnTerminator) {
     MenuTree tree;
     const NodeHandle node =
-        tree.insertNode(kNoNode, kNoNode, "Caption", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0, "Script", "User");
+        addNode(tree, kRootNode,
+                {.caption = "Caption", .kind = NodeKind::ScriptItem, .scriptName = "Script", .userString = "User"});
     struct Case {
         size_t capacity;
         const char* expected;  // what the first capacity bytes hold
@@ -139,16 +143,31 @@ TEST(RecordTest, TextGettersCopyAtMostCapacityWithoutOwnTerminator) {
 
 TEST(RecordTest, CopiesAreByteForByteWithinAndBetweenTrees) {
     MenuTree source;
-    const NodeHandle menu = source.insertNode(kNoNode, kNoNode, "Menu", NodeKind::Menu, 3, 0, 7, 1, 1, 0);
-    const NodeHandle item = source.insertNode(menu, kNoNode, "Item", NodeKind::ScriptItem, 1, 0x0253, 0, 0, 0, 1,
-                                              "Script Name", "User String");
-    const NodeHandle command =
-        source.insertNode(menu, kNoNode, "Cmd", NodeKind::FmItem, 2, 0x0641, 123, 1, 1, 0, "", "cmd string");
+    const NodeHandle menu =
+        addNode(source, kRootNode,
+                {.caption = "Menu", .kind = NodeKind::Menu, .platforms = 3, .fmId = 7, .useLocalCaption = 1});
+    const NodeHandle item = addNode(source, menu,
+                                    {.caption = "Item",
+                                     .kind = NodeKind::ScriptItem,
+                                     .platforms = 1,
+                                     .shortcut = 0x0253,
+                                     .enabled = 0,
+                                     .checkOn = 1,
+                                     .scriptName = "Script Name",
+                                     .userString = "User String"});
+    const NodeHandle command = addNode(source, menu,
+                                       {.caption = "Cmd",
+                                        .kind = NodeKind::FmItem,
+                                        .platforms = 2,
+                                        .shortcut = 0x0641,
+                                        .fmId = 123,
+                                        .useLocalCaption = 1,
+                                        .userString = "cmd string"});
     // Bytes behind the terminators must travel too.
     MenuItemRecord raw = *source.getRecord(item);
     std::memset(raw.scriptName + 20, 'z', 10);
     std::memset(reinterpret_cast<unsigned char*>(&raw) + sizeof raw - 1, 0x5A, 1);  // the padding byte
-    const NodeHandle rawItem = source.insertNode(menu, kNoNode, "Raw", NodeKind::ScriptItem, raw);
+    const NodeHandle rawItem = source.insertNode(menu, Position::Last, "Raw", NodeKind::ScriptItem, raw);
     ASSERT_TRUE(recordsEqual(*source.getRecord(rawItem), raw));
 
     MenuTree other;

@@ -66,10 +66,10 @@ TEST(TreeObserverTest, InsertReportsTheNodeThenTheParentsNewState) {
     MenuTree tree;
     RecordingObserver events(tree);
     tree.setObserver(&events);
-    const NodeHandle file = tree.insertNode(kNoNode, kNoNode, "File", NodeKind::Menu, 7, 0, 0, 0, 1, 0);
-    const NodeHandle open = tree.insertNode(file, kNoNode, "Open", NodeKind::FmItem, 7, 0, 0, 0, 1, 0);
-    tree.insertNode(file, kFirstPosition, "New", NodeKind::FmItem, 7, 0, 0, 0, 1, 0);
-    tree.insertNode(file, open, "Close", NodeKind::FmItem, 7, 0, 0, 0, 1, 0);
+    const NodeHandle file = addNode(tree, kRootNode, {"File", NodeKind::Menu});
+    const NodeHandle open = addNode(tree, file, {"Open", NodeKind::FmItem});
+    tree.insertNode(file, Position::First, {"New", NodeKind::FmItem});
+    tree.insertNode(file, Position::after(open), {"Close", NodeKind::FmItem});
     EXPECT_EQ(events.take(),
               "insert File in root after -\n"
               "insert Open in File after -\n"
@@ -77,7 +77,7 @@ TEST(TreeObserverTest, InsertReportsTheNodeThenTheParentsNewState) {
               "expanded File 1\n"
               "insert New in File after -\n"
               "insert Close in File after Open\n");
-    EXPECT_EQ(tree.insertNode(open, kNoNode, "x", NodeKind::None, 7, 0, 0, 0, 1, 0), kNoNode);
+    EXPECT_EQ(addNode(tree, open, {"x", NodeKind::None}), kNoNode);
     EXPECT_EQ(events.take(), "") << "a refused insert reports nothing";
 }
 
@@ -171,7 +171,7 @@ TEST(TreeObserverTest, BatchesNestAndReportOnlyTheOutermostPair) {
     {
         TreeBatch outer(tree);
         tree.beginBatch();
-        tree.insertNode(kNoNode, kNoNode, "A", NodeKind::Menu, 7, 0, 0, 0, 1, 0);
+        addNode(tree, kRootNode, {"A", NodeKind::Menu});
         tree.clearTree();  // batches itself, inside ours
         tree.endBatch();
         EXPECT_EQ(events.take(), "begin\ninsert A in root after -\nremove A\n");

@@ -310,7 +310,7 @@ private:
         EXPECT_EQ(ref_.dead.count(h), 0u) << "a removed node's handle was given out again";
         node->handle = h;
         ref_.insert(parent, index, std::move(node));
-        return std::string("insert ").append(std::to_string(h));
+        return std::string("insert ").append(std::to_string(h.value()));
     }
 
     std::string copyWithin() {
@@ -453,7 +453,7 @@ private:
         ASSERT_TRUE(tree.checkInvariants(&problem)) << which << " step " << step << " (" << last_ << "): " << problem;
         compare(tree, tree.firstTopLevel(), ref.root(), problem);
         ASSERT_TRUE(problem.empty()) << which << " step " << step << " (" << last_ << "): " << problem;
-        ASSERT_EQ(tree.selectedNode(), ref.selected ? ref.selected->handle : kNoNode)
+        ASSERT_EQ(tree.selected(), ref.selected ? ref.selected->handle : kNoNode)
             << which << " step " << step << " (" << last_ << ")";
         std::vector<Ref*> nodes;
         ref.all(nodes);

@@ -9,6 +9,7 @@
 
 #include "model/menu_tree.h"
 #include "model/tree_flatten.h"
+#include "model/tree_test_support.h"
 
 namespace tessary {
 namespace {
@@ -18,9 +19,15 @@ std::string scriptOf(int i) {
 }
 
 NodeHandle insertItem(MenuTree& tree, NodeHandle parent, int i) {
-    return tree.insertNode(parent, kLastPosition, "item " + std::to_string(i), NodeKind::ScriptItem,
-                           static_cast<PlatformMask>(1 + i % 7), static_cast<uint16_t>(0x0200 | (0x41 + i % 26)),
-                           static_cast<uint32_t>(i), 0, 1, static_cast<uint8_t>(i % 2), scriptOf(i), "u");
+    return addNode(tree, parent,
+                   {.caption = "item " + std::to_string(i),
+                    .kind = NodeKind::ScriptItem,
+                    .platforms = static_cast<PlatformMask>(1 + i % 7),
+                    .shortcut = static_cast<uint16_t>(0x0200 | (0x41 + i % 26)),
+                    .fmId = static_cast<uint32_t>(i),
+                    .checkOn = static_cast<uint8_t>(i % 2),
+                    .scriptName = scriptOf(i),
+                    .userString = "u"});
 }
 
 void expectItem(const MenuTree& tree, NodeHandle node, int i) {
@@ -35,8 +42,7 @@ void expectItem(const MenuTree& tree, NodeHandle node, int i) {
 
 TEST(TreeStorage, RecordsStayPutWhileTheTreeChanges) {
     MenuTree tree;
-    const NodeHandle menu =
-        tree.insertNode(kRootNode, kLastPosition, "Menu", NodeKind::Menu, kPlatformAll, 0, 0, 0, 1, 0);
+    const NodeHandle menu = addNode(tree, kRootNode, {"Menu", NodeKind::Menu});
     std::vector<NodeHandle> items;
     std::vector<const MenuItemRecord*> places;
     for (int i = 0; i < 3000; ++i) {
@@ -74,8 +80,9 @@ TEST(TreeStorage, RoomMadeAheadChangesNothingElse) {
     MenuTree asItComes;
     ASSERT_TRUE(ahead.reserve(500));
     for (MenuTree* tree : {&ahead, &asItComes}) {
-        const NodeHandle menu =
-            tree->insertNode(kRootNode, kLastPosition, "Menu", NodeKind::Menu, kPlatformMac, 0, 5, 1, 1, 0);
+        const NodeHandle menu = addNode(
+            *tree, kRootNode,
+            {.caption = "Menu", .kind = NodeKind::Menu, .platforms = kPlatformMac, .fmId = 5, .useLocalCaption = 1});
         for (int i = 0; i < 700; ++i) {
             insertItem(*tree, i % 3 == 0 ? kRootNode : menu, i);
         }
@@ -99,11 +106,10 @@ TEST(TreeStorage, RoomMadeAheadChangesNothingElse) {
 TEST(TreeStorage, OneLookTellsWhatTheGettersTell) {
     MenuTree tree;
     const NodeHandle menu =
-        tree.insertNode(kRootNode, kLastPosition, "File", NodeKind::Menu, kPlatformWindows, 0, 1, 0, 1, 0);
+        addNode(tree, kRootNode, {.caption = "File", .kind = NodeKind::Menu, .platforms = kPlatformWindows, .fmId = 1});
     const NodeHandle open = insertItem(tree, menu, 1);
     const NodeHandle close = insertItem(tree, menu, 2);
-    const NodeHandle edit =
-        tree.insertNode(kRootNode, kLastPosition, std::string(300, 'e'), NodeKind::Menu, kPlatformAll, 0, 0, 0, 1, 0);
+    const NodeHandle edit = addNode(tree, kRootNode, {std::string(300, 'e'), NodeKind::Menu});
 
     for (NodeHandle node : {menu, open, close, edit}) {
         MenuTree::NodeLook look;
@@ -149,12 +155,11 @@ TEST(TreeStorage, CaptionsOfEveryLengthStayWhole) {
         return text;
     };
     MenuTree tree;
-    const NodeHandle menu =
-        tree.insertNode(kRootNode, kLastPosition, "Menu", NodeKind::Menu, kPlatformAll, 0, 0, 0, 1, 0, "", "");
+    const NodeHandle menu = addNode(tree, kRootNode, {"Menu", NodeKind::Menu});
     std::vector<NodeHandle> items;
     for (size_t length = 0; length <= 260; ++length) {
-        items.push_back(tree.insertNode(menu, kLastPosition, captionOf(length), NodeKind::ScriptItem, kPlatformAll, 0,
-                                        0, 0, 1, 0, "s", ""));
+        items.push_back(
+            addNode(tree, menu, {.caption = captionOf(length), .kind = NodeKind::ScriptItem, .scriptName = "s"}));
     }
     const NodeHandle copy = tree.copySubtree(menu, kRootNode, kLastPosition);
     ASSERT_NE(copy, kNoNode);

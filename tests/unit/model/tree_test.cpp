@@ -29,6 +29,8 @@ std::string checked(const MenuTree& tree) {
 
 // ---- Inserting ----
 
+// The specified insert with its markers, and the explicit one at the same
+// place wherever the case names one without kNoNode.
 TEST(TreeTest, InsertPositions) {
     struct Case {
         const char* parent;  // nullptr: the marker in parentMarker
@@ -39,14 +41,15 @@ TEST(TreeTest, InsertPositions) {
     };
     // clang-format off
     const Case cases[] = {
-        {"File", 0, nullptr, kNoNode, "File[Open,Close,X],Edit"},
-        {"File", 0, nullptr, kLastPosition, "File[Open,Close,X],Edit"},
-        {"File", 0, nullptr, kFirstPosition, "File[X,Open,Close],Edit"},
-        {"File", 0, "Open", 0, "File[Open,X,Close],Edit"},
+        {"File", kNoNode, nullptr, kNoNode, "File[Open,Close,X],Edit"},
+        {"File", kNoNode, nullptr, kLastPosition, "File[Open,Close,X],Edit"},
+        {"File", kNoNode, nullptr, kFirstPosition, "File[X,Open,Close],Edit"},
+        {"File", kNoNode, "Open", kNoNode, "File[Open,X,Close],Edit"},
         {nullptr, kNoNode, nullptr, kNoNode, "File[Open,Close],Edit,X"},
         {nullptr, kRootNode, nullptr, kFirstPosition, "X,File[Open,Close],Edit"},
-        {nullptr, kRootNode, "File", 0, "File[Open,Close],X,Edit"},
-        {"Edit", 0, nullptr, kFirstPosition, "File[Open,Close],Edit[X]"},
+        {nullptr, kRootNode, nullptr, kLastPosition, "File[Open,Close],Edit,X"},
+        {nullptr, kRootNode, "File", kNoNode, "File[Open,Close],X,Edit"},
+        {"Edit", kNoNode, nullptr, kFirstPosition, "File[Open,Close],Edit[X]"},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -57,6 +60,16 @@ TEST(TreeTest, InsertPositions) {
         const NodeHandle x = tree.insertNode(parent, after, "X", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0);
         EXPECT_NE(x, kNoNode) << c.expected;
         EXPECT_EQ(checked(tree), c.expected);
+        if (parent == kNoNode || after == kNoNode) {
+            continue;
+        }
+        MenuTree again;
+        buildTree(again, "File[Open,Close],Edit");
+        const Position at = after == kFirstPosition  ? Position::First
+                            : after == kLastPosition ? Position::Last
+                                                     : Position::after(after);
+        EXPECT_NE(again.insertNode(parent, at, {"X", NodeKind::ScriptItem}), kNoNode) << c.expected;
+        EXPECT_EQ(checked(again), c.expected);
     }
 }
 
@@ -75,17 +88,25 @@ TEST(TreeTest, InsertRefusesBadArgumentsAndChangesNothing) {
     EXPECT_EQ(tree.insertNode(edit, gone, "X", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0), kNoNode) << "removed after";
     EXPECT_EQ(tree.insertNode(edit, kNoNode, "X", static_cast<NodeKind>(7), 7, 0, 0, 0, 1, 0), kNoNode);
     EXPECT_EQ(tree.insertNode(edit, kNoNode, "X", NodeKind::None, 7, 0, 0, 0, 1, 0), kNoNode);
+    // In the explicit forms kNoNode is no node, whatever is selected: not the
+    // top level, not the last place, not the selected node.
+    tree.selectNode(open);
+    EXPECT_EQ(tree.insertNode(kNoNode, Position::Last, {"X", NodeKind::ScriptItem}), kNoNode);
+    EXPECT_EQ(tree.insertNode(edit, Position::after(kNoNode), {"X", NodeKind::ScriptItem}), kNoNode);
+    EXPECT_EQ(tree.insertNode(edit, Position::after(open), {"X", NodeKind::ScriptItem}), kNoNode);
+    EXPECT_EQ(tree.copySubtree(kNoNode, edit, Position::Last), kNoNode);
+    EXPECT_EQ(tree.copySubtree(open, kNoNode, Position::Last), kNoNode);
     EXPECT_EQ(checked(tree), before);
     EXPECT_FALSE(tree.hasChildren(edit));
 }
 
 TEST(TreeTest, InsertUnderAParentMarksItExpandedWithChildren) {
     MenuTree tree;
-    const NodeHandle menu = tree.insertNode(kNoNode, kNoNode, "M", NodeKind::Menu, 7, 0, 0, 0, 1, 0);
+    const NodeHandle menu = addNode(tree, kRootNode, {"M", NodeKind::Menu});
     EXPECT_FALSE(tree.hasChildren(menu));
     EXPECT_FALSE(tree.isExpanded(menu));
     EXPECT_FALSE(tree.expandNode(menu, true)) << "nothing to expand";
-    tree.insertNode(menu, kNoNode, "I", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0);
+    addNode(tree, menu, {"I", NodeKind::ScriptItem});
     EXPECT_TRUE(tree.hasChildren(menu));
     EXPECT_TRUE(tree.isExpanded(menu));
     EXPECT_TRUE(tree.hasChildren(kRootNode));
@@ -145,13 +166,13 @@ TEST(TreeTest, SelectionMovesOutOfARemovedSubtree) {
         buildTree(tree, "File[Open,Close[Recent]],Edit");
         ASSERT_TRUE(tree.selectNode(node(tree, c.selected)));
         ASSERT_TRUE(tree.deleteSubtree(node(tree, c.remove)));
-        EXPECT_EQ(tree.caption(tree.selectedNode()), c.expectedSelection) << c.remove;
+        EXPECT_EQ(tree.caption(tree.selected()), c.expectedSelection) << c.remove;
     }
     MenuTree single;
     buildTree(single, "Only");
     single.selectNode(single.firstTopLevel());
     EXPECT_TRUE(single.deleteSubtree(kNoNode)) << "no node means the selected node";
-    EXPECT_EQ(single.selectedNode(), kNoNode);
+    EXPECT_EQ(single.selected(), kNoNode);
     EXPECT_FALSE(single.deleteSubtree(kNoNode));
 }
 
@@ -164,7 +185,7 @@ TEST(TreeTest, ClearTreeEmptiesEverything) {
     tree.clearTree();
     EXPECT_EQ(checked(tree), "");
     EXPECT_EQ(tree.nodeCount(), 0u);
-    EXPECT_EQ(tree.selectedNode(), kNoNode);
+    EXPECT_EQ(tree.selected(), kNoNode);
     EXPECT_EQ(tree.dropHighlight(), kNoNode);
     EXPECT_FALSE(tree.isValid(undo));
     EXPECT_FALSE(tree.hasChildren(kRootNode));
@@ -176,12 +197,12 @@ TEST(TreeTest, ClearTreeEmptiesEverything) {
 
 TEST(TreeTest, HandlesOfRemovedNodesNeverComeBack) {
     MenuTree tree;
-    const NodeHandle keep = tree.insertNode(kNoNode, kNoNode, "keep", NodeKind::Menu, 7, 0, 0, 0, 1, 0);
+    const NodeHandle keep = addNode(tree, kRootNode, {"keep", NodeKind::Menu});
     std::set<NodeHandle> seen{keep};
     std::vector<NodeHandle> dead;
     // Far more rounds than one slot has generations: slots get retired.
     for (int round = 0; round < 10000; ++round) {
-        const NodeHandle h = tree.insertNode(keep, kNoNode, "x", NodeKind::ScriptItem, 7, 0, 0, 0, 1, 0);
+        const NodeHandle h = addNode(tree, keep, {"x", NodeKind::ScriptItem});
         ASSERT_NE(h, kNoNode);
         ASSERT_NE(h, kRootNode);
         ASSERT_NE(h, kFirstPosition);
@@ -255,7 +276,7 @@ TEST(TreeTest, CopySubtreeBetweenTreesUsesTheSourceSelection) {
     EXPECT_EQ(flattenTree(document, kFlattenKinds | kFlattenPlatforms),
               "Mine{Menu 7}[Edit{Menu 7}[Undo{FmItem 7},-Separator-{Separator 1},Paste{FmItem 6}],Own{ScriptItem 7}]");
     EXPECT_EQ(checked(chooser), "Edit[Undo,-Separator-,Paste]") << "the source is left alone";
-    EXPECT_EQ(document.selectedNode(), kNoNode);
+    EXPECT_EQ(document.selected(), kNoNode);
 }
 
 // ---- Field access ----
@@ -286,7 +307,7 @@ TEST(TreeTest, ShortcutsOnlyForScriptAndFileMakerItems) {
     MenuTree tree;
     for (int k = 0; k < kNodeKindCount; ++k) {
         const NodeKind kind = static_cast<NodeKind>(k);
-        const NodeHandle n = tree.insertNode(kNoNode, kNoNode, "n", kind, 7, 0x0253, 0, 0, 1, 0);
+        const NodeHandle n = addNode(tree, kRootNode, {.caption = "n", .kind = kind, .shortcut = 0x0253});
         const bool takes = kind == NodeKind::ScriptItem || kind == NodeKind::FmItem;
         EXPECT_EQ(tree.getRecord(n)->shortcut, 0x0253) << "stored whatever the kind";
         EXPECT_EQ(tree.getShortcut(n), takes ? 0x0253 : 0) << nodeKindName(kind);
@@ -423,7 +444,7 @@ TEST(TreeTest, RemovedStartingNodeGoesLastAndSelectionFollows) {
     tree.selectNode(node(tree, "X"));
     EXPECT_TRUE(tree.removePlatformsFromSubtree(node(tree, "M"), kPlatformWindows, true));
     EXPECT_EQ(checked(tree), "Before,After");
-    EXPECT_EQ(tree.caption(tree.selectedNode()), "After");
+    EXPECT_EQ(tree.caption(tree.selected()), "After");
 }
 
 TEST(TreeTest, ApplyPlatformsAndLocalCaptionRun) {
@@ -479,12 +500,12 @@ TEST(TreeTest, MoveUpAndDown) {
         EXPECT_EQ(copy != kNoNode, c.recreated) << what;
         if (c.recreated) {
             EXPECT_FALSE(tree.isValid(source)) << what;
-            EXPECT_EQ(tree.selectedNode(), copy) << what;
+            EXPECT_EQ(tree.selected(), copy) << what;
             EXPECT_EQ(tree.isExpanded(copy), tree.hasChildren(copy)) << what;
             EXPECT_TRUE(recordsEqual(*tree.getRecord(copy), record)) << what;
         } else {
             EXPECT_TRUE(tree.isValid(source)) << what;
-            EXPECT_EQ(tree.selectedNode(), kNoNode) << what;
+            EXPECT_EQ(tree.selected(), kNoNode) << what;
         }
     }
 }
@@ -498,7 +519,7 @@ TEST(TreeTest, MoveActsOnTheSelectedNode) {
     EXPECT_NE(tree.moveNodeUp(kNoNode), kNoNode);
     EXPECT_NE(tree.moveNodeUp(kNoNode), kNoNode);
     EXPECT_EQ(checked(tree), "C,A,B");
-    EXPECT_EQ(tree.caption(tree.selectedNode()), "C");
+    EXPECT_EQ(tree.caption(tree.selected()), "C");
 }
 
 // ---- View state ----
@@ -586,7 +607,7 @@ TEST(TreeTest, DeepTreesNeedNoDeepStack) {
     NodeHandle at = kRootNode;
     const int depth = 100000;
     for (int i = 0; i < depth; ++i) {
-        at = tree.insertNode(at, kNoNode, "d", NodeKind::Menu, 7, 0, 0, 0, 1, 0);
+        at = addNode(tree, at, {"d", NodeKind::Menu});
         ASSERT_NE(at, kNoNode);
     }
     const std::string flat = flattenTree(tree);

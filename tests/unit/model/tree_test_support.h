@@ -1,5 +1,5 @@
-// Helpers for the tree tests: build a tree from the flattened form that
-// flattenTree writes, and find nodes by caption.
+// Helpers for the tree tests: add a node, build a tree from the flattened form
+// that flattenTree writes, and find nodes by caption.
 //
 //   buildTree(tree, "Apple{AppMenu}[Quit{MacQuitItem}],File[Open,-Separator-,Print{FmItem 1}]");
 //
@@ -19,6 +19,16 @@
 
 #include "model/menu_tree.h"
 #include "model/tree_flatten.h"
+
+namespace tessary {
+
+// Appends a node to parent's children (kRootNode: the top level). What the
+// values leave out is a new node's: every platform, enabled, the rest zero.
+inline NodeHandle addNode(MenuTree& tree, NodeHandle parent, const NodeValues& values) {
+    return tree.insertNode(parent, Position::Last, values);
+}
+
+}  // namespace tessary
 
 namespace tessary::testing {
 
@@ -89,8 +99,7 @@ private:
         if (platforms < 0) {
             platforms = kind == NodeKind::AppMenu ? kPlatformMac : kPlatformAll;
         }
-        const NodeHandle node =
-            tree_.insertNode(parent, kLastPosition, caption, kind, static_cast<PlatformMask>(platforms), 0, 0, 0, 1, 0);
+        const NodeHandle node = addNode(tree_, parent, {caption, kind, static_cast<PlatformMask>(platforms)});
         if (node == kNoNode) {
             ok_ = false;
             return;
@@ -144,7 +153,7 @@ inline void appendState(const MenuTree& tree, NodeHandle first, std::string& out
         }
         out += tree.caption(at);
         out += tree.isExpanded(at) ? "+" : "";
-        out += tree.selectedNode() == at ? "*" : "";
+        out += tree.selected() == at ? "*" : "";
         if (tree.firstChild(at) != kNoNode) {
             out += '[';
             appendState(tree, tree.firstChild(at), out);
@@ -274,7 +283,7 @@ private:
     };
 
     void problem(const char* what, NodeHandle node) {
-        problems_.push_back(std::string(what) + " " + std::to_string(node));
+        problems_.push_back(std::string(what) + " " + std::to_string(node.value()));
     }
 
     void append(const std::vector<NodeHandle>& nodes, std::string& out) const {
