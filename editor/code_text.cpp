@@ -1,5 +1,7 @@
 #include "editor/code_text.h"
 
+#include <charconv>
+
 #include "resources/resource.h"
 
 namespace tessary {
@@ -55,6 +57,34 @@ TabLeaveOutcome checkSyntaxOutcome(LoadResult loadResult) {
         return {true, IDS_SYNTAX_CORRECT, 0};
     }
     return tabLeaveOutcome(loadResult);
+}
+
+int caretColumn(std::string_view lineBeforeCaret) {
+    int column = 0;
+    for (char c : lineBeforeCaret) {
+        column = c == '\t' ? (column / kCodeTabWidth + 1) * kCodeTabWidth : column + 1;
+    }
+    return column + 1;
+}
+
+std::string caretPlaceText(int line, int column) {
+    return "Ln " + std::to_string(line) + ", Col " + std::to_string(column);
+}
+
+std::optional<int> goToLineTarget(std::string_view typed, int lineCount) {
+    while (!typed.empty() && (typed.front() == ' ' || typed.front() == '\t')) {
+        typed.remove_prefix(1);
+    }
+    while (!typed.empty() && (typed.back() == ' ' || typed.back() == '\t')) {
+        typed.remove_suffix(1);
+    }
+    int line = 0;
+    const auto [end, error] = std::from_chars(typed.data(), typed.data() + typed.size(), line);
+    if (typed.empty() || error != std::errc() || end != typed.data() + typed.size() || line < 1 ||
+        line > lineCount) {
+        return std::nullopt;
+    }
+    return line;
 }
 
 }  // namespace tessary

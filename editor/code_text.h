@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,5 +35,24 @@ TabLeaveOutcome tabLeaveOutcome(LoadResult loadResult);
 // The message of Check Syntax for a loader result: the string number and, for a
 // failing line, the line.
 TabLeaveOutcome checkSyntaxOutcome(LoadResult loadResult);
+
+// The code edit's tab stops, in characters.
+constexpr int kCodeTabWidth = 4;
+
+// The column the caret stands in (from 1), given the text of its line before
+// it: each tab moves on to the next tab stop, every other character one column.
+int caretColumn(std::string_view lineBeforeCaret);
+// The caret's place as the status line shows it: "Ln 12, Col 5".
+std::string caretPlaceText(int line, int column);
+
+// Go to Line: the dialog opens on the caret's line; OK takes the typed line
+// when goToLineTarget accepts it.
+struct GoToLineFields {
+    int lineCount = 1;  // lines of the code edit's text
+    int line = 1;       // from 1
+};
+// The line typed into the dialog, when it is a whole number from 1
+// to lineCount (blanks around it allowed); none otherwise.
+std::optional<int> goToLineTarget(std::string_view typed, int lineCount);
 
 }  // namespace tessary

@@ -79,6 +79,10 @@
 #define IDD_HINT 143
 #define IDC_HINT_TEXT 1430
 #define IDC_HINT_DO_NOT_SHOW 1431
+// Go to Line (IDC_GOTO_) in the "Menu Code" tab.
+#define IDD_GOTO_LINE 147
+#define IDC_GOTO_LABEL 1470
+#define IDC_GOTO_NUMBER 1471
 
 // Chooser dialogs: Select Script (IDC_SELSCRIPT_) and the standard-menu
 // chooser "Select FileMaker Menu Item" (IDC_CHOOSEFM_).
@@ -185,6 +189,7 @@
 #define ID_FILE_NEW_FROM_TEMPLATE 32832
 #define ID_CANCEL_DRAG 32833
 #define ID_CODE_TAB 32835
+#define ID_EDIT_GOTO_LINE 32850
 
 // Strings
 // Status-line hints of the commands
@@ -273,3 +278,9 @@
 #define IDS_OPEN_FAILED 442
 #define IDS_HINT_PASTE_CALCULATION_FM6 450
 #define IDS_SAVE_SYNTAX_ERROR 451
+// The syntax messages naming also the line of the text, when empty lines make
+// it differ from the line the menu code counts.
+#define IDS_SYNTAX_INCORRECT_TEXT_LINE 460
+#define IDS_SAVE_SYNTAX_ERROR_TEXT_LINE 461
+#define IDS_LINE_OUT_OF_RANGE 462
+#define IDS_HINT_GOTO_LINE 463

@@ -22,6 +22,17 @@ void showCodeTabAsItStands(MainWindow& window);
 // gives the edit the focus.
 void selectCodeLine(MainWindow& window, int line);
 
+// The status line's place of the caret in the code edit ("Ln 12, Col 5") in
+// the "Menu Code" tab; empty in the "Menu Tree" tab.
+void showCaretPlace(MainWindow& window);
+// Go to Line: asks for a line of the code and puts the caret at its start.
+void goToLine(MainWindow& window, UINT commandId = 0);
+// Says that the code edit's text has a syntax error in a line as the menu code
+// counts it (lines that hold text), naming also the line of the text when
+// empty lines make the two differ: the message of Check Syntax, or, when
+// asking, the question before saving. The message box's answer.
+int showSyntaxError(MainWindow& window, int line, bool askToSave = false);
+
 // Check Menu Code Syntax: loads the code tab's text into the tree and says how
 // it went.
 void checkSyntax(MainWindow& window, UINT commandId = 0);

@@ -201,6 +201,8 @@ const Command kCommands[] = {
          kInMainMenu | kInContextMenu | kMainKey,                  {}},
     {ID_EDIT_SELECT_ALL,         hint(IDS_HINT_SELECT_ALL),                 Enabling::CodeTab,    selectAllCode,
          kInMainMenu | kMainKey,                                   {}},
+    {ID_EDIT_GOTO_LINE,          hint(IDS_HINT_GOTO_LINE),                  Enabling::CodeTab,    goToLine,
+         kInMainMenu | kMainKey,                                   {}},
     {ID_EDIT_PREFERENCES,        hint(IDS_HINT_PREFERENCES),                Enabling::Always,     editPreferences,
          kInMainMenu,                                              {}},
     {ID_EDIT_RENAME,             {},                                        Enabling::Always,     renameSelected,

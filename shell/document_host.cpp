@@ -140,11 +140,11 @@ SaveAnswer ShellDocumentHost::askSaveChanges(std::string_view documentName) {
 }
 
 void ShellDocumentHost::reportSyntaxError(int line) {
-    showStringMessageInt(window_.hwnd(), IDS_SYNTAX_INCORRECT, line, MB_OK | MB_ICONERROR);
+    showSyntaxError(window_, line);
 }
 
 bool ShellDocumentHost::askSaveWithSyntaxError(int line) {
-    return showStringMessageInt(window_.hwnd(), IDS_SAVE_SYNTAX_ERROR, line, MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+    return showSyntaxError(window_, line, true) == IDYES;
 }
 
 void ShellDocumentHost::quit() {

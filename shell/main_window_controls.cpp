@@ -3,8 +3,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+
+#include "editor/code_text.h"
 #include "menucode/code_tree.h"
 #include "resources/resource.h"
+#include "shell/code_view.h"
 #include "shell/command_table.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
@@ -18,15 +22,49 @@ namespace {
 constexpr int kToolbarId = 1;
 constexpr int kSideButtonWidth = 100;
 constexpr int kSideButtonHeight = 23;
+// The status bar part telling the caret's place in the code.
+constexpr int kCaretPlaceWidth = 130;
 
 // The text the code edit can hold: a whole document.
 constexpr int kCodeEditLimit = static_cast<int>(kDocumentBufferSize - 1);
 
-LRESULT CALLBACK codeEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+// The code's font: Consolas where it is installed, else Courier New, at 10
+// points.
+constexpr int kCodeFontPoints = 10;
+
+// Whether a message to the code edit may move its caret.
+bool movesCaret(UINT message, WPARAM wParam) {
+    switch (message) {
+        case WM_KEYDOWN:
+        case WM_CHAR:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_SETFOCUS:
+        case WM_SETTEXT:
+        case WM_PASTE:
+        case WM_CUT:
+        case WM_CLEAR:
+        case WM_UNDO:
+        case EM_UNDO:
+        case EM_SETSEL:
+        case EM_REPLACESEL:
+            return true;
+        case WM_MOUSEMOVE:
+            return (wParam & MK_LBUTTON) != 0;
+        default:
+            return false;
+    }
+}
+
+LRESULT CALLBACK codeEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR window) {
     if (message == WM_DROPFILES) {
         return SendMessageA(GetParent(edit), WM_DROPFILES, wParam, lParam);
     }
-    return DefSubclassProc(edit, message, wParam, lParam);
+    const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+    if (movesCaret(message, wParam)) {
+        showCaretPlace(*reinterpret_cast<MainWindow*>(window));
+    }
+    return result;
 }
 
 // The toolbar strip marks its background with pure red; the buttons show the
@@ -96,7 +134,7 @@ HWND createLine(HWND parent, HINSTANCE instance) {
                            nullptr, instance, nullptr);
 }
 
-HWND createCodeEdit(HWND parent, HINSTANCE instance) {
+HWND createCodeEdit(HWND parent, HINSTANCE instance, MainWindow& window) {
     // No control id: the edit's notifications must match no command.
     HWND edit =
         CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, "EDIT", "",
@@ -107,9 +145,15 @@ HWND createCodeEdit(HWND parent, HINSTANCE instance) {
     }
     // A multi-line edit holds 32 KB unless told otherwise; documents reach 512 KB.
     SendMessageA(edit, EM_SETLIMITTEXT, kCodeEditLimit, 0);
-    HFONT font = createControlFont(edit, "Courier New", false, 0);
+    HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(kCodeFontPoints, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    HFONT font = createControlFont(edit, fontInstalled("Consolas") ? "Consolas" : "Courier New", false, height);
     SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    SetWindowSubclass(edit, codeEditProc, 1, 0);
+    // Tab stops in quarters of the font's average character width.
+    INT tabStop = kCodeTabWidth * 4;
+    SendMessageA(edit, EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
+    SetWindowSubclass(edit, codeEditProc, 1, reinterpret_cast<DWORD_PTR>(&window));
     return edit;
 }
 
@@ -131,7 +175,7 @@ void MainWindow::createControls() {
     c.topLine = createLine(window_, instance);
     c.buttonLine = createLine(window_, instance);
     c.tree = createTreeControl(window_, instance);
-    c.codeEdit = createCodeEdit(window_, instance);
+    c.codeEdit = createCodeEdit(window_, instance, *this);
     // The side buttons, top to bottom, as the command table places them.
     for (int position = 1; position <= kSideButtonCount; ++position) {
         for (const Command& command : commandTable()) {
@@ -157,6 +201,9 @@ void MainWindow::layout() {
         GetWindowRect(c.statusBar, &status);
         const int statusHeight = status.bottom - status.top;
         place(c.statusBar, 0, h - statusHeight, w, statusHeight);
+        // Hints on the left, the caret's place in the code on the right.
+        int parts[2] = {std::max(w - kCaretPlaceWidth, 0), -1};
+        SendMessageA(c.statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
     }
     place(c.tabControl, 5, 15, w - 118, h - 41);
     place(c.tree, 10, 40, w - 128, h - 71);

@@ -27,9 +27,13 @@ int showStringMessage(HWND owner, UINT stringId, UINT flags) {
 }
 
 int showStringMessageInt(HWND owner, UINT stringId, int value, UINT flags) {
+    return showStringMessageInts(owner, stringId, value, 0, flags);
+}
+
+int showStringMessageInts(HWND owner, UINT stringId, int first, int second, UINT flags) {
     const std::string format = loadString(stringId);
-    std::vector<char> text(format.size() + 32);
-    std::snprintf(text.data(), text.size(), format.c_str(), value);
+    std::vector<char> text(format.size() + 64);
+    std::snprintf(text.data(), text.size(), format.c_str(), first, second);
     return showMessage(owner, text.data(), flags);
 }
 

@@ -11,9 +11,10 @@ namespace tessary {
 constexpr const char* kMessageCaption = "Quorix Tessary";
 
 int showMessage(HWND owner, const char* text, UINT flags);
-// Text from the string table, formatted with one printf-style argument when given.
+// Text from the string table, formatted with the printf-style arguments given.
 int showStringMessage(HWND owner, UINT stringId, UINT flags);
 int showStringMessageInt(HWND owner, UINT stringId, int value, UINT flags);
+int showStringMessageInts(HWND owner, UINT stringId, int first, int second, UINT flags);
 int showStringMessageText(HWND owner, UINT stringId, const char* value, UINT flags);
 
 // A string-table text of the program, empty when the id has none.

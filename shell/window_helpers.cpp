@@ -15,6 +15,11 @@ hintButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR
     return DefSubclassProc(button, message, wParam, lParam);
 }
 
+int CALLBACK noteFontFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
 }  // namespace
 
 bool registerProgramWindowClass(HINSTANCE instance,
@@ -88,6 +93,17 @@ HFONT createControlFont(HWND control, const char* face, bool bold, int height) {
     font.lfCharSet = 255;
     lstrcpynA(font.lfFaceName, face ? face : base.lfFaceName, LF_FACESIZE);
     return CreateFontIndirectA(&font);
+}
+
+bool fontInstalled(const char* face) {
+    LOGFONTA wanted = {};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(wanted.lfFaceName, face, LF_FACESIZE);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExA(screen, &wanted, noteFontFound, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
 }
 
 HWND createHintButton(HWND parent, HWND hintTarget, const char* text, int width, int height, UINT commandId) {

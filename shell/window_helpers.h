@@ -34,6 +34,9 @@ std::string windowText(HWND window);
 // or not, and a height (the control's current height when 0); character set 255.
 HFONT createControlFont(HWND control, const char* face, bool bold, int height);
 
+// Whether a font of that face name is installed.
+bool fontInstalled(const char* face);
+
 // A push button with the default GUI font whose mouse movement posts its
 // command's hint (WM_MENUSELECT with the command id) to `hintTarget`.
 HWND createHintButton(HWND parent, HWND hintTarget, const char* text, int width, int height, UINT commandId);

@@ -191,7 +191,8 @@ TEST_F(MainWindowViewsTest, LeavingTheCodeWithAnErrorStaysAndSelectsTheLine) {
     driver.answerMessageBox(IDOK, &message, &caption);
     clickTab(EditorTab::MenuTree);
     EXPECT_EQ(driver.dialogsSeen(), 1);
-    EXPECT_EQ(message, "Syntax incorrect in line 9");
+    // The message names the line of the text too, which the two blank lines make two more.
+    EXPECT_EQ(message, "Syntax incorrect in line 9 (line 11 of the text)");
     EXPECT_EQ(caption, "Quorix Tessary");
     EXPECT_EQ(window->currentTab(), EditorTab::MenuCode);
     EXPECT_TRUE(IsWindowVisible(controls().codeEdit));
@@ -221,6 +222,10 @@ TEST_F(MainWindowViewsTest, CheckSyntaxReportsEachOutcome) {
     } cases[] = {
         {MenuKind::MainMenu, kExample, "Syntax is correct"},
         {MenuKind::MainMenu, "FM_MENUBAR ()\r\n{\r\n\tFM_MENU ( \"A\" )\r\n\t{\r\n", "Syntax incorrect in line 5"},
+        // Blank lines: the line of the text is named too, unless the failing line lies past the text's end.
+        {MenuKind::MainMenu, "FM_MENUBAR ()\r\n\r\n{\r\n\r\n\tFM_NOPE\r\n}\r\n",
+         "Syntax incorrect in line 3 (line 5 of the text)"},
+        {MenuKind::MainMenu, "FM_MENUBAR ()\r\n\r\n{", "Syntax incorrect in line 3"},
         {MenuKind::ContextMenu, kExample,
          "Menu type can not be changed. Create a new menu of a different type to change the menu type."},
     };
@@ -333,6 +338,61 @@ TEST_F(MainWindowViewsTest, TreeKeysAreRoutedOnlyWhileTheTreeIsShown) {
     EXPECT_TRUE(translateEditorAccelerators(program, ctrlD));
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
+}
+
+TEST_F(MainWindowViewsTest, CodeTabTellsTheCaretPlaceAndGoesToALine) {
+    HWND edit = controls().codeEdit;
+    auto caretPlace = [this] {
+        char text[64] = {};
+        SendMessageA(controls().statusBar, SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(text));
+        return std::string(text);
+    };
+    clickTab(EditorTab::MenuCode);
+    const std::string code = "FM_MENUBAR ()\r\n{\r\n\tFM_MENU ( \"A\" )\r\n\t{\r\n\t}\r\n}\r\n";
+    SetWindowTextA(edit, code.c_str());
+    SetFocus(edit);
+    const size_t afterFm = code.find("FM_MENU (") + 2;
+    SendMessageA(edit, EM_SETSEL, afterFm, afterFm);
+    EXPECT_EQ(caretPlace(), "Ln 3, Col 7");  // the tab reaches column 5
+
+    // Ctrl+G: a line past the text is refused, and the dialog stays for another.
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    MSG ctrlG = {edit, WM_KEYDOWN, 'G', 0x00220001, 0, {}};
+    DialogDriver driver;
+    HWND goTo = nullptr;
+    std::string opened;
+    std::string refusal;
+    driver.next([&](HWND dialog) {
+        goTo = dialog;
+        opened = DialogDriver::windowText(GetDlgItem(dialog, IDC_GOTO_NUMBER));
+        SetDlgItemTextA(dialog, IDC_GOTO_NUMBER, "99");
+        DialogDriver::press(dialog, IDOK);
+    });
+    driver.next([&](HWND box) {
+        refusal = DialogDriver::messageText(box);
+        DialogDriver::press(box, IDOK);
+        SetDlgItemTextA(goTo, IDC_GOTO_NUMBER, "5");
+        DialogDriver::press(goTo, IDOK);
+    });
+    EXPECT_TRUE(translateEditorAccelerators(program, ctrlG));
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(driver.dialogsSeen(), 2);
+    EXPECT_EQ(opened, "3");
+    EXPECT_EQ(refusal, "Please type a line number from 1 to 7.");
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, code.find("\t}"));
+    EXPECT_EQ(end, start);
+    EXPECT_EQ(caretPlace(), "Ln 5, Col 1");
+
+    SetWindowTextA(edit, "");
+    clickTab(EditorTab::MenuTree);
+    EXPECT_EQ(caretPlace(), "");
 }
 
 TEST_F(MainWindowViewsTest, TabTypesATabCharacterOnlyInTheCode) {

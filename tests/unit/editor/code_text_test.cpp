@@ -49,5 +49,31 @@ TEST(LoaderOutcome, MapsResultsToMessages) {
     EXPECT_EQ(checkSyntaxOutcome(LoadResult::failedAt(3)).line, 3);
 }
 
+TEST(CaretPlace, ColumnsCountTabsToTheNextStopOfFour) {
+    const struct {
+        const char* before;
+        int column;
+    } cases[] = {
+        {"", 1}, {"abc", 4}, {"\t", 5}, {"\t\t", 9}, {"ab\t", 5}, {"abcd\t", 9}, {"abc\tx", 6}, {"\t\tFM_MENU", 16},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(caretColumn(c.before), c.column) << c.before;
+    }
+    EXPECT_EQ(caretPlaceText(12, 5), "Ln 12, Col 5");
+}
+
+TEST(GoToLine, TakesAWholeNumberWithinTheText) {
+    const struct {
+        const char* typed;
+        std::optional<int> line;
+    } cases[] = {
+        {"1", 1}, {"40", 40}, {" 7 ", 7}, {"41", std::nullopt}, {"0", std::nullopt}, {"-3", std::nullopt},
+        {"", std::nullopt}, {"  ", std::nullopt}, {"3x", std::nullopt}, {"99999999999", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(goToLineTarget(c.typed, 40), c.line) << '"' << c.typed << '"';
+    }
+}
+
 }  // namespace
 }  // namespace tessary
