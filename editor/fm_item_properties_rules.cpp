@@ -14,19 +14,11 @@ constexpr const char* kSeveralItems = "Will be represented by several items in F
 
 }  // namespace
 
-FmItemPropertiesRules::FmItemPropertiesRules(MenuTree& tree,
-                                             MenuKind menuKind,
-                                             DialogMode mode,
-                                             NodeHandle node,
-                                             NodeHandle parent)
-    : ItemDialogRules(tree, menuKind, mode, node, parent) {}
-
 std::optional<FmItemPropertiesRules> FmItemPropertiesRules::forAdd(MenuTree& tree, MenuKind menuKind) {
     const NodeHandle parent = parentForNewNode(tree);
     FmItemPropertiesRules rules(tree, menuKind, DialogMode::Add, kNoNode, parent);
     FmItemPropertiesView& v = rules.view_;
-    v.platforms =
-        PlatformBoxes::forParent(tree.getPlatforms(parent), tree.getPlatforms(parent), tree.isAppMenu(parent));
+    v.platforms = rules.openingPlatforms();
     if (rules.shortcutAllowed()) {
         v.shortcut = ShortcutControls::filled();
     }
@@ -51,8 +43,7 @@ std::optional<FmItemPropertiesRules> FmItemPropertiesRules::forEdit(MenuTree& tr
     v.enabled = record->enabled != 0;
     v.localCaptionTicked = record->useLocalCaption == 1;
     v.name = tree.caption(node);
-    v.platforms = PlatformBoxes::forParent(tree.getPlatforms(node), tree.getParentPlatforms(node),
-                                           tree.isAppMenu(tree.parent(node)));
+    v.platforms = rules.openingPlatforms();
     if (menuKind != MenuKind::PopupMenu) {
         v.shortcut = ShortcutControls::showing(record->shortcut);
     }

@@ -71,7 +71,7 @@ public:
     NodeHandle apply();
 
 private:
-    FmItemPropertiesRules(MenuTree& tree, MenuKind menuKind, DialogMode mode, NodeHandle node, NodeHandle parent);
+    using ItemDialogRules::ItemDialogRules;
     bool shortcutAllowed() const;
     std::string english() const;
     std::string caption() const;

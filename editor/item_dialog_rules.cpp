@@ -41,6 +41,12 @@ bool isDynamicListKeyword(std::string_view keyword) {
            keyword == "FM_HIDDEN_WINDOWS";
 }
 
+PlatformBoxes ItemDialogRules::openingPlatforms() const {
+    const NodeHandle shown = mode_ == DialogMode::Add ? parent_ : node_;
+    return PlatformBoxes::forParent(tree_->getPlatforms(shown), tree_->getPlatforms(parent_),
+                                    tree_->isAppMenu(parent_));
+}
+
 MenuItemRecord newRecord(PlatformMask platforms) {
     MenuItemRecord record{};
     record.platforms = platforms;

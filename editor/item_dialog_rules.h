@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/platform_boxes.h"
 #include "model/menu_tree.h"
 
 namespace tessary {
@@ -72,8 +73,14 @@ public:
     NodeHandle parent() const { return parent_; }
 
 protected:
+    // Add mode: node is kNoNode, parent where the new node goes; edit mode: the
+    // node and its parent.
     ItemDialogRules(MenuTree& tree, MenuKind menuKind, DialogMode mode, NodeHandle node, NodeHandle parent)
         : tree_(&tree), menuKind_(menuKind), mode_(mode), node_(node), parent_(parent) {}
+
+    // The platform boxes the dialog opens with: a new node's show its parent's
+    // set, an edited node's its own; either may tick only what the parent has.
+    PlatformBoxes openingPlatforms() const;
 
     MenuTree* tree_;
     MenuKind menuKind_;

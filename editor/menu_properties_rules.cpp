@@ -7,19 +7,11 @@
 
 namespace tessary {
 
-MenuPropertiesRules::MenuPropertiesRules(MenuTree& tree,
-                                         MenuKind menuKind,
-                                         DialogMode mode,
-                                         NodeHandle node,
-                                         NodeHandle parent)
-    : ItemDialogRules(tree, menuKind, mode, node, parent) {}
-
 std::optional<MenuPropertiesRules> MenuPropertiesRules::forAdd(MenuTree& tree, MenuKind menuKind) {
     const NodeHandle parent = parentForNewNode(tree);
     MenuPropertiesRules rules(tree, menuKind, DialogMode::Add, kNoNode, parent);
     MenuPropertiesView& v = rules.view_;
-    v.platforms =
-        PlatformBoxes::forParent(tree.getPlatforms(parent), tree.getPlatforms(parent), tree.isAppMenu(parent));
+    v.platforms = rules.openingPlatforms();
     v.appMenuEnabled = menuKind == MenuKind::MainMenu && tree.findFirstAppMenu() == kNoNode;
     rules.ownBoxes_ = v.platforms;
     return rules;
@@ -43,8 +35,7 @@ std::optional<MenuPropertiesRules> MenuPropertiesRules::forEdit(MenuTree& tree, 
     v.nameEnabled = !v.localCaptionTicked;
     v.name = v.localCaptionTicked ? equivalentOfText(englishCaption(tree.getFmId(node), true)) : tree.caption(node);
     v.appMenuNoteShown = isAppMenu;
-    v.platforms =
-        PlatformBoxes::forParent(tree.getPlatforms(node), tree.getParentPlatforms(node), tree.isAppMenu(parent));
+    v.platforms = rules.openingPlatforms();
     rules.ownBoxes_ = v.platforms;
     if (isAppMenu) {
         v.platforms.enableAll(false);

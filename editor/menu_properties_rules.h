@@ -45,7 +45,7 @@ public:
     NodeHandle apply();
 
 private:
-    MenuPropertiesRules(MenuTree& tree, MenuKind menuKind, DialogMode mode, NodeHandle node, NodeHandle parent);
+    using ItemDialogRules::ItemDialogRules;
     bool becomesAppMenuFromMenu() const;
     bool platformsChangeForChildren() const;
     std::string caption() const;

@@ -32,13 +32,6 @@ MacSystemItem macItemOf(NodeKind kind) {
 
 }  // namespace
 
-ScriptPropertiesRules::ScriptPropertiesRules(MenuTree& tree,
-                                             MenuKind menuKind,
-                                             DialogMode mode,
-                                             NodeHandle node,
-                                             NodeHandle parent)
-    : ItemDialogRules(tree, menuKind, mode, node, parent) {}
-
 std::optional<ScriptPropertiesRules> ScriptPropertiesRules::forAdd(MenuTree& tree, MenuKind menuKind) {
     const NodeHandle parent = parentForNewNode(tree);
     if (parent == kRootNode && menuKind == MenuKind::MainMenu) {
@@ -47,8 +40,7 @@ std::optional<ScriptPropertiesRules> ScriptPropertiesRules::forAdd(MenuTree& tre
     ScriptPropertiesRules rules(tree, menuKind, DialogMode::Add, kNoNode, parent);
     ScriptPropertiesView& v = rules.view_;
     v.checkOnEnabled = true;
-    v.platforms =
-        PlatformBoxes::forParent(tree.getPlatforms(parent), tree.getPlatforms(parent), tree.isAppMenu(parent));
+    v.platforms = rules.openingPlatforms();
     if (menuKind != MenuKind::PopupMenu) {
         v.shortcut = ShortcutControls::filled();
     }
@@ -75,8 +67,7 @@ std::optional<ScriptPropertiesRules> ScriptPropertiesRules::forEdit(MenuTree& tr
     v.macItem = macItemOf(kind);
     const bool script = kind == NodeKind::ScriptItem;
     v.checkOnEnabled = script;
-    v.platforms =
-        PlatformBoxes::forParent(tree.getPlatforms(node), tree.getParentPlatforms(node), tree.isAppMenu(parent));
+    v.platforms = rules.openingPlatforms();
     if (!script) {
         v.platforms.enableAll(false);
     }

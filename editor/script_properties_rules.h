@@ -63,7 +63,7 @@ public:
     NodeHandle apply();
 
 private:
-    ScriptPropertiesRules(MenuTree& tree, MenuKind menuKind, DialogMode mode, NodeHandle node, NodeHandle parent);
+    using ItemDialogRules::ItemDialogRules;
     void fillMacItemList();
     NodeKind chosenKind() const;
     bool shortcutStored() const;

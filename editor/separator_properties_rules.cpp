@@ -5,21 +5,13 @@
 
 namespace tessary {
 
-SeparatorPropertiesRules::SeparatorPropertiesRules(MenuTree& tree,
-                                                   MenuKind menuKind,
-                                                   DialogMode mode,
-                                                   NodeHandle node,
-                                                   NodeHandle parent)
-    : ItemDialogRules(tree, menuKind, mode, node, parent) {}
-
 std::optional<SeparatorPropertiesRules> SeparatorPropertiesRules::forAdd(MenuTree& tree, MenuKind menuKind) {
     const NodeHandle parent = parentForNewNode(tree);
     if (parent == kRootNode && menuKind == MenuKind::MainMenu) {
         return std::nullopt;
     }
     SeparatorPropertiesRules rules(tree, menuKind, DialogMode::Add, kNoNode, parent);
-    rules.platforms_ =
-        PlatformBoxes::forParent(tree.getPlatforms(parent), tree.getPlatforms(parent), tree.isAppMenu(parent));
+    rules.platforms_ = rules.openingPlatforms();
     return rules;
 }
 
@@ -30,8 +22,7 @@ std::optional<SeparatorPropertiesRules> SeparatorPropertiesRules::forEdit(MenuTr
         return std::nullopt;
     }
     SeparatorPropertiesRules rules(tree, menuKind, DialogMode::Edit, node, tree.parent(node));
-    rules.platforms_ = PlatformBoxes::forParent(tree.getPlatforms(node), tree.getParentPlatforms(node),
-                                                tree.isAppMenu(tree.parent(node)));
+    rules.platforms_ = rules.openingPlatforms();
     return rules;
 }
 

@@ -24,7 +24,7 @@ public:
     NodeHandle apply();
 
 private:
-    SeparatorPropertiesRules(MenuTree& tree, MenuKind menuKind, DialogMode mode, NodeHandle node, NodeHandle parent);
+    using ItemDialogRules::ItemDialogRules;
 
     PlatformBoxes platforms_;
 };

@@ -7,18 +7,17 @@
 
 #include "documents/command_line.h"
 #include "documents/document_session.h"
-#include "editor/preferences_rules.h"
+#include "editor/small_dialog_rules.h"
 #include "platform/program_instance.h"
 #include "resources/resource.h"
 #include "shell/code_view.h"
-#include "shell/dialogs/about_dialog.h"
-#include "shell/dialogs/preferences_dialog.h"
+#include "shell/dialogs/dialogs.h"
 #include "shell/item_commands.h"
-#include "shell/tree_commands.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
 #include "shell/program.h"
 #include "shell/recent_menu.h"
+#include "shell/tree_commands.h"
 #include "shell/tree_control.h"
 #include "shell/wizard/wizard_frame.h"
 
@@ -151,12 +150,39 @@ constexpr CommandHint hint(UINT text) {
     return {text, text};
 }
 
+// ---- What the keys of table 220 do in the wizard's frame ----
+
+void wizardSkip(WizardFrame& frame) {  // Esc
+    frame.askSkip();
+}
+void wizardTab(WizardFrame& frame) {
+    frame.tab();
+}
+void wizardCancel(WizardFrame& frame) {  // Alt+F4
+    frame.cancel();
+}
+void wizardCopy(WizardFrame& frame) {
+    frame.editField(WM_COPY, 0, 0);
+}
+void wizardCut(WizardFrame& frame) {
+    frame.editField(WM_CUT, 0, 0);
+}
+void wizardPaste(WizardFrame& frame) {
+    frame.editField(WM_PASTE, 0, 0);
+}
+void wizardUndo(WizardFrame& frame) {
+    frame.editField(EM_UNDO, 0, 0);
+}
+void wizardSelectAll(WizardFrame& frame) {
+    frame.editField(EM_SETSEL, 0, -1);
+}
+
 // ---- The table ----
 
 // clang-format off
 const Command kCommands[] = {
     // id                        hint (tree tab, code tab)                  enabling              handler
-    //     places                                                  side button
+    //     places                                                  side button, in the wizard
     {ID_FILE_NEW,                hint(IDS_HINT_NEW),                        Enabling::Always,     newDocumentAsked,
          kOnToolbar | kMainKey,                                    {}},
     {ID_FILE_NEW_MAIN,           hint(IDS_HINT_NEW_MAIN),                   Enabling::Always,     newMainMenu,
@@ -189,18 +215,18 @@ const Command kCommands[] = {
     {ID_FILE_SAVE_AS_TEMPLATE,   hint(IDS_HINT_SAVE_AS_TEMPLATE),           Enabling::Always,     saveAsTemplate,
          kInMainMenu,                                              {}},
     {ID_FILE_EXIT,               hint(IDS_HINT_EXIT),                       Enabling::Always,     exitProgram,
-         kInMainMenu | kMainKey,                                   {}},
+         kInMainMenu | kMainKey,                                   {}, wizardCancel},
 
     {ID_EDIT_UNDO,               hint(IDS_HINT_UNDO),                       Enabling::CodeTab,    undoText,
-         kInMainMenu | kMainKey,                                   {}},
+         kInMainMenu | kMainKey,                                   {}, wizardUndo},
     {ID_EDIT_CUT,                {IDS_HINT_CUT_NODE, IDS_HINT_CUT_TEXT},    Enabling::Always,     cutItem,
-         kInMainMenu | kInContextMenu | kMainKey,                  {}},
+         kInMainMenu | kInContextMenu | kMainKey,                  {}, wizardCut},
     {ID_EDIT_COPY,               {IDS_HINT_COPY_NODE, IDS_HINT_COPY_TEXT},  Enabling::Always,     copyItem,
-         kInMainMenu | kInContextMenu | kMainKey,                  {}},
+         kInMainMenu | kInContextMenu | kMainKey,                  {}, wizardCopy},
     {ID_EDIT_PASTE,              {IDS_HINT_PASTE_NODE, IDS_HINT_PASTE_TEXT}, Enabling::Paste,     pasteItem,
-         kInMainMenu | kInContextMenu | kMainKey,                  {}},
+         kInMainMenu | kInContextMenu | kMainKey,                  {}, wizardPaste},
     {ID_EDIT_SELECT_ALL,         hint(IDS_HINT_SELECT_ALL),                 Enabling::CodeTab,    selectAllCode,
-         kInMainMenu | kMainKey,                                   {}},
+         kInMainMenu | kMainKey,                                   {}, wizardSelectAll},
     {ID_EDIT_GOTO_LINE,          hint(IDS_HINT_GOTO_LINE),                  Enabling::CodeTab,    goToLine,
          kInMainMenu | kMainKey,                                   {}},
     {ID_EDIT_PREFERENCES,        hint(IDS_HINT_PREFERENCES),                Enabling::Always,     editPreferences,
@@ -208,7 +234,7 @@ const Command kCommands[] = {
     {ID_EDIT_RENAME,             {},                                        Enabling::Always,     renameSelected,
          kMainKey,                                                 {}},
     {ID_CODE_TAB,                {},                                        Enabling::Always,     typeTab,
-         kMainKey,                                                 {}},
+         kMainKey,                                                 {}, wizardTab},
 
     {ID_MENU_ADD_MENU,           hint(IDS_HINT_ADD_MENU),                   Enabling::TreeTab,    addMenu,
          kInMainMenu | kInContextMenu | kOnSideButton | kMainKey,  {1, IDS_BUTTON_ADD_MENU}},
@@ -227,7 +253,7 @@ const Command kCommands[] = {
     {ID_MENU_MOVE_DOWN,          hint(IDS_HINT_MOVE_DOWN),                  Enabling::TreeMovable, moveItemDown,
          kInMainMenu | kInContextMenu | kMainKey,                  {}},
     {ID_CANCEL_DRAG,             {},                                        Enabling::Always,     cancelDrag,
-         kMainKey,                                                 {}},
+         kMainKey,                                                 {}, wizardSkip},
     {ID_MENU_COLLAPSE_ALL,       hint(IDS_HINT_COLLAPSE_ALL),               Enabling::Always,     collapseAll,
          kInMainMenu | kMainKey,                                   {}},
     {ID_MENU_EXPAND_ALL,         hint(IDS_HINT_EXPAND_ALL),                 Enabling::Always,     expandAll,

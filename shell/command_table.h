@@ -16,6 +16,7 @@
 namespace tessary {
 
 class MainWindow;
+class WizardFrame;
 
 // Where a command appears (a set of these bits).
 enum CommandPlace : unsigned {
@@ -40,6 +41,7 @@ struct SideButton {
 };
 
 using CommandHandler = void (*)(MainWindow& window, UINT commandId);
+using WizardKeyHandler = void (*)(WizardFrame& frame);
 
 struct Command {
     UINT id;
@@ -48,6 +50,9 @@ struct Command {
     CommandHandler handler;  // null: the command does nothing by itself (see its row)
     unsigned places;
     SideButton button;
+    // What the command's key does in the wizard's frame, which accelerator
+    // table 220 serves too; null: nothing there.
+    WizardKeyHandler inWizard = nullptr;
 };
 
 std::span<const Command> commandTable();

@@ -4,7 +4,7 @@
 
 #include "documents/document_files.h"
 #include "documents/document_state.h"
-#include "editor/new_menu_rules.h"
+#include "editor/small_dialog_rules.h"
 #include "menucode/code_tree.h"
 #include "model/menu_tree.h"
 #include "platform/file_dialogs.h"
@@ -12,7 +12,7 @@
 #include "resources/resource.h"
 #include "shell/code_view.h"
 #include "shell/command_dispatch.h"
-#include "shell/dialogs/new_menu_dialog.h"
+#include "shell/dialogs/dialogs.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
 #include "shell/program.h"

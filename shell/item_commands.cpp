@@ -11,10 +11,8 @@
 #include "editor/separator_properties_rules.h"
 #include "platform/window_protocol.h"
 #include "shell/command_dispatch.h"
-#include "shell/dialogs/fm_item_properties_dialog.h"
-#include "shell/dialogs/menu_properties_dialog.h"
-#include "shell/dialogs/script_properties_dialog.h"
-#include "shell/dialogs/separator_properties_dialog.h"
+#include "shell/dialogs/dialogs.h"
+#include "shell/dialogs/standard_menu_chooser.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
 

@@ -102,12 +102,20 @@ HWND createToolbar(HWND parent, HINSTANCE instance) {
     SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
     TBADDBITMAP bitmap = {nullptr, reinterpret_cast<UINT_PTR>(loadToolbarBitmap(instance))};
     SendMessageA(toolbar, TB_ADDBITMAP, 3, reinterpret_cast<LPARAM>(&bitmap));
-    TBBUTTON buttons[5] = {
-        {0, ID_FILE_NEW, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},  {0, 0, TBSTATE_ENABLED, BTNS_SEP, {}, 0, 0},
-        {1, ID_FILE_OPEN, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0}, {0, 0, TBSTATE_ENABLED, BTNS_SEP, {}, 0, 0},
-        {2, ID_FILE_SAVE, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-    };
-    SendMessageA(toolbar, TB_ADDBUTTONS, 5, reinterpret_cast<LPARAM>(buttons));
+    // The commands of the toolbar in table order, a separator between two; the
+    // bitmap holds their images in the same order.
+    std::vector<TBBUTTON> buttons;
+    for (const Command& command : commandTable()) {
+        if ((command.places & kOnToolbar) == 0) {
+            continue;
+        }
+        if (!buttons.empty()) {
+            buttons.push_back({0, 0, TBSTATE_ENABLED, BTNS_SEP, {}, 0, 0});
+        }
+        const int image = static_cast<int>(buttons.size() / 2);
+        buttons.push_back({image, static_cast<int>(command.id), TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0});
+    }
+    SendMessageA(toolbar, TB_ADDBUTTONS, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
     SendMessageA(toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(16, 16));
     SendMessageA(toolbar, TB_SETROWS, MAKEWPARAM(1, FALSE), 0);
     SIZE size = {};

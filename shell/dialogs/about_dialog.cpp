@@ -1,4 +1,5 @@
-#include "shell/dialogs/about_dialog.h"
+// "About": the program's icon, name and version.
+#include "shell/dialogs/dialogs.h"
 
 #include "resources/resource.h"
 #include "shell/dialogs/dialog_base.h"

@@ -1,5 +1,8 @@
-#include "shell/dialogs/copy_hint_dialog.h"
+// The hint after Copy Code and Copy String Code: one centred line telling
+// where the code can be pasted, and "Do not show again".
+#include "shell/dialogs/dialogs.h"
 
+#include "editor/small_dialog_rules.h"
 #include "resources/resource.h"
 #include "shell/dialogs/dialog_base.h"
 #include "shell/message_box.h"

@@ -1,8 +1,12 @@
-#include "shell/dialogs/fm_item_properties_dialog.h"
+// "Menu Item Properties": a FileMaker command added or edited, or a whole
+// standard FileMaker menu added.
+#include "shell/dialogs/dialogs.h"
 
+#include "editor/fm_item_properties_rules.h"
 #include "resources/resource.h"
 #include "shell/dialogs/dialog_base.h"
 #include "shell/dialogs/item_dialog_controls.h"
+#include "shell/dialogs/standard_menu_chooser.h"
 
 namespace tessary {
 namespace {

@@ -1,7 +1,9 @@
-#include "shell/dialogs/go_to_line_dialog.h"
+// "Go to Line" in the "Menu Code" tab: asks for a line of the code.
+#include "shell/dialogs/dialogs.h"
 
 #include <string>
 
+#include "editor/code_text.h"
 #include "resources/resource.h"
 #include "shell/dialogs/dialog_base.h"
 #include "shell/message_box.h"

@@ -1,5 +1,7 @@
-#include "shell/dialogs/menu_properties_dialog.h"
+// "Menu Properties": a menu or the application menu, added or edited.
+#include "shell/dialogs/dialogs.h"
 
+#include "editor/menu_properties_rules.h"
 #include "resources/resource.h"
 #include "shell/dialogs/dialog_base.h"
 #include "shell/dialogs/item_dialog_controls.h"

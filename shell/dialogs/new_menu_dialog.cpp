@@ -1,5 +1,7 @@
-#include "shell/dialogs/new_menu_dialog.h"
+// "New menu": asks for the kind of a new document.
+#include "shell/dialogs/dialogs.h"
 
+#include "editor/small_dialog_rules.h"
 #include "resources/resource.h"
 #include "shell/dialogs/dialog_base.h"
 

@@ -1,5 +1,7 @@
-#include "shell/dialogs/preferences_dialog.h"
+// "Preferences": the start-up wizard and the hint after the copy commands.
+#include "shell/dialogs/dialogs.h"
 
+#include "editor/small_dialog_rules.h"
 #include "resources/resource.h"
 #include "shell/dialogs/dialog_base.h"
 

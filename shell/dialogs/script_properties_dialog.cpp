@@ -1,9 +1,10 @@
-#include "shell/dialogs/script_properties_dialog.h"
+// "Script Properties": a script item or a Mac system item, added or edited.
+#include "shell/dialogs/dialogs.h"
 
+#include "editor/script_properties_rules.h"
 #include "resources/resource.h"
 #include "shell/dialogs/dialog_base.h"
 #include "shell/dialogs/item_dialog_controls.h"
-#include "shell/dialogs/select_script_dialog.h"
 #include "shell/plugin_prompts.h"
 
 namespace tessary {

@@ -1,10 +1,14 @@
-#include "shell/dialogs/select_script_dialog.h"
+// "Select Script": lists the scripts of the file open in FileMaker, as the
+// plug-in reports them, and hands the chosen one to "Script Properties".
+#include "shell/dialogs/dialogs.h"
 
 #include <commctrl.h>
 
 #include <climits>
 
-#include "editor/script_chooser_rules.h"
+#include "editor/script_properties_rules.h"
+#include "editor/small_dialog_rules.h"
+#include "fmlink/plugin_link.h"
 #include "resources/resource.h"
 #include "shell/dialogs/dialog_base.h"
 

@@ -1,5 +1,7 @@
-#include "shell/dialogs/separator_properties_dialog.h"
+// "Separator Properties": a separator added, or its platforms changed.
+#include "shell/dialogs/dialogs.h"
 
+#include "editor/separator_properties_rules.h"
 #include "resources/resource.h"
 #include "shell/dialogs/dialog_base.h"
 #include "shell/dialogs/item_dialog_controls.h"

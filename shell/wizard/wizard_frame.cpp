@@ -3,6 +3,7 @@
 #include "fmlink/filemaker_windows.h"
 #include "fmlink/plugin_link.h"
 #include "resources/resource.h"
+#include "shell/command_table.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
 #include "shell/plugin_prompts.h"
@@ -173,50 +174,21 @@ void WizardFrame::onCommand(int controlId, int notifyCode) {
             }
             return;
         case IDC_WIZARD_SKIP:
-        case ID_CANCEL_DRAG:  // Esc
             askSkip();
             return;
-        case ID_CODE_TAB:  // Tab
-            tab();
-            return;
-        case ID_FILE_EXIT:  // Alt+F4
-            onCancel();
-            return;
-        case ID_EDIT_COPY:
-        case ID_EDIT_CUT:
-        case ID_EDIT_PASTE:
-        case ID_EDIT_UNDO:
-        case ID_EDIT_SELECT_ALL:
-            forwardEditCommand(controlId);
-            return;
         default:
-            return;
+            break;
+    }
+    // The keys of table 220 arrive as the main window's commands.
+    if (const Command* command = findCommand(static_cast<UINT>(controlId)); command && command->inWizard) {
+        command->inWizard(*this);
     }
 }
 
-// The editing keys of table 220 reach the frame as commands; in a field of a
-// page they do what they do in any field.
-void WizardFrame::forwardEditCommand(int commandId) {
+void WizardFrame::editField(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND focus = GetFocus();
-    if (!isEdit(focus)) {
-        return;
-    }
-    switch (commandId) {
-        case ID_EDIT_COPY:
-            SendMessageA(focus, WM_COPY, 0, 0);
-            break;
-        case ID_EDIT_CUT:
-            SendMessageA(focus, WM_CUT, 0, 0);
-            break;
-        case ID_EDIT_PASTE:
-            SendMessageA(focus, WM_PASTE, 0, 0);
-            break;
-        case ID_EDIT_UNDO:
-            SendMessageA(focus, EM_UNDO, 0, 0);
-            break;
-        default:
-            SendMessageA(focus, EM_SETSEL, 0, -1);
-            break;
+    if (isEdit(focus)) {
+        SendMessageA(focus, message, wParam, lParam);
     }
 }
 

@@ -43,6 +43,15 @@ public:
     // All six pages were made.
     bool complete() const { return pages_.back() && pages_.back()->window(); }
 
+    // What the keys of table 220 do here (their rows of the command table):
+    // Esc asks whether to skip the wizard, Tab moves the focus as the flow
+    // says, Alt+F4 is Cancel, and the editing keys act on the page's field
+    // that has the focus, when an edit field has it.
+    void askSkip();
+    void tab();
+    void cancel() { onCancel(); }
+    void editField(UINT message, WPARAM wParam, LPARAM lParam);
+
 private:
     bool onInit() override;
     void onCommand(int controlId, int notifyCode) override;
@@ -55,15 +64,12 @@ private:
     void showButtons();
     void next();
     void back();
-    void askSkip();
-    void tab();
     // Ends the wizard after a task (or the skip question) in the main window.
     void finish(WizardStep step);
     // Destroys the frame: the object is gone afterwards.
     void close();
     RECT headerBand() const;
     void paintHeader();
-    void forwardEditCommand(int commandId);
 
     Program& program_;
     WizardFlow flow_;

@@ -1,5 +1,5 @@
 // The command table agrees with the program's resources: every command of the
-// menus, accelerators, toolbar and side buttons has its row, marked where it
+// menus, accelerators and side buttons has its row, marked where it
 // appears, and every hint and button text exists.
 #include <windows.h>
 #include <commctrl.h>
@@ -66,7 +66,7 @@ std::set<UINT> rowsAt(unsigned place) {
 
 using CommandTableTest = test::MainWindowFixture;
 
-TEST_F(CommandTableTest, AgreesWithTheMenusKeysToolbarAndButtons) {
+TEST_F(CommandTableTest, AgreesWithTheMenusKeysAndButtons) {
     std::set<UINT> rows;
     for (const Command& command : commandTable()) {
         EXPECT_TRUE(rows.insert(command.id).second) << "two rows for " << command.id;
@@ -80,16 +80,6 @@ TEST_F(CommandTableTest, AgreesWithTheMenusKeysToolbarAndButtons) {
     EXPECT_EQ(rowsAt(kInContextMenu), menuResourceCommands(IDR_TREE_CONTEXT_MENU));
     EXPECT_EQ(rowsAt(kMainKey), acceleratorCommands(IDR_ACCEL_MAIN));
     EXPECT_EQ(rowsAt(kTreeKey), acceleratorCommands(IDR_ACCEL_TREE));
-
-    std::set<UINT> toolbar;
-    for (int i = 0; i < SendMessageA(controls().toolbar, TB_BUTTONCOUNT, 0, 0); ++i) {
-        TBBUTTON button = {};
-        SendMessageA(controls().toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
-        if (button.idCommand) {
-            toolbar.insert(button.idCommand);
-        }
-    }
-    EXPECT_EQ(rowsAt(kOnToolbar), toolbar);
 
     std::set<UINT> buttons;
     for (HWND button : controls().sideButtons) {

@@ -67,9 +67,11 @@ TEST_F(MainWindowViewsTest, ChildControlsCarryTheirTextsAndStyles) {
     EXPECT_EQ(SendMessageA(controls().toolbar, TB_BUTTONCOUNT, 0, 0), 5);
     TBBUTTON button = {};
     const int toolbarIds[] = {ID_FILE_NEW, 0, ID_FILE_OPEN, 0, ID_FILE_SAVE};
+    const int toolbarImages[] = {0, -1, 1, -1, 2};  // the bitmap's images New, Open, Save; separators
     for (int i = 0; i < 5; ++i) {
         SendMessageA(controls().toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
         EXPECT_EQ(button.idCommand, toolbarIds[i]) << i;
+        EXPECT_EQ(button.fsStyle == BTNS_SEP ? -1 : button.iBitmap, toolbarImages[i]) << i;
     }
 
     ASSERT_EQ(SendMessageA(controls().tabControl, TCM_GETITEMCOUNT, 0, 0), 2);

@@ -2,56 +2,18 @@
 // write, their exit codes, and format settling after one pass.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 
 #include "cli/commands.h"
 #include "cli/json_out.h"
+#include "cli_test_support.h"
 #include "menucode/code_tree.h"
 #include "menucode/random_menu_tree.h"
 
 namespace tessary::cli {
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string crlf(std::initializer_list<std::string_view> lines) {
-    std::string text;
-    for (std::string_view line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
-}
-
-class LoadCommandsTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("tessary-load-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string write(const std::string& name, const std::string& bytes) {
-        const fs::path path = dir_ / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
-    }
-
-    int run(const Args& args) {
-        out_.str("");
-        err_.str("");
-        return RunCli(args, out_, err_);
-    }
-
-    fs::path dir_;
-    std::ostringstream out_;
-    std::ostringstream err_;
-};
+using LoadCommandsTest = CliTest;
 
 const std::string kMain =
     crlf({"FM_MENUBAR ()", "{", "FM_MENU ( FM_MENU_FILE )", "{", "FM_MENUITEM ( FM_OPEN )", "}", "}"});

@@ -3,52 +3,15 @@
 // natively and under Wine.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "cli/commands.h"
+#include "cli_test_support.h"
 
 namespace tessary::cli {
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string crlf(std::initializer_list<std::string_view> lines) {
-    std::string text;
-    for (std::string_view line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
-}
-
-class PreviewLintTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("tessary-lint-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string write(const std::string& name, const std::string& bytes) {
-        const fs::path path = dir_ / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
-    }
-
-    int run(const Args& args) {
-        out_.str("");
-        err_.str("");
-        return RunCli(args, out_, err_);
-    }
-
-    fs::path dir_;
-    std::ostringstream out_;
-    std::ostringstream err_;
-};
+using PreviewLintTest = CliTest;
 
 // In the writer's layout, and sound: lint finds nothing.
 const std::string kContext =

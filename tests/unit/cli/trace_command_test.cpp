@@ -1,44 +1,14 @@
 // tessary-cli trace: options, the exact output lines and the exit codes.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "cli/cli_file.h"
 #include "cli/commands.h"
+#include "cli_test_support.h"
 
 namespace tessary::cli {
 namespace {
 
-namespace fs = std::filesystem;
-
-class TraceCommandTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("tessary-trace-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string write(const std::string& name, const std::string& bytes) {
-        const fs::path path = dir_ / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
-    }
-
-    int run(const Args& args) {
-        out_.str("");
-        err_.str("");
-        return RunCli(args, out_, err_);
-    }
-
-    fs::path dir_;
-    std::ostringstream out_;
-    std::ostringstream err_;
-};
+using TraceCommandTest = CliTest;
 
 const std::string kMainMenu =
     "FM_MENUBAR ()\r\n{\r\n#IF_WIN\r\n\tFM_MENU ( \"File\" , FM_MENU_FILE )\r\n\t{\r\n"

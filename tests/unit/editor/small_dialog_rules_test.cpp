@@ -2,9 +2,7 @@
 
 #include <string>
 
-#include "editor/copy_hint_rules.h"
-#include "editor/new_menu_rules.h"
-#include "editor/preferences_rules.h"
+#include "editor/small_dialog_rules.h"
 #include "resources/resource.h"
 
 namespace tessary {
