@@ -452,9 +452,9 @@ size_t TreeViewMirror::pendingChangesOfShownItems() const {
 // the items it shows, so changing many items it already holds one by one takes
 // seconds on a large document (under Wine, on the largest: Collapse All 5 s,
 // Expand All after it 1.1 s). Emptying the control and inserting every node
-// again with its state costs time linear in the document (0.3 s there). New
-// nodes need no rebuild: they go in under collapsed parents and are expanded
-// deepest first, while each is still hidden.
+// again with its state takes less than a bare tree control's own fill with
+// the same items (0.07 to 0.13 s there, against 0.13 s). New nodes need no
+// rebuild: they go in already in their state.
 void TreeViewMirror::rebuildControl() {
     ApplyingGuard guard(applying_);
     SendMessageA(control_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
