@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "documents/document_files.h"
+#include "editor/code_text.h"
 #include "editor/tree_editing.h"
 #include "menucode/code_tree.h"
 #include "resources/resource.h"
@@ -248,8 +249,8 @@ HWND bareTwin(HWND frame, HWND editorControl, const char* className) {
 // What the editor's window is measured against: a bare tree control with the
 // editor's styles and image list, filled with the document's nodes in their
 // nesting and expanded, with redraw off; and a bare multi-line edit with the
-// editor's styles and font given the document's code. Each in a window of the
-// editor's size, timed until painted.
+// editor's styles, font and tab stops given the document's code. Each in a
+// window of the editor's size, timed until painted.
 int baseline(const std::string& label, const std::string& file) {
     Program program;
     MainWindow* window = createMainWindow(program, false);
@@ -318,6 +319,9 @@ int baseline(const std::string& label, const std::string& file) {
     HWND edit = bareTwin(frame, window->controls().codeEdit, "EDIT");
     SendMessageA(edit, EM_SETLIMITTEXT, SendMessageA(window->controls().codeEdit, EM_GETLIMITTEXT, 0, 0), 0);
     SendMessageA(edit, WM_SETFONT, SendMessageA(window->controls().codeEdit, WM_GETFONT, 0, 0), FALSE);
+    // The code edit's tab stops (a control gives them to nobody).
+    INT tabStop = kCodeTabWidth * 4;
+    SendMessageA(edit, EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
     pumpAndPaint(frame);
     start = now();
     SetWindowTextA(edit, code.c_str());
