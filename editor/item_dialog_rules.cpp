@@ -42,9 +42,8 @@ bool isDynamicListKeyword(std::string_view keyword) {
 }
 
 PlatformBoxes ItemDialogRules::openingPlatforms() const {
-    const NodeHandle shown = mode_ == DialogMode::Add ? parent_ : node_;
-    return PlatformBoxes::forParent(tree_->getPlatforms(shown), tree_->getPlatforms(parent_),
-                                    tree_->isAppMenu(parent_));
+    return mode_ == DialogMode::Add ? PlatformBoxes::forNewChild(*tree_, parent_)
+                                    : PlatformBoxes::forNode(*tree_, node_);
 }
 
 MenuItemRecord newRecord(PlatformMask platforms) {

@@ -79,7 +79,8 @@ protected:
         : tree_(&tree), menuKind_(menuKind), mode_(mode), node_(node), parent_(parent) {}
 
     // The platform boxes the dialog opens with: a new node's show its parent's
-    // set, an edited node's its own; either may tick only what the parent has.
+    // set, an edited node's its own as far as it fits below the parent (a Mac
+    // system item's MacOS X alone); either may tick only what the parent has.
     PlatformBoxes openingPlatforms() const;
 
     MenuTree* tree_;

@@ -30,11 +30,11 @@ bool takesShortcut(NodeKind kind) {
     return kind == NodeKind::ScriptItem || kind == NodeKind::FmItem;
 }
 
+}  // namespace
+
 bool isMacSystemItem(NodeKind kind) {
     return kind == NodeKind::MacQuitItem || kind == NodeKind::MacPreferencesItem;
 }
-
-}  // namespace
 
 std::vector<NodeHandle> nodesInTreeOrder(const MenuTree& tree) {
     std::vector<NodeHandle> nodes;
@@ -94,6 +94,19 @@ PlatformFit platformFit(PlatformMask set, PlatformMask parentSet, bool parentIsA
         return PlatformFit::Unwritable;
     }
     return PlatformFit::Fits;
+}
+
+PlatformMask fittingPlatforms(PlatformMask set, PlatformMask parentSet, bool parentIsAppMenu) {
+    if (parentIsAppMenu) {
+        parentSet = kPlatformMac;
+    }
+    if (platformFit(set, parentSet, parentIsAppMenu) == PlatformFit::Fits) {
+        return set;
+    }
+    if (platformFit(set & parentSet, parentSet, parentIsAppMenu) == PlatformFit::Fits) {
+        return set & parentSet;
+    }
+    return parentSet;
 }
 
 std::vector<PlatformProblem> findPlatformProblems(const MenuTree& tree) {

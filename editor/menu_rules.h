@@ -53,6 +53,10 @@ enum class PlatformFit {
 // application menu also takes either Mac platform alone. Sets 3 and 5
 // (Windows with one Mac platform) have no block at all.
 PlatformFit platformFit(PlatformMask set, PlatformMask parentSet, bool parentIsAppMenu);
+// The set itself when it fits below the parent, else its part that the parent
+// holds when that fits, else the parent's own set (both Mac platforms for the
+// application menu).
+PlatformMask fittingPlatforms(PlatformMask set, PlatformMask parentSet, bool parentIsAppMenu);
 
 struct PlatformProblem {
     NodeHandle node;
@@ -64,6 +68,9 @@ struct PlatformProblem {
 std::vector<PlatformProblem> findPlatformProblems(const MenuTree& tree);
 
 // ---- Mac system items and the application menu ----
+
+// MacQuitItem and MacPreferencesItem.
+bool isMacSystemItem(NodeKind kind);
 
 enum class MacItemPlacement {
     OutsideAppMenu,  // its parent is not an AppMenu

@@ -1,9 +1,18 @@
 #include "editor/platform_boxes.h"
 
+#include "editor/menu_rules.h"
+#include "model/menu_tree.h"
+
 namespace tessary {
 namespace {
 
 constexpr PlatformMask kBits[3] = {kPlatformWindows, kPlatformMacClassic, kPlatformMacX};
+
+PlatformBoxes boxesBelow(const MenuTree& tree, NodeHandle parent, PlatformMask shown) {
+    PlatformBoxes boxes(shown);
+    boxes.enableAll(!tree.isAppMenu(parent) && tree.getPlatforms(parent) == kPlatformAll);
+    return boxes;
+}
 
 }  // namespace
 
@@ -11,10 +20,17 @@ PlatformBoxes::PlatformBoxes(PlatformMask set) {
     show(set);
 }
 
-PlatformBoxes PlatformBoxes::forParent(PlatformMask shown, PlatformMask parentSet, bool parentIsAppMenu) {
-    PlatformBoxes boxes(parentIsAppMenu ? kPlatformMac : shown);
-    boxes.enableAll(!parentIsAppMenu && parentSet == kPlatformAll);
-    return boxes;
+PlatformBoxes PlatformBoxes::forNewChild(const MenuTree& tree, NodeHandle parent) {
+    return boxesBelow(tree, parent, tree.getPlatforms(parent));  // an application menu's set is both Mac platforms
+}
+
+PlatformBoxes PlatformBoxes::forNode(const MenuTree& tree, NodeHandle node) {
+    const NodeHandle parent = tree.parent(node);
+    if (isMacSystemItem(tree.getKind(node))) {
+        return boxesBelow(tree, parent, kPlatformMacX);
+    }
+    return boxesBelow(tree, parent,
+                      fittingPlatforms(tree.getPlatforms(node), tree.getParentPlatforms(node), tree.isAppMenu(parent)));
 }
 
 void PlatformBoxes::show(PlatformMask set) {

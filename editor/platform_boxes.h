@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/menu_item_record.h"
+#include "model/node_handle.h"
 
 namespace tessary {
 
@@ -17,11 +18,15 @@ public:
     // Ticks the boxes of the set's bits; all boxes enabled.
     explicit PlatformBoxes(PlatformMask set = kPlatformAll);
 
-    // The boxes of a node whose parent holds `parentSet`: the boxes show `shown`
-    // and are all disabled unless the parent is on every platform, so that a
-    // node never leaves its parent's set. Inside an application menu they show
-    // both Mac platforms, disabled.
-    static PlatformBoxes forParent(PlatformMask shown, PlatformMask parentSet, bool parentIsAppMenu);
+    // The boxes of a new node under `parent` (kRootNode for the top level):
+    // they show the parent's set, both Mac platforms inside an application
+    // menu. All are disabled unless the parent is on every platform, so that a
+    // node never leaves its parent's set.
+    static PlatformBoxes forNewChild(const MenuTree& tree, NodeHandle parent);
+    // The boxes of an existing node: they show the node's own set as far as it
+    // fits below its parent (a Mac system item always MacOS X alone), so that
+    // OK without a click stores what the node held; enabled as for a new child.
+    static PlatformBoxes forNode(const MenuTree& tree, NodeHandle node);
 
     // The user clicked a box: it toggles, then the rules keep a valid set. A
     // disabled box takes no click.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "documents/document_files.h"
@@ -99,11 +100,70 @@ TEST(PlatformBoxes, KeepAValidSetAfterEveryClick) {
         boxes.click(c.clicked);
         EXPECT_EQ(boxes.mask(), c.after) << c.before << " click " << static_cast<int>(c.clicked);
     }
-    PlatformBoxes inWindowsMenu = PlatformBoxes::forParent(kPlatformWindows, kPlatformWindows, false);
-    EXPECT_FALSE(inWindowsMenu.anyEnabled());
-    PlatformBoxes inAppMenu = PlatformBoxes::forParent(kPlatformAll, kPlatformMac, true);
-    EXPECT_EQ(inAppMenu.mask(), kPlatformMac);
-    EXPECT_FALSE(inAppMenu.anyEnabled());
+}
+
+const PlatformBoxes& boxesOf(const SeparatorPropertiesRules& rules) {
+    return rules.platforms();
+}
+template <class Rules>
+const PlatformBoxes& boxesOf(const Rules& rules) {
+    return rules.view().platforms;
+}
+
+// An edit dialog shows the platforms and, confirmed without a change, raises no question.
+template <class Rules>
+void confirmUnchanged(std::optional<Rules> rules, PlatformMask shown, bool enabled, const char* caption) {
+    ASSERT_TRUE(rules) << caption;
+    EXPECT_EQ(boxesOf(*rules).mask(), shown) << caption;
+    EXPECT_EQ(boxesOf(*rules).anyEnabled(), enabled) << caption;
+    EXPECT_EQ(messages(rules->okChecks()), "") << caption;
+    rules->apply();
+}
+
+// Every item dialog opened for editing shows the node's own platforms (a Mac
+// system item MacOS X alone), and OK without a change leaves the code byte for
+// byte as it was; the boxes are off below a parent that is not for all platforms.
+TEST(ItemDialogs, EditingShowsAndKeepsTheNodesOwnPlatforms) {
+    MenuTree tree;
+    load(tree,
+         "FM_MENUBAR ()\r\n{\r\n\tFM_APPMENU ( \"Orders\" )\r\n\t{\r\n"
+         "#IF_MACCARBON\r\n\t\tFM_MENUSCRIPTITEM ( \"About\", \"About\" )\r\n\t\tFM_MENUITEM ( FM_UNDO )\r\n"
+         "#END_IF\r\n#IF_MACCLASSIC\r\n\t\tFM_MENUITEMSEPARATOR ()\r\n#END_IF\r\n"
+         "\t\tFM_MACQUITITEM ( \"Quit\", \"Quit\" )\r\n\t}\r\n"
+         "\tFM_MENU ( \"File\" )\r\n\t{\r\n#IF_WIN\r\n\t\tFM_MENUSCRIPTITEM ( \"Win\", \"Win\" )\r\n#END_IF\r\n\t}\r\n}\r\n");
+    std::string before;
+    ASSERT_TRUE(generateDocumentCode(tree, MenuKind::MainMenu, before));
+    const struct {
+        const char* caption;
+        PlatformMask shown;
+        bool enabled;
+    } cases[] = {
+        {"Orders", kPlatformMac, false}, {"About", kPlatformMacX, false},      {"Undo", kPlatformMacX, false},
+        {"-Separator-", kPlatformMacClassic, false}, {"Quit", kPlatformMacX, false}, {"File", kPlatformAll, true},
+        {"Win", kPlatformWindows, true},
+    };
+    for (const auto& c : cases) {
+        const NodeHandle node = find(tree, c.caption);
+        tree.selectNode(node);
+        const MenuKind kind = MenuKind::MainMenu;
+        switch (tree.getKind(node)) {
+            case NodeKind::AppMenu:
+            case NodeKind::Menu:
+                confirmUnchanged(MenuPropertiesRules::forEdit(tree, kind, node), c.shown, c.enabled, c.caption);
+                break;
+            case NodeKind::FmItem:
+                confirmUnchanged(FmItemPropertiesRules::forEdit(tree, kind, node), c.shown, c.enabled, c.caption);
+                break;
+            case NodeKind::Separator:
+                confirmUnchanged(SeparatorPropertiesRules::forEdit(tree, kind, node), c.shown, c.enabled, c.caption);
+                break;
+            default:
+                confirmUnchanged(ScriptPropertiesRules::forEdit(tree, kind, node), c.shown, c.enabled, c.caption);
+        }
+        std::string after;
+        ASSERT_TRUE(generateDocumentCode(tree, MenuKind::MainMenu, after));
+        EXPECT_EQ(after, before) << c.caption;
+    }
 }
 
 TEST(ShortcutControls, KeysPastF12NeedAModifier) {
