@@ -53,13 +53,12 @@ void DocumentSession::newDocument(std::optional<MenuKind> kind) {
         host_.launchInstance(LaunchRequest::newMenu(*kind));
         return;
     }
-    // The kind comes first: re-applying the "Menu Code" tab writes the empty
-    // tree's code for it.
-    state_.menuKind = *kind;
     host_.documentTree().clearTree();
     host_.setCodeText({});
+    // The kind comes before the tab: re-applying the "Menu Code" tab writes
+    // the empty tree's code for it.
+    takeMenuKind(*kind);
     host_.reapplyCurrentTab();
-    host_.applyTabEnabling();
     state_.setModified(false);
     state_.documentName = kUntitledName;
     state_.updateTitle();
@@ -88,7 +87,7 @@ void DocumentSession::newFromTemplate() {
     tree.clearTree();
     host_.setCodeText(text);
     tree.loadText(text, MenuKind::MainMenu, true);
-    state_.menuKind = MenuKind::MainMenu;
+    takeMenuKind(MenuKind::MainMenu);
     state_.documentName = kUntitledName;
     state_.documentFolder.clear();
     state_.updateTitle();
@@ -142,7 +141,7 @@ void DocumentSession::openDocument(OpenCommand command) {
     if (reading.result.isAccepted()) {
         tree.clearTree();
         tree.loadText(text, reading.kind, true);
-        state_.menuKind = reading.kind;
+        takeMenuKind(reading.kind);
         state_.setPath(path);
         host_.setCodeText(text);
         state_.updateTitle();
@@ -158,7 +157,7 @@ void DocumentSession::openDocument(OpenCommand command) {
     // say) is the user's own: it opens in that tab, as leaving the tab would
     // leave it, and the tree stays empty until the code reads.
     tree.clearTree();
-    state_.menuKind = reading.kind;
+    takeMenuKind(reading.kind);
     state_.setPath(path);
     host_.showCodeTab();
     host_.setCodeText(text);
@@ -256,10 +255,9 @@ void DocumentSession::applyCommandLine(std::string_view commandLine) {
     CommandLineAction action = parseCommandLine(commandLine);
     switch (action.kind) {
         case CommandLineAction::Kind::MenuKind:
-            state_.menuKind = action.menuKind;
-            if (state_.menuKind != MenuKind::MainMenu) {
+            takeMenuKind(action.menuKind);
+            if (action.menuKind != MenuKind::MainMenu) {
                 host_.reapplyCurrentTab();
-                host_.applyTabEnabling();
             }
             break;
         case CommandLineAction::Kind::OpenPath:
@@ -269,6 +267,11 @@ void DocumentSession::applyCommandLine(std::string_view commandLine) {
             break;
     }
     state_.updateTitle();
+}
+
+void DocumentSession::takeMenuKind(MenuKind kind) {
+    state_.menuKind = kind;
+    host_.applyTabEnabling();
 }
 
 bool DocumentSession::readDocument(const std::string& path, std::string& bytes) {

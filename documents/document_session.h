@@ -73,6 +73,10 @@ public:
     void applyCommandLine(std::string_view commandLine);
 
 private:
+    // The document becomes one of the kind. Every change of kind goes through
+    // here, once the tree holds the new document: which commands are enabled
+    // depends on the kind (a menu bar takes no items at its top level).
+    void takeMenuKind(MenuKind kind);
     // The bytes of a document file; reports a file that cannot be read.
     bool readDocument(const std::string& path, std::string& bytes);
 

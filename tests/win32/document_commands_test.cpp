@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "documents/recent_files.h"
@@ -66,6 +67,61 @@ TEST_F(DocumentCommandsTest, ContextMenuInATsmbFileOpensAsAContextMenu) {
     EXPECT_EQ(tree().nodeCount(), 1u);
     EXPECT_EQ(readRecentFiles(program.settings), std::vector<std::string>{path});
     ASSERT_TRUE(pumpUntil([&] { return recentItems(hwnd()) == "enabled:&1 Ctx.tsmb;"; })) << recentItems(hwnd());
+}
+
+// Add Script and Add Separator follow the kind of each document the window
+// comes to hold, with nothing selected: on for a context menu, off for a menu
+// bar (its top level takes menus only), on the side buttons and in the menu
+// alike, and Add Script does what it shows.
+TEST_F(DocumentCommandsTest, AddingItemsFollowsTheKindOfEveryNewOrOpenedDocument) {
+    ScratchFolder folder;
+    const std::string bar = folder.file("Bar.tsmb");
+    const std::string context = folder.file("Ctx.tsmn");
+    const std::string pattern = folder.file("Pattern.qxtf");
+    ASSERT_TRUE(ScratchFolder::write(bar, "FM_MENUBAR ()\r\n{\r\n\tFM_MENU ( \"File\" )\r\n\t{\r\n\t}\r\n}\r\n"));
+    ASSERT_TRUE(ScratchFolder::write(context, kContextCode));
+    ASSERT_TRUE(ScratchFolder::write(pattern, "FM_MENUBAR ()\r\n{\r\n}\r\n"));
+    // A file dialog answered with a full path in its name box.
+    auto pick = [](DialogDriver& driver, const std::string& path) {
+        driver.next([path](HWND dialog) {
+            SetWindowTextA(GetDlgItem(dialog, 0x47C), path.c_str());
+            DialogDriver::press(dialog, IDOK);
+        });
+    };
+    const struct {
+        const char* how;
+        std::function<void(DialogDriver&)> act;
+        bool itemsOn;
+    } steps[] = {
+        {"command line, context menu", [&](DialogDriver&) { openThroughCommandLine(context); }, true},
+        {"command line, menu bar", [&](DialogDriver&) { openThroughCommandLine(bar); }, false},
+        {"New, context menu", [&](DialogDriver&) { command(ID_FILE_NEW_CONTEXT); }, true},
+        {"New From Template", [&](DialogDriver& d) { pick(d, pattern); command(ID_FILE_NEW_FROM_TEMPLATE); }, false},
+        {"Open..., context menu", [&](DialogDriver& d) { pick(d, context); command(ID_FILE_OPEN); }, true},
+        {"Open Recent, menu bar", [&](DialogDriver&) { command(ID_FILE_RECENT_FIRST + 1); }, false},
+    };
+    HMENU menu = GetMenu(hwnd());
+    for (const auto& step : steps) {
+        {
+            DialogDriver driver;
+            step.act(driver);
+            test::pumpPending();
+        }
+        ASSERT_EQ(tree().selectedNode(), kNoNode) << step.how;
+        for (UINT id : {ID_MENU_ADD_SCRIPT, ID_MENU_ADD_SEPARATOR}) {
+            EXPECT_EQ(IsWindowEnabled(window->sideButton(id)) != FALSE, step.itemsOn) << step.how << " " << id;
+            EXPECT_EQ((GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) == 0, step.itemsOn) << step.how << " " << id;
+        }
+        DialogDriver driver;
+        std::string caption;
+        driver.next([&](HWND dialog) {
+            caption = DialogDriver::windowText(dialog);
+            DialogDriver::press(dialog, IDCANCEL);
+        });
+        command(ID_MENU_ADD_SCRIPT);
+        EXPECT_EQ(caption, step.itemsOn ? "Script Properties" : "") << step.how;
+    }
+    EXPECT_TRUE(launched.empty());
 }
 
 TEST_F(DocumentCommandsTest, FilesThatCannotBeOpenedAreReportedAndChangeNothing) {
