@@ -18,8 +18,33 @@ std::string formatString(UINT stringId, const std::string& first, const std::str
     return text.data();
 }
 
+namespace {
+
+// A message belongs to the window the user is working in. An owner that a
+// modal dialog of its own has disabled is not that window (a message from
+// "Script Properties" while its "Select Script" is open, say): closing the
+// message would enable the owner again in front of the dialog, which then
+// still runs. Such a message goes to the active dialog above the owner.
+HWND windowInUse(HWND owner) {
+    if (!owner || IsWindowEnabled(owner)) {
+        return owner;
+    }
+    HWND active = GetActiveWindow();
+    if (!active || !IsWindowEnabled(active)) {
+        return owner;
+    }
+    for (HWND above = GetWindow(active, GW_OWNER); above; above = GetWindow(above, GW_OWNER)) {
+        if (above == owner) {
+            return active;
+        }
+    }
+    return owner;
+}
+
+}  // namespace
+
 int showMessage(HWND owner, const char* text, UINT flags) {
-    return MessageBoxA(owner, text, kMessageCaption, flags);
+    return MessageBoxA(windowInUse(owner), text, kMessageCaption, flags);
 }
 
 int showStringMessage(HWND owner, UINT stringId, UINT flags) {

@@ -1,5 +1,6 @@
 // Message boxes of the editor: always captioned with the product name and
-// owned by the given window.
+// owned by the given window, or, while a modal dialog of that window is open,
+// by the dialog.
 #pragma once
 
 #include <windows.h>

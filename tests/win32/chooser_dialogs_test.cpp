@@ -12,6 +12,7 @@
 #include "menucode/code_tree.h"
 #include "model/tree_flatten.h"
 #include "resources/resource.h"
+#include "shell/message_box.h"
 #include "support/fm_standin.h"
 #include "support/main_window_fixture.h"
 #include "support/ready_made_folder.h"
@@ -142,6 +143,42 @@ TEST_F(ChooserDialogsTest, SelectScriptListsSortedScriptsRefreshesAndFillsScript
     char scriptName[250] = {};
     tree().getScriptName(script, scriptName, sizeof scriptName);
     EXPECT_EQ(tree().caption(script) + "|" + scriptName, "Customers|Customers");
+}
+
+// A message that Refresh brings (the plug-in has gone) belongs to Select
+// Script: closing it leaves Script Properties disabled behind the open chooser.
+TEST_F(ChooserDialogsTest, AMessageAfterRefreshKeepsSelectScriptInFront) {
+    FmStandIn fm("Orders\n", "");
+    ASSERT_TRUE(fm.ready());
+    loadMenu(kMenuBarWithFile, true);
+    DialogDriver driver;
+    HWND chooserWindow = nullptr;
+    HWND messageOwner = nullptr;
+    std::string message;
+    bool propertiesEnabled = true;
+    driver.next([](HWND properties) { DialogDriver::press(properties, IDC_SCRIPT_CHOOSE); });
+    driver.next([&](HWND chooser) {
+        chooserWindow = chooser;
+        fm.close();
+        PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDC_SELSCRIPT_REFRESH, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(chooser, IDC_SELSCRIPT_REFRESH)));
+    });
+    driver.next([&](HWND box) {
+        messageOwner = GetWindow(box, GW_OWNER);
+        message = DialogDriver::messageText(box);
+        DialogDriver::press(box, IDOK);
+        driver.later([&] {
+            propertiesEnabled = IsWindowEnabled(GetWindow(chooserWindow, GW_OWNER)) != FALSE;
+            HWND properties = GetWindow(chooserWindow, GW_OWNER);
+            DialogDriver::press(chooserWindow, IDCANCEL);
+            driver.later([properties] { DialogDriver::press(properties, IDCANCEL); });
+        });
+    });
+    command(ID_MENU_ADD_SCRIPT);
+    EXPECT_EQ(message, loadString(IDS_NO_PLUGIN_LINK));
+    EXPECT_EQ(messageOwner, chooserWindow);
+    EXPECT_FALSE(propertiesEnabled);
+    EXPECT_EQ(driver.dialogsSeen(), 3);
 }
 
 TEST_F(ChooserDialogsTest, TheStandardMenuChooserGivesCommandsOfTheChosenVersion) {
