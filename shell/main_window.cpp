@@ -36,20 +36,22 @@ void enforceMinimumSize(WINDOWPOS* pos) {
     }
 }
 
-// Editing a caption in place: the application menu and local captions refuse;
-// while the edit box is open Delete and Enter belong to it.
+// Editing a caption in place: the application menu and local captions refuse.
+// Nor does an edit start while a question or dialog holds the window: a click
+// on the selected item starts the tree's edit only after the double-click
+// time, which can run out inside the question of Delete, and the edit box
+// would stay on the caption behind it.
 LRESULT beginCaptionEdit(MainWindow& window, const TVITEMA& item) {
     const NodeHandle node = window.mirror().nodeOf(item.hItem);
     MenuTree& tree = window.tree();
-    if (!captionEditAllowed(tree.getKind(node), tree.getUseLocalCaption(node) != 0)) {
+    if (!IsWindowEnabled(window.hwnd()) ||
+        !captionEditAllowed(tree.getKind(node), tree.getUseLocalCaption(node) != 0)) {
         return TRUE;
     }
-    window.treeKeysActive = false;
     return FALSE;
 }
 
 void endCaptionEdit(MainWindow& window, const TVITEMA& item) {
-    window.treeKeysActive = true;
     const NodeHandle node = window.mirror().nodeOf(item.hItem);
     // No text: the edit was cancelled.
     const TypedCaption typed = item.pszText ? typedCaption(item.pszText) : TypedCaption::Unchanged;
@@ -225,6 +227,10 @@ LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam
         return result;
     }
     return self->handle(message, wParam, lParam);
+}
+
+bool MainWindow::captionEditOpen() const {
+    return controls_.tree && TreeView_GetEditControl(controls_.tree) != nullptr;
 }
 
 LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {

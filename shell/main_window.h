@@ -73,8 +73,10 @@ public:
     HWND sideButton(UINT commandId) const;
 
     // Accelerator table 221 (Delete, Enter) applies only while the tree tab is
-    // shown and no caption is being edited.
+    // shown.
     bool treeKeysActive = true;
+    // A caption is being edited in place: every key is then the edit box's.
+    bool captionEditOpen() const;
     // The node that the tree's Cut or Copy remembered.
     NodeClipboard clipboard;
     // A node being dragged in the tree.

@@ -19,6 +19,12 @@ bool translateEditorAccelerators(Program& program, MSG& msg) {
     if (!window) {
         return false;
     }
+    // While a caption is edited in place its keys are the edit box's: Esc
+    // cancels the edit, Ctrl+A, Ctrl+Left and Ctrl+Right act in the text,
+    // Delete and Enter too.
+    if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && window->captionEditOpen()) {
+        return false;
+    }
     HWND main = window->hwnd();
     if (program.mainKeys && TranslateAcceleratorA(main, program.mainKeys, &msg)) {
         return true;

@@ -218,7 +218,8 @@ void TreeDrag::releaseMouse() {
 }
 
 void TreeDrag::finish() {
-    SetFocus(window_.hwnd());
+    // The tree again, where the drag began: Cut and Copy act on its selection.
+    SetFocus(window_.controls().tree);
     window_.tree().setDropHighlight(kNoNode);
     if (image_) {
         ImageList_Destroy(image_);

@@ -81,30 +81,30 @@ TEST_F(DocumentCommandsTest, AddingItemsFollowsTheKindOfEveryNewOrOpenedDocument
     ASSERT_TRUE(ScratchFolder::write(bar, "FM_MENUBAR ()\r\n{\r\n\tFM_MENU ( \"File\" )\r\n\t{\r\n\t}\r\n}\r\n"));
     ASSERT_TRUE(ScratchFolder::write(context, kContextCode));
     ASSERT_TRUE(ScratchFolder::write(pattern, "FM_MENUBAR ()\r\n{\r\n}\r\n"));
-    // A file dialog answered with a full path in its name box.
-    auto pick = [](DialogDriver& driver, const std::string& path) {
-        driver.next([path](HWND dialog) {
-            SetWindowTextA(GetDlgItem(dialog, 0x47C), path.c_str());
-            DialogDriver::press(dialog, IDOK);
-        });
-    };
     const struct {
         const char* how;
-        std::function<void(DialogDriver&)> act;
+        std::function<void()> act;
+        const std::string* picked;  // the path the file dialog is answered with
         bool itemsOn;
     } steps[] = {
-        {"command line, context menu", [&](DialogDriver&) { openThroughCommandLine(context); }, true},
-        {"command line, menu bar", [&](DialogDriver&) { openThroughCommandLine(bar); }, false},
-        {"New, context menu", [&](DialogDriver&) { command(ID_FILE_NEW_CONTEXT); }, true},
-        {"New From Template", [&](DialogDriver& d) { pick(d, pattern); command(ID_FILE_NEW_FROM_TEMPLATE); }, false},
-        {"Open..., context menu", [&](DialogDriver& d) { pick(d, context); command(ID_FILE_OPEN); }, true},
-        {"Open Recent, menu bar", [&](DialogDriver&) { command(ID_FILE_RECENT_FIRST + 1); }, false},
+        {"command line, context menu", [&] { openThroughCommandLine(context); }, nullptr, true},
+        {"command line, menu bar", [&] { openThroughCommandLine(bar); }, nullptr, false},
+        {"New, context menu", [&] { command(ID_FILE_NEW_CONTEXT); }, nullptr, true},
+        {"New From Template", [&] { command(ID_FILE_NEW_FROM_TEMPLATE); }, &pattern, false},
+        {"Open..., context menu", [&] { command(ID_FILE_OPEN); }, &context, true},
+        {"Open Recent, menu bar", [&] { command(ID_FILE_RECENT_FIRST + 1); }, nullptr, false},
     };
     HMENU menu = GetMenu(hwnd());
     for (const auto& step : steps) {
         {
             DialogDriver driver;
-            step.act(driver);
+            if (step.picked) {
+                driver.next([path = *step.picked](HWND dialog) {
+                    SetWindowTextA(GetDlgItem(dialog, 0x47C), path.c_str());  // the name box
+                    DialogDriver::press(dialog, IDOK);
+                });
+            }
+            step.act();
             test::pumpPending();
         }
         ASSERT_EQ(tree().selectedNode(), kNoNode) << step.how;

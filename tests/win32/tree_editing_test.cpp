@@ -148,6 +148,7 @@ TEST_F(TreeEditingTest, ADragOfMouseMessagesMovesAnItemIntoAnotherMenu) {
     EXPECT_EQ(flattenTree(tree()), "File[-Separator-],Edit[Run]");
     EXPECT_EQ(tree().dropHighlight(), kNoNode);
     EXPECT_TRUE(document().modified);
+    EXPECT_EQ(GetFocus(), controls().tree);  // Cut and Copy act there again
 
     // Esc cancels a drag and the tree stays.
     begin.itemNew.hItem = window->mirror().itemOf(find("-Separator-"));
@@ -156,6 +157,55 @@ TEST_F(TreeEditingTest, ADragOfMouseMessagesMovesAnItemIntoAnotherMenu) {
     command(ID_CANCEL_DRAG);
     EXPECT_FALSE(window->drag().active());
     EXPECT_EQ(flattenTree(tree()), "File[-Separator-],Edit[Run]");
+    EXPECT_EQ(GetFocus(), controls().tree);
+}
+
+// While a caption is edited in place its keys are the edit box's: the main
+// window's tables take none of them, and Esc cancels the edit.
+TEST_F(TreeEditingTest, KeysWhileRenamingGoToTheEditBox) {
+    select("Run");
+    command(ID_EDIT_RENAME);
+    HWND edit = TreeView_GetEditControl(controls().tree);
+    ASSERT_NE(edit, nullptr);
+    BYTE keys[256] = {};
+    const struct {
+        UINT key;
+        bool ctrl;
+    } cases[] = {{VK_ESCAPE, false}, {'A', true},        {VK_LEFT, true},
+                 {VK_RIGHT, true},   {VK_DELETE, false}, {VK_RETURN, false}};
+    for (const auto& c : cases) {
+        keys[VK_CONTROL] = c.ctrl ? 0x80 : 0;
+        SetKeyboardState(keys);
+        MSG key = {edit, WM_KEYDOWN, c.key, 1, 0, {}};
+        EXPECT_FALSE(translateEditorAccelerators(program, key)) << c.key;
+    }
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    SetWindowTextA(edit, "Renamed");
+    MSG escape = {edit, WM_KEYDOWN, VK_ESCAPE, 1, 0, {}};
+    processLoopMessage(program, escape);
+    EXPECT_EQ(TreeView_GetEditControl(controls().tree), nullptr);
+    EXPECT_EQ(flattenTree(tree()), "File[Run,-Separator-],Edit");
+    EXPECT_FALSE(document().modified);
+}
+
+// An edit in place that would start while Delete's question is shown (the
+// tree starts one after a click on the selected item, once the double-click
+// time is out) does not start, and the keys are the tree's after the answer.
+TEST_F(TreeEditingTest, NoEditInPlaceStartsWhileAQuestionIsShown) {
+    select("File");
+    DialogDriver driver;
+    driver.next([&](HWND box) {
+        SendMessageA(controls().tree, TVM_EDITLABELA, 0,
+                     reinterpret_cast<LPARAM>(window->mirror().itemOf(find("File"))));
+        DialogDriver::press(box, IDNO);
+    });
+    command(ID_MENU_DELETE);
+    EXPECT_EQ(TreeView_GetEditControl(controls().tree), nullptr);
+    driver.answerMessageBox(IDYES);
+    MSG key = {controls().tree, WM_KEYDOWN, VK_DELETE, 0x00530001, 0, {}};
+    EXPECT_TRUE(translateEditorAccelerators(program, key));
+    EXPECT_EQ(flattenTree(tree()), "Edit");
 }
 
 TEST_F(TreeEditingTest, ButtonsAndMenuItemsFollowTheTabAndTheSelection) {

@@ -220,11 +220,9 @@ TEST_F(TreeMirrorTest, CaptionsAreEditedInPlace) {
     SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(ID_EDIT_RENAME, 0), 0);
     HWND edit = reinterpret_cast<HWND>(SendMessageA(control, TVM_GETEDITCONTROL, 0, 0));
     ASSERT_NE(edit, nullptr);
-    // While the edit box is open, Delete and Enter go to it, not to the tree commands.
-    EXPECT_FALSE(window->treeKeysActive);
     SetWindowTextA(edit, "Run Report");
     SendMessageA(control, TVM_ENDEDITLABELNOW, FALSE, 0);
-    EXPECT_TRUE(window->treeKeysActive);
+    EXPECT_FALSE(window->captionEditOpen());
     EXPECT_EQ(tree->caption(run), "Run Report");
     EXPECT_TRUE(document().modified);
     EXPECT_EQ(itemText(control, TreeView_GetSelection(control)), "Run Report");
@@ -242,7 +240,6 @@ TEST_F(TreeMirrorTest, CaptionsAreEditedInPlace) {
 
     // A cancelled edit reports no text and changes nothing; an emptied one neither.
     document().modified = false;
-    window->treeKeysActive = false;
     NMTVDISPINFOA cancelled = {};
     cancelled.hdr = {control, 0, static_cast<UINT>(TVN_ENDLABELEDITA)};
     cancelled.item.hItem = TreeView_GetSelection(control);
@@ -252,7 +249,6 @@ TEST_F(TreeMirrorTest, CaptionsAreEditedInPlace) {
         EXPECT_EQ(tree->caption(run), "Run Report");
         EXPECT_FALSE(document().modified);
     }
-    EXPECT_TRUE(window->treeKeysActive);
 }
 
 }  // namespace

@@ -130,7 +130,8 @@ TEST(ItemDialogs, EditingShowsAndKeepsTheNodesOwnPlatforms) {
          "#IF_MACCARBON\r\n\t\tFM_MENUSCRIPTITEM ( \"About\", \"About\" )\r\n\t\tFM_MENUITEM ( FM_UNDO )\r\n"
          "#END_IF\r\n#IF_MACCLASSIC\r\n\t\tFM_MENUITEMSEPARATOR ()\r\n#END_IF\r\n"
          "\t\tFM_MACQUITITEM ( \"Quit\", \"Quit\" )\r\n\t}\r\n"
-         "\tFM_MENU ( \"File\" )\r\n\t{\r\n#IF_WIN\r\n\t\tFM_MENUSCRIPTITEM ( \"Win\", \"Win\" )\r\n#END_IF\r\n\t}\r\n}\r\n");
+         "\tFM_MENU ( \"File\" )\r\n\t{\r\n"
+         "#IF_WIN\r\n\t\tFM_MENUSCRIPTITEM ( \"Win\", \"Win\" )\r\n#END_IF\r\n\t}\r\n}\r\n");
     std::string before;
     ASSERT_TRUE(generateDocumentCode(tree, MenuKind::MainMenu, before));
     const struct {
@@ -138,8 +139,9 @@ TEST(ItemDialogs, EditingShowsAndKeepsTheNodesOwnPlatforms) {
         PlatformMask shown;
         bool enabled;
     } cases[] = {
-        {"Orders", kPlatformMac, false}, {"About", kPlatformMacX, false},      {"Undo", kPlatformMacX, false},
-        {"-Separator-", kPlatformMacClassic, false}, {"Quit", kPlatformMacX, false}, {"File", kPlatformAll, true},
+        {"Orders", kPlatformMac, false}, {"About", kPlatformMacX, false},
+        {"Undo", kPlatformMacX, false},  {"-Separator-", kPlatformMacClassic, false},
+        {"Quit", kPlatformMacX, false},  {"File", kPlatformAll, true},
         {"Win", kPlatformWindows, true},
     };
     for (const auto& c : cases) {
