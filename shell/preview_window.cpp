@@ -95,8 +95,9 @@ LRESULT CALLBACK PreviewWindow::windowProc(HWND window, UINT message, WPARAM wPa
 LRESULT PreviewWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            closeButton_ = createHintButton(window_, nullptr, "Close Preview", kCloseButtonWidth, kCloseButtonHeight,
-                                            kCloseButtonId);
+            // Its hint, none, clears the editor's status line as the pointer crosses it.
+            closeButton_ = createHintButton(window_, GetWindow(window_, GW_OWNER), "Close Preview", kCloseButtonWidth,
+                                            kCloseButtonHeight, kCloseButtonId);
             font_ = createControlFont(closeButton_, nullptr, false, 0);
             return 0;
         case WM_SIZE:

@@ -86,7 +86,15 @@ void copyItem(MainWindow& window, UINT) {
 }
 
 void pasteItem(MainWindow& window, UINT) {
-    if (sendToFocusedEdit(WM_PASTE) || window.currentTab() != EditorTab::MenuTree) {
+    if (sendToFocusedEdit(WM_PASTE)) {
+        return;
+    }
+    if (window.currentTab() == EditorTab::MenuCode) {
+        // Paste is on in the code tab wherever the focus is (on the tab itself
+        // after a click on it, say): the text goes into the code.
+        HWND code = window.controls().codeEdit;
+        SetFocus(code);
+        SendMessageA(code, WM_PASTE, 0, 0);
         return;
     }
     MenuTree& tree = window.tree();

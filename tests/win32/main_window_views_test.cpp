@@ -412,6 +412,17 @@ TEST_F(MainWindowViewsTest, TabTypesATabCharacterOnlyInTheCode) {
     EXPECT_EQ(codeText(), before);
 }
 
+// Paste is on in the code tab wherever the focus is, and pastes into the code.
+TEST_F(MainWindowViewsTest, PasteInTheCodeTabGoesToTheCode) {
+    clickTab(EditorTab::MenuCode);
+    SetWindowTextA(controls().codeEdit, "");
+    ASSERT_TRUE(setClipboardText("FM_MENUBAR ()"));
+    SetFocus(controls().tabControl);  // as a click on the tab leaves it
+    command(ID_EDIT_PASTE);
+    EXPECT_EQ(codeText(), "FM_MENUBAR ()");
+    EXPECT_EQ(GetFocus(), controls().codeEdit);
+}
+
 TEST_F(MainWindowViewsTest, TypingInTheCodeMarksTheDocumentModified) {
     clickTab(EditorTab::MenuCode);
     document().setModified(false);

@@ -173,5 +173,27 @@ TEST_F(PreviewWindowTest, ButtonAndKeysCloseOnlyThePreview) {
     EXPECT_EQ(unexpected.dialogsSeen(), 0);
 }
 
+// "Close Preview" stands centred below the middle however the window is
+// sized, and the pointer crossing it clears the editor's status line.
+TEST_F(PreviewWindowTest, CloseButtonKeepsItsPlaceAndClearsTheHint) {
+    HWND window = preview();
+    HWND button = GetDlgItem(window, IDOK);
+    for (int width : {500, 640}) {
+        SetWindowPos(window, nullptr, 0, 0, width, width - 50, SWP_NOMOVE | SWP_NOZORDER);
+        RECT client;
+        GetClientRect(window, &client);
+        RECT place;
+        GetWindowRect(button, &place);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_EQ(place.left, (client.right - 100) / 2) << width;
+        EXPECT_EQ(place.top, client.bottom / 2 + 45) << width;
+    }
+    SendMessageA(hwnd(), WM_MENUSELECT, MAKEWPARAM(ID_EDIT_COPY, 0), 0);
+    ASSERT_NE(statusText(), "");
+    SendMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    test::pumpPending();
+    EXPECT_EQ(statusText(), "");
+}
+
 }  // namespace
 }  // namespace tessary

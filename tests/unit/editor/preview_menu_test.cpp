@@ -175,5 +175,16 @@ TEST(PreviewMenu, TextThatDoesNotParseKeepsWhatWasBuilt) {
     }
 }
 
+// The preview's explanation, and for a context or pop-up menu how its menu opens.
+TEST(PreviewExplanation, EndsWithHowTheMenuOpens) {
+    const std::string common =
+        "This is a menu preview window.\nFileMaker scripts and FileMaker menu commands will not be triggered.\n"
+        "Default keyboard shortcuts of FileMaker menu items\nare not shown in this preview menu.\n"
+        "Local captions of FileMaker items will be shown in English.";
+    EXPECT_EQ(previewExplanation(MenuKind::MainMenu), common);
+    EXPECT_EQ(previewExplanation(MenuKind::ContextMenu), common + "\nRight-click to open menu.");
+    EXPECT_EQ(previewExplanation(MenuKind::PopupMenu), common + "\nClick to open menu.");
+}
+
 }  // namespace
 }  // namespace tessary
