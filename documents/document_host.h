@@ -48,6 +48,10 @@ enum class DocumentMessage {
 
 enum class SaveAnswer { Yes, No, Cancel };
 
+// The main window, of this copy of the program or of another, whose document
+// is a given file.
+enum class DocumentHolder { None, ThisWindow, OtherWindow };
+
 class DocumentHost {
 public:
     virtual ~DocumentHost() = default;
@@ -91,6 +95,9 @@ public:
     virtual void quit() = 0;
     // Starts a second copy of the program.
     virtual void launchInstance(const LaunchRequest& request) = 0;
+    // Which main window holds the document at the path (its full path,
+    // compared as Windows compares paths); another one comes to the front.
+    virtual DocumentHolder showWindowHolding(const std::string& path) = 0;
     // Every running copy reloads its Open Recent submenu.
     virtual void broadcastRecentChanged() = 0;
     // Posts Open Named Document to the main window.

@@ -122,6 +122,20 @@ void DocumentSession::openDocument(OpenCommand command) {
         state_.updateTitle();
         return;
     }
+    // One file, one editor: a second one's Save would write over the first
+    // one's work. A file another window holds brings that window forward; the
+    // file this window holds with unsaved changes stays as it is.
+    switch (host_.showWindowHolding(path)) {
+        case DocumentHolder::OtherWindow:
+            return;
+        case DocumentHolder::ThisWindow:
+            if (state_.modified) {
+                return;
+            }
+            break;  // read again: nothing is lost
+        case DocumentHolder::None:
+            break;
+    }
     if (state_.modified) {
         host_.launchInstance(LaunchRequest::openPath(path));
         return;

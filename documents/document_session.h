@@ -54,7 +54,10 @@ public:
     void newFromTemplate();
     // Menu code with a syntax error opens in the "Menu Code" tab with the
     // failing line selected; a file that is too large, cannot be read or holds
-    // NUL bytes without reading as menu code is refused.
+    // NUL bytes without reading as menu code is refused. A file that another
+    // main window holds brings that window forward instead, and the file this
+    // window holds with unsaved changes is not opened again; with unsaved
+    // changes any other file opens in a second copy.
     void openDocument(OpenCommand command);
     // Names the file for Open Named Document and posts the command.
     void requestOpenNamed(std::string_view folder, std::string_view name);

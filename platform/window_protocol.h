@@ -24,8 +24,13 @@ constexpr UINT kResetTreeViewMessage = WM_USER + 3;
 // refused: the message tells why once the edit box has closed.
 constexpr UINT kCaptionRefusedMessage = WM_APP + 1;
 
-// A main window that receives it comes to the top. The program never sends it
-// itself; other programs may.
+// A main window that receives it comes to the top: posted by a copy that was
+// asked to open the file the window holds; other programs may post it too.
 constexpr UINT kBringToTopMessage = WM_USER + 4;
+
+// The tag of a WM_COPYDATA message to a main window whose data is a document
+// path (NUL-terminated): the window answers TRUE when its document is that
+// file (see platform/document_windows.h).
+constexpr ULONG_PTR kDocumentPathQuery = 0x54735068;
 
 }  // namespace tessary

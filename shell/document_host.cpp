@@ -7,6 +7,7 @@
 #include "editor/small_dialog_rules.h"
 #include "menucode/code_tree.h"
 #include "model/menu_tree.h"
+#include "platform/document_windows.h"
 #include "platform/file_dialogs.h"
 #include "platform/program_instance.h"
 #include "resources/resource.h"
@@ -153,6 +154,18 @@ void ShellDocumentHost::quit() {
 
 void ShellDocumentHost::launchInstance(const LaunchRequest& request) {
     window_.program().launchCopy(request);
+}
+
+DocumentHolder ShellDocumentHost::showWindowHolding(const std::string& path) {
+    if (samePath(window_.document().fullPath(), path)) {
+        return DocumentHolder::ThisWindow;
+    }
+    HWND other = findMainWindowHolding(path, window_.hwnd());
+    if (!other) {
+        return DocumentHolder::None;
+    }
+    bringMainWindowForward(other);
+    return DocumentHolder::OtherWindow;
 }
 
 void ShellDocumentHost::broadcastRecentChanged() {

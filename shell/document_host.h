@@ -50,6 +50,7 @@ public:
     bool askSaveWithSyntaxError(int line) override;
     void quit() override;
     void launchInstance(const LaunchRequest& request) override;
+    DocumentHolder showWindowHolding(const std::string& path) override;
     void broadcastRecentChanged() override;
     void postOpenNamed() override;
 

@@ -7,6 +7,7 @@
 
 #include "documents/document_title.h"
 #include "editor/item_dialog_rules.h"
+#include "platform/document_windows.h"
 #include "platform/window_protocol.h"
 #include "resources/resource.h"
 #include "shell/code_view.h"
@@ -258,8 +259,13 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             showStringMessage(window_, IDS_QUOTE_IN_NAME, MB_OK | MB_ICONWARNING);
             return 0;
         case kBringToTopMessage:
+            if (IsIconic(window_)) {
+                ShowWindow(window_, SW_RESTORE);
+            }
             bringToFront(window_);
             return 0;
+        case WM_COPYDATA:
+            return answerDocumentPathQuery(reinterpret_cast<const COPYDATASTRUCT*>(lParam), document_.fullPath());
         case WM_SIZE:
             layout();
             return 0;

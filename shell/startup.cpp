@@ -1,6 +1,7 @@
 #include "shell/startup.h"
 
 #include "documents/command_line.h"
+#include "platform/document_windows.h"
 #include "platform/file_types.h"
 #include "platform/program_instance.h"
 #include "shell/main_window.h"
@@ -17,6 +18,18 @@ void registerProgramFileTypes() {
     if (!program.empty()) {
         registerFileTypes(program);
     }
+}
+
+bool documentHeldElsewhere(const char* commandLine) {
+    const CommandLineAction action = parseCommandLine(commandLine ? commandLine : "");
+    if (action.kind != CommandLineAction::Kind::OpenPath || action.folder.empty() || action.name.empty()) {
+        return false;
+    }
+    HWND holder = findMainWindowHolding(action.folder + action.name, nullptr);
+    if (holder) {
+        bringMainWindowForward(holder);
+    }
+    return holder != nullptr;
 }
 
 void applyStartupCommandLine(MainWindow& window, const char* commandLine) {

@@ -13,6 +13,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     Program program;
     program.instance = instance;
     const bool wizard = wizardOpensOnStart(program, commandLine);
+    if (!wizard && documentHeldElsewhere(commandLine)) {
+        return 0;  // one file, one editor: the window holding it came forward
+    }
     registerProgramFileTypes();
 
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};

@@ -124,6 +124,27 @@ TEST_F(DocumentCommandsTest, AddingItemsFollowsTheKindOfEveryNewOrOpenedDocument
     EXPECT_TRUE(launched.empty());
 }
 
+// One file, one editor: opening a file that a main window holds, however its
+// path is spelled, brings that window forward and opens it nowhere else; a
+// window with changes does not open its own file in a second copy either.
+TEST_F(DocumentCommandsTest, AFileHeldByAWindowBringsThatWindowForward) {
+    ScratchFolder folder;
+    const std::string path = folder.file("Held.tsmn");
+    ASSERT_TRUE(ScratchFolder::write(path, kContextCode));
+    openThroughCommandLine(path);
+    document().setModified(true);
+    window->session().openRecent(path);
+    test::pumpPending();
+    EXPECT_TRUE(launched.empty());
+
+    MainWindow& other = otherWindow(true);
+    applyStartupCommandLine(other, ("\"" + folder.path() + "gone\\..\\HELD.TSMN\"").c_str());
+    test::pumpPending();
+    EXPECT_EQ(DialogDriver::windowText(other.hwnd()), "Tessary - Untitled Menu Project  (Main Menu)");
+    EXPECT_TRUE(launched.empty());
+    EXPECT_TRUE(pumpUntil([&] { return GetForegroundWindow() == hwnd(); }));
+}
+
 TEST_F(DocumentCommandsTest, FilesThatCannotBeOpenedAreReportedAndChangeNothing) {
     ScratchFolder folder;
     std::string good = folder.file("Good.tsmn");

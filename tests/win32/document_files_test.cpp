@@ -6,6 +6,7 @@
 #include <string>
 
 #include "documents/document_files.h"
+#include "platform/document_windows.h"
 #include "platform/program_instance.h"
 #include "platform/win32_document_files.h"
 #include "win32_test_files.h"
@@ -137,6 +138,30 @@ TEST(DocumentFiles, ListsFilesOfAPatternAndFindsTheProgramFolder) {
     ASSERT_GT(program.size(), 4u);
     EXPECT_EQ(program.substr(program.size() - 15), "shell_tests.exe");
     EXPECT_EQ(files.programFolder(), program.substr(0, program.size() - 15));
+}
+
+// A main window is matched to a document path as Windows matches file names:
+// full paths, letter case ignored (also beyond ASCII), '/' read as '\'.
+TEST(DocumentFiles, PathsAreComparedAsWindowsComparesThem) {
+    ScratchFolder folder;
+    const std::string file = folder.file("\xC4nderung.tsmn");
+    ASSERT_TRUE(ScratchFolder::write(file, ""));
+    std::string slashes = file;
+    std::replace(slashes.begin(), slashes.end(), '\\', '/');
+    const struct {
+        std::string other;
+        bool same;
+    } cases[] = {
+        {folder.file("\xE4NDERUNG.TSMN"), true},
+        {folder.path() + "gone\\..\\\xC4nderung.tsmn", true},
+        {slashes, true},
+        {folder.file("\xC4nderung.tsmb"), false},
+        {folder.file("Anderung.tsmn"), false},
+        {"", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(samePath(file, c.other), c.same) << c.other;
+    }
 }
 
 }  // namespace

@@ -66,6 +66,11 @@ TEST_F(TessaryProcessTest, OpensAContextMenuFileFromItsCommandLineAndRegistersTh
         EXPECT_EQ(classesDefault(progId + "\\shell\\open\\command"), "\"" + program + "\" \"%1\"");
         EXPECT_EQ(classesDefault(progId + "\\DefaultIcon"), program + (std::string(extension) == "qxtf" ? ",8" : ",7"));
     }
+    // A second copy started on the same file, spelled in capitals, leaves it
+    // to this window and ends.
+    TessaryProcess second;
+    ASSERT_TRUE(second.start("\"" + folder.path() + "SHOP.TSMB\""));
+    EXPECT_EQ(second.waitForEnd(), 0);
     EXPECT_EQ(tessary.closeAndWait(window), 0);
 }
 

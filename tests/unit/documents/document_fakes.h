@@ -109,6 +109,10 @@ public:
     }
     void quit() override { calls.push_back("quit"); }
     void launchInstance(const LaunchRequest& request) override { launches.push_back(launchParameters(request)); }
+    DocumentHolder showWindowHolding(const std::string& path) override {
+        const auto holder = holders.find(path);
+        return holder == holders.end() ? DocumentHolder::None : holder->second;
+    }
     void broadcastRecentChanged() override { ++broadcasts; }
     void postOpenNamed() override { ++openNamedPosts; }
 
@@ -131,6 +135,7 @@ public:
     std::string askedName;
     std::vector<std::string> calls;
     std::vector<std::string> launches;
+    std::map<std::string, DocumentHolder> holders;  // the windows holding a path; none for any other
     int broadcasts = 0;
     int openNamedPosts = 0;
 };

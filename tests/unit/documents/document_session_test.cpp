@@ -141,7 +141,7 @@ TEST_F(DocumentSessionTest, CodeWithASyntaxErrorOpensInTheCodeTabAtTheFailingLin
         files.add(c.path, c.content);
         openNamed(c.path);
         const std::string line = std::to_string(c.line);
-        EXPECT_EQ(callsButTrials(), "showCodeTab|syntaxError " + line + "|selectLine " + line + "|") << c.path;
+        EXPECT_EQ(callsButTrials(), "enabling|showCodeTab|syntaxError " + line + "|selectLine " + line + "|") << c.path;
         EXPECT_EQ(state.menuKind, c.kind) << c.path;
         EXPECT_EQ(state.fullPath(), c.path);
         EXPECT_EQ(host.code, c.content) << c.path;
@@ -218,12 +218,40 @@ TEST_F(DocumentSessionTest, UnsavedChangesAreNeverReplacedInTheWindow) {
     session.openDocument(OpenCommand::WithDialog);
     openNamed("C:\\M\\New.tsmb");
 
-    EXPECT_EQ(host.launches,
-              (std::vector<std::string>{"-context", "-popup", "C:\\T\\Tpl.qxtf", "C:\\M\\New.tsmb", "C:\\M\\New.tsmb"}));
+    EXPECT_EQ(host.launches, (std::vector<std::string>{"-context", "-popup", "C:\\T\\Tpl.qxtf", "C:\\M\\New.tsmb",
+                                                       "C:\\M\\New.tsmb"}));
     EXPECT_EQ(state.documentName, "Orders.tsmn");
     EXPECT_TRUE(state.modified);
     EXPECT_EQ(host.tree.content, "context Orders");
     EXPECT_EQ(lastTitle(), "Tessary - Orders.tsmn* (Context Menu)");
+}
+
+// One file, one editor: a file another main window holds only brings that
+// window forward, and the file this window holds is opened again only while
+// it has no unsaved changes.
+TEST_F(DocumentSessionTest, AFileIsEditedInOneWindowOnly) {
+    openOrders();
+    files.add("C:\\M\\Held.tsmb", "main held");
+    host.holders = {{"C:\\Menus\\Orders.tsmn", DocumentHolder::ThisWindow},
+                    {"C:\\M\\Held.tsmb", DocumentHolder::OtherWindow}};
+    const struct {
+        const char* path;
+        bool modified;
+        bool read;  // into this window; nothing opens in a second copy
+    } cases[] = {
+        {"C:\\M\\Held.tsmb", false, false},
+        {"C:\\M\\Held.tsmb", true, false},
+        {"C:\\Menus\\Orders.tsmn", true, false},
+        {"C:\\Menus\\Orders.tsmn", false, true},
+    };
+    for (const auto& c : cases) {
+        state.modified = c.modified;
+        host.launches.clear();
+        host.tree.loads.clear();
+        openNamed(c.path);
+        EXPECT_EQ(!host.tree.loads.empty(), c.read) << c.path << " " << c.modified;
+        EXPECT_TRUE(host.launches.empty()) << c.path << " " << c.modified;
+    }
 }
 
 TEST_F(DocumentSessionTest, NewKeepsTheFolderAndNewFromTemplateClearsIt) {
@@ -234,7 +262,7 @@ TEST_F(DocumentSessionTest, NewKeepsTheFolderAndNewFromTemplateClearsIt) {
     EXPECT_EQ(state.menuKind, MenuKind::PopupMenu);
     EXPECT_EQ(host.tree.content, "");
     EXPECT_EQ(host.code, "");
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"reapplyTab", "enabling"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"enabling", "reapplyTab"}));
     EXPECT_EQ(lastTitle(), "Tessary - Untitled Menu Project  (Pop-Up Menu)");
 
     // The next Save dialog starts in the previous document's folder.
