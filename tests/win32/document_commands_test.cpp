@@ -107,7 +107,7 @@ TEST_F(DocumentCommandsTest, AddingItemsFollowsTheKindOfEveryNewOrOpenedDocument
             step.act();
             test::pumpPending();
         }
-        ASSERT_EQ(tree().selectedNode(), kNoNode) << step.how;
+        ASSERT_EQ(tree().selected(), kNoNode) << step.how;
         for (UINT id : {ID_MENU_ADD_SCRIPT, ID_MENU_ADD_SEPARATOR}) {
             EXPECT_EQ(IsWindowEnabled(window->sideButton(id)) != FALSE, step.itemsOn) << step.how << " " << id;
             EXPECT_EQ((GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) == 0, step.itemsOn) << step.how << " " << id;

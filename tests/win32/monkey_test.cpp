@@ -501,8 +501,11 @@ TEST_F(MonkeyTest, RandomEditingKeepsEveryInvariantAndTheDocumentReadsBack) {
     std::string code;
     ASSERT_TRUE(generateDocumentCode(tree(), document().menuKind, code));
     EXPECT_TRUE(ScratchFolder::read(path) == code) << "seed " << seed;
+    // A copy of the file, since the window holding a file is the only one that opens it.
+    const std::string copy = folder.file("Monkey copy.tsmb");
+    ASSERT_TRUE(CopyFileA(path.c_str(), copy.c_str(), FALSE));
     MainWindow& reopened = otherWindow(false);
-    applyStartupCommandLine(reopened, ("\"" + path + "\"").c_str());
+    applyStartupCommandLine(reopened, ("\"" + copy + "\"").c_str());
     test::pumpPending();
     std::string reopenedCode;
     ASSERT_TRUE(generateDocumentCode(reopened.tree(), reopened.document().menuKind, reopenedCode));
