@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <string>
 
 #include "documents/document_title.h"
@@ -21,19 +22,20 @@
 namespace tessary {
 namespace {
 
-// A move or resize never makes the window smaller than 500 x 450.
-void enforceMinimumSize(WINDOWPOS* pos) {
+// A move or resize never makes the window smaller than its minimum (500 x 450
+// at 96 DPI).
+void enforceMinimumSize(WINDOWPOS* pos, WindowSize minimum) {
     if (pos->flags & SWP_NOSIZE) {
         return;
     }
-    if (pos->cx < kMainWindowWidth) {
-        pos->cx = kMainWindowWidth;
-        if (pos->cy < kMainWindowHeight) {
-            pos->cy = kMainWindowHeight;
+    if (pos->cx < minimum.width) {
+        pos->cx = minimum.width;
+        if (pos->cy < minimum.height) {
+            pos->cy = minimum.height;
         }
     }
-    if (pos->cy < kMainWindowHeight) {
-        pos->cy = kMainWindowHeight;
+    if (pos->cy < minimum.height) {
+        pos->cy = minimum.height;
     }
 }
 
@@ -159,6 +161,9 @@ MainWindow::~MainWindow() {
     if (program_.mainWindow == this) {
         program_.mainWindow = nullptr;
     }
+    if (codeFont_) {
+        DeleteObject(codeFont_);
+    }
 }
 
 MainWindow* MainWindow::create(Program& program, const MainWindowOptions& options) {
@@ -167,9 +172,18 @@ MainWindow* MainWindow::create(Program& program, const MainWindowOptions& option
         return nullptr;
     }
     auto* self = new MainWindow(program);
+    self->dpi_ = screenDpi();
+    self->buttonWidth_ = sideButtonWidth(self->dpi_, longestSideButtonLabel());
+    // A screen too small for the window at its DPI (192 DPI on 1024 x 768) takes it whole.
+    RECT workArea = {0, 0, 0, 0};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    const WindowSize wanted = mainWindowSize(self->dpi_, self->buttonWidth_);
+    self->minimumSize_ = {std::min<int>(wanted.width, workArea.right - workArea.left),
+                          std::min<int>(wanted.height, workArea.bottom - workArea.top)};
     // The object is kept with the window from WM_NCCREATE on and goes with it.
-    HWND window = CreateWindowExA(WS_EX_ACCEPTFILES, kMainWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0, kMainWindowWidth,
-                                  kMainWindowHeight, nullptr, nullptr, program.instance, self);
+    HWND window = CreateWindowExA(WS_EX_ACCEPTFILES, kMainWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0,
+                                  self->minimumSize_.width, self->minimumSize_.height, nullptr, nullptr,
+                                  program.instance, self);
     if (!window) {
         delete self;
         return nullptr;
@@ -237,7 +251,7 @@ bool MainWindow::captionEditOpen() const {
 LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_WINDOWPOSCHANGING:
-            enforceMinimumSize(reinterpret_cast<WINDOWPOS*>(lParam));
+            enforceMinimumSize(reinterpret_cast<WINDOWPOS*>(lParam), minimumSize_);
             return 0;
         case WM_CREATE:
         case kRecentListChangedMessage:

@@ -10,6 +10,7 @@
 #include "documents/document_session.h"
 #include "documents/document_state.h"
 #include "editor/command_enabling.h"
+#include "editor/main_window_layout.h"
 #include "editor/tree_editing.h"
 #include "model/menu_tree.h"
 #include "shell/document_host.h"
@@ -20,9 +21,7 @@ namespace tessary {
 struct Program;
 class TreeViewMirror;
 
-constexpr int kMainWindowWidth = 500;
-constexpr int kMainWindowHeight = 450;
-constexpr int kSideButtonCount = 9;
+constexpr int kSideButtonCount = kMainSideButtonCount;
 
 // The child controls, in creation order.
 struct MainWindowControls {
@@ -71,6 +70,10 @@ public:
     EditorTab currentTab() const;
     // The side button that carries a command, or null.
     HWND sideButton(UINT commandId) const;
+    // The screen's DPI the window is laid out for, and its smallest size there
+    // (also its size at the first start), within the screen's work area.
+    int dpi() const { return dpi_; }
+    WindowSize minimumSize() const { return minimumSize_; }
 
     // Accelerator table 221 (Delete, Enter) applies only while the tree tab is
     // shown.
@@ -89,11 +92,17 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
     void layout();
+    // The width of the widest side-button label in the buttons' font.
+    static int longestSideButtonLabel();
 
     Program& program_;
     HWND window_ = nullptr;
     MainWindowControls controls_;
     HMENU contextMenus_ = nullptr;  // the loaded menu resource holding the context menu
+    int dpi_ = kDesignDpi;
+    int buttonWidth_ = 0;  // of the side buttons, fitting their longest label
+    WindowSize minimumSize_;
+    HFONT codeFont_ = nullptr;
     MenuTree tree_;
     std::unique_ptr<TreeViewMirror> mirror_;
     DocumentState document_;

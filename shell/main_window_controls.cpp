@@ -20,10 +20,9 @@ namespace tessary {
 namespace {
 
 constexpr int kToolbarId = 1;
-constexpr int kSideButtonWidth = 100;
-constexpr int kSideButtonHeight = 23;
-// The status bar part telling the caret's place in the code.
-constexpr int kCaretPlaceWidth = 130;
+// The toolbar's images, 16 x 16 pixels at 96 DPI.
+constexpr int kToolbarImage = 16;
+constexpr int kToolbarImageCount = 3;
 
 // The text the code edit can hold: a whole document.
 constexpr int kCodeEditLimit = static_cast<int>(kDocumentBufferSize - 1);
@@ -68,8 +67,10 @@ LRESULT CALLBACK codeEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 // The toolbar strip marks its background with pure red; the buttons show the
-// button face there instead.
-HBITMAP loadToolbarBitmap(HINSTANCE instance) {
+// button face there instead. At more than 96 DPI each pixel of the strip is
+// drawn as a square of the screen's pixels (nearest neighbour), which keeps
+// the drawing's edges sharp.
+HBITMAP loadToolbarBitmap(HINSTANCE instance, int imageSize) {
     HBITMAP bitmap = static_cast<HBITMAP>(
         LoadImageA(instance, MAKEINTRESOURCEA(IDB_TOOLBAR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!bitmap) {
@@ -85,6 +86,24 @@ HBITMAP loadToolbarBitmap(HINSTANCE instance) {
             }
         }
     }
+    if (imageSize != kToolbarImage) {
+        HDC screen = GetDC(nullptr);
+        HBITMAP large = CreateCompatibleBitmap(screen, imageSize * kToolbarImageCount, imageSize);
+        ReleaseDC(nullptr, screen);
+        if (large) {
+            HDC target = CreateCompatibleDC(nullptr);
+            HGDIOBJ previous = SelectObject(target, large);
+            SetStretchBltMode(target, COLORONCOLOR);
+            StretchBlt(target, 0, 0, imageSize * kToolbarImageCount, imageSize, dc, 0, 0,
+                       kToolbarImage * kToolbarImageCount, kToolbarImage, SRCCOPY);
+            SelectObject(target, previous);
+            DeleteDC(target);
+            SelectObject(dc, old);
+            DeleteObject(bitmap);
+            DeleteDC(dc);
+            return large;
+        }
+    }
     SelectObject(dc, old);
     DeleteDC(dc);
     return bitmap;
@@ -98,10 +117,11 @@ HWND createToolbar(HWND parent, HINSTANCE instance) {
     if (!toolbar) {
         return nullptr;
     }
+    const int image = dpiScaled(kToolbarImage);
     SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
-    TBADDBITMAP bitmap = {nullptr, reinterpret_cast<UINT_PTR>(loadToolbarBitmap(instance))};
-    SendMessageA(toolbar, TB_ADDBITMAP, 3, reinterpret_cast<LPARAM>(&bitmap));
+    SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(image, image));
+    TBADDBITMAP bitmap = {nullptr, reinterpret_cast<UINT_PTR>(loadToolbarBitmap(instance, image))};
+    SendMessageA(toolbar, TB_ADDBITMAP, kToolbarImageCount, reinterpret_cast<LPARAM>(&bitmap));
     // The commands of the toolbar in table order, a separator between two; the
     // bitmap holds their images in the same order.
     std::vector<TBBUTTON> buttons;
@@ -112,11 +132,11 @@ HWND createToolbar(HWND parent, HINSTANCE instance) {
         if (!buttons.empty()) {
             buttons.push_back({0, 0, TBSTATE_ENABLED, BTNS_SEP, {}, 0, 0});
         }
-        const int image = static_cast<int>(buttons.size() / 2);
-        buttons.push_back({image, static_cast<int>(command.id), TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0});
+        const int index = static_cast<int>(buttons.size() / 2);
+        buttons.push_back({index, static_cast<int>(command.id), TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0});
     }
     SendMessageA(toolbar, TB_ADDBUTTONS, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
-    SendMessageA(toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(16, 16));
+    SendMessageA(toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(image, image));
     SendMessageA(toolbar, TB_SETROWS, MAKEWPARAM(1, FALSE), 0);
     SIZE size = {};
     SendMessageA(toolbar, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&size));
@@ -142,7 +162,7 @@ HWND createLine(HWND parent, HINSTANCE instance) {
                            nullptr, instance, nullptr);
 }
 
-HWND createCodeEdit(HWND parent, HINSTANCE instance, MainWindow& window) {
+HWND createCodeEdit(HWND parent, HINSTANCE instance, MainWindow& window, HFONT& font) {
     // No control id: the edit's notifications must match no command.
     HWND edit =
         CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, "EDIT", "",
@@ -156,7 +176,7 @@ HWND createCodeEdit(HWND parent, HINSTANCE instance, MainWindow& window) {
     HDC screen = GetDC(nullptr);
     const int height = -MulDiv(kCodeFontPoints, GetDeviceCaps(screen, LOGPIXELSY), 72);
     ReleaseDC(nullptr, screen);
-    HFONT font = createControlFont(edit, fontInstalled("Consolas") ? "Consolas" : "Courier New", false, height);
+    font = createControlFont(edit, fontInstalled("Consolas") ? "Consolas" : "Courier New", false, height);
     SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     // Tab stops in quarters of the font's average character width.
     INT tabStop = kCodeTabWidth * 4;
@@ -165,9 +185,9 @@ HWND createCodeEdit(HWND parent, HINSTANCE instance, MainWindow& window) {
     return edit;
 }
 
-void place(HWND control, int x, int y, int width, int height) {
+void place(HWND control, const Box& box) {
     if (control) {
-        SetWindowPos(control, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(control, nullptr, box.x, box.y, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
@@ -183,14 +203,14 @@ void MainWindow::createControls() {
     c.topLine = createLine(window_, instance);
     c.buttonLine = createLine(window_, instance);
     c.tree = createTreeControl(window_, instance);
-    c.codeEdit = createCodeEdit(window_, instance, *this);
-    // The side buttons, top to bottom, as the command table places them.
+    c.codeEdit = createCodeEdit(window_, instance, *this, codeFont_);
+    // The side buttons, top to bottom, as the command table places them; the layout sizes them.
     for (int position = 1; position <= kSideButtonCount; ++position) {
         for (const Command& command : commandTable()) {
             if (command.button.position == position) {
                 c.sideButtons[position - 1] =
-                    createHintButton(window_, window_, loadString(command.button.text).c_str(), kSideButtonWidth,
-                                     kSideButtonHeight, command.id);
+                    createHintButton(window_, window_, loadString(command.button.text).c_str(), 0, 0,
+                                     command.id);
             }
         }
     }
@@ -201,6 +221,7 @@ void MainWindow::layout() {
     GetClientRect(window_, &client);
     const int w = client.right;
     const int h = client.bottom;
+    const MainWindowLayout at = layoutMainWindow(w, h, dpi_, buttonWidth_);
     MainWindowControls& c = controls_;
 
     if (c.statusBar) {
@@ -208,28 +229,43 @@ void MainWindow::layout() {
         RECT status;
         GetWindowRect(c.statusBar, &status);
         const int statusHeight = status.bottom - status.top;
-        place(c.statusBar, 0, h - statusHeight, w, statusHeight);
+        place(c.statusBar, {0, h - statusHeight, w, statusHeight});
         // Hints on the left, the caret's place in the code on the right.
-        int parts[2] = {std::max(w - kCaretPlaceWidth, 0), -1};
+        int parts[2] = {at.statusSplit, -1};
         SendMessageA(c.statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
     }
-    place(c.tabControl, 5, 15, w - 118, h - 41);
-    place(c.tree, 10, 40, w - 128, h - 71);
-    place(c.codeEdit, 10, 40, w - 128, h - 71);
-    place(c.topLine, 5, 0, w - 10, 2);
+    place(c.tabControl, at.tabControl);
+    place(c.tree, at.view);
+    place(c.codeEdit, at.view);
+    place(c.topLine, at.topLine);
     if (c.toolbar) {
-        SetWindowPos(c.toolbar, nullptr, w - 108, 35, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(c.toolbar, nullptr, at.toolbar.x, at.toolbar.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    const int x = w - 106;
-    const int tops[kSideButtonCount] = {75, 105, 135, 165, 200, 230, h - 110, h - 80, h - 50};
     for (int i = 0; i < kSideButtonCount; ++i) {
-        place(c.sideButtons[i], x, tops[i], kSideButtonWidth, kSideButtonHeight);
+        place(c.sideButtons[i], at.sideButtons[i]);
     }
-    place(c.buttonLine, x, 193, kSideButtonWidth, 2);
+    place(c.buttonLine, at.buttonLine);
     // A control that moves keeps its old pixels, which the main window's own
     // painting then covers: everything paints anew (a maximised window showed
     // the toolbar, the upper buttons and the status line blank).
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+int MainWindow::longestSideButtonLabel() {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, GetStockObject(DEFAULT_GUI_FONT));
+    int longest = 0;
+    for (const Command& command : commandTable()) {
+        if (command.button.text) {
+            const std::string label = loadString(command.button.text);
+            SIZE size = {};
+            GetTextExtentPoint32A(screen, label.c_str(), static_cast<int>(label.size()), &size);
+            longest = std::max(longest, static_cast<int>(size.cx));
+        }
+    }
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return longest;
 }
 
 HWND MainWindow::sideButton(UINT commandId) const {

@@ -13,6 +13,7 @@
 namespace tessary {
 namespace {
 
+// Sizes in pixels at 96 DPI, scaled to the screen's.
 constexpr int kPreviewWidth = 500;
 constexpr int kPreviewHeight = 450;
 constexpr int kCloseButtonWidth = 100;
@@ -61,7 +62,7 @@ PreviewWindow* PreviewWindow::create(Program& program, HWND owner, MenuKind kind
     auto* self = new PreviewWindow(program, kind);
     // The object is kept with the window from WM_NCCREATE on and goes with it.
     HWND window = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_ACCEPTFILES, kPreviewWindowClass, "Menu Preview",
-                                  WS_OVERLAPPEDWINDOW, 0, 0, kPreviewWidth, kPreviewHeight, owner, nullptr,
+                                  WS_OVERLAPPEDWINDOW, 0, 0, dpiScaled(kPreviewWidth), dpiScaled(kPreviewHeight), owner, nullptr,
                                   program.instance, self);
     if (!window) {
         delete self;
@@ -96,8 +97,9 @@ LRESULT PreviewWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
             // Its hint, none, clears the editor's status line as the pointer crosses it.
-            closeButton_ = createHintButton(window_, GetWindow(window_, GW_OWNER), "Close Preview", kCloseButtonWidth,
-                                            kCloseButtonHeight, kCloseButtonId);
+            closeButton_ = createHintButton(window_, GetWindow(window_, GW_OWNER), "Close Preview",
+                                            dpiScaled(kCloseButtonWidth), dpiScaled(kCloseButtonHeight),
+                                            kCloseButtonId);
             font_ = createControlFont(closeButton_, nullptr, false, 0);
             return 0;
         case WM_SIZE:
@@ -143,7 +145,8 @@ LRESULT PreviewWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void PreviewWindow::layout(int width, int height) {
     if (closeButton_) {
-        SetWindowPos(closeButton_, nullptr, (width - kCloseButtonWidth) / 2, height / 2 + kButtonBelowMiddle, 0, 0,
+        SetWindowPos(closeButton_, nullptr, (width - dpiScaled(kCloseButtonWidth)) / 2,
+                     height / 2 + dpiScaled(kButtonBelowMiddle), 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     InvalidateRect(window_, nullptr, TRUE);
@@ -155,7 +158,7 @@ void PreviewWindow::paint() {
     RECT client;
     GetClientRect(window_, &client);
     RECT block = client;
-    block.top = client.bottom / 2 - kTextAboveMiddle;
+    block.top = client.bottom / 2 - dpiScaled(kTextAboveMiddle);
     const std::string text = previewExplanation(kind_);
     HGDIOBJ oldFont = font_ ? SelectObject(dc, font_) : nullptr;
     SetBkMode(dc, TRANSPARENT);

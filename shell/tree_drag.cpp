@@ -8,6 +8,7 @@
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "shell/tree_control.h"
+#include "shell/window_helpers.h"
 
 namespace tessary {
 namespace {
@@ -152,9 +153,10 @@ void TreeDrag::move(POINT cursor) {
     RECT area;
     GetWindowRect(control, &area);
     if (cursor.x > area.left && cursor.x < area.right) {
-        if (cursor.y < area.bottom && cursor.y > area.bottom - kScrollBand) {
+        const int band = dpiScaled(kScrollBand);
+        if (cursor.y < area.bottom && cursor.y > area.bottom - band) {
             SendMessageA(control, WM_VSCROLL, SB_LINEDOWN, 0);
-        } else if (cursor.y > area.top && cursor.y < area.top + kScrollBand) {
+        } else if (cursor.y > area.top && cursor.y < area.top + band) {
             SendMessageA(control, WM_VSCROLL, SB_LINEUP, 0);
         }
     }

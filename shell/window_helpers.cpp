@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "editor/main_window_layout.h"
 #include "resources/resource.h"
 
 namespace tessary {
@@ -93,6 +94,17 @@ HFONT createControlFont(HWND control, const char* face, bool bold, int height) {
     font.lfCharSet = 255;
     lstrcpynA(font.lfFaceName, face ? face : base.lfFaceName, LF_FACESIZE);
     return CreateFontIndirectA(&font);
+}
+
+int screenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignDpi;
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kDesignDpi;
+}
+
+int dpiScaled(int length) {
+    return scaledForDpi(length, screenDpi());
 }
 
 bool fontInstalled(const char* face) {

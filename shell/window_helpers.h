@@ -34,6 +34,12 @@ std::string windowText(HWND window);
 // or not, and a height (the control's current height when 0); character set 255.
 HFONT createControlFont(HWND control, const char* face, bool bold, int height);
 
+// The screen's dots per inch (96 at 100%), which the program is laid out for:
+// it declares itself DPI-aware, so Windows does not stretch its windows.
+int screenDpi();
+// A length in pixels at 96 DPI, scaled to the screen's DPI.
+int dpiScaled(int length);
+
 // Whether a font of that face name is installed.
 bool fontInstalled(const char* face);
 

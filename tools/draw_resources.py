@@ -72,6 +72,23 @@ class Canvas:
                 out.px[y][x] = self.px[y // factor][x // factor]
         return out
 
+    def resized(self, size):
+        """The square drawing at size x size, each pixel taken from the nearest one (sharp edges)."""
+        out = Canvas(size, size)
+        for y in range(size):
+            for x in range(size):
+                out.px[y][x] = self.px[y * self.h // size][x * self.w // size]
+        return out
+
+
+# The sizes of the small icons for 96, 120, 144 and 192 DPI, so that Windows
+# never stretches a drawing (which blurs it) on a high-DPI screen.
+SMALL_SIZES = (16, 20, 24, 32)
+
+
+def small_sizes(c):
+    return [c.resized(size) for size in SMALL_SIZES]
+
 
 def menu_window(c, accent):
     """A small menu: title bar and three item lines."""
@@ -290,16 +307,16 @@ def wizard_header():
 def main():
     os.makedirs(OUT, exist_ok=True)
     icons = {
-        "app_menu.ico": [draw_app_menu()],          # 211
-        "separator.ico": [draw_separator()],        # 212
-        "menu.ico": [draw_menu()],                  # 213
-        "script_item.ico": [draw_script()],         # 214
-        "spare_item.ico": [draw_unused_item()],     # 215
-        "fm_item.ico": [draw_fm_item()],            # 216
-        "mac_quit.ico": [draw_mac_quit()],          # 217
-        "tessary.ico": [draw_program(32), draw_program(16)],     # 227
-        "template.ico": [draw_template(32), draw_template(16)],  # 228
-        "mac_prefs.ico": [draw_mac_prefs()],        # 229
+        "app_menu.ico": small_sizes(draw_app_menu()),          # 211
+        "separator.ico": small_sizes(draw_separator()),        # 212
+        "menu.ico": small_sizes(draw_menu()),                  # 213
+        "script_item.ico": small_sizes(draw_script()),         # 214
+        "spare_item.ico": small_sizes(draw_unused_item()),     # 215
+        "fm_item.ico": small_sizes(draw_fm_item()),            # 216
+        "mac_quit.ico": small_sizes(draw_mac_quit()),          # 217
+        "tessary.ico": [draw_program(48), draw_program(32)] + small_sizes(draw_program(16))[:-1],    # 227
+        "template.ico": [draw_template(48), draw_template(32)] + small_sizes(draw_template(16))[:-1],  # 228
+        "mac_prefs.ico": small_sizes(draw_mac_prefs()),        # 229
     }
     for name, canvases in icons.items():
         write_ico(os.path.join(OUT, name), canvases)

@@ -11,6 +11,7 @@
 #include "fmlink/plugin_link.h"
 #include "resources/resource.h"
 #include "shell/dialogs/dialog_base.h"
+#include "shell/window_helpers.h"
 
 namespace tessary {
 namespace {
@@ -40,7 +41,7 @@ private:
         SendMessageA(rows, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
         LVCOLUMNA column = {};
         column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.cx = kColumnWidth;
+        column.cx = dpiScaled(kColumnWidth);
         column.pszText = const_cast<char*>("Scripts");
         SendMessageA(rows, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
         showRows();

@@ -15,7 +15,7 @@
 namespace tessary {
 namespace {
 
-// The header lines, black on the white band.
+// The header lines, black on the white band (heights in pixels at 96 DPI).
 constexpr int kHeaderTextHeight = 13;
 // The descriptions under the choices.
 constexpr int kNoteHeight = 12;
@@ -112,12 +112,12 @@ bool WizardFrame::onInit() {
     header_ = static_cast<HBITMAP>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_WIZARD_HEADER), IMAGE_BITMAP, 0, 0, 0));
 
-    titleFont_ = createControlFont(item(IDC_WIZARD_TITLE), "Tahoma", true, kHeaderTextHeight);
-    subtitleFont_ = createControlFont(item(IDC_WIZARD_SUBTITLE), "Tahoma", false, kHeaderTextHeight);
+    titleFont_ = createControlFont(item(IDC_WIZARD_TITLE), "Tahoma", true, dpiScaled(kHeaderTextHeight));
+    subtitleFont_ = createControlFont(item(IDC_WIZARD_SUBTITLE), "Tahoma", false, dpiScaled(kHeaderTextHeight));
     SendMessageA(item(IDC_WIZARD_TITLE), WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), FALSE);
     SendMessageA(item(IDC_WIZARD_SUBTITLE), WM_SETFONT, reinterpret_cast<WPARAM>(subtitleFont_), FALSE);
     pageFonts_.heading = createControlFont(hwnd(), "Tahoma", true, 0);
-    pageFonts_.note = createControlFont(hwnd(), "Tahoma", false, kNoteHeight);
+    pageFonts_.note = createControlFont(hwnd(), "Tahoma", false, dpiScaled(kNoteHeight));
 
     flow_.open();
     RECT area;
