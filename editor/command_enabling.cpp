@@ -31,6 +31,10 @@ bool isEnabled(Enabling rule, const EnablingContext& context) {
             return !tree || context.clipboardHoldsNode;
         case Enabling::CodeTab:
             return !tree;
+        case Enabling::Undo:
+            return !tree || context.canUndo;
+        case Enabling::Redo:
+            return tree && context.canRedo;
     }
     return true;
 }

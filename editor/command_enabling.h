@@ -18,7 +18,9 @@ enum class Enabling {
     TreeSelection,  // Item Properties, Delete Item: a node is selected in the tree tab
     TreeMovable,    // Move Up, Move Down: a selected node that is not fixed in its place
     Paste,          // the tree's clipboard holds a node, or the code tab is shown
-    CodeTab,        // Check Menu Code Syntax, Undo, Select All
+    CodeTab,        // Check Menu Code Syntax, Select All
+    Undo,           // the code edit's own undo in the code tab; the tree's history in the tree tab
+    Redo,           // the tree's history in the tree tab
 };
 
 struct EnablingContext {
@@ -26,6 +28,8 @@ struct EnablingContext {
     NodeKind selectedKind = NodeKind::None;  // None when no node is selected
     MenuKind menuKind = MenuKind::MainMenu;
     bool clipboardHoldsNode = false;  // the tree's Cut/Copy remembered a live node
+    bool canUndo = false;             // the tree's history has a step to undo
+    bool canRedo = false;             // ... and one to redo
 };
 
 // Whether a command of the rule is enabled.

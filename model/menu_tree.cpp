@@ -74,9 +74,15 @@ bool MenuTree::isValid(NodeHandle node) const {
     return liveIndex(node) != kNil;
 }
 
-MenuItemRecord* MenuTree::recordOf(NodeHandle node) {
+MenuItemRecord* MenuTree::recordFor(NodeHandle node, bool taken) {
     const uint32_t index = nodeIndex(node);
-    return index == kNil ? nullptr : slots_[index].record;
+    if (index == kNil) {
+        return nullptr;
+    }
+    if (taken) {
+        willChange(index);
+    }
+    return slots_[index].record;
 }
 
 const MenuItemRecord* MenuTree::recordOf(NodeHandle node) const {
@@ -177,6 +183,9 @@ NodeHandle MenuTree::createNode(uint32_t parent,
     liveCount_++;
 
     const NodeHandle handle = handleOf(index);
+    if (recorder_) {
+        recorder_->nodeInserted(handle, handleOf(parent), handleOf(slot.prev));
+    }
     if (observer_) {
         observer_->nodeInserted(handle, handleOf(parent), handleOf(slot.prev));
     }
@@ -386,6 +395,9 @@ bool MenuTree::deleteSubtree(NodeHandle node) {
         return false;
     }
     const NodeHandle handle = handleOf(index);
+    if (recorder_) {
+        recorder_->subtreeRemoving(handle);
+    }
     const Slot& slot = slots_[index];
     const uint32_t parent = slot.parent;
 

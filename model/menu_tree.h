@@ -38,6 +38,7 @@
 #include "model/node_handle.h"
 #include "model/record_pool.h"
 #include "model/tree_observer.h"
+#include "model/tree_recorder.h"
 
 namespace tessary {
 
@@ -54,6 +55,11 @@ public:
     // does not own it.
     void setObserver(TreeObserver* observer) { observer_ = observer; }
     TreeObserver* observer() const { return observer_; }
+
+    // The recorder hears of every change of content from now on (nullptr:
+    // nobody); see tree_recorder.h. The tree does not own it.
+    void setRecorder(TreeRecorder* recorder) { recorder_ = recorder; }
+    TreeRecorder* recorder() const { return recorder_; }
 
     // Brackets a run of changes for the observer (batchBegin / batchEnd). Runs
     // nest; only the outermost pair is reported. The tree's own large operations
@@ -179,6 +185,11 @@ public:
     bool hasChildren(NodeHandle node) const;
     bool setHasChildren(NodeHandle node, bool flag);
 
+    // Gives the node the caption, kind and whole record (byte for byte) it held
+    // at another time, as the undo history restores a node. Refuses (false) no
+    // node and a kind outside the seven.
+    bool setNodeValues(NodeHandle node, std::string_view caption, NodeKind kind, const MenuItemRecord& record);
+
     bool isAppMenu(NodeHandle node) const { return getKind(node) == NodeKind::AppMenu; }
     bool isMacQuitItem(NodeHandle node) const { return getKind(node) == NodeKind::MacQuitItem; }
     bool isMacPreferencesItem(NodeHandle node) const { return getKind(node) == NodeKind::MacPreferencesItem; }
@@ -303,7 +314,9 @@ private:
     bool containsIndex(uint32_t ancestor, uint32_t index) const;
     NodeHandle findKindFromAppMenu(NodeKind kind) const;
     PlatformMask platformsOf(uint32_t index) const;
-    MenuItemRecord* recordOf(NodeHandle node);
+    // The record of a node whose field a setter is about to write; the recorder
+    // hears of it when the setter takes the value (taken).
+    MenuItemRecord* recordFor(NodeHandle node, bool taken = true);
     const MenuItemRecord* recordOf(NodeHandle node) const;
     bool getText(NodeHandle node, bool scriptName, char* buffer, size_t capacity) const;
 
@@ -330,6 +343,12 @@ private:
     void setExpanded(uint32_t index, bool expanded);
     void setSelected(NodeHandle node);
     void setDropHighlighted(NodeHandle node);
+    // Tells the recorder that the node's values are about to change.
+    void willChange(uint32_t index) {
+        if (recorder_) {
+            recorder_->nodeChanging(handleOf(index));
+        }
+    }
 
     RecordPool records_;
     std::vector<Slot> slots_;          // slot 0 is the invisible root
@@ -338,6 +357,7 @@ private:
     NodeHandle selected_ = kNoNode;
     NodeHandle dropHighlight_ = kNoNode;
     TreeObserver* observer_ = nullptr;
+    TreeRecorder* recorder_ = nullptr;
     int batchDepth_ = 0;
 };
 

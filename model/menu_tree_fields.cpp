@@ -37,6 +37,7 @@ bool MenuTree::setCaption(NodeHandle node, std::string_view text) {
     if (index == kNil) {
         return false;
     }
+    willChange(index);
     slots_[index].caption.assign(text);
     if (observer_) {
         observer_->nodeChanged(handleOf(index));
@@ -54,6 +55,7 @@ bool MenuTree::setKind(NodeHandle node, NodeKind kind) {
     if (index == kNil || !isValidNodeKind(kind)) {
         return false;
     }
+    willChange(index);
     slots_[index].kind = kind;
     if (observer_) {
         observer_->nodeChanged(handleOf(index));
@@ -85,12 +87,12 @@ bool MenuTree::getUserString(NodeHandle node, char* buffer, size_t capacity) con
 }
 
 bool MenuTree::setScriptName(NodeHandle node, std::string_view text) {
-    MenuItemRecord* record = recordOf(node);
+    MenuItemRecord* record = recordFor(node, text.size() <= kMaxTextLength);
     return record != nullptr && setRecordText(record->scriptName, text);
 }
 
 bool MenuTree::setUserString(NodeHandle node, std::string_view text) {
-    MenuItemRecord* record = recordOf(node);
+    MenuItemRecord* record = recordFor(node, text.size() <= kMaxTextLength);
     return record != nullptr && setRecordText(record->userString, text);
 }
 
@@ -100,7 +102,7 @@ uint32_t MenuTree::getFmId(NodeHandle node) const {
 }
 
 bool MenuTree::setFmId(NodeHandle node, uint32_t fmId) {
-    MenuItemRecord* record = recordOf(node);
+    MenuItemRecord* record = recordFor(node);
     if (record) {
         record->fmId = fmId;
     }
@@ -113,7 +115,7 @@ uint8_t MenuTree::getEnabled(NodeHandle node) const {
 }
 
 bool MenuTree::setEnabled(NodeHandle node, uint8_t enabled) {
-    MenuItemRecord* record = recordOf(node);
+    MenuItemRecord* record = recordFor(node);
     if (record) {
         record->enabled = enabled;
     }
@@ -126,7 +128,7 @@ uint8_t MenuTree::getCheckOn(NodeHandle node) const {
 }
 
 bool MenuTree::setCheckOn(NodeHandle node, uint8_t checkOn) {
-    MenuItemRecord* record = recordOf(node);
+    MenuItemRecord* record = recordFor(node);
     if (record) {
         record->checkOn = checkOn;
     }
@@ -139,11 +141,27 @@ uint8_t MenuTree::getUseLocalCaption(NodeHandle node) const {
 }
 
 bool MenuTree::setUseLocalCaption(NodeHandle node, uint8_t useLocalCaption) {
-    MenuItemRecord* record = recordOf(node);
+    MenuItemRecord* record = recordFor(node);
     if (record) {
         record->useLocalCaption = useLocalCaption;
     }
     return record != nullptr;
+}
+
+bool MenuTree::setNodeValues(NodeHandle node, std::string_view caption, NodeKind kind, const MenuItemRecord& record) {
+    const uint32_t index = nodeIndex(node);
+    if (index == kNil || !isValidNodeKind(kind)) {
+        return false;
+    }
+    willChange(index);
+    Slot& slot = slots_[index];
+    slot.caption.assign(caption);
+    slot.kind = kind;
+    copyRecord(*slot.record, record);
+    if (observer_) {
+        observer_->nodeChanged(handleOf(index));
+    }
+    return true;
 }
 
 PlatformMask MenuTree::platformsOf(uint32_t index) const {
@@ -167,6 +185,7 @@ bool MenuTree::setPlatforms(NodeHandle node, PlatformMask set) {
     if (index == kNil || slots_[index].kind == NodeKind::AppMenu) {
         return false;
     }
+    willChange(index);
     slots_[index].record->platforms = set;
     return true;
 }
@@ -188,6 +207,7 @@ bool MenuTree::setShortcut(NodeHandle node, uint16_t code) {
     if (index == kNil || !takesShortcut(slots_[index].kind)) {
         return false;
     }
+    willChange(index);
     slots_[index].record->shortcut = code;
     return true;
 }

@@ -89,6 +89,7 @@ bool MenuTree::applyPlatformsToSubtree(NodeHandle node, PlatformMask set) {
     const uint32_t first = start == kRootIndex ? slots_[kRootIndex].firstChild : start;
     for (uint32_t at = first; at != kNil; at = preOrderNext(at, start)) {
         if (slots_[at].kind != NodeKind::AppMenu) {
+            willChange(at);
             slots_[at].record->platforms = set;
         }
     }
@@ -103,7 +104,8 @@ bool MenuTree::removePlatformsFromSubtree(NodeHandle node, PlatformMask bits, bo
     TreeBatch batch(*this);
     const PlatformMask keep = static_cast<PlatformMask>(~bits);
     auto clearBits = [&](uint32_t at) {
-        if (at != kRootIndex) {
+        if (at != kRootIndex && (slots_[at].record->platforms & bits) != 0) {
+            willChange(at);
             slots_[at].record->platforms &= keep;
         }
     };
@@ -145,6 +147,7 @@ bool MenuTree::setLocalCaptionOnRun(NodeHandle node, uint8_t flag) {
     }
     const uint32_t limit = slots_[start].parent;
     for (uint32_t at = start; at != kNil; at = preOrderNext(at, limit)) {
+        willChange(at);
         slots_[at].record->useLocalCaption = flag;
     }
     return true;
