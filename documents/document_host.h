@@ -102,6 +102,9 @@ public:
     virtual void broadcastRecentChanged() = 0;
     // Posts Open Named Document to the main window.
     virtual void postOpenNamed() = 0;
+    // The document's text was written to its file: what the editor holds now
+    // is the saved document (the undo history's saved state).
+    virtual void documentSaved() = 0;
 };
 
 }  // namespace tessary

@@ -222,6 +222,7 @@ bool DocumentSession::saveDocument(SaveCommand command) {
         return false;
     }
     addRecentFile(path);
+    host_.documentSaved();
     state_.setModified(false);
     state_.updateTitle();
     return true;

@@ -16,14 +16,26 @@
 #include "shell/message_box.h"
 #include "shell/preview_window.h"
 #include "shell/program.h"
+#include "shell/undo_commands.h"
 #include "shell/window_helpers.h"
 
 namespace tessary {
 namespace {
 
+// Reading the code into the tree is one step of the history; code that does
+// not read leaves the tree as it was. Read while the document is unmodified
+// (just saved from this tab, say), the code is the saved document.
 LoadResult loadIntoTree(MainWindow& window, const std::string& text) {
+    RecordedChange change(window);
     window.tree().clearTree();
-    return LoadCodeIntoTree(window.tree(), text, window.document().menuKind, true);
+    const LoadResult result = LoadCodeIntoTree(window.tree(), text, window.document().menuKind, true);
+    if (result.isAccepted()) {
+        change.finish(ChangeKind::CodeEdit, NodeKind::None, {});
+        if (!window.document().modified) {
+            window.history().markSaved();
+        }
+    }
+    return result;
 }
 
 void showView(MainWindow& window, EditorTab tab) {

@@ -18,6 +18,13 @@ void setStatusText(MainWindow& window, const std::string& text) {
     }
 }
 
+void setMenuItemText(HMENU menu, UINT id, const std::string& text) {
+    MENUITEMINFOA info = {sizeof info};
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = const_cast<char*>(text.c_str());
+    SetMenuItemInfoA(menu, id, FALSE, &info);
+}
+
 void enableMenuItem(HMENU menu, UINT id, bool enabled) {
     if (menu) {
         EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
@@ -31,6 +38,8 @@ EnablingContext enablingContext(MainWindow& window) {
     MenuTree& tree = window.tree();
     context.selectedKind = tree.getKind(tree.selected());
     context.clipboardHoldsNode = window.clipboard.holdsNode(tree);
+    context.canUndo = window.history().canUndo();
+    context.canRedo = window.history().canRedo();
     return context;
 }
 
@@ -64,8 +73,10 @@ void showCommandHint(MainWindow& window, UINT commandId, UINT menuFlags) {
     } else if (command->places & kInRecentMenu) {
         setStatusText(window, recentMenuPath(GetMenu(window.hwnd()), commandId));
     } else {
-        const UINT text = window.currentTab() == EditorTab::MenuCode ? command->hint.codeTab : command->hint.treeTab;
-        setStatusText(window, text ? loadString(text) : std::string());
+        const bool codeTab = window.currentTab() == EditorTab::MenuCode;
+        std::string named = !codeTab && command->texts ? command->texts->treeHint(window) : std::string();
+        const UINT text = codeTab ? command->hint.codeTab : command->hint.treeTab;
+        setStatusText(window, !named.empty() ? named : text ? loadString(text) : std::string());
     }
 }
 
@@ -85,6 +96,9 @@ void applyCommandEnabling(MainWindow& window) {
         enableMenuItem(window.controls().contextMenu, command.id, enabled);
         if (HWND button = window.sideButton(command.id)) {
             EnableWindow(button, enabled);
+        }
+        if (command.texts && mainMenu) {
+            setMenuItemText(mainMenu, command.id, command.texts->menuItem(window));
         }
     }
 }

@@ -19,6 +19,7 @@
 #include "shell/recent_menu.h"
 #include "shell/tree_commands.h"
 #include "shell/tree_control.h"
+#include "shell/undo_commands.h"
 #include "shell/wizard/wizard_frame.h"
 
 namespace tessary {
@@ -177,12 +178,15 @@ void wizardSelectAll(WizardFrame& frame) {
     frame.editField(EM_SETSEL, 0, -1);
 }
 
+constexpr CommandTexts kUndoTexts = {undoItemText, undoTreeHint};
+constexpr CommandTexts kRedoTexts = {redoItemText, redoTreeHint};
+
 // ---- The table ----
 
 // clang-format off
 const Command kCommands[] = {
     // id                        hint (tree tab, code tab)                  enabling              handler
-    //     places                                                  side button, in the wizard
+    //     places                                                  side button, in the wizard, named texts
     {ID_FILE_NEW,                hint(IDS_HINT_NEW),                        Enabling::Always,     newDocumentAsked,
          kOnToolbar | kMainKey,                                    {}},
     {ID_FILE_NEW_MAIN,           hint(IDS_HINT_NEW_MAIN),                   Enabling::Always,     newMainMenu,
@@ -217,8 +221,10 @@ const Command kCommands[] = {
     {ID_FILE_EXIT,               hint(IDS_HINT_EXIT),                       Enabling::Always,     exitProgram,
          kInMainMenu | kMainKey,                                   {}, wizardCancel},
 
-    {ID_EDIT_UNDO,               hint(IDS_HINT_UNDO),                       Enabling::CodeTab,    undoText,
-         kInMainMenu | kMainKey,                                   {}, wizardUndo},
+    {ID_EDIT_UNDO,               hint(IDS_HINT_UNDO),                       Enabling::Undo,       undoChange,
+         kInMainMenu | kMainKey,                                   {}, wizardUndo, &kUndoTexts},
+    {ID_EDIT_REDO,               hint(IDS_HINT_REDO),                       Enabling::Redo,       redoChange,
+         kInMainMenu | kMainKey,                                   {}, nullptr, &kRedoTexts},
     {ID_EDIT_CUT,                {IDS_HINT_CUT_NODE, IDS_HINT_CUT_TEXT},    Enabling::Always,     cutItem,
          kInMainMenu | kInContextMenu | kMainKey,                  {}, wizardCut},
     {ID_EDIT_COPY,               {IDS_HINT_COPY_NODE, IDS_HINT_COPY_TEXT},  Enabling::Always,     copyItem,

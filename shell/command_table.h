@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <span>
+#include <string>
 
 #include "editor/command_enabling.h"
 
@@ -43,6 +44,14 @@ struct SideButton {
 using CommandHandler = void (*)(MainWindow& window, UINT commandId);
 using WizardKeyHandler = void (*)(WizardFrame& frame);
 
+// A command that names what it will do (Undo and Redo name the step): the
+// text of its main menu item, and its hint in the "Menu Tree" tab (empty: the
+// row's hint).
+struct CommandTexts {
+    std::string (*menuItem)(MainWindow& window);
+    std::string (*treeHint)(MainWindow& window);
+};
+
 struct Command {
     UINT id;
     CommandHint hint;
@@ -53,6 +62,7 @@ struct Command {
     // What the command's key does in the wizard's frame, which accelerator
     // table 220 serves too; null: nothing there.
     WizardKeyHandler inWizard = nullptr;
+    const CommandTexts* texts = nullptr;  // null: the texts of the resources
 };
 
 std::span<const Command> commandTable();

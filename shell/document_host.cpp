@@ -23,17 +23,25 @@ namespace tessary {
 
 void MenuTreeLoader::clearTree() {
     tree_.clearTree();
+    if (history_) {
+        history_->clear();
+    }
 }
 
 LoadResult MenuTreeLoader::loadText(std::string_view text, MenuKind kind, bool fromEditor) {
-    return LoadCodeIntoTree(tree_, text, kind, fromEditor);
+    const LoadResult result = LoadCodeIntoTree(tree_, text, kind, fromEditor);
+    if (history_) {
+        history_->clear();
+    }
+    return result;
 }
 
 void MenuTreeLoader::collapseAll() {
     tree_.collapseAll();
 }
 
-ShellDocumentHost::ShellDocumentHost(MainWindow& window) : window_(window), loader_(window.tree()) {}
+ShellDocumentHost::ShellDocumentHost(MainWindow& window)
+    : window_(window), loader_(window.tree(), &window.history()) {}
 
 LoadResult ShellDocumentHost::trialLoad(std::string_view text, MenuKind kind) {
     MenuTree scratch;
@@ -170,6 +178,18 @@ DocumentHolder ShellDocumentHost::showWindowHolding(const std::string& path) {
 
 void ShellDocumentHost::broadcastRecentChanged() {
     broadcastRecentListChanged();
+}
+
+// The saved text is the tree's, unless it was typed in the "Menu Code" tab and
+// the tree does not write it: then the state saved is the one that reading it
+// will make (code_view.cpp).
+void ShellDocumentHost::documentSaved() {
+    std::string code;
+    if (codeTabShown() && !(generateCode(window_.document().menuKind, code) && code == codeText())) {
+        window_.history().forgetSaved();
+    } else {
+        window_.history().markSaved();
+    }
 }
 
 void ShellDocumentHost::postOpenNamed() {

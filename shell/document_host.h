@@ -15,17 +15,21 @@ namespace tessary {
 
 class MainWindow;
 class MenuTree;
+class TreeHistory;
 
-// Loads menu code into a MenuTree (the main window's or a chooser's own).
+// Loads menu code into a MenuTree (the main window's or a chooser's own). A
+// document's tree comes with its history, which starts anew with each
+// document emptied or loaded.
 class MenuTreeLoader : public TreeLoader {
 public:
-    explicit MenuTreeLoader(MenuTree& tree) : tree_(tree) {}
+    explicit MenuTreeLoader(MenuTree& tree, TreeHistory* history = nullptr) : tree_(tree), history_(history) {}
     void clearTree() override;
     LoadResult loadText(std::string_view text, MenuKind kind, bool fromEditor) override;
     void collapseAll() override;
 
 private:
     MenuTree& tree_;
+    TreeHistory* history_;
 };
 
 class ShellDocumentHost : public DocumentHost {
@@ -53,6 +57,7 @@ public:
     DocumentHolder showWindowHolding(const std::string& path) override;
     void broadcastRecentChanged() override;
     void postOpenNamed() override;
+    void documentSaved() override;
 
 private:
     MainWindow& window_;

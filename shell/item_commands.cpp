@@ -15,6 +15,7 @@
 #include "shell/dialogs/standard_menu_chooser.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
+#include "shell/undo_commands.h"
 
 namespace tessary {
 namespace {
@@ -47,7 +48,9 @@ void runItemDialog(MainWindow& window, std::optional<Rules> rules, Run run) {
         SetFocus(window.controls().tree);
         return;
     }
+    RecordedChange change(window);
     const NodeHandle node = rules->apply();
+    change.finish(rules->mode() == DialogMode::Add ? ChangeKind::Add : ChangeKind::Properties, node);
     if (rules->mode() == DialogMode::Add) {
         showResult(window, selectionAfterAdd(rules->parent(), node, rules->ctrlHeld()));
     } else {

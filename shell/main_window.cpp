@@ -17,6 +17,7 @@
 #include "shell/program.h"
 #include "shell/recent_menu.h"
 #include "shell/tree_control.h"
+#include "shell/undo_commands.h"
 #include "shell/window_helpers.h"
 
 namespace tessary {
@@ -71,8 +72,11 @@ void endCaptionEdit(MainWindow& window, const TVITEMA& item) {
     if (typed == TypedCaption::Taken && node != kNoNode) {
         // The typed text becomes the caption as it stands (cut to what a record
         // holds); the control shows the model's caption through the mirror.
+        RecordedChange change(window);
         window.tree().setCaption(node, item.pszText);
+        change.finish(ChangeKind::Rename, node);
         window.document().setModified(true);
+        applyCommandEnabling(window);
     }
 }
 

@@ -1,6 +1,7 @@
 // The main window of class "VarnexMain": one object per window, kept with its
 // HWND, owning the window's controls, its document (state, session, host), the
-// MenuTree its tree control mirrors, and the tree's editing state.
+// MenuTree its tree control mirrors with its undo history, and the tree's
+// editing state.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +14,7 @@
 #include "editor/main_window_layout.h"
 #include "editor/tree_editing.h"
 #include "model/menu_tree.h"
+#include "model/tree_history.h"
 #include "shell/document_host.h"
 #include "shell/tree_drag.h"
 
@@ -62,6 +64,8 @@ public:
     Program& program() { return program_; }
     const MainWindowControls& controls() const { return controls_; }
     MenuTree& tree() { return tree_; }
+    // The undo history of the tree.
+    TreeHistory& history() { return history_; }
     TreeViewMirror& mirror() { return *mirror_; }
     DocumentState& document() { return document_; }
     DocumentSession& session() { return session_; }
@@ -104,6 +108,7 @@ private:
     WindowSize minimumSize_;
     HFONT codeFont_ = nullptr;
     MenuTree tree_;
+    TreeHistory history_{tree_};
     std::unique_ptr<TreeViewMirror> mirror_;
     DocumentState document_;
     ShellDocumentHost host_;

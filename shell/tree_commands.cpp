@@ -5,21 +5,28 @@
 #include "shell/command_dispatch.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
+#include "shell/undo_commands.h"
 
 namespace tessary {
-namespace {
 
-// The text commands go to an edit box that has the focus: the code edit, or
-// the box of a caption being edited in the tree.
-bool sendToFocusedEdit(UINT message) {
+HWND focusedEditBox() {
     HWND focus = GetFocus();
     char name[16] = {};
     if (!focus || !GetClassNameA(focus, name, sizeof name) || lstrcmpiA(name, "Edit") != 0) {
-        return false;
+        return nullptr;
     }
-    SendMessageA(focus, message, 0, 0);
-    return true;
+    return focus;
 }
+
+bool sendToFocusedEdit(UINT message) {
+    HWND edit = focusedEditBox();
+    if (edit) {
+        SendMessageA(edit, message, 0, 0);
+    }
+    return edit != nullptr;
+}
+
+namespace {
 
 void changed(MainWindow& window) {
     window.document().setModified(true);
@@ -59,20 +66,28 @@ void deleteItem(MainWindow& window, UINT) {
     if (window.clipboard.node() == node) {
         window.clipboard.clear();
     }
+    const NodeKind kind = tree.getKind(node);
+    const std::string caption = tree.caption(node);
+    RecordedChange change(window);
     tree.deleteSubtree(node);
+    change.finish(ChangeKind::Delete, kind, caption);
     changed(window);
 }
 
 void moveItemUp(MainWindow& window, UINT) {
-    if (window.currentTab() == EditorTab::MenuTree && window.tree().isValid(window.tree().selected())) {
-        window.tree().moveNodeUp(window.tree().selected());
+    MenuTree& tree = window.tree();
+    if (window.currentTab() == EditorTab::MenuTree && tree.isValid(tree.selected())) {
+        RecordedChange change(window);
+        change.finish(ChangeKind::MoveUp, tree.moveNodeUp(tree.selected()));
         changed(window);  // even when nothing moved
     }
 }
 
 void moveItemDown(MainWindow& window, UINT) {
-    if (window.currentTab() == EditorTab::MenuTree && window.tree().isValid(window.tree().selected())) {
-        window.tree().moveNodeDown(window.tree().selected());
+    MenuTree& tree = window.tree();
+    if (window.currentTab() == EditorTab::MenuTree && tree.isValid(tree.selected())) {
+        RecordedChange change(window);
+        change.finish(ChangeKind::MoveDown, tree.moveNodeDown(tree.selected()));
         changed(window);
     }
 }
@@ -99,13 +114,15 @@ void pasteItem(MainWindow& window, UINT) {
     }
     MenuTree& tree = window.tree();
     const auto target = pasteTarget(tree, window.clipboard, window.document().menuKind);
-    if (target && pasteNode(tree, window.clipboard, *target) != kNoNode) {
+    if (!target) {
+        return;
+    }
+    RecordedChange change(window);
+    const NodeHandle copy = pasteNode(tree, window.clipboard, *target);
+    if (copy != kNoNode) {
+        change.finish(ChangeKind::Paste, copy);
         changed(window);
     }
-}
-
-void undoText(MainWindow&, UINT) {
-    sendToFocusedEdit(EM_UNDO);
 }
 
 }  // namespace tessary

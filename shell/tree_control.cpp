@@ -290,11 +290,13 @@ void TreeViewMirror::applyPendingInserts() {
             } else if (lastShown != children.size() && i < lastShown) {
                 insertAfter = itemOf(children[i - 1]);
             }
-            // An item that goes in expanded needs no expansion of its own: each
-            // expansion lays out the control again.
+            // An item goes in as its node stands at the batch's end and needs no
+            // expansion or collapse of its own: each lays out the control again
+            // (a subtree the undo history builds anew collapses some of its
+            // menus after their children went in).
             const bool expanded = tree_.isExpanded(children[i]);
-            if (insertItem(children[i], parentItem, insertAfter, expanded) && expanded) {
-                insertedExpanded_.insert(children[i]);
+            if (insertItem(children[i], parentItem, insertAfter, expanded)) {
+                insertedAs_[children[i]] = expanded;
             }
         }
     }
@@ -362,7 +364,8 @@ void TreeViewMirror::applyPendingExpansions() {
     std::vector<std::pair<int, NodeHandle>> byDepth;
     byDepth.reserve(pendingExpansions_.size());
     for (NodeHandle node : pendingExpansions_) {
-        if (!tree_.isValid(node) || (insertedExpanded_.count(node) && tree_.isExpanded(node))) {
+        const auto inserted = insertedAs_.find(node);
+        if (!tree_.isValid(node) || (inserted != insertedAs_.end() && inserted->second == tree_.isExpanded(node))) {
             continue;
         }
         int depth = 0;
@@ -372,7 +375,7 @@ void TreeViewMirror::applyPendingExpansions() {
         byDepth.emplace_back(depth, node);
     }
     pendingExpansions_.clear();
-    insertedExpanded_.clear();
+    insertedAs_.clear();
     std::sort(byDepth.begin(), byDepth.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
     byDepth.erase(std::unique(byDepth.begin(), byDepth.end()), byDepth.end());
     for (const auto& [depth, node] : byDepth) {

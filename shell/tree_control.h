@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "model/menu_tree.h"
@@ -75,8 +74,8 @@ private:
     bool redrawHeld_ = false;
     std::vector<NodeHandle> pendingExpansions_;
     std::vector<NodeHandle> pendingInserts_;
-    // Items the last batch inserted already expanded.
-    std::unordered_set<NodeHandle> insertedExpanded_;
+    // Items the last batch inserted, and whether expanded.
+    std::unordered_map<NodeHandle, bool> insertedAs_;
     bool selectionPending_ = false;
     std::function<void()> selectionListener_;
 };

@@ -8,6 +8,7 @@
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "shell/tree_control.h"
+#include "shell/undo_commands.h"
 #include "shell/window_helpers.h"
 
 namespace tessary {
@@ -192,7 +193,10 @@ void TreeDrag::drop(POINT cursor) {
     const bool overTree = PtInRect(&area, cursor) != 0;
     if (dropAllowed_ && dropCarriedOut(tree, window_.document().menuKind, node_, place_, overTree)) {
         HCURSOR old = SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));  // IDC_WAIT
-        if (dropNode(tree, node_, place_.target, !copy_) != kNoNode) {
+        RecordedChange change(window_);
+        const NodeHandle copy = dropNode(tree, node_, place_.target, !copy_);
+        change.finish(ChangeKind::Drop, copy);
+        if (copy != kNoNode) {
             if (place_.target != kRootNode) {
                 tree.expandNode(place_.target, true);
             }

@@ -17,7 +17,7 @@ namespace {
 // over the document the window held before or over the ready-made file.
 void loadReadyMade(MainWindow& window, bool templatesOnly, const std::string& name, std::string_view mode) {
     window.session().newDocument(MenuKind::MainMenu);
-    MenuTreeLoader loader(window.tree());
+    MenuTreeLoader loader(window.tree(), &window.history());
     loadStandardFile(window.program().files, loader, templatesOnly, name, mode);
     if (window.currentTab() == EditorTab::MenuCode) {
         applyCurrentTab(window);  // the code tab shows the loaded menu

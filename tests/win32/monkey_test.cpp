@@ -3,11 +3,14 @@
 // every step the tree is checked against its invariants: the model's own
 // links, the tree control showing exactly the model (its count and selection
 // every step, item by item every tenth), the menu rules, the title's mark, and
-// code that reads back to the same code. At the end the
-// document is saved and reopened, byte for byte what the tree generates.
+// code that reads back to the same code. Now and then it undoes or redoes a
+// few steps. At the end everything is undone, which gives back the document
+// as opened, and redone, which gives back the end, each byte for byte; then
+// the document is saved and reopened, byte for byte what the tree generates.
 //
 //   TESSARY_MONKEY_STEPS (default 150) and TESSARY_MONKEY_SEED (default 1)
-//   choose the run; scripts/monkey runs long ones.
+//   choose the run; scripts/monkey runs long ones. TESSARY_MONKEY_FILE names
+//   another document to start from (a Windows path).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -234,7 +237,7 @@ protected:
         const std::vector<NodeHandle> all = nodes();
         const NodeHandle node = all.empty() ? kNoNode : all[pick(static_cast<unsigned>(all.size()))];
         const std::string caption = node == kNoNode ? "(none)" : tree().caption(node).substr(0, 30);
-        switch (pick(16)) {
+        switch (pick(17)) {
             case 0:
             case 1:
                 log("select " + caption);
@@ -353,6 +356,16 @@ protected:
                 command(ID_MENU_CHECK_SYNTAX);
                 clickTab(EditorTab::MenuTree);
                 break;
+            case 15: {
+                const bool undo = chance(60);
+                const unsigned count = 1 + pick(4);
+                log((undo ? "undo " : "redo ") + std::to_string(count) + ": " +
+                    (undo ? window->history().undoLabel() : window->history().redoLabel()).substr(0, 40));
+                for (unsigned i = 0; i < count; ++i) {
+                    command(undo ? ID_EDIT_UNDO : ID_EDIT_REDO);
+                }
+                break;
+            }
             default:
                 log("new item at random place");
                 tree().selectNode(node);
@@ -362,6 +375,31 @@ protected:
     }
 
     EditorTab currentTab() const { return window->currentTab(); }
+
+    // The document byte for byte: its code, and every node's caption, kind and record.
+    std::string content() {
+        std::string out;
+        generateDocumentCode(tree(), document().menuKind, out);
+        for (NodeHandle n : nodes()) {
+            out += tree().caption(n) + static_cast<char>(tree().getKind(n));
+            out.append(reinterpret_cast<const char*>(tree().getRecord(n)), sizeof(MenuItemRecord));
+        }
+        return out;
+    }
+
+    // Undoes (redoes) every step, checking the invariants now and then; the number of steps.
+    unsigned stepThroughHistory(UINT commandId) {
+        unsigned count = 0;
+        const TreeHistory& steps = window->history();
+        while (commandId == ID_EDIT_UNDO ? steps.canUndo() : steps.canRedo()) {
+            command(commandId);
+            test::pumpPending();
+            if (++count % 50 == 0) {
+                EXPECT_EQ(brokenInvariant(false), "") << count << " steps through the history\n" << history();
+            }
+        }
+        return count;
+    }
 
     // ---- The invariants ----
 
@@ -475,11 +513,13 @@ TEST_F(MonkeyTest, RandomEditingKeepsEveryInvariantAndTheDocumentReadsBack) {
     random_.seed(seed);
     ScratchFolder folder;
     const std::string path = folder.file("Monkey.tsmb");
-    ASSERT_TRUE(ScratchFolder::write(path, largeMenuBar()));
+    const char* other = std::getenv("TESSARY_MONKEY_FILE");
+    ASSERT_TRUE(ScratchFolder::write(path, other && *other ? ScratchFolder::read(other) : largeMenuBar()));
     applyStartupCommandLine(*window, ("\"" + path + "\"").c_str());
     test::pumpPending();
     ASSERT_EQ(title(), "Tessary - Monkey.tsmb  (Main Menu)");
     ASSERT_GT(tree().nodeCount(), 450u);
+    const std::string opened = content();
 
     for (step_ = 1; step_ <= steps; ++step_) {
         DialogDriver driver(15000);
@@ -493,6 +533,16 @@ TEST_F(MonkeyTest, RandomEditingKeepsEveryInvariantAndTheDocumentReadsBack) {
         ASSERT_EQ(problem, "") << "seed " << seed << ", after step " << step_ << "\n" << history();
     }
 
+    EXPECT_EQ(brokenInvariant(true), "");
+    clickTab(EditorTab::MenuTree);
+    const size_t historyBytes = window->history().bytes();
+    const size_t historySteps = window->history().undoCount();
+    const std::string end = content();
+    stepThroughHistory(ID_EDIT_UNDO);
+    EXPECT_TRUE(content() == opened) << "everything undone is not the document as opened\n" << history();
+    EXPECT_EQ(brokenInvariant(true), "");
+    stepThroughHistory(ID_EDIT_REDO);
+    EXPECT_TRUE(content() == end) << "everything redone is not the end\n" << history();
     EXPECT_EQ(brokenInvariant(true), "");
     // Saved, the file holds what the tree generates; reopened, it gives the same code.
     clickTab(EditorTab::MenuTree);
@@ -511,6 +561,7 @@ TEST_F(MonkeyTest, RandomEditingKeepsEveryInvariantAndTheDocumentReadsBack) {
     ASSERT_TRUE(generateDocumentCode(reopened.tree(), reopened.document().menuKind, reopenedCode));
     EXPECT_TRUE(reopenedCode == code) << "seed " << seed;
     std::printf("monkey: seed %u, %u steps, %zu nodes at the end\n", seed, steps, tree().nodeCount());
+    std::printf("monkey: the history held %zu steps in %zu bytes\n", historySteps, historyBytes);
 }
 
 }  // namespace

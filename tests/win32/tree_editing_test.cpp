@@ -1,6 +1,6 @@
 // The tree editing commands on a real main window: Delete with its question,
-// Move Up, Cut/Copy/Paste, a drag and drop made of mouse messages, and the
-// enabling of the buttons and menu items.
+// Move Up, Cut/Copy/Paste, a drag and drop made of mouse messages, Undo and
+// Redo, and the enabling of the buttons and menu items.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -12,9 +12,11 @@
 #include "model/tree_flatten.h"
 #include "resources/resource.h"
 #include "shell/message_loop.h"
+#include "shell/startup.h"
 #include "shell/tree_control.h"
 #include "support/dialog_driver.h"
 #include "support/main_window_fixture.h"
+#include "win32_test_files.h"
 
 namespace tessary {
 namespace {
@@ -66,6 +68,25 @@ protected:
         return MAKELPARAM(point.x, point.y);
     }
 
+    std::string menuText(UINT id) {
+        char text[128] = {};
+        GetMenuStringA(GetMenu(hwnd()), id, text, sizeof text, MF_BYCOMMAND);
+        return text;
+    }
+
+    // A key with Ctrl (and Shift) held, through the program's accelerators.
+    void pressCtrl(UINT key, bool shift = false) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0x80;
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        MSG msg = {controls().tree, WM_KEYDOWN, key, 0x00000001, 0, {}};
+        EXPECT_TRUE(translateEditorAccelerators(program, msg));
+        keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+    }
+
     DialogDriver unexpected{8000};
 };
 
@@ -84,6 +105,39 @@ TEST_F(TreeEditingTest, DeleteKeyAsksForAMenuWithChildrenAndNotForAnItem) {
     select("Edit");
     command(ID_MENU_DELETE);  // no children: no question
     EXPECT_EQ(flattenTree(tree()), "");
+}
+
+TEST_F(TreeEditingTest, CtrlZAfterDeleteBringsTheMenuBackSelectedAndTheTitleLosesItsMark) {
+    test::ScratchFolder folder;
+    const std::string path = folder.file("Undo.tsmb");
+    ASSERT_TRUE(test::ScratchFolder::write(path, kMenu));
+    applyStartupCommandLine(*window, ("\"" + path + "\"").c_str());
+    test::pumpPending();
+    EXPECT_FALSE(menuEnabled(ID_EDIT_UNDO));
+    select("File");
+    DialogDriver driver;
+    driver.answerMessageBox(IDYES);
+    command(ID_MENU_DELETE);
+    EXPECT_EQ(flattenTree(tree()), "Edit");
+    EXPECT_EQ(menuText(ID_EDIT_UNDO), "&Undo Delete \"File\"\tCtrl+Z");
+    SendMessageA(hwnd(), WM_MENUSELECT, MAKEWPARAM(ID_EDIT_UNDO, MF_HILITE), 0);
+    EXPECT_EQ(statusText(), "Undoes the last change: Delete \"File\"");
+    EXPECT_EQ(title(), "Tessary - Undo.tsmb* (Main Menu)");
+
+    pressCtrl('Z');
+    EXPECT_EQ(flattenTree(tree()), "File[Run,-Separator-],Edit");
+    EXPECT_EQ(tree().selected(), find("File"));
+    EXPECT_EQ(window->mirror().nodeOf(TreeView_GetSelection(controls().tree)), find("File"));
+    EXPECT_EQ(TreeView_GetCount(controls().tree), 4u);
+    EXPECT_EQ(title(), "Tessary - Undo.tsmb  (Main Menu)");
+    EXPECT_EQ(menuText(ID_EDIT_UNDO), "&Undo\tCtrl+Z");
+    EXPECT_FALSE(menuEnabled(ID_EDIT_UNDO));
+    EXPECT_EQ(menuText(ID_EDIT_REDO), "&Redo Delete \"File\"\tCtrl+Y");
+
+    pressCtrl('Z', true);
+    EXPECT_EQ(flattenTree(tree()), "Edit");
+    EXPECT_EQ(title(), "Tessary - Undo.tsmb* (Main Menu)");
+    EXPECT_FALSE(menuEnabled(ID_EDIT_REDO));
 }
 
 TEST_F(TreeEditingTest, MoveUpAtTheFirstPlaceStaysAndMarksTheDocument) {

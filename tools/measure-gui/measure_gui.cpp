@@ -25,6 +25,7 @@
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "shell/tree_commands.h"
+#include "shell/undo_commands.h"
 
 using namespace tessary;
 
@@ -197,11 +198,16 @@ int edit(const std::string& label, const std::string& file) {
     timeOperation("paste", label, *window, [&] { SendMessageA(window->hwnd(), WM_COMMAND, ID_EDIT_PASTE, 0); });
     std::printf("pasted-nodes %s %zu\n", label.c_str(), tree.nodeCount() - before);
 
-    // Delete of a top-level menu (after the question, which is the user's time).
+    // Delete of a top-level menu (after the question, which is the user's time),
+    // recorded as Delete records it; then Undo and Redo of it.
     timeOperation("delete-menu", label, *window, [&] {
+        RecordedChange change(*window);
         tree.deleteSubtree(big);
+        change.finish(ChangeKind::Delete, NodeKind::Menu, "Big");
         applyCommandEnabling(*window);
     });
+    timeOperation("undo-delete", label, *window, [&] { SendMessageA(window->hwnd(), WM_COMMAND, ID_EDIT_UNDO, 0); });
+    timeOperation("redo-delete", label, *window, [&] { SendMessageA(window->hwnd(), WM_COMMAND, ID_EDIT_REDO, 0); });
     window->document().modified = false;
     DestroyWindow(window->hwnd());
     return 0;

@@ -115,6 +115,7 @@ public:
     }
     void broadcastRecentChanged() override { ++broadcasts; }
     void postOpenNamed() override { ++openNamedPosts; }
+    void documentSaved() override { ++saves; }
 
     struct Report {
         DocumentMessage message;
@@ -138,6 +139,7 @@ public:
     std::map<std::string, DocumentHolder> holders;  // the windows holding a path; none for any other
     int broadcasts = 0;
     int openNamedPosts = 0;
+    int saves = 0;  // documentSaved calls
 };
 
 class FakeFiles : public DocumentFiles {

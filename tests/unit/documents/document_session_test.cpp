@@ -397,6 +397,7 @@ TEST_F(DocumentSessionTest, SaveTakesTheTextOfTheShownTab) {
         ASSERT_TRUE(session.saveDocument(SaveCommand::Save));
         EXPECT_EQ(files.files["C:\\Menus\\Orders.tsmn"], c.written);
     }
+    EXPECT_EQ(host.saves, 2);  // the saved state moves with each save
 }
 
 TEST_F(DocumentSessionTest, FailedSaveIsReportedAndKeepsTheChangesMarked) {
@@ -422,6 +423,7 @@ TEST_F(DocumentSessionTest, FailedSaveIsReportedAndKeepsTheChangesMarked) {
     EXPECT_FALSE(session.saveDocument(SaveCommand::SaveAs));
     EXPECT_EQ(state.fullPath(), "C:\\Other\\Copy.tsmn");
     EXPECT_TRUE(state.modified);
+    EXPECT_EQ(host.saves, 0);
 }
 
 TEST_F(DocumentSessionTest, TreeThatCannotBeWrittenIsNeverSavedOverTheFile) {
