@@ -34,12 +34,7 @@ void NodeStore::append(const MenuTree& tree, NodeHandle node, uint32_t childCoun
     Node entry = {};
     entry.textAt = static_cast<uint32_t>(texts_.size());
     entry.childCount = childCount;
-    entry.fmId = record->fmId;
-    entry.platforms = record->platforms;
-    entry.shortcut = record->shortcut;
-    entry.enabled = record->enabled;
-    entry.checkOn = record->checkOn;
-    entry.useLocalCaption = record->useLocalCaption;
+    std::memcpy(entry.numbers, reinterpret_cast<const char*>(record) + kNumbersAt, sizeof entry.numbers);
     entry.flags = tree.isExpanded(node) ? kExpanded : 0;
     entry.kind = static_cast<int8_t>(tree.getKind(node));
     entry.captionLength = static_cast<uint8_t>(caption.size());
@@ -84,12 +79,7 @@ void NodeStore::record(size_t i, MenuItemRecord& out) const {
     const char* texts = texts_.data() + entry.textAt + entry.captionLength;
     std::memcpy(out.scriptName, texts, entry.scriptLength);
     std::memcpy(out.userString, texts + entry.scriptLength, entry.userLength);
-    out.fmId = entry.fmId;
-    out.platforms = entry.platforms;
-    out.shortcut = entry.shortcut;
-    out.enabled = entry.enabled;
-    out.checkOn = entry.checkOn;
-    out.useLocalCaption = entry.useLocalCaption;
+    std::memcpy(reinterpret_cast<char*>(&out) + kNumbersAt, entry.numbers, sizeof entry.numbers);
 }
 
 bool NodeStore::matches(size_t i, const MenuTree& tree, NodeHandle node) const {

@@ -46,17 +46,14 @@ public:
 private:
     static constexpr uint8_t kExpanded = 1;
     static constexpr uint8_t kWholeRecord = 2;
+    // The record's numbers (fmId to the end, padding included) are kept as bytes.
+    static constexpr size_t kNumbersAt = offsetof(MenuItemRecord, fmId);
 
     struct Node {
         uint32_t textAt;      // caption, script name and user string, one after the other in texts_
         uint32_t childCount;
-        uint32_t fmId;
         uint32_t wholeAt;     // index into whole_ when kWholeRecord is set
-        uint16_t platforms;
-        uint16_t shortcut;
-        uint8_t enabled;
-        uint8_t checkOn;
-        uint8_t useLocalCaption;
+        char numbers[sizeof(MenuItemRecord) - kNumbersAt];
         uint8_t flags;
         int8_t kind;
         uint8_t captionLength;  // texts hold at most 249 characters
